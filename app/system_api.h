@@ -1,0 +1,31 @@
+#pragma once
+// Facts about the system and the program, and the program's own resources.
+#include "core/handles.h"
+
+#include <string>
+
+namespace corvane {
+
+class SystemApi {
+public:
+    virtual ~SystemApi() = default;
+    // GetWindowsDirectoryA with the given capacity; empty when it does not fit.
+    virtual std::string WindowsDirectory(unsigned capacity) = 0;
+    // The program's own full file name.
+    virtual std::string ProgramPath() = 0;
+    // A window's title, at most maxChars characters.
+    virtual std::string WindowTitle(WindowRef window, unsigned maxChars) = 0;
+    // The program's resources, shared for the whole run.
+    virtual BitmapRef LoadBitmapResource(const char* name) = 0;
+    virtual IconRef LoadIconResource(const char* name) = 0;
+};
+
+// kestrel.dll: reports top-level windows to a window with WM_EXPLORERWINDOW.
+class HookLibrary {
+public:
+    virtual ~HookLibrary() = default;
+    virtual void Start(WindowRef window) = 0;
+    virtual void Stop() = 0;
+};
+
+} // namespace corvane

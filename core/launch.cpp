@@ -1,0 +1,14 @@
+#include "core/launch.h"
+
+#include "core/text.h"
+
+namespace corvane {
+
+void LaunchEntry(ShellApi& shell, WindowRef owner, const ListType& entry, int showCommand) {
+    const std::string folder = CutTo(FolderPart(entry.Path), kShellTextMax);
+    const std::string params = CutTo(entry.Params, kShellTextMax);
+    const std::string file = CutTo(entry.Path, kShellTextMax);
+    shell.Execute(owner, nullptr, file.c_str(), params.c_str(), folder.c_str(), showCommand);
+}
+
+} // namespace corvane

@@ -1,0 +1,13 @@
+#pragma once
+// The one way an entry is started.
+#include "core/entry.h"
+#include "core/handles.h"
+#include "core/shell_api.h"
+
+namespace corvane {
+
+// Opens the entry's Path with its Params in the folder of its Path, owned by
+// owner, with the given show command; does not wait and reads no result.
+void LaunchEntry(ShellApi& shell, WindowRef owner, const ListType& entry, int showCommand);
+
+} // namespace corvane

@@ -1,0 +1,47 @@
+#pragma once
+// The registry calls the program makes, one to one with the Win32 functions.
+// The Win32 layer talks to the real registry; tests use an in-memory one.
+#include "core/handles.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+enum class RegType : std::uint32_t {
+    None = 0,
+    Sz = 1,
+    ExpandSz = 2,
+    Binary = 3,
+    Dword = 4,
+    MultiSz = 7,
+};
+
+struct RegValue {
+    enum class Status { Ok, NotFound, Failed };
+    Status status = Status::NotFound;
+    RegType type = RegType::None;
+    std::vector<std::uint8_t> data;
+};
+
+class RegistryApi {
+public:
+    virtual ~RegistryApi() = default;
+
+    // HKEY_CURRENT_USER.
+    virtual RegKey CurrentUser() const = 0;
+    // RegCreateKeyExA, non-volatile, KEY_ALL_ACCESS: opens or creates.
+    virtual std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) = 0;
+    // RegOpenKeyExA for reading; never creates.
+    virtual std::optional<RegKey> OpenKey(RegKey parent, const std::string& path) = 0;
+    virtual void CloseKey(RegKey key) = 0;
+    // RegQueryValueExA: the type and the whole data of a value.
+    virtual RegValue QueryValue(RegKey key, const std::string& name) = 0;
+    // RegSetValueExA. True on success.
+    virtual bool SetValue(RegKey key, const std::string& name, RegType type,
+                          const std::vector<std::uint8_t>& data) = 0;
+};
+
+} // namespace corvane

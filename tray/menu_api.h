@@ -1,0 +1,29 @@
+#pragma once
+// The menu calls of the pop-up launcher menu.
+#include "core/handles.h"
+
+#include <cstdint>
+
+namespace corvane {
+
+inline constexpr std::uint32_t kTpmRightAlign = 8;
+
+class MenuApi {
+public:
+    virtual ~MenuApi() = default;
+    virtual MenuRef CreatePopupMenu() = 0;
+    virtual void DestroyMenu(MenuRef menu) = 0;
+    // AppendMenuA with MF_OWNERDRAW; data is the item's data text (may be null).
+    virtual void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) = 0;
+    virtual void AppendSeparator(MenuRef menu) = 0;
+    virtual void AppendString(MenuRef menu, std::uint32_t id, const char* text) = 0;
+    // Dispatches every message waiting in the thread's queue.
+    virtual void DispatchWaitingMessages() = 0;
+    // TrackPopupMenu; returns when the menu closes.
+    virtual void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) = 0;
+    virtual void PostNull(WindowRef window) = 0;
+    // GetCursorPos.
+    virtual void CursorPos(int& x, int& y) = 0;
+};
+
+} // namespace corvane

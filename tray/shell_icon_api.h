@@ -1,0 +1,63 @@
+#pragma once
+// The shell calls behind tray icons and file icons, with their records in the
+// shape the shell takes them.
+#include "core/handles.h"
+
+#include <array>
+#include <cstdint>
+
+namespace corvane {
+
+inline constexpr std::uint32_t kWmUser = 0x400;
+inline constexpr std::uint32_t kWmTrayNotify = kWmUser + 13; // 0x40D
+inline constexpr std::int32_t kMainIconId = 1111;
+inline constexpr const char* kMainIconTip = "Corvane 3.0";
+
+// NOTIFYICONDATAA in its first, 88-byte form.
+struct NotifyIconRecord {
+    static constexpr std::uint32_t kSize = 88;
+    static constexpr std::uint32_t kFlagsMessageIconTip = 7; // NIF_MESSAGE | NIF_ICON | NIF_TIP
+    std::uint32_t cbSize = 0;
+    WindowRef hWnd = WindowRef::None;
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = 0;
+    IconRef hIcon = IconRef::None;
+    std::array<char, 64> szTip{};
+};
+
+enum class NotifyOp : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
+
+// SHFILEINFOA.
+struct FileInfoRecord {
+    static constexpr std::uint32_t kSize = 352;
+    IconRef hIcon = IconRef::None;
+    std::int32_t iIcon = 0;
+    std::uint32_t dwAttributes = 0;
+    std::array<char, 260> szDisplayName{};
+    std::array<char, 80> szTypeName{};
+};
+
+inline constexpr std::uint32_t kShgfiIcon = 0x100;
+inline constexpr std::uint32_t kShgfiDisplayName = 0x200;
+inline constexpr std::uint32_t kShgfiSysIconIndex = 0x4000;
+inline constexpr std::uint32_t kShgfiSmallIcon = 0x1;
+inline constexpr std::uint32_t kIldNormal = 0;
+
+class ShellIconApi {
+public:
+    virtual ~ShellIconApi() = default;
+    // Shell_NotifyIconA. True when the shell accepted the request.
+    virtual bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) = 0;
+    // SHGetFileInfoA; with kShgfiSysIconIndex the result is the image list.
+    virtual std::uintptr_t GetFileInfo(const char* path, std::uint32_t attributes,
+                                       FileInfoRecord& record, std::uint32_t recordSize,
+                                       std::uint32_t flags) = 0;
+    // ImageList_GetIcon: a new icon owned by the caller.
+    virtual IconRef ImageListGetIcon(ImageListRef list, std::int32_t index,
+                                     std::uint32_t flags) = 0;
+    // DestroyIcon.
+    virtual void DestroyIcon(IconRef icon) = 0;
+};
+
+} // namespace corvane

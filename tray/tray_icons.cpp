@@ -1,0 +1,78 @@
+#include "tray/tray_icons.h"
+
+#include "core/text.h"
+
+#include <algorithm>
+
+namespace corvane {
+namespace {
+
+NotifyIconRecord BaseRecord(std::int32_t id, WindowRef window) {
+    NotifyIconRecord record;
+    record.cbSize = NotifyIconRecord::kSize;
+    record.hWnd = window;
+    record.uID = static_cast<std::uint32_t>(id);
+    record.uFlags = NotifyIconRecord::kFlagsMessageIconTip;
+    return record;
+}
+
+FileInfoRecord QueryFileInfo(ShellIconApi& shell, const std::string& path, std::uint32_t flags,
+                             std::uintptr_t* result = nullptr) {
+    // A fresh, zeroed record every call: the shell leaves it untouched for a
+    // file it cannot find, and a stale icon must never come back.
+    FileInfoRecord record{};
+    const std::string shellPath = CutTo(path, kShellTextMax);
+    const std::uintptr_t answer =
+        shell.GetFileInfo(shellPath.c_str(), 0, record, FileInfoRecord::kSize, flags);
+    if (result)
+        *result = answer;
+    return record;
+}
+
+} // namespace
+
+NotifyIconRecord MakeTrayRecord(std::int32_t id, WindowRef window, IconRef icon,
+                                const std::string& tip) {
+    NotifyIconRecord record = BaseRecord(id, window);
+    record.uCallbackMessage = kWmTrayNotify;
+    record.hIcon = icon;
+    const std::string text = UpToFirstZero(CutTo(tip, record.szTip.size() - 1));
+    std::copy(text.begin(), text.end(), record.szTip.begin());
+    return record;
+}
+
+bool TrayAddIcon(ShellIconApi& shell, std::int32_t id, WindowRef window, IconRef icon,
+                 const std::string& tip) {
+    return shell.NotifyIcon(NotifyOp::Add, MakeTrayRecord(id, window, icon, tip));
+}
+
+bool TrayModifyIcon(ShellIconApi& shell, std::int32_t id, WindowRef window, IconRef icon,
+                    const std::string& tip) {
+    return shell.NotifyIcon(NotifyOp::Modify, MakeTrayRecord(id, window, icon, tip));
+}
+
+bool TrayDeleteIcon(ShellIconApi& shell, std::int32_t id, WindowRef window) {
+    return shell.NotifyIcon(NotifyOp::Delete, BaseRecord(id, window));
+}
+
+IconRef GetFileIconHandle(ShellIconApi& shell, const std::string& path) {
+    return QueryFileInfo(shell, path, kShgfiIcon).hIcon;
+}
+
+std::string GetFileDisplayName(ShellIconApi& shell, const std::string& path) {
+    const FileInfoRecord record = QueryFileInfo(shell, path, kShgfiDisplayName);
+    const std::string_view name(record.szDisplayName.data(), record.szDisplayName.size());
+    return UpToFirstZero(name);
+}
+
+IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, int size) {
+    const std::uint32_t flags =
+        size == 16 ? (kShgfiSysIconIndex | kShgfiSmallIcon) : kShgfiSysIconIndex;
+    std::uintptr_t list = 0;
+    const FileInfoRecord record = QueryFileInfo(shell, path, flags, &list);
+    if (list == 0)
+        return IconRef::None;
+    return shell.ImageListGetIcon(RefOf<ImageListRef>(list), record.iIcon, kIldNormal);
+}
+
+} // namespace corvane

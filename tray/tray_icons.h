@@ -1,0 +1,61 @@
+#pragma once
+// Tray icons and the shell's file icons and names.
+#include "tray/shell_icon_api.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace corvane {
+
+bool TrayAddIcon(ShellIconApi& shell, std::int32_t id, WindowRef window, IconRef icon,
+                 const std::string& tip);
+bool TrayModifyIcon(ShellIconApi& shell, std::int32_t id, WindowRef window, IconRef icon,
+                    const std::string& tip);
+bool TrayDeleteIcon(ShellIconApi& shell, std::int32_t id, WindowRef window);
+
+// The tray record for an add or a modify. The tip field holds 63 characters
+// and a zero: a longer tip keeps its first 63.
+NotifyIconRecord MakeTrayRecord(std::int32_t id, WindowRef window, IconRef icon,
+                                const std::string& tip);
+
+// The shell's large icon of a file; null when the shell gives none. The
+// caller owns the icon.
+IconRef GetFileIconHandle(ShellIconApi& shell, const std::string& path);
+// The file's name as the shell shows it; empty when the shell finds nothing.
+std::string GetFileDisplayName(ShellIconApi& shell, const std::string& path);
+// The file's icon from the system image list, 16 x 16 for size 16 and
+// 32 x 32 for any other size; null when the shell gives none.
+IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, int size);
+
+// Owns one icon and destroys it when it goes.
+class ScopedIcon {
+public:
+    ScopedIcon(ShellIconApi& shell, IconRef icon) : shell_(&shell), icon_(icon) {}
+    ~ScopedIcon() { reset(); }
+    ScopedIcon(ScopedIcon&& other) noexcept
+        : shell_(other.shell_), icon_(std::exchange(other.icon_, IconRef::None)) {}
+    ScopedIcon& operator=(ScopedIcon&& other) noexcept {
+        if (this != &other) {
+            reset();
+            shell_ = other.shell_;
+            icon_ = std::exchange(other.icon_, IconRef::None);
+        }
+        return *this;
+    }
+    ScopedIcon(const ScopedIcon&) = delete;
+    ScopedIcon& operator=(const ScopedIcon&) = delete;
+
+    IconRef get() const { return icon_; }
+    IconRef release() { return std::exchange(icon_, IconRef::None); }
+    void reset() {
+        if (icon_ != IconRef::None)
+            shell_->DestroyIcon(std::exchange(icon_, IconRef::None));
+    }
+
+private:
+    ShellIconApi* shell_;
+    IconRef icon_;
+};
+
+} // namespace corvane

@@ -1,0 +1,91 @@
+#pragma once
+// The options window and the program's other windows as the logic sees them:
+// controls addressed by name, and the few window operations start-up, saving
+// and the menu need. The Win32 layer implements it on real windows.
+#include "core/handles.h"
+
+#include <string>
+
+namespace corvane {
+
+enum class Ctl {
+    // "General" page
+    txtPath,
+    txtIconPath,
+    txtParameters,
+    txtToolTip,
+    btnBrowse,
+    btnIconBrowse,
+    cbAutoStart,
+    cbStartMode,
+    btnAdd,
+    btnDelete,
+    btnModify,
+    btnHelp,
+    // "Options" page
+    chkHide,
+    cbSingle,
+    cbPopUp,
+    cbSmallIcons,
+    // bottom buttons
+    btnOkay,
+    BitBtn1,
+    btnAbout,
+};
+
+class FormView {
+public:
+    virtual ~FormView() = default;
+
+    // The options window's handle: owner of every tray icon, launch and menu.
+    virtual WindowRef Handle() = 0;
+
+    virtual std::string Text(Ctl control) = 0;
+    // Setting a text field to new text raises its change event, as typing does.
+    virtual void SetText(Ctl control, const std::string& text) = 0;
+    virtual bool Checked(Ctl control) = 0;
+    // Sets the box without running its click handler.
+    virtual void SetChecked(Ctl control, bool checked) = 0;
+    virtual bool Enabled(Ctl control) = 0;
+    virtual void SetEnabled(Ctl control, bool enabled) = 0;
+    // The start-mode box: the chosen item, or -1.
+    virtual int ComboIndex() = 0;
+    virtual void SetComboIndex(int index) = 0;
+    // The preview picture; the editor keeps owning the icon.
+    virtual void SetPreviewIcon(IconRef icon) = 0;
+
+    // The entry list. AddListRow adds an image (a copy of icon) and a row.
+    virtual void AddListRow(int index, const std::string& caption, IconRef icon) = 0;
+    virtual void AppendListRowWithoutImage(const std::string& caption) = 0;
+    virtual void DeleteListRow(int index) = 0;
+    virtual int SelectedRow() = 0;
+    virtual void SelectRow(int index) = 0;
+    virtual int RowCount() = 0;
+
+    // The application window, which carries the task-bar button.
+    virtual void HideApplicationWindow() = 0;
+    virtual void RestoreApplicationWindow() = 0;
+    virtual void ForegroundApplicationWindow() = 0;
+    // The options window.
+    virtual void HideOptionsWindow() = 0;
+    // Normal size and place; a hidden window stays hidden.
+    virtual void SetOptionsWindowNormal() = 0;
+    // Visible and in front.
+    virtual void ShowOptionsWindow() = 0;
+
+    // The one-shot start-up timer.
+    virtual void StopStartupTimer() = 0;
+    // The first-run welcome window, made on first use and kept.
+    virtual void ShowWelcome() = 0;
+    // A modal box owned by the application window, with the error icon.
+    virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+    // Ends the message loop; the options window is destroyed on the way out
+    // and the process ends with exit code 0.
+    virtual void EndProgram() = 0;
+};
+
+// The general error report: the message followed by a full stop.
+inline std::string ErrorReportText(const std::string& message) { return message + "."; }
+inline constexpr const char* kApplicationTitle = "Corvane Box";
+
+} // namespace corvane
