@@ -40,7 +40,7 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
     if (!Create("CorvaneWelcome", WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, "Welcome",
-                WS_POPUP | WS_CAPTION | WS_SYSMENU, x, y, kWidth, kHeight, owner))
+                WS_POPUP | WS_CAPTION, x, y, kWidth, kHeight, owner))
         return false;
 
     headingFont_.reset(CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
