@@ -51,6 +51,8 @@ void KestrelHook::Start(WindowRef window) {
     Kestrel_Start(reinterpret_cast<HWND>(RawOf(window)));
 }
 
-void KestrelHook::Stop() { Kestrel_Stop(); }
+void KestrelHook::Stop() {
+    Kestrel_Stop();
+}
 
 } // namespace corvane::win32

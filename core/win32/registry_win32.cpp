@@ -5,12 +5,18 @@
 namespace corvane::win32 {
 namespace {
 
-HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(RawOf(key)); }
-RegKey FromHkey(HKEY key) { return RefOf<RegKey>(reinterpret_cast<std::uintptr_t>(key)); }
+HKEY ToHkey(RegKey key) {
+    return reinterpret_cast<HKEY>(RawOf(key));
+}
+RegKey FromHkey(HKEY key) {
+    return RefOf<RegKey>(reinterpret_cast<std::uintptr_t>(key));
+}
 
 } // namespace
 
-RegKey Win32Registry::CurrentUser() const { return FromHkey(HKEY_CURRENT_USER); }
+RegKey Win32Registry::CurrentUser() const {
+    return FromHkey(HKEY_CURRENT_USER);
+}
 
 std::optional<RegKey> Win32Registry::CreateKey(RegKey parent, const std::string& path) {
     HKEY key = nullptr;
@@ -28,7 +34,9 @@ std::optional<RegKey> Win32Registry::OpenKey(RegKey parent, const std::string& p
     return FromHkey(key);
 }
 
-void Win32Registry::CloseKey(RegKey key) { RegCloseKey(ToHkey(key)); }
+void Win32Registry::CloseKey(RegKey key) {
+    RegCloseKey(ToHkey(key));
+}
 
 RegValue Win32Registry::QueryValue(RegKey key, const std::string& name) {
     RegValue value;
@@ -51,8 +59,8 @@ RegValue Win32Registry::QueryValue(RegKey key, const std::string& name) {
         if (attempt == 3)
             break;
     }
-    value.status = status == ERROR_FILE_NOT_FOUND ? RegValue::Status::NotFound
-                                                  : RegValue::Status::Failed;
+    value.status =
+        status == ERROR_FILE_NOT_FOUND ? RegValue::Status::NotFound : RegValue::Status::Failed;
     value.data.clear();
     return value;
 }

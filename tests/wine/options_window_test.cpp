@@ -123,13 +123,13 @@ TEST_F(OptionsWindowTest, ControlsStandWhereTheyBelongWithTheirCaptions) {
         const char* caption;
         LONG x, y, width, height;
     };
-    for (const Row& row : {Row{"Minimize", 9, 334, 81, 31}, Row{"&Quit", 293, 334, 81, 31},
-                           Row{"&About", 392, 334, 81, 31}, Row{"&Add", 382, 133, 78, 34},
-                           Row{"&Delete", 382, 173, 78, 34}, Row{"&Modify", 382, 213, 78, 34},
-                           Row{"&Help", 382, 253, 78, 34}, Row{"Auto Start", 260, 146, 97, 17},
-                           Row{"Hide on Startup", 8, 8, 134, 23},
-                           Row{"Use Small Icons", 27, 76, 134, 17}, Row{"Path:", 56, 15, 29, 15},
-                           Row{"Description:", 211, 104, 68, 15}}) {
+    for (const Row& row :
+         {Row{"Minimize", 9, 334, 81, 31}, Row{"&Quit", 293, 334, 81, 31},
+          Row{"&About", 392, 334, 81, 31}, Row{"&Add", 382, 133, 78, 34},
+          Row{"&Delete", 382, 173, 78, 34}, Row{"&Modify", 382, 213, 78, 34},
+          Row{"&Help", 382, 253, 78, 34}, Row{"Auto Start", 260, 146, 97, 17},
+          Row{"Hide on Startup", 8, 8, 134, 23}, Row{"Use Small Icons", 27, 76, 134, 17},
+          Row{"Path:", 56, 15, 29, 15}, Row{"Description:", 211, 104, 68, 15}}) {
         HWND control = Find(row.caption);
         ASSERT_NE(control, nullptr) << row.caption;
         const RECT r = RectInParent(control);
@@ -201,9 +201,8 @@ TEST_F(OptionsWindowTest, QuitClosesSavesAndEndsTheLoop) {
     EXPECT_FALSE(IsWindow(options.hwnd()));
     EXPECT_EQ(hook.stops, 1) << "the window's destruction stops the hook";
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER,
-                            "SOFTWARE\\Quennard\\Corvane\\3.0\\Tool Box Icon  0", 0, KEY_READ,
-                            &key),
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Quennard\\Corvane\\3.0\\Tool Box Icon  0",
+                            0, KEY_READ, &key),
               ERROR_SUCCESS);
     RegCloseKey(key);
 }

@@ -5,7 +5,9 @@
 namespace corvane::win32 {
 namespace {
 
-HMENU ToMenu(MenuRef menu) { return reinterpret_cast<HMENU>(RawOf(menu)); }
+HMENU ToMenu(MenuRef menu) {
+    return reinterpret_cast<HMENU>(RawOf(menu));
+}
 
 } // namespace
 
@@ -45,8 +47,7 @@ void Win32Menus::DispatchWaitingMessages() {
     }
 }
 
-void Win32Menus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y,
-                                WindowRef owner) {
+void Win32Menus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) {
     ::TrackPopupMenu(ToMenu(menu), flags, x, y, 0, reinterpret_cast<HWND>(RawOf(owner)), nullptr);
 }
 

@@ -63,6 +63,8 @@ void Win32ShellIcons::DestroyIcon(IconRef icon) {
     --liveIcons;
 }
 
-long Win32ShellIcons::LiveIcons() { return liveIcons.load(); }
+long Win32ShellIcons::LiveIcons() {
+    return liveIcons.load();
+}
 
 } // namespace corvane::win32

@@ -19,13 +19,15 @@ constexpr int kNoPage = -1;
 constexpr int kPanelId = 90;
 constexpr int kTabsId = 91;
 
-int IdOf(Ctl control) { return 100 + static_cast<int>(control); }
+int IdOf(Ctl control) {
+    return 100 + static_cast<int>(control);
+}
 
 enum class Font { Bold, Combo, System };
 
 struct ControlSpec {
-    bool named;    // one of the controls the logic addresses
-    Ctl control;   // when named
+    bool named;  // one of the controls the logic addresses
+    Ctl control; // when named
     const char* className;
     const char* text;
     DWORD style;
@@ -58,15 +60,21 @@ std::vector<ControlSpec> GeneralPageControls() {
         Label("Description:", 211, 104, 68, 15),
         Label("Start-Mode", 261, 171, 63, 15),
         Named(Ctl::txtPath, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, kGeneralPage, 88, 9, 289, 26),
-        Named(Ctl::txtToolTip, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, kGeneralPage, 281, 101, 184, 26),
+        Named(Ctl::txtToolTip, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, kGeneralPage, 281, 101, 184,
+              26),
         Named(Ctl::btnBrowse, "BUTTON", "&Browse...", kButton, 0, kGeneralPage, 389, 10, 73, 25),
-        Named(Ctl::txtParameters, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, kGeneralPage, 88, 71, 377, 26),
-        Named(Ctl::btnAdd, "BUTTON", "&Add", kButton | WS_DISABLED, 0, kGeneralPage, 382, 133, 78, 34),
-        Named(Ctl::btnDelete, "BUTTON", "&Delete", kButton | WS_DISABLED, 0, kGeneralPage, 382, 173, 78, 34),
-        Named(Ctl::btnModify, "BUTTON", "&Modify", kButton | WS_DISABLED, 0, kGeneralPage, 382, 213, 78, 34),
+        Named(Ctl::txtParameters, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, kGeneralPage, 88, 71, 377,
+              26),
+        Named(Ctl::btnAdd, "BUTTON", "&Add", kButton | WS_DISABLED, 0, kGeneralPage, 382, 133, 78,
+              34),
+        Named(Ctl::btnDelete, "BUTTON", "&Delete", kButton | WS_DISABLED, 0, kGeneralPage, 382, 173,
+              78, 34),
+        Named(Ctl::btnModify, "BUTTON", "&Modify", kButton | WS_DISABLED, 0, kGeneralPage, 382, 213,
+              78, 34),
         Named(Ctl::btnHelp, "BUTTON", "&Help", kButton, 0, kGeneralPage, 382, 253, 78, 34),
         Named(Ctl::txtIconPath, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, kGeneralPage, 88, 42, 289, 26),
-        Named(Ctl::btnIconBrowse, "BUTTON", "&Browse...", kButton, 0, kGeneralPage, 389, 42, 73, 25),
+        Named(Ctl::btnIconBrowse, "BUTTON", "&Browse...", kButton, 0, kGeneralPage, 389, 42, 73,
+              25),
         Named(Ctl::cbAutoStart, "BUTTON", "Auto Start", kCheck, 0, kGeneralPage, 260, 146, 97, 17),
         Named(Ctl::cbStartMode, "COMBOBOX", "", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
               0, kGeneralPage, 260, 190, 106, 24 + 4 * 18, Font::Combo),
@@ -79,9 +87,10 @@ std::vector<ControlSpec> OptionsPageControls() {
         Named(Ctl::cbSingle, "BUTTON", "Single Click Launch (instead of double clicking)", kCheck,
               0, kOptionsPage, 8, 32, 330, 19),
         Named(Ctl::cbPopUp, "BUTTON",
-              "Corvane should put all of the icons on a pop menu (applies on next start)", kCheck, 0,
-              kOptionsPage, 8, 56, 465, 17),
-        Named(Ctl::cbSmallIcons, "BUTTON", "Use Small Icons", kCheck, 0, kOptionsPage, 27, 76, 134, 17),
+              "Corvane should put all of the icons on a pop menu (applies on next start)", kCheck,
+              0, kOptionsPage, 8, 56, 465, 17),
+        Named(Ctl::cbSmallIcons, "BUTTON", "Use Small Icons", kCheck, 0, kOptionsPage, 27, 76, 134,
+              17),
         {false, Ctl::txtPath, "STATIC",
          "To change the settings in the tool box, right click on any icon that the tool box has "
          "added to the system tray area.",
@@ -91,8 +100,8 @@ std::vector<ControlSpec> OptionsPageControls() {
 
 std::vector<ControlSpec> BottomButtons() {
     return {
-        Named(Ctl::btnOkay, "BUTTON", "Minimize", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, kNoPage,
-              9, 334, 81, 31),
+        Named(Ctl::btnOkay, "BUTTON", "Minimize", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+              kNoPage, 9, 334, 81, 31),
         Named(Ctl::btnAbout, "BUTTON", "&About", kButton, 0, kNoPage, 392, 334, 81, 31),
         Named(Ctl::BitBtn1, "BUTTON", "&Quit", kButton, 0, kNoPage, 293, 334, 81, 31),
     };
@@ -199,7 +208,8 @@ void OptionsWindow::CreateControls() {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>(captions[i]);
-        SendMessageA(tabs_, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(tabs_, TCM_INSERTITEMA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
     }
     RECT area{};
     GetClientRect(tabs_, &area);
@@ -213,10 +223,10 @@ void OptionsWindow::CreateControls() {
     auto make = [this](const ControlSpec& spec) {
         HWND parent = spec.page == kNoPage ? hwnd() : pages_[spec.page].hwnd();
         const int id = spec.named ? IdOf(spec.control) : 0;
-        HWND control = CreateWindowExA(spec.exStyle, spec.className, spec.text, spec.style, spec.x,
-                                       spec.y, spec.width, spec.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
-                                       nullptr);
+        HWND control =
+            CreateWindowExA(spec.exStyle, spec.className, spec.text, spec.style, spec.x, spec.y,
+                            spec.width, spec.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
         HFONT font = spec.font == Font::Combo    ? comboFont_.get()
                      : spec.font == Font::System ? systemFont_.get()
                                                  : boldFont_.get();
@@ -251,9 +261,9 @@ void OptionsWindow::CreateControls() {
     column.cx = 200;
     SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 
-    HWND panel = CreateWindowExA(0, "STATIC", "", kChild | SS_SUNKEN, 277, 228, 44, 43, general,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPanelId)), nullptr,
-                                 nullptr);
+    HWND panel =
+        CreateWindowExA(0, "STATIC", "", kChild | SS_SUNKEN, 277, 228, 44, 43, general,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPanelId)), nullptr, nullptr);
     preview_ = CreateWindowExA(0, "STATIC", "", kChild | SS_ICON, 2, 3, 35, 32, panel, nullptr,
                                nullptr, nullptr);
     SelectPage(kGeneralPage);
@@ -365,7 +375,9 @@ void OptionsWindow::OnEndSession() {
 
 // --- FormView ---------------------------------------------------------------
 
-WindowRef OptionsWindow::Handle() { return ToRef<WindowRef>(hwnd()); }
+WindowRef OptionsWindow::Handle() {
+    return ToRef<WindowRef>(hwnd());
+}
 
 std::string OptionsWindow::Text(Ctl control) {
     HWND window = Control(control);
@@ -391,7 +403,9 @@ void OptionsWindow::SetChecked(Ctl control, bool checked) {
     SendMessageA(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool OptionsWindow::Enabled(Ctl control) { return IsWindowEnabled(Control(control)) != FALSE; }
+bool OptionsWindow::Enabled(Ctl control) {
+    return IsWindowEnabled(Control(control)) != FALSE;
+}
 
 void OptionsWindow::SetEnabled(Ctl control, bool enabled) {
     EnableWindow(Control(control), enabled ? TRUE : FALSE);
@@ -410,9 +424,8 @@ void OptionsWindow::SetPreviewIcon(IconRef icon) {
 }
 
 void OptionsWindow::AddListRow(int index, const std::string& caption, IconRef icon) {
-    const int image = icon == IconRef::None
-                          ? -1
-                          : ImageList_AddIcon(images_.get(), FromRef<HICON>(icon));
+    const int image =
+        icon == IconRef::None ? -1 : ImageList_AddIcon(images_.get(), FromRef<HICON>(icon));
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = index;
@@ -453,13 +466,21 @@ int OptionsWindow::RowCount() {
     return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
 }
 
-void OptionsWindow::HideApplicationWindow() { ShowWindow(ApplicationHandle(), SW_HIDE); }
+void OptionsWindow::HideApplicationWindow() {
+    ShowWindow(ApplicationHandle(), SW_HIDE);
+}
 
-void OptionsWindow::RestoreApplicationWindow() { ShowWindow(ApplicationHandle(), SW_RESTORE); }
+void OptionsWindow::RestoreApplicationWindow() {
+    ShowWindow(ApplicationHandle(), SW_RESTORE);
+}
 
-void OptionsWindow::ForegroundApplicationWindow() { SetForegroundWindow(ApplicationHandle()); }
+void OptionsWindow::ForegroundApplicationWindow() {
+    SetForegroundWindow(ApplicationHandle());
+}
 
-void OptionsWindow::HideOptionsWindow() { ShowWindow(hwnd(), SW_HIDE); }
+void OptionsWindow::HideOptionsWindow() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
 
 void OptionsWindow::SetOptionsWindowNormal() {
     // A hidden window stays hidden; it comes back restored when it is shown.
@@ -479,9 +500,13 @@ void OptionsWindow::ShowOptionsWindow() {
     SetForegroundWindow(hwnd());
 }
 
-void OptionsWindow::StopStartupTimer() { KillTimer(hwnd(), kStartupTimer); }
+void OptionsWindow::StopStartupTimer() {
+    KillTimer(hwnd(), kStartupTimer);
+}
 
-void OptionsWindow::ShowWelcome() { welcome_.Show(hwnd()); }
+void OptionsWindow::ShowWelcome() {
+    welcome_.Show(hwnd());
+}
 
 void OptionsWindow::ShowMessage(const std::string& text, const std::string& caption) {
     MessageBoxA(ApplicationHandle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);

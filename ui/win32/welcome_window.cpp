@@ -51,8 +51,8 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
     GetClientRect(hwnd(), &client);
     const int width = client.right - 16;
 
-    HWND heading = CreateWindowExA(0, "STATIC", "Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE,
-                                   8, 8, width, 22, hwnd(), nullptr, nullptr, nullptr);
+    HWND heading = CreateWindowExA(0, "STATIC", "Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE, 8,
+                                   8, width, 22, hwnd(), nullptr, nullptr, nullptr);
     SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), TRUE);
 
     std::string text;
@@ -61,16 +61,16 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
             text += "\r\n";
         text += kWelcomeLines[i];
     }
-    HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text.c_str(),
-                               WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_MULTILINE | ES_READONLY,
-                               8, 36, width, client.bottom - 36 - 44, hwnd(), nullptr, nullptr,
-                               nullptr);
+    HWND box =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text.c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_MULTILINE | ES_READONLY, 8, 36,
+                        width, client.bottom - 36 - 44, hwnd(), nullptr, nullptr, nullptr);
     SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
 
-    HWND ok = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                              (client.right - 75) / 2, client.bottom - 36, 75, 28, hwnd(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkButton)), nullptr,
-                              nullptr);
+    HWND ok =
+        CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                        (client.right - 75) / 2, client.bottom - 36, 75, 28, hwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkButton)), nullptr, nullptr);
     SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
     return true;
 }
