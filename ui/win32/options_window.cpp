@@ -38,7 +38,7 @@ struct ControlSpec {
 };
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kLabel = kChild | SS_LEFT;
+constexpr DWORD kLabel = kChild | SS_LEFTNOWORDWRAP;
 constexpr DWORD kEdit = kChild | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kCheck = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
@@ -94,7 +94,7 @@ std::vector<ControlSpec> OptionsPageControls() {
         {false, Ctl::txtPath, "STATIC",
          "To change the settings in the tool box, right click on any icon that the tool box has "
          "added to the system tray area.",
-         kLabel, 0, kOptionsPage, 19, 216, 395, 73, Font::System},
+         kChild | SS_LEFT, 0, kOptionsPage, 19, 216, 395, 73, Font::System},
     };
 }
 
