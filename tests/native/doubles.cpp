@@ -88,7 +88,11 @@ void FakeMenus::AppendString(MenuRef menu, std::uint32_t id, const char* text) {
     menus.at(RawOf(menu)).push_back(Item{Item::String, id, text, true});
 }
 
-void FakeMenus::DispatchWaitingMessages() { log_.push_back("dispatch waiting"); }
+void FakeMenus::DispatchWaitingMessages() {
+    log_.push_back("dispatch waiting");
+    if (onDispatch)
+        onDispatch();
+}
 
 void FakeMenus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) {
     log_.push_back("track " + std::to_string(RawOf(menu)) + " " + std::to_string(flags) + " " +
@@ -112,6 +116,7 @@ std::string FakeSystem::WindowsDirectory(unsigned capacity) {
 }
 
 std::string FakeSystem::WindowTitle(WindowRef window, unsigned maxChars) {
+    titleLimits.push_back(maxChars);
     const auto found = titles.find(RawOf(window));
     return found == titles.end() ? std::string() : found->second.substr(0, maxChars);
 }
