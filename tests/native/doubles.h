@@ -66,6 +66,7 @@ public:
         std::uint32_t id;
         std::string text;
         bool hasData;
+        bool operator==(const Item&) const = default;
     };
     MenuRef CreatePopupMenu() override;
     void DestroyMenu(MenuRef menu) override;

@@ -31,6 +31,7 @@ protected:
         Start();
         log.clear();
         shell.calls.clear();
+        icons.fileInfoPaths.clear();
     }
 
     std::vector<FakeMenus::Item> MenuItems() { return menus.menus.at(RawOf(form->MenuHandle)); }
