@@ -49,8 +49,8 @@ public:
     virtual ~Canvas() = default;
 
     // GetDC / ReleaseDC of a window.
-    virtual DeviceContextRef GetWindowDC(WindowRef window) = 0;
-    virtual void ReleaseWindowDC(WindowRef window, DeviceContextRef dc) = 0;
+    virtual DeviceContextRef GetDC(WindowRef window) = 0;
+    virtual void ReleaseDC(WindowRef window, DeviceContextRef dc) = 0;
     // CreateCompatibleDC / DeleteDC.
     virtual DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) = 0;
     virtual void DeleteDC(DeviceContextRef dc) = 0;
@@ -73,19 +73,20 @@ public:
                         DeviceContextRef source, int sourceX, int sourceY, std::uint32_t rop) = 0;
     virtual void DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
                             std::uint32_t flags) = 0;
-    // ExtTextOutA; rect may be null.
-    virtual void ExtTextOut(DeviceContextRef dc, int x, int y, std::uint32_t options,
-                            const Rect* rect, std::string_view text) = 0;
+    // ExtTextOutA; rect may be null. (Not named ExtTextOut, which windows.h
+    // turns into a macro.)
+    virtual void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options,
+                                const Rect* rect, std::string_view text) = 0;
 };
 
 // A window's device context, given back when the owner goes.
 class ScopedWindowDC {
 public:
     ScopedWindowDC(Canvas& canvas, WindowRef window)
-        : canvas_(canvas), window_(window), dc_(canvas.GetWindowDC(window)) {}
+        : canvas_(canvas), window_(window), dc_(canvas.GetDC(window)) {}
     ~ScopedWindowDC() {
         if (dc_ != DeviceContextRef::None)
-            canvas_.ReleaseWindowDC(window_, dc_);
+            canvas_.ReleaseDC(window_, dc_);
     }
     ScopedWindowDC(const ScopedWindowDC&) = delete;
     ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;

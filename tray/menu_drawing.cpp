@@ -62,7 +62,7 @@ void DrawPathRecallRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemR
 
     Rect opaque = row;
     opaque.left = row.left + kPathRecallTextIndent;
-    canvas.ExtTextOut(dc, opaque.left, row.top, kEtoOpaque, &opaque, kPathRecallText);
+    canvas.ExtTextOutAnsi(dc, opaque.left, row.top, kEtoOpaque, &opaque, kPathRecallText);
 }
 
 // An entry row: the entry's icon in the icon column and its description.
@@ -82,8 +82,8 @@ void DrawEntryRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemReques
     DrawIcon(canvas, dc, icon, kEntryIconX, id * itemHeight + (small ? kSmallIconTopOffset : 0),
              size);
 
-    canvas.ExtTextOut(dc, text.left + kEntryTextIndent, text.top + itemHeight / 4, kEtoOpaque,
-                      &text, entry.ToolTip);
+    canvas.ExtTextOutAnsi(dc, text.left + kEntryTextIndent, text.top + itemHeight / 4, kEtoOpaque,
+                          &text, entry.ToolTip);
 }
 
 } // namespace

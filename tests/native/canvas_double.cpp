@@ -41,7 +41,7 @@ DeviceContextRef RecordingCanvas::RequestDC() {
     return RefOf<DeviceContextRef>(dc);
 }
 
-DeviceContextRef RecordingCanvas::GetWindowDC(WindowRef window) {
+DeviceContextRef RecordingCanvas::GetDC(WindowRef window) {
     const std::uintptr_t dc = next_++;
     Context context;
     context.window = window;
@@ -51,7 +51,7 @@ DeviceContextRef RecordingCanvas::GetWindowDC(WindowRef window) {
     return RefOf<DeviceContextRef>(dc);
 }
 
-void RecordingCanvas::ReleaseWindowDC(WindowRef window, DeviceContextRef dc) {
+void RecordingCanvas::ReleaseDC(WindowRef window, DeviceContextRef dc) {
     const Context* context = Find(dc, "ReleaseDC");
     if (!context)
         return;
@@ -169,8 +169,8 @@ void RecordingCanvas::DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon
     log_.push_back("icon");
 }
 
-void RecordingCanvas::ExtTextOut(DeviceContextRef dc, int x, int y, std::uint32_t options,
-                                 const Rect* rect, std::string_view text) {
+void RecordingCanvas::ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options,
+                                     const Rect* rect, std::string_view text) {
     const Context* context = Find(dc, "ExtTextOut");
     if (!context)
         return;

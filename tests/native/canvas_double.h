@@ -17,8 +17,8 @@ public:
     // icons, when given, tells whether a drawn icon was still alive.
     explicit RecordingCanvas(CallLog& log, const FakeShellIcons* icons = nullptr);
 
-    DeviceContextRef GetWindowDC(WindowRef window) override;
-    void ReleaseWindowDC(WindowRef window, DeviceContextRef dc) override;
+    DeviceContextRef GetDC(WindowRef window) override;
+    void ReleaseDC(WindowRef window, DeviceContextRef dc) override;
     DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) override;
     void DeleteDC(DeviceContextRef dc) override;
     Extent TextExtent(DeviceContextRef dc, std::string_view text) override;
@@ -33,8 +33,8 @@ public:
                 int sourceX, int sourceY, std::uint32_t rop) override;
     void DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
                     std::uint32_t flags) override;
-    void ExtTextOut(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
-                    std::string_view text) override;
+    void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
+                        std::string_view text) override;
 
     // A context that the system hands over with a draw request.
     DeviceContextRef RequestDC();
