@@ -62,9 +62,10 @@ public:
     virtual Color SetBkColor(DeviceContextRef dc, Color color) = 0;
     virtual Color GetSysColor(int index) = 0;
 
-    // CreateSolidBrush / DeleteObject.
+    // CreateSolidBrush / DeleteObject (not named DeleteBrush, a windowsx.h
+    // macro).
     virtual BrushRef CreateSolidBrush(Color color) = 0;
-    virtual void DeleteBrush(BrushRef brush) = 0;
+    virtual void DeleteSolidBrush(BrushRef brush) = 0;
     // SelectObject: returns the object of the same kind it replaced.
     virtual GdiObjectRef SelectObject(DeviceContextRef dc, GdiObjectRef object) = 0;
 
@@ -123,7 +124,7 @@ public:
         : canvas_(canvas), brush_(canvas.CreateSolidBrush(color)) {}
     ~ScopedBrush() {
         if (brush_ != BrushRef::None)
-            canvas_.DeleteBrush(brush_);
+            canvas_.DeleteSolidBrush(brush_);
     }
     ScopedBrush(const ScopedBrush&) = delete;
     ScopedBrush& operator=(const ScopedBrush&) = delete;

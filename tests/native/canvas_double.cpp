@@ -119,7 +119,7 @@ BrushRef RecordingCanvas::CreateSolidBrush(Color color) {
     return RefOf<BrushRef>(brush);
 }
 
-void RecordingCanvas::DeleteBrush(BrushRef brush) {
+void RecordingCanvas::DeleteSolidBrush(BrushRef brush) {
     if (!liveBrushes.erase(RawOf(brush)))
         faults.push_back("DeleteObject of a brush that is not alive");
     for (const auto& [dc, context] : contexts)

@@ -26,7 +26,7 @@ public:
     Color SetBkColor(DeviceContextRef dc, Color color) override;
     Color GetSysColor(int index) override { return SysColor(index); }
     BrushRef CreateSolidBrush(Color color) override;
-    void DeleteBrush(BrushRef brush) override;
+    void DeleteSolidBrush(BrushRef brush) override;
     GdiObjectRef SelectObject(DeviceContextRef dc, GdiObjectRef object) override;
     void Rectangle(DeviceContextRef dc, int left, int top, int right, int bottom) override;
     void BitBlt(DeviceContextRef dest, int x, int y, int width, int height, DeviceContextRef source,
