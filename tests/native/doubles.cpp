@@ -92,6 +92,8 @@ void FakeMenus::AppendString(MenuRef menu, std::uint32_t id, const char* text) {
 
 void FakeMenus::DispatchWaitingMessages() {
     log_.push_back("dispatch waiting");
+    if (onDispatch)
+        onDispatch();
 }
 
 void FakeMenus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) {
@@ -116,6 +118,7 @@ std::string FakeSystem::WindowsDirectory(unsigned capacity) {
 }
 
 std::string FakeSystem::WindowTitle(WindowRef window, unsigned maxChars) {
+    titleLimits.push_back(maxChars);
     const auto found = titles.find(RawOf(window));
     return found == titles.end() ? std::string() : found->second.substr(0, maxChars);
 }
