@@ -10,8 +10,12 @@ namespace {
 std::atomic<long> liveDcs{0};
 std::atomic<long> liveBrushes{0};
 
-HDC Dc(DeviceContextRef dc) { return reinterpret_cast<HDC>(RawOf(dc)); }
-DeviceContextRef DcRef(HDC dc) { return RefOf<DeviceContextRef>(reinterpret_cast<std::uintptr_t>(dc)); }
+HDC Dc(DeviceContextRef dc) {
+    return reinterpret_cast<HDC>(RawOf(dc));
+}
+DeviceContextRef DcRef(HDC dc) {
+    return RefOf<DeviceContextRef>(reinterpret_cast<std::uintptr_t>(dc));
+}
 
 } // namespace
 
@@ -53,7 +57,9 @@ Color Win32Canvas::SetBkColor(DeviceContextRef dc, Color color) {
     return ::SetBkColor(Dc(dc), color);
 }
 
-Color Win32Canvas::GetSysColor(int index) { return ::GetSysColor(index); }
+Color Win32Canvas::GetSysColor(int index) {
+    return ::GetSysColor(index);
+}
 
 BrushRef Win32Canvas::CreateSolidBrush(Color color) {
     HBRUSH brush = ::CreateSolidBrush(color);
@@ -81,8 +87,8 @@ void Win32Canvas::BitBlt(DeviceContextRef dest, int x, int y, int width, int hei
     ::BitBlt(Dc(dest), x, y, width, height, Dc(source), sourceX, sourceY, rop);
 }
 
-void Win32Canvas::DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width,
-                             int height, std::uint32_t flags) {
+void Win32Canvas::DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
+                             std::uint32_t flags) {
     ::DrawIconEx(Dc(dc), x, y, reinterpret_cast<HICON>(RawOf(icon)), width, height, 0, nullptr,
                  flags);
 }
@@ -96,7 +102,11 @@ void Win32Canvas::ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_
                 static_cast<UINT>(text.size()), nullptr);
 }
 
-long Win32Canvas::LiveDeviceContexts() { return liveDcs.load(); }
-long Win32Canvas::LiveBrushes() { return liveBrushes.load(); }
+long Win32Canvas::LiveDeviceContexts() {
+    return liveDcs.load();
+}
+long Win32Canvas::LiveBrushes() {
+    return liveBrushes.load();
+}
 
 } // namespace corvane::win32
