@@ -1,6 +1,25 @@
 #pragma once
-// kestrel.dll: reports top-level windows to one window of the caller's with
-// WM_EXPLORERWINDOW (wParam the window, lParam an event code).
+// kestrel.dll: reports top-level windows of every program on the desktop to one
+// window of the caller's with WM_EXPLORERWINDOW (wParam the top-level window,
+// lParam an event code below).
+//
+// How it works: out-of-context WinEvent hooks and a thread timer that looks
+// at the foreground window four times a second (for systems that send no
+// title or activation events), all made on the thread that calls
+// Kestrel_Start. The system calls them back on that thread while it pumps
+// messages, and each report is then sent straight to the receiving window,
+// which belongs to the same thread. A report is therefore handled before the
+// callback returns; none waits in a queue, and once Kestrel_Stop has returned
+// none can arrive.
+//
+// Rules for the caller:
+// - Kestrel_Start and Kestrel_Stop are called on the thread that owns the
+//   receiving window, and that thread pumps messages with a loop that
+//   dispatches every message (the timer's messages name no window).
+// - Only top-level windows are reported (no child windows, no parts of a
+//   window), windows of other programs and of the caller alike, the
+//   receiving window included.
+// - Once started, the library stays loaded until the process ends.
 #include <windows.h>
 
 #ifdef KESTREL_BUILDING
@@ -10,12 +29,29 @@
 #endif
 
 extern "C" {
-// Starts reporting to window. Any earlier reporting ends first.
+// Starts reporting to window, which must be a window of the calling thread.
+// Any earlier reporting ends first. TRUE when reporting runs. FALSE when the
+// window is not a window of this thread or the system refused a hook or the
+// timer (then nothing is reported), or when reporting started on another
+// thread still runs (then nothing changes).
 KESTREL_API BOOL Kestrel_Start(HWND window);
-// Ends reporting; no report arrives after it returns.
+// Ends reporting; no report arrives after it returns. TRUE when nothing is
+// reported any more, which includes a call without reporting to end; FALSE,
+// with nothing changed, when called on another thread than Kestrel_Start.
 KESTREL_API BOOL Kestrel_Stop(void);
 }
 
-// The message and the event codes of a report.
+// The message of a report.
 inline constexpr UINT kWmExplorerWindow = WM_USER + 1;
+
+// The event codes of a report (lParam).
+// The window has just been created; its title may not be set yet.
 inline constexpr LPARAM kKestrelWindowCreated = 1;
+// The window's title has changed. Where the system sends no title events, a
+// change is noticed only while the window is the foreground window.
+inline constexpr LPARAM kKestrelTitleChanged = 2;
+// The window has been shown (only where the system sends these events).
+inline constexpr LPARAM kKestrelWindowShown = 3;
+// The window has come to the front; just after Kestrel_Start, the window that
+// is in front then.
+inline constexpr LPARAM kKestrelWindowActivated = 4;
