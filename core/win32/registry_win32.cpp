@@ -67,8 +67,17 @@ RegValue Win32Registry::QueryValue(RegKey key, const std::string& name) {
 
 bool Win32Registry::SetValue(RegKey key, const std::string& name, RegType type,
                              const std::vector<std::uint8_t>& data) {
+    // For text, RegSetValueExA looks at the byte after the data and, when it
+    // is zero, stores a terminating zero the caller left out. Handing it the
+    // bare data would make the stored size depend on whatever follows it in
+    // memory, and the look is a read past the data. So text goes in a buffer
+    // followed by a nonzero byte: exactly the given bytes are stored.
+    const bool text = type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
+    std::vector<std::uint8_t> buffer(data);
+    if (text)
+        buffer.push_back(1);
     return RegSetValueExA(ToHkey(key), name.c_str(), 0, static_cast<DWORD>(type),
-                          data.empty() ? nullptr : data.data(),
+                          buffer.empty() ? nullptr : buffer.data(),
                           static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }
 

@@ -66,6 +66,18 @@ TEST_F(RealRegistryTest, StringsAreStoredWithoutTerminatorAndEmptyOnesWithSizeZe
     EXPECT_EQ(reg.ReadString("Params"), "");
 }
 
+// RegSetValueExA counts a left-out terminating zero when the byte after the
+// data happens to be zero, so the stored size must not depend on the heap.
+TEST_F(RealRegistryTest, EveryLengthOfTextIsStoredWithExactlyItsCharacters) {
+    RegistryAccessor reg(api);
+    ASSERT_TRUE(reg.OpenKey(std::string("\\") + kTestKey, true));
+    for (std::size_t length = 1; length <= 64; ++length) {
+        const std::string text(length, static_cast<char>('a' + length % 26));
+        reg.WriteString("text", text);
+        EXPECT_EQ(Raw("text"), std::make_pair(DWORD{REG_SZ}, text)) << "length " << length;
+    }
+}
+
 TEST_F(RealRegistryTest, ReadsStopAtTheFirstZeroAndTakeExpandableTextUnexpanded) {
     PutRaw("zero", REG_SZ, std::string("abc\0", 4));
     PutRaw("inner", REG_SZ, std::string("ab\0cd\0", 6));
