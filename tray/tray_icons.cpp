@@ -26,6 +26,11 @@ FileInfoRecord QueryFileInfo(ShellIconApi& shell, const std::string& path, std::
         shell.GetFileInfo(shellPath.c_str(), 0, record, FileInfoRecord::kSize, flags);
     if (result)
         *result = answer;
+    // Every request made here answers 0 when the shell found nothing, and
+    // then the record may hold anything (some shells write an icon field
+    // that is no icon): nothing of it is used, let alone destroyed.
+    if (answer == 0)
+        return FileInfoRecord{};
     return record;
 }
 
