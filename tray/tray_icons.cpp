@@ -21,6 +21,13 @@ FileInfoRecord QueryFileInfo(ShellIconApi& shell, const std::string& path, std::
     // A fresh, zeroed record every call: the shell leaves it untouched for a
     // file it cannot find, and a stale icon must never come back.
     FileInfoRecord record{};
+    // An empty path names no file; the shell would answer for the current
+    // folder instead.
+    if (path.empty()) {
+        if (result)
+            *result = 0;
+        return record;
+    }
     const std::string shellPath = CutTo(path, kShellTextMax);
     const std::uintptr_t answer =
         shell.GetFileInfo(shellPath.c_str(), 0, record, FileInfoRecord::kSize, flags);

@@ -78,6 +78,15 @@ TEST_F(TrayIconsTest, WhatAFailedRequestLeavesInTheRecordIsNeverUsed) {
     EXPECT_TRUE(shell.liveIcons.empty());
 }
 
+TEST_F(TrayIconsTest, AnEmptyPathIsNoFileAndIsNotAsked) {
+    shell.knownFiles = {""}; // a shell that answers for the current folder
+    EXPECT_EQ(GetFileIconHandle(shell, ""), IconRef::None);
+    EXPECT_EQ(GetFileDisplayName(shell, ""), "");
+    EXPECT_EQ(GetSystemImageIcon(shell, "", 16), IconRef::None);
+    EXPECT_EQ(GetSystemImageIcon(shell, "", 32), IconRef::None);
+    EXPECT_TRUE(shell.fileInfoPaths.empty());
+}
+
 TEST_F(TrayIconsTest, SystemImageIconsComeFromTheSmallListOnlyForSize16) {
     shell.knownFiles = {"C:\\e.exe"};
     struct Row {
