@@ -21,11 +21,23 @@ FileInfoRecord QueryFileInfo(ShellIconApi& shell, const std::string& path, std::
     // A fresh, zeroed record every call: the shell leaves it untouched for a
     // file it cannot find, and a stale icon must never come back.
     FileInfoRecord record{};
+    // An empty path names no file; the shell would answer for the current
+    // folder instead.
+    if (path.empty()) {
+        if (result)
+            *result = 0;
+        return record;
+    }
     const std::string shellPath = CutTo(path, kShellTextMax);
     const std::uintptr_t answer =
         shell.GetFileInfo(shellPath.c_str(), 0, record, FileInfoRecord::kSize, flags);
     if (result)
         *result = answer;
+    // Every request made here answers 0 when the shell found nothing, and
+    // then the record may hold anything (some shells write an icon field
+    // that is no icon): nothing of it is used, let alone destroyed.
+    if (answer == 0)
+        return FileInfoRecord{};
     return record;
 }
 

@@ -38,8 +38,14 @@ std::uintptr_t FakeShellIcons::GetFileInfo(const char* path, std::uint32_t, File
                                            std::uint32_t recordSize, std::uint32_t flags) {
     fileInfoPaths.push_back(path);
     fileInfoFlags.push_back(flags);
-    if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path))
+    if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path)) {
+        if (scribbleOnFailure) {
+            record.hIcon = RefOf<IconRef>(0x00500073);
+            record.iIcon = 5;
+            std::strncpy(record.szDisplayName.data(), "junk", record.szDisplayName.size() - 1);
+        }
         return 0; // the record is left untouched, as the real shell does
+    }
     if (flags & kShgfiSysIconIndex) {
         record.iIcon = 7;
         return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;

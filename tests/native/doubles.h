@@ -46,7 +46,10 @@ public:
     IconRef ImageListGetIcon(ImageListRef list, std::int32_t index, std::uint32_t flags) override;
     void DestroyIcon(IconRef icon) override;
 
-    std::set<std::string> knownFiles;                    // paths the shell can find
+    std::set<std::string> knownFiles; // paths the shell can find
+    // A failed request writes a field that is no icon and a name into the
+    // record, as some shells do, instead of leaving it untouched.
+    bool scribbleOnFailure = false;
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
     std::vector<std::pair<NotifyOp, NotifyIconRecord>> notifyCalls;
     std::vector<std::string> fileInfoPaths;

@@ -70,6 +70,23 @@ TEST_F(TrayIconsTest, AFileTheShellCannotFindGivesNoIconAndNoNameNeverAStaleOne)
     EXPECT_EQ(GetSystemImageIcon(shell, "C:\\gone.exe", 16), IconRef::None);
 }
 
+TEST_F(TrayIconsTest, WhatAFailedRequestLeavesInTheRecordIsNeverUsed) {
+    shell.scribbleOnFailure = true;
+    EXPECT_EQ(GetFileIconHandle(shell, "C:\\gone.exe"), IconRef::None);
+    EXPECT_EQ(GetFileDisplayName(shell, "C:\\gone.exe"), "");
+    EXPECT_EQ(GetSystemImageIcon(shell, "C:\\gone.exe", 16), IconRef::None);
+    EXPECT_TRUE(shell.liveIcons.empty());
+}
+
+TEST_F(TrayIconsTest, AnEmptyPathIsNoFileAndIsNotAsked) {
+    shell.knownFiles = {""}; // a shell that answers for the current folder
+    EXPECT_EQ(GetFileIconHandle(shell, ""), IconRef::None);
+    EXPECT_EQ(GetFileDisplayName(shell, ""), "");
+    EXPECT_EQ(GetSystemImageIcon(shell, "", 16), IconRef::None);
+    EXPECT_EQ(GetSystemImageIcon(shell, "", 32), IconRef::None);
+    EXPECT_TRUE(shell.fileInfoPaths.empty());
+}
+
 TEST_F(TrayIconsTest, SystemImageIconsComeFromTheSmallListOnlyForSize16) {
     shell.knownFiles = {"C:\\e.exe"};
     struct Row {

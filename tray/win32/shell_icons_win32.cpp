@@ -36,6 +36,10 @@ std::uintptr_t Win32ShellIcons::GetFileInfo(const char* path, std::uint32_t attr
     SHFILEINFOA info;
     std::memset(&info, 0, sizeof info);
     const DWORD_PTR result = SHGetFileInfoA(path, attributes, &info, recordSize, flags);
+    // A request that found nothing answers 0, and Wine then leaves an icon
+    // field in the record that is no icon: nothing of it is handed on.
+    if (result == 0)
+        std::memset(&info, 0, sizeof info);
     record.hIcon = RefOf<IconRef>(reinterpret_cast<std::uintptr_t>(info.hIcon));
     record.iIcon = info.iIcon;
     record.dwAttributes = info.dwAttributes;
@@ -59,8 +63,9 @@ IconRef Win32ShellIcons::ImageListGetIcon(ImageListRef list, std::int32_t index,
 void Win32ShellIcons::DestroyIcon(IconRef icon) {
     if (icon == IconRef::None)
         return;
-    ::DestroyIcon(reinterpret_cast<HICON>(RawOf(icon)));
-    --liveIcons;
+    // Only an icon that really went counts as gone.
+    if (::DestroyIcon(reinterpret_cast<HICON>(RawOf(icon))))
+        --liveIcons;
 }
 
 long Win32ShellIcons::LiveIcons() {
