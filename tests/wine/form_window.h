@@ -19,7 +19,8 @@ namespace corvane::win32 {
 class NoHook : public HookLibrary {
 public:
     void Start(WindowRef) override {}
-    void Stop() override {}
+    void Stop() override { ++stops; }
+    int stops = 0;
 };
 
 class FormWindowTest : public ::testing::Test {

@@ -1,11 +1,5 @@
 // The options window on real windows: its layout, and FormView's promises.
-#include "app/win32/system_win32.h"
-#include "core/settings_store.h"
-#include "core/win32/registry_win32.h"
-#include "core/win32/shell_win32.h"
-#include "tray/win32/menus_win32.h"
-#include "tray/win32/shell_icons_win32.h"
-#include "ui/win32/options_window.h"
+#include "tests/wine/form_window.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -16,13 +10,6 @@
 
 namespace corvane::win32 {
 namespace {
-
-class NoHook : public HookLibrary {
-public:
-    void Start(WindowRef) override {}
-    void Stop() override { ++stops; }
-    int stops = 0;
-};
 
 struct TextSearch {
     const char* text;
@@ -46,19 +33,14 @@ BOOL CALLBACK MatchToolTipField(HWND child, LPARAM data) {
     return FALSE;
 }
 
-class OptionsWindowTest : public ::testing::Test {
+class OptionsWindowTest : public FormWindowTest {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quennard");
-        ASSERT_TRUE(application.Create());
-        ASSERT_TRUE(options.Create(application));
-        application.Attach(&options);
-        form = std::make_unique<TForm1>(
-            Platform{registry, shell, shellIcons, menus, options, system, hook});
-        options.Attach(form.get());
+        FormWindowTest::SetUp();
     }
     void TearDown() override {
-        options.Attach(nullptr);
+        FormWindowTest::TearDown();
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quennard");
     }
 
@@ -87,15 +69,6 @@ protected:
         return false;
     }
 
-    Win32Registry registry;
-    Win32Shell shell;
-    Win32ShellIcons shellIcons;
-    Win32Menus menus;
-    Win32System system;
-    NoHook hook;
-    ApplicationWindow application;
-    OptionsWindow options;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(OptionsWindowTest, TheWindowHasItsCaptionSizePlaceAndNoCaptionButtons) {
