@@ -68,7 +68,6 @@ protected:
         }
         return false;
     }
-
 };
 
 TEST_F(OptionsWindowTest, TheWindowHasItsCaptionSizePlaceAndNoCaptionButtons) {
