@@ -7,7 +7,8 @@
 namespace corvane {
 
 TForm1::TForm1(const Platform& platform)
-    : env_(platform), registry_(platform.registry), previewIcon_(platform.shellIcons, IconRef::None) {}
+    : env_(platform), registry_(platform.registry),
+      previewIcon_(platform.shellIcons, IconRef::None) {}
 
 void TForm1::FormCreate() {
     FormView& view = env_.view;
@@ -40,8 +41,8 @@ void TForm1::FormCreate() {
     SetItemHeightFromSmallIcons(ReadBoolOr(registry_, kValSmallIcons, false));
 
     if (PopUpIt)
-        TrayAddIcon(env_.shellIcons, kMainIconId, self,
-                    env_.system.LoadIconResource("MAINICON"), kMainIconTip);
+        TrayAddIcon(env_.shellIcons, kMainIconId, self, env_.system.LoadIconResource("MAINICON"),
+                    kMainIconTip);
 
     LoadEntries(count);
     RebuildPopupMenu();
@@ -143,7 +144,9 @@ void TForm1::FormClose() {
     RemoveEntryTrayIcons();
 }
 
-void TForm1::FormDestroy() { env_.hook.Stop(); }
+void TForm1::FormDestroy() {
+    env_.hook.Stop();
+}
 
 void TForm1::EndSession() {
     try {

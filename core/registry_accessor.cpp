@@ -100,7 +100,9 @@ std::int32_t RegistryAccessor::ReadInteger(const std::string& name) {
     return static_cast<std::int32_t>(number);
 }
 
-bool RegistryAccessor::ReadBool(const std::string& name) { return ReadInteger(name) != 0; }
+bool RegistryAccessor::ReadBool(const std::string& name) {
+    return ReadInteger(name) != 0;
+}
 
 void RegistryAccessor::WriteString(const std::string& name, const std::string& text) {
     // The characters alone: no terminating zero, so "" is written with size 0.

@@ -20,7 +20,8 @@ public:
     // Dispatches every message waiting in the thread's queue.
     virtual void DispatchWaitingMessages() = 0;
     // TrackPopupMenu; returns when the menu closes.
-    virtual void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) = 0;
+    virtual void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y,
+                                WindowRef owner) = 0;
     virtual void PostNull(WindowRef window) = 0;
     // GetCursorPos.
     virtual void CursorPos(int& x, int& y) = 0;

@@ -7,7 +7,9 @@
 #include "core/registry_accessor.h"
 #include "core/shell_api.h"
 #include "core/show_commands.h"
+#include "tray/canvas.h"
 #include "tray/menu_api.h"
+#include "tray/owner_draw.h"
 #include "tray/shell_icon_api.h"
 #include "tray/tray_icons.h"
 #include "ui/form_view.h"
@@ -69,6 +71,25 @@ public:
 
     // --- Pop-up launcher menu ---------------------------------------------
     void RebuildPopupMenu();
+
+    // --- Tray callback, owner-drawn menu rows, menu commands, Explorer -----
+    // WM_TRAYNOTIFY: wParam is the tray icon's identifier, lParam the mouse
+    // message. Launch clicks start the entry behind the icon (or open the
+    // menu in pop-up mode); a right press opens the menu.
+    void WMTrayNotify(std::uint32_t id, std::uint32_t mouseMessage);
+    // Opens the menu at the cursor, after dispatching what is waiting.
+    void ShowPopupMenu();
+    // WM_MEASUREITEM / WM_DRAWITEM. True when answered (result 1); false
+    // sends the request to the window's default handling.
+    bool WMMeasureItem(Canvas& canvas, MeasureItemRequest& request);
+    bool WMDrawItem(Canvas& canvas, const DrawItemRequest& request);
+    // WM_COMMAND. True when a menu command was carried out; the message goes
+    // on to the default command handling either way.
+    bool WMCommand(std::uint32_t wParam, std::uintptr_t lParam);
+    // WM_EXPLORERWINDOW: wParam the reported window, lParam the event code.
+    void WMExplorerWindow(WindowRef window, std::intptr_t code);
+    // Opens a new Explorer window on LastExploreDir.
+    void PathRecall();
 
     // --- State ------------------------------------------------------------
     EntryTable Entries;

@@ -85,7 +85,9 @@ public:
 };
 
 // The general error report: the message followed by a full stop.
-inline std::string ErrorReportText(const std::string& message) { return message + "."; }
+inline std::string ErrorReportText(const std::string& message) {
+    return message + ".";
+}
 inline constexpr const char* kApplicationTitle = "Corvane Box";
 
 } // namespace corvane

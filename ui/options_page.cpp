@@ -5,7 +5,9 @@
 
 namespace corvane {
 
-void TForm1::cbSingleClick() { SingleClick = !SingleClick; }
+void TForm1::cbSingleClick() {
+    SingleClick = !SingleClick;
+}
 
 void TForm1::cbPopUpClick() {
     env_.view.SetEnabled(Ctl::cbSmallIcons, env_.view.Checked(Ctl::cbPopUp));
@@ -20,7 +22,9 @@ void TForm1::cbSmallIconsClick() {
     RebuildPopupMenu();
 }
 
-void TForm1::btnOkayClick() { SaveSettings(); }
+void TForm1::btnOkayClick() {
+    SaveSettings();
+}
 
 void TForm1::btnHelpClick() {
     const std::string folder = CutTo(FolderPart(ProgramPath), kShellTextMax);

@@ -7,8 +7,8 @@ namespace corvane::testing {
 
 void RecordingShell::Execute(WindowRef owner, const char* verb, const char* file,
                              const char* params, const char* directory, int showCommand) {
-    calls.push_back(ShellCall{owner, verb == nullptr, verb ? verb : "", file, params, directory,
-                              showCommand});
+    calls.push_back(
+        ShellCall{owner, verb == nullptr, verb ? verb : "", file, params, directory, showCommand});
     log_.push_back(std::string("execute ") + file + " " + params);
 }
 
@@ -63,7 +63,9 @@ IconRef FakeShellIcons::ImageListGetIcon(ImageListRef list, std::int32_t, std::u
     return RefOf<IconRef>(icon);
 }
 
-void FakeShellIcons::DestroyIcon(IconRef icon) { liveIcons.erase(RawOf(icon)); }
+void FakeShellIcons::DestroyIcon(IconRef icon) {
+    liveIcons.erase(RawOf(icon));
+}
 
 MenuRef FakeMenus::CreatePopupMenu() {
     menus[nextMenu] = {};
@@ -88,7 +90,11 @@ void FakeMenus::AppendString(MenuRef menu, std::uint32_t id, const char* text) {
     menus.at(RawOf(menu)).push_back(Item{Item::String, id, text, true});
 }
 
-void FakeMenus::DispatchWaitingMessages() { log_.push_back("dispatch waiting"); }
+void FakeMenus::DispatchWaitingMessages() {
+    log_.push_back("dispatch waiting");
+    if (onDispatch)
+        onDispatch();
+}
 
 void FakeMenus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) {
     log_.push_back("track " + std::to_string(RawOf(menu)) + " " + std::to_string(flags) + " " +
@@ -112,6 +118,7 @@ std::string FakeSystem::WindowsDirectory(unsigned capacity) {
 }
 
 std::string FakeSystem::WindowTitle(WindowRef window, unsigned maxChars) {
+    titleLimits.push_back(maxChars);
     const auto found = titles.find(RawOf(window));
     return found == titles.end() ? std::string() : found->second.substr(0, maxChars);
 }
@@ -177,7 +184,9 @@ void FakeView::RestoreApplicationWindow() {
     appVisible = true;
     log_.push_back("restore app");
 }
-void FakeView::ForegroundApplicationWindow() { log_.push_back("foreground app"); }
+void FakeView::ForegroundApplicationWindow() {
+    log_.push_back("foreground app");
+}
 void FakeView::HideOptionsWindow() {
     formVisible = false;
     log_.push_back("hide form");
@@ -190,7 +199,9 @@ void FakeView::ShowOptionsWindow() {
     formVisible = true;
     log_.push_back("show form");
 }
-void FakeView::StopStartupTimer() { timerRunning = false; }
+void FakeView::StopStartupTimer() {
+    timerRunning = false;
+}
 void FakeView::ShowWelcome() {
     ++welcomeShown;
     log_.push_back("welcome");

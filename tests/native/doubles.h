@@ -46,7 +46,7 @@ public:
     IconRef ImageListGetIcon(ImageListRef list, std::int32_t index, std::uint32_t flags) override;
     void DestroyIcon(IconRef icon) override;
 
-    std::set<std::string> knownFiles;       // paths the shell can find
+    std::set<std::string> knownFiles;                    // paths the shell can find
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
     std::vector<std::pair<NotifyOp, NotifyIconRecord>> notifyCalls;
     std::vector<std::string> fileInfoPaths;
@@ -66,6 +66,7 @@ public:
         std::uint32_t id;
         std::string text;
         bool hasData;
+        bool operator==(const Item&) const = default;
     };
     MenuRef CreatePopupMenu() override;
     void DestroyMenu(MenuRef menu) override;
@@ -81,6 +82,7 @@ public:
     std::uintptr_t nextMenu = 0x7000;
     int cursorX = 0, cursorY = 0;
     std::function<void()> onTrack; // runs while the menu is "open"
+    std::function<void()> onDispatch; // the handlers of the messages waiting
 
 private:
     CallLog& log_;
@@ -100,6 +102,7 @@ public:
     std::string windowsDir = "C:\\WINDOWS";
     std::string programPath = "C:\\Program Files\\Corvane\\corvane.exe";
     std::map<std::uintptr_t, std::string> titles;
+    std::vector<unsigned> titleLimits; // maxChars of every title read
     bool hookRunning = false;
 
 private:

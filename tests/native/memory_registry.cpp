@@ -29,7 +29,9 @@ constexpr std::uintptr_t kCurrentUser = 0x80000001u;
 
 MemoryRegistry::MemoryRegistry() : root_(std::make_unique<Key>()) {}
 
-RegKey MemoryRegistry::CurrentUser() const { return RefOf<RegKey>(kCurrentUser); }
+RegKey MemoryRegistry::CurrentUser() const {
+    return RefOf<RegKey>(kCurrentUser);
+}
 
 MemoryRegistry::Key* MemoryRegistry::Walk(Key* from, const std::string& path, bool create) const {
     Key* key = from;
@@ -70,7 +72,9 @@ std::optional<RegKey> MemoryRegistry::OpenKey(RegKey parent, const std::string& 
     return RefOf<RegKey>(nextHandle_++);
 }
 
-void MemoryRegistry::CloseKey(RegKey key) { handles_.erase(RawOf(key)); }
+void MemoryRegistry::CloseKey(RegKey key) {
+    handles_.erase(RawOf(key));
+}
 
 RegValue MemoryRegistry::QueryValue(RegKey key, const std::string& name) {
     Key* k = KeyOf(key);

@@ -21,11 +21,11 @@ TEST_F(SaveTest, WritesOptionsCountAndEntriesInOrderThenHidesTheProgram) {
     view.checked[Ctl::cbPopUp] = true;
     EXPECT_EQ(form->SaveSettings(), TForm1::SaveOutcome::Saved);
     EXPECT_EQ(registry.writeLog,
-              (std::vector<std::string>{
-                  "Single Click=1", "Hide on Start=1", "PopUpIt=1", "Icon Count=2",
-                  "Icon Path=C:\\a.exe", "Path=C:\\a.exe", "Params=-p", "Tool Tip=A",
-                  "Auto Start=1", "StartMode=2", "Icon Path=b.ico", "Path=b.exe", "Params=",
-                  "Tool Tip=B", "Auto Start=0", "StartMode=0"}));
+              (std::vector<std::string>{"Single Click=1", "Hide on Start=1", "PopUpIt=1",
+                                        "Icon Count=2", "Icon Path=C:\\a.exe", "Path=C:\\a.exe",
+                                        "Params=-p", "Tool Tip=A", "Auto Start=1", "StartMode=2",
+                                        "Icon Path=b.ico", "Path=b.exe", "Params=", "Tool Tip=B",
+                                        "Auto Start=0", "StartMode=0"}));
     EXPECT_FALSE(form->PopUpIt) << "the running mode stays until the next start";
     EXPECT_FALSE(view.appVisible);
     EXPECT_FALSE(view.formVisible);

@@ -23,9 +23,9 @@ TEST(SettingsStore, DamagedEntryValuesTakeTheirDefaults) {
     MemoryRegistry registry;
     RegistryAccessor reg(registry);
     const std::string key = "E";
-    registry.PutDword(key, "Path", 3);                   // wrong type
-    registry.PutString(key, "Params", "-x", true);       // fine
-    registry.PutString(key, "Auto Start", "yes", true);  // wrong type
+    registry.PutDword(key, "Path", 3);                  // wrong type
+    registry.PutString(key, "Params", "-x", true);      // fine
+    registry.PutString(key, "Auto Start", "yes", true); // wrong type
     registry.Put(key, "StartMode", RegType::Binary, std::vector<std::uint8_t>(8, 0xFF));
     reg.OpenKey("\\E", true);
     const ListType entry = ReadEntryValues(reg);
@@ -47,8 +47,8 @@ TEST(SettingsStore, WritingAnEntryStoresItsPathAsIconPathWhenThatIsEmpty) {
     WriteEntryValues(reg, entry);
     EXPECT_EQ(registry.RawString("E", "Icon Path"), "C:\\a.exe");
     EXPECT_EQ(registry.writeLog,
-              (std::vector<std::string>{"Icon Path=C:\\a.exe", "Path=C:\\a.exe", "Params=",
-                                        "Tool Tip=", "Auto Start=1", "StartMode=2"}));
+              (std::vector<std::string>{"Icon Path=C:\\a.exe", "Path=C:\\a.exe",
+                                        "Params=", "Tool Tip=", "Auto Start=1", "StartMode=2"}));
 }
 
 TEST(SettingsStore, CountsTheConsecutiveEntrySubkeysThatExist) {

@@ -140,7 +140,6 @@ TEST_F(FormTest, StoredCountsOutsideTheTableLoadAtMostTwentyAndNoneBelowOne) {
     Start();
     EXPECT_EQ(form->Entries.IconCount, 20);
     EXPECT_EQ(view.rows.size(), 20u);
-
 }
 
 TEST_F(FormTest, ANegativeCountLoadsNothingAndIsNotAFirstRun) {

@@ -30,7 +30,8 @@ TEST_F(TrayIconsTest, AddFillsEveryFieldOfThe88ByteRecord) {
 
 TEST_F(TrayIconsTest, TipsAreCutToFitTheFieldWithItsTerminator) {
     for (std::size_t length : {0u, 10u, 63u, 64u, 70u}) {
-        const NotifyIconRecord r = MakeTrayRecord(1, window, IconRef::None, std::string(length, 'x'));
+        const NotifyIconRecord r =
+            MakeTrayRecord(1, window, IconRef::None, std::string(length, 'x'));
         EXPECT_EQ(std::string(r.szTip.data()), std::string(std::min<std::size_t>(length, 63), 'x'))
             << length;
         EXPECT_EQ(r.szTip[63], '\0');

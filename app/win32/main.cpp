@@ -1,0 +1,52 @@
+// The program entry: the application window, the options window as the main
+// window, and the message loop. Every way out ends with exit code 0.
+#include "app/win32/system_win32.h"
+#include "core/win32/registry_win32.h"
+#include "core/win32/shell_win32.h"
+#include "tray/win32/menus_win32.h"
+#include "tray/win32/shell_icons_win32.h"
+#include "ui/corvane.h"
+#include "ui/win32/options_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+using namespace corvane;
+using namespace corvane::win32;
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Win32Registry registry;
+    Win32Shell shell;
+    Win32ShellIcons shellIcons;
+    Win32Menus menus;
+    Win32System system;
+    KestrelHook hook;
+
+    ApplicationWindow application;
+    OptionsWindow options;
+    if (!application.Create() || !options.Create(application))
+        return 0;
+    application.Attach(&options);
+    ShowWindow(application.hwnd(), SW_SHOWNOACTIVATE);
+
+    TForm1 form(Platform{registry, shell, shellIcons, menus, options, system, hook});
+    options.Attach(&form);
+    Guarded(application.hwnd(), [&] { form.FormCreate(); });
+
+    // The main window stands minimized until the start-up timer has run.
+    if (options.hwnd())
+        ShowWindow(options.hwnd(), SW_SHOWMINNOACTIVE);
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (options.PreTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    options.Attach(nullptr);
+    return 0;
+}

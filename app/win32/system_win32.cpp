@@ -1,0 +1,58 @@
+#include "app/win32/system_win32.h"
+
+#include "shell/kestrel/kestrel.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace corvane::win32 {
+
+std::string Win32System::WindowsDirectory(unsigned capacity) {
+    std::vector<char> buffer(capacity + 1, '\0');
+    const UINT length = GetWindowsDirectoryA(buffer.data(), capacity);
+    // A directory that does not fit is reported by its needed size.
+    if (length == 0 || length >= capacity)
+        return {};
+    return std::string(buffer.data(), length);
+}
+
+std::string Win32System::ProgramPath() {
+    std::vector<char> buffer(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size())
+            return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::string Win32System::WindowTitle(WindowRef window, unsigned maxChars) {
+    HWND hwnd = reinterpret_cast<HWND>(RawOf(window));
+    if (GetWindowTextLengthA(hwnd) <= 0)
+        return {};
+    std::vector<char> buffer(maxChars + 1, '\0');
+    const int length = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0u);
+}
+
+BitmapRef Win32System::LoadBitmapResource(const char* name) {
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), name);
+    return RefOf<BitmapRef>(reinterpret_cast<std::uintptr_t>(bitmap));
+}
+
+IconRef Win32System::LoadIconResource(const char* name) {
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), name);
+    return RefOf<IconRef>(reinterpret_cast<std::uintptr_t>(icon));
+}
+
+void KestrelHook::Start(WindowRef window) {
+    Kestrel_Start(reinterpret_cast<HWND>(RawOf(window)));
+}
+
+void KestrelHook::Stop() {
+    Kestrel_Stop();
+}
+
+} // namespace corvane::win32

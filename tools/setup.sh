@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building and testing Corvane needs on Debian, once: quick when
+# everything is there already. Source it or run it.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev googletest
+  g++-mingw-w64-i686 wine32:i386 wine64 xvfb xdotool imagemagick x11-utils
+  python3 python3-pytest
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" != 0 ]; then sudo="sudo"; fi
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+  fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,145 @@
+// Measuring and drawing the owner-drawn rows of the pop-up launcher menu. The
+// rows carry no data: they are measured and drawn from the entry table as it
+// stands when the request comes.
+#include "tray/canvas.h"
+#include "tray/owner_draw.h"
+#include "tray/popup_menu.h"
+#include "tray/tray_icons.h"
+#include "ui/corvane.h"
+
+#include <algorithm>
+#include <string>
+
+namespace corvane {
+namespace {
+
+constexpr int kSmallIconSize = 16;
+constexpr int kLargeIconSize = 32;
+
+// The blue band down the left edge from the menu's top to this row's bottom,
+// with the STRIPE bitmap standing on the row's bottom edge.
+void DrawSideBanner(Canvas& canvas, DeviceContextRef dc, int bottom, BitmapRef stripe) {
+    {
+        ScopedBrush blue(canvas, kBannerBlue);
+        if (blue.get() != BrushRef::None) {
+            ScopedSelection selected(canvas, dc, ObjectOf(blue.get()));
+            canvas.Rectangle(dc, 0, 0, kStripeWidth, bottom);
+        }
+    }
+    if (stripe == BitmapRef::None)
+        return;
+    ScopedMemoryDC memory(canvas, dc);
+    if (memory.get() == DeviceContextRef::None)
+        return;
+    ScopedSelection selected(canvas, memory.get(), ObjectOf(stripe));
+    canvas.BitBlt(dc, 0, bottom - kStripeHeight, kStripeWidth, kStripeHeight, memory.get(), 0, 0,
+                  kSrcCopy);
+}
+
+ScopedColors RowColors(Canvas& canvas, const DrawItemRequest& request) {
+    const bool selected = (request.itemState & kOdsSelected) != 0;
+    return ScopedColors(canvas, request.hDC,
+                        canvas.GetSysColor(selected ? kColorHighlightText : kColorMenuText),
+                        canvas.GetSysColor(selected ? kColorHighlight : kColorMenu));
+}
+
+void DrawIcon(Canvas& canvas, DeviceContextRef dc, const ScopedIcon& icon, int x, int y, int size) {
+    // A file the shell cannot find leaves the row without an icon.
+    if (icon.get() != IconRef::None)
+        canvas.DrawIconEx(dc, x, y, icon.get(), size, size, kDiNormal);
+}
+
+// The PathRecall row: Explorer's small icon and its text. iconY is where the
+// icon goes in the context's coordinates.
+void DrawPathRecallRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemRequest& request,
+                       const std::string& explorerPath, int iconY) {
+    const DeviceContextRef dc = request.hDC;
+    const Rect& row = request.rcItem;
+    const ScopedColors colors = RowColors(canvas, request);
+
+    const ScopedIcon icon(shellIcons, GetSystemImageIcon(shellIcons, explorerPath, kSmallIconSize));
+    DrawIcon(canvas, dc, icon, kPathRecallIconX, iconY, kSmallIconSize);
+
+    Rect opaque = row;
+    opaque.left = row.left + kPathRecallTextIndent;
+    canvas.ExtTextOutAnsi(dc, opaque.left, row.top, kEtoOpaque, &opaque, kPathRecallText);
+}
+
+// An entry row: the entry's icon in the icon column and its description.
+void DrawEntryRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemRequest& request,
+                  const ListType& entry, int itemHeight) {
+    const DeviceContextRef dc = request.hDC;
+    const int id = static_cast<int>(request.itemID);
+    const ScopedColors colors = RowColors(canvas, request);
+
+    // The highlight starts right of the icon column.
+    Rect text = request.rcItem;
+    text.left = request.rcItem.left + itemHeight + kEntryTextGap;
+
+    const bool small = itemHeight < kLargeIconSize;
+    const int size = small ? kSmallIconSize : kLargeIconSize;
+    const ScopedIcon icon(shellIcons, GetSystemImageIcon(shellIcons, entry.IconPath, size));
+    DrawIcon(canvas, dc, icon, kEntryIconX, id * itemHeight + (small ? kSmallIconTopOffset : 0),
+             size);
+
+    canvas.ExtTextOutAnsi(dc, text.left + kEntryTextIndent, text.top + itemHeight / 4, kEtoOpaque,
+                          &text, entry.ToolTip);
+}
+
+} // namespace
+
+bool TForm1::WMMeasureItem(Canvas& canvas, MeasureItemRequest& request) {
+    if (request.CtlType != kOdtMenu)
+        return false;
+    if (request.itemID < kEntryCommandEnd) {
+        const ListType& entry = Entries.Icons[request.itemID];
+        Extent extent;
+        {
+            // The window's context as the system gives it: its default font.
+            ScopedWindowDC dc(canvas, env_.view.Handle());
+            if (dc.get() != DeviceContextRef::None)
+                extent = canvas.TextExtent(dc.get(), entry.ToolTip);
+        }
+        request.itemWidth = static_cast<std::uint32_t>(extent.cx + ItemHeight + kEntryExtraWidth);
+        request.itemHeight = static_cast<std::uint32_t>(std::max(ItemHeight, extent.cy));
+        return true;
+    }
+    if (request.itemID == kCmdPathRecall) {
+        request.itemWidth = kPathRecallWidth;
+        request.itemHeight = kPathRecallHeight;
+        return true;
+    }
+    return false;
+}
+
+bool TForm1::WMDrawItem(Canvas& canvas, const DrawItemRequest& request) {
+    const bool entryRow = request.itemID < kEntryCommandEnd;
+    const bool pathRecallRow = request.itemID == kCmdPathRecall;
+
+    // Each entry row drawn whole repaints the band down to its own bottom; the
+    // lowest one leaves the bitmap at the band's foot.
+    if (request.CtlType == kOdtMenu && entryRow && request.hwndItem == RawOf(MenuHandle) &&
+        request.itemAction == kOdaDrawEntire && request.rcItem.bottom >= kStripeHeight)
+        DrawSideBanner(canvas, request.hDC, request.rcItem.bottom, StripeBitmap);
+
+    if (request.CtlType != kOdtMenu && request.CtlType != kOdtListBox)
+        return false;
+    if (pathRecallRow) {
+        // In pop-up mode the entry rows and the separator stand above this
+        // row; otherwise it is the menu's first row and the icon sits in the
+        // middle of it.
+        const Rect& row = request.rcItem;
+        const int iconY = PopUpIt
+                              ? Entries.IconCount * ItemHeight + kSeparatorAllowance
+                              : row.top + std::max(0, (row.bottom - row.top - kSmallIconSize) / 2);
+        DrawPathRecallRow(canvas, env_.shellIcons, request, ExplorerPath, iconY);
+        return true;
+    }
+    if (entryRow) {
+        DrawEntryRow(canvas, env_.shellIcons, request, Entries.Icons[request.itemID], ItemHeight);
+        return true;
+    }
+    return false;
+}
+
+} // namespace corvane

@@ -1,0 +1,65 @@
+#include "tray/win32/menus_win32.h"
+
+#include <windows.h>
+
+namespace corvane::win32 {
+namespace {
+
+HMENU ToMenu(MenuRef menu) {
+    return reinterpret_cast<HMENU>(RawOf(menu));
+}
+
+} // namespace
+
+MenuRef Win32Menus::CreatePopupMenu() {
+    return RefOf<MenuRef>(reinterpret_cast<std::uintptr_t>(::CreatePopupMenu()));
+}
+
+void Win32Menus::DestroyMenu(MenuRef menu) {
+    if (menu != MenuRef::None)
+        ::DestroyMenu(ToMenu(menu));
+}
+
+void Win32Menus::AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) {
+    // The item data is a pointer to the text; it must outlive the menu, so
+    // only string literals are passed here.
+    AppendMenuA(ToMenu(menu), MF_OWNERDRAW, id, data);
+}
+
+void Win32Menus::AppendSeparator(MenuRef menu) {
+    AppendMenuA(ToMenu(menu), MF_SEPARATOR, 0, nullptr);
+}
+
+void Win32Menus::AppendString(MenuRef menu, std::uint32_t id, const char* text) {
+    AppendMenuA(ToMenu(menu), MF_STRING, id, text);
+}
+
+void Win32Menus::DispatchWaitingMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The loop that reads it must still see it.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Win32Menus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) {
+    ::TrackPopupMenu(ToMenu(menu), flags, x, y, 0, reinterpret_cast<HWND>(RawOf(owner)), nullptr);
+}
+
+void Win32Menus::PostNull(WindowRef window) {
+    PostMessageA(reinterpret_cast<HWND>(RawOf(window)), WM_NULL, 0, 0);
+}
+
+void Win32Menus::CursorPos(int& x, int& y) {
+    POINT point{};
+    GetCursorPos(&point);
+    x = point.x;
+    y = point.y;
+}
+
+} // namespace corvane::win32

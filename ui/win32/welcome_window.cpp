@@ -1,0 +1,92 @@
+#include "ui/win32/welcome_window.h"
+
+#include <string>
+
+namespace corvane::win32 {
+namespace {
+
+constexpr int kOkButton = 1;
+constexpr int kWidth = 370;
+constexpr int kHeight = 315;
+
+} // namespace
+
+const char* const kWelcomeLines[] = {
+    "Thanks for trying Corvane Version 3.0",
+    "",
+    "Since this is your first time using Corvane, let me give you some hints ",
+    "on how to use the program.",
+    "To add an icon simply click on the browse button for the path, when ",
+    "you have found the file you want to use click open.",
+    "Information about this program will fill in the boxes on the form, if you ",
+    "want to change anything, go ahead and personalize it!",
+    "Now click ADD and viola! you have added an icon.  ",
+    "To delete or modify the icon, click on the list of added programs and ",
+    "then either delete, or change the data then press modify.",
+    "",
+    "Enjoy Corvane and remember you can get specific help anytime by ",
+    "pressing F1",
+};
+const int kWelcomeLineCount = static_cast<int>(sizeof kWelcomeLines / sizeof kWelcomeLines[0]);
+
+void WelcomeWindow::Show(HWND owner) {
+    if (!Exists() && !CreateWindowAndControls(owner))
+        return;
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+    if (!Create("CorvaneWelcome", WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, "Welcome",
+                WS_POPUP | WS_CAPTION, x, y, kWidth, kHeight, owner))
+        return false;
+
+    headingFont_.reset(CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
+    textFont_.reset(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
+                                DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int width = client.right - 16;
+
+    HWND heading = CreateWindowExA(0, "STATIC", "Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE, 8,
+                                   8, width, 22, hwnd(), nullptr, nullptr, nullptr);
+    SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), TRUE);
+
+    std::string text;
+    for (int i = 0; i < kWelcomeLineCount; ++i) {
+        if (i)
+            text += "\r\n";
+        text += kWelcomeLines[i];
+    }
+    HWND box =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text.c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_MULTILINE | ES_READONLY, 8, 36,
+                        width, client.bottom - 36 - 44, hwnd(), nullptr, nullptr, nullptr);
+    SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+
+    HWND ok =
+        CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                        (client.right - 75) / 2, client.bottom - 36, 75, 28, hwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkButton)), nullptr, nullptr);
+    SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+    return true;
+}
+
+LRESULT WelcomeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kOkButton) // BitBtn1Click: closing hides the window
+            ShowWindow(hwnd(), SW_HIDE);
+        return 0;
+    case WM_CLOSE:
+        ShowWindow(hwnd(), SW_HIDE);
+        return 0;
+    default:
+        return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+} // namespace corvane::win32

@@ -1,0 +1,68 @@
+#pragma once
+// The window layer's conventions, written once:
+//
+// - Every window the program makes is an object derived from Window. The
+//   object is passed as the creation parameter and bound to its window at
+//   WM_NCCREATE; from then on every message reaches the object's member
+//   HandleMessage. The binding is dropped at WM_NCDESTROY.
+// - HandleMessage answers what it handles and hands everything else to
+//   DefaultHandling (DefWindowProcA).
+// - A handler calls into the portable logic through Guarded(), so that an
+//   error never crosses the window procedure: it is shown in the general
+//   error report ("Corvane Box", error icon, the message and a full stop)
+//   and the program keeps running.
+// - The logic never sees HWND, HICON or HMENU: handles cross as the opaque
+//   references of core/handles.h (ToRef/FromRef below).
+#include "core/handles.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace corvane::win32 {
+
+template <typename Ref, typename Handle> Ref ToRef(Handle handle) {
+    return RefOf<Ref>(reinterpret_cast<std::uintptr_t>(handle));
+}
+template <typename Handle, typename Ref> Handle FromRef(Ref ref) {
+    return reinterpret_cast<Handle>(RawOf(ref));
+}
+
+class Window {
+public:
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    Window() = default;
+
+    // Registers the class once per name, then creates the window bound to this.
+    bool Create(const char* className, DWORD exStyle, const char* title, DWORD style, int x, int y,
+                int width, int height, HWND parentOrOwner, HICON classIcon = nullptr);
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+// Shows the general error report for an error no handler caught.
+void ShowErrorReport(HWND owner, const std::string& message);
+
+// Runs a call into the logic; an error goes to the general error report.
+template <typename Action> void Guarded(HWND owner, Action&& action) {
+    try {
+        action();
+    } catch (const std::exception& error) {
+        ShowErrorReport(owner, error.what());
+    }
+}
+
+} // namespace corvane::win32
