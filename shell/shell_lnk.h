@@ -28,6 +28,8 @@ enum TShellFolder : std::uint8_t {
     sfTemplates,
 };
 
+static_assert(sizeof(TShellFolder) == 1 && sfTemplates == 10, "a one-byte enumeration of 11");
+
 // The registry value that holds each folder's path; none for sfNone.
 inline constexpr std::array<const char*, 11> ShellFolderNames = {
     nullptr,  "Desktop", "Favorites",  "Fonts",   "Personal",  "Programs",

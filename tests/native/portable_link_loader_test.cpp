@@ -125,17 +125,22 @@ TEST_F(ShortcutOnDiskTest, ReadsTheDocumentationSampleFromAFile) {
 }
 
 TEST_F(ShortcutOnDiskTest, AFolderOrAMissingFileIsNotFoundAndABadFileIsAReadError) {
-    link.SetFileName((dir / "folder.lnk").string());
-    EXPECT_THROW(link.ReadLink(), EKvShellLink);
-    link.SetFileName((dir / "missing.lnk").string());
-    EXPECT_THROW(link.ReadLink(), EKvShellLink);
-    link.SetFileName(Write("bad.lnk", {'L', 0, 0, 0}));
-    try {
-        link.ReadLink();
-        FAIL() << "no error";
-    } catch (const EKvShellLink& e) {
-        EXPECT_STREQ(e.what(), kMsgReadFailed);
-    }
+    link.SetFileName(Write("sample.lnk", DocumentationSample()));
+    link.ReadLink();
+    const auto messageOf = [&](const std::string& name) -> std::string {
+        link.SetFileName(name);
+        try {
+            link.ReadLink();
+        } catch (const EKvShellLink& e) {
+            return e.what();
+        }
+        return "(no error)";
+    };
+    EXPECT_EQ(messageOf((dir / "folder.lnk").string()), kMsgLinkNotFound);
+    EXPECT_EQ(messageOf((dir / "missing.lnk").string()), kMsgLinkNotFound);
+    EXPECT_EQ(messageOf(Write("bad.lnk", {'L', 0, 0, 0})), kMsgReadFailed);
+    EXPECT_EQ(link.Target(), "C:\\test\\a.txt") << "the values of the earlier load stay";
+    EXPECT_EQ(link.WorkingDir(), "C:\\test");
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "tests/native/memory_registry.h"
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -38,7 +37,6 @@ public:
         return std::vector<std::uint8_t>(found->second.begin(), found->second.begin() + n);
     }
     std::map<std::string, std::vector<std::uint8_t>> files;
-    std::set<std::string> folders; // never files
     std::vector<std::string> reads;
 };
 

@@ -69,15 +69,6 @@ TEST(ShellLinkMessages, AreTheWindows1252BytesWithStraightQuotes) {
     EXPECT_EQ(std::string(kMsgLinkNotFound).size(), 16u) << "one byte for the accented letter";
 }
 
-TEST(ShellFolderNamesTable, NamesEveryFolderButNone) {
-    EXPECT_EQ(ShellFolderNames[sfNone], nullptr);
-    EXPECT_STREQ(ShellFolderNames[sfDesktop], "Desktop");
-    EXPECT_STREQ(ShellFolderNames[sfStartMenu], "Start Menu");
-    EXPECT_STREQ(ShellFolderNames[sfTemplates], "Templates");
-    EXPECT_EQ(sizeof(TShellFolder), 1u);
-    EXPECT_EQ(static_cast<int>(sfTemplates), 10);
-}
-
 TEST_F(ShellLinkTest, StartsEmpty) {
     EXPECT_EQ(link.FileName(), "");
     EXPECT_EQ(link.Target(), "");
@@ -271,12 +262,11 @@ TEST_F(ShellLinkTest, ReadLinkLoadsTheFileThatFileNameNames) {
     ExpectLoaded();
 }
 
-TEST_F(ShellLinkTest, ReadLinkOfAMissingFileOrAFolderKeepsTheEarlierValues) {
+TEST_F(ShellLinkTest, ReadLinkOfAMissingFileKeepsTheEarlierValues) {
     loader.result = Loaded();
     link.LoadLink("C:\\first.lnk");
     loader.result = LinkValues{};
-    for (const char* name : {"C:\\Links\\Missing", "C:\\Links\\Folder.lnk", ""}) {
-        files.folders.insert("C:\\Links\\Folder.lnk");
+    for (const char* name : {"C:\\Links\\Missing", ""}) {
         link.SetFileName(name);
         EXPECT_EQ(MessageOf([&] { link.ReadLink(); }), kMsgLinkNotFound) << name;
         ExpectLoaded();
@@ -313,19 +303,6 @@ TEST_F(ShellLinkTest, ASuccessfulLoadReplacesEveryValueEvenWithEmptyOnes) {
     EXPECT_EQ(link.LinkHotKey(), 0);
     EXPECT_EQ(link.FileIcon().FileName, "");
     EXPECT_EQ(link.FileIcon().IconIndex, 0);
-}
-
-TEST_F(ShellLinkTest, WritingTextPropertiesChangesOnlyTheCopy) {
-    link.SetArguments("-a");
-    link.SetDescription("d");
-    link.SetTarget("t");
-    link.SetWorkingDir("w");
-    EXPECT_EQ(link.Arguments(), "-a");
-    EXPECT_EQ(link.Description(), "d");
-    EXPECT_EQ(link.Target(), "t");
-    EXPECT_EQ(link.WorkingDir(), "w");
-    EXPECT_TRUE(loader.paths.empty());
-    EXPECT_TRUE(files.reads.empty());
 }
 
 TEST_F(ShellLinkTest, WritingFileIconCopiesIntoTheOwnedObject) {
