@@ -41,8 +41,7 @@ void TForm1::FormCreate() {
     SetItemHeightFromSmallIcons(ReadBoolOr(registry_, kValSmallIcons, false));
 
     if (PopUpIt)
-        TrayAddIcon(env_.shellIcons, kMainIconId, self, env_.system.LoadIconResource("MAINICON"),
-                    kMainIconTip);
+        AddMainTrayIcon();
 
     LoadEntries(count);
     RebuildPopupMenu();
@@ -61,11 +60,8 @@ void TForm1::LoadEntries(int count) {
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
             LaunchEntry(env_.shell, self, entry, ShowCmds.For(entry.StartMode));
-        if (!PopUpIt) {
-            ScopedIcon icon(env_.shellIcons, GetFileIconHandle(env_.shellIcons, entry.IconPath));
-            TrayAddIcon(env_.shellIcons, Entries.NextIconId, self, icon.get(),
-                        CutTo(entry.ToolTip, kShellTextMax));
-        }
+        if (!PopUpIt)
+            AddEntryTrayIcon(entry, Entries.NextIconId);
         const std::string caption = entry.ToolTip;
         const std::string iconPath = entry.IconPath;
         Entries.Append(std::move(entry));
@@ -121,12 +117,6 @@ void TForm1::Timer1Timer() {
     }
 }
 
-void TForm1::RemoveEntryTrayIcons() {
-    const WindowRef self = env_.view.Handle();
-    for (int i = 0; i < Entries.IconCount; ++i)
-        TrayDeleteIcon(env_.shellIcons, Entries.Icons[static_cast<std::size_t>(i)].IconId, self);
-}
-
 void TForm1::QuitApp() {
     if (SaveSettings() == SaveOutcome::ProgramEnded)
         return;
@@ -146,6 +136,9 @@ void TForm1::FormClose() {
 
 void TForm1::FormDestroy() {
     env_.hook.Stop();
+    // No icon is left behind in the tray, whichever way the program ends.
+    if (PopUpIt)
+        TrayDeleteIcon(env_.shellIcons, kMainIconId, env_.view.Handle());
 }
 
 void TForm1::EndSession() {

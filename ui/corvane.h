@@ -90,6 +90,8 @@ public:
     void WMExplorerWindow(WindowRef window, std::intptr_t code);
     // Opens a new Explorer window on LastExploreDir.
     void PathRecall();
+    // The shell's tray came back (it restarted): show every icon again.
+    void RestoreTrayIcons();
 
     // --- State ------------------------------------------------------------
     EntryTable Entries;
@@ -113,6 +115,8 @@ private:
     void LoadEntries(int count);
     void ReadOptionsAfterLoad();
     void RemoveEntryTrayIcons();
+    void AddMainTrayIcon();
+    void AddEntryTrayIcon(const ListType& entry, std::int32_t id);
     void SetItemHeightFromSmallIcons(bool small);
 
     Platform env_;

@@ -81,7 +81,7 @@ public:
     std::map<std::uintptr_t, std::vector<Item>> menus; // live menus
     std::uintptr_t nextMenu = 0x7000;
     int cursorX = 0, cursorY = 0;
-    std::function<void()> onTrack; // runs while the menu is "open"
+    std::function<void()> onTrack;    // runs while the menu is "open"
     std::function<void()> onDispatch; // the handlers of the messages waiting
 
 private:

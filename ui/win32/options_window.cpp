@@ -1,5 +1,7 @@
 #include "ui/win32/options_window.h"
 
+#include "shell/explorer_tracking.h"
+#include "tray/owner_draw.h"
 #include "tray/shell_icon_api.h"
 
 #include <commctrl.h>
@@ -187,6 +189,8 @@ bool OptionsWindow::Create(ApplicationWindow& application) {
                         icon))
         return false;
     CreateControls();
+    // Sent to every top-level window when the shell's tray (re)starts.
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     SetTimer(hwnd(), kStartupTimer, 100, nullptr);
     return true;
 }
@@ -292,7 +296,25 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_COMMAND:
         OnCommand(wParam, lParam);
+        return DefaultHandling(message, wParam, lParam);
+    case kWmTrayNotify:
+        if (form_)
+            Run([&] {
+                form_->WMTrayNotify(static_cast<std::uint32_t>(wParam),
+                                    static_cast<std::uint32_t>(lParam));
+            });
         return 0;
+    case kWmExplorerWindow:
+        if (form_)
+            Run([&] {
+                form_->WMExplorerWindow(ToRef<WindowRef>(reinterpret_cast<HWND>(wParam)),
+                                        static_cast<std::intptr_t>(lParam));
+            });
+        return 0;
+    case WM_MEASUREITEM:
+        return OnMeasureItem(wParam, lParam);
+    case WM_DRAWITEM:
+        return OnDrawItem(wParam, lParam);
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
@@ -314,8 +336,47 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         PostQuitMessage(0);
         return 0;
     default:
+        if (message == taskbarCreated_ && taskbarCreated_ != 0 && form_) {
+            Run([this] { form_->RestoreTrayIcons(); });
+            return 0;
+        }
         return DefaultHandling(message, wParam, lParam);
     }
+}
+
+LRESULT OptionsWindow::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    MeasureItemRequest request{item->CtlType,   item->CtlID,      item->itemID,
+                               item->itemWidth, item->itemHeight, item->itemData};
+    bool answered = false;
+    if (form_)
+        Run([&] { answered = form_->WMMeasureItem(canvas_, request); });
+    if (!answered)
+        return DefaultHandling(WM_MEASUREITEM, wParam, lParam);
+    item->itemWidth = request.itemWidth;
+    item->itemHeight = request.itemHeight;
+    return TRUE;
+}
+
+LRESULT OptionsWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    DrawItemRequest request;
+    request.CtlType = item->CtlType;
+    request.CtlID = item->CtlID;
+    request.itemID = item->itemID;
+    request.itemAction = item->itemAction;
+    request.itemState = item->itemState;
+    request.hwndItem = reinterpret_cast<std::uintptr_t>(item->hwndItem);
+    request.hDC = ToRef<DeviceContextRef>(item->hDC);
+    request.rcItem =
+        Rect{item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
+    request.itemData = item->itemData;
+    bool drawn = false;
+    if (form_)
+        Run([&] { drawn = form_->WMDrawItem(canvas_, request); });
+    if (!drawn)
+        DefaultHandling(WM_DRAWITEM, wParam, lParam);
+    return TRUE;
 }
 
 void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -323,8 +384,11 @@ void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
-    if (lParam == 0)
-        return; // menu commands arrive with the pop-up menu's handling
+    if (lParam == 0) {
+        // A command chosen on the pop-up menu.
+        Run([&] { form_->WMCommand(static_cast<std::uint32_t>(wParam), 0); });
+        return;
+    }
     if (id == IdOf(Ctl::txtPath) && code == EN_CHANGE) {
         Run([this] { form_->txtPathChange(); });
         return;

@@ -4,6 +4,7 @@
 // messages into calls on TForm1 and implements FormView for it.
 #include "ui/corvane.h"
 #include "ui/form_view.h"
+#include "tray/win32/canvas_win32.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/welcome_window.h"
 #include "ui/win32/window.h"
@@ -91,6 +92,8 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotify(const NMHDR& header);
     void OnClose();
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     void SelectPage(int page);
     template <typename Action> void Run(Action&& action) { Guarded(ApplicationHandle(), action); }
 
@@ -107,6 +110,8 @@ private:
     UniqueFont systemFont_;
     UniqueImageList images_;
     WelcomeWindow welcome_;
+    Win32Canvas canvas_;
+    UINT taskbarCreated_ = 0;
     bool ending_ = false;
 };
 

@@ -1,0 +1,34 @@
+#pragma once
+// The drawing calls on a real device context. Counts the device contexts and
+// brushes it made that are still alive, so tests can see a leak.
+#include "tray/canvas.h"
+
+namespace corvane::win32 {
+
+class Win32Canvas : public Canvas {
+public:
+    DeviceContextRef GetDC(WindowRef window) override;
+    void ReleaseDC(WindowRef window, DeviceContextRef dc) override;
+    DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) override;
+    void DeleteDC(DeviceContextRef dc) override;
+    Extent TextExtent(DeviceContextRef dc, std::string_view text) override;
+    Color SetTextColor(DeviceContextRef dc, Color color) override;
+    Color SetBkColor(DeviceContextRef dc, Color color) override;
+    Color GetSysColor(int index) override;
+    BrushRef CreateSolidBrush(Color color) override;
+    void DeleteSolidBrush(BrushRef brush) override;
+    GdiObjectRef SelectObject(DeviceContextRef dc, GdiObjectRef object) override;
+    void Rectangle(DeviceContextRef dc, int left, int top, int right, int bottom) override;
+    void BitBlt(DeviceContextRef dest, int x, int y, int width, int height, DeviceContextRef source,
+                int sourceX, int sourceY, std::uint32_t rop) override;
+    void DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
+                    std::uint32_t flags) override;
+    void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
+                        std::string_view text) override;
+
+    // Device contexts (borrowed and made) and brushes not yet given back.
+    static long LiveDeviceContexts();
+    static long LiveBrushes();
+};
+
+} // namespace corvane::win32
