@@ -25,12 +25,6 @@ ByteView ByteView::Sub(std::size_t offset, std::size_t count) const {
     return ByteView(bytes_.subspan(offset, count));
 }
 
-ByteView ByteView::From(std::size_t offset) const {
-    if (offset > bytes_.size())
-        return ByteView();
-    return ByteView(bytes_.subspan(offset));
-}
-
 bool ByteView::Equals(std::size_t offset, std::span<const std::uint8_t> expected) const {
     return Has(offset, expected.size()) &&
            std::equal(expected.begin(), expected.end(), bytes_.begin() + offset);

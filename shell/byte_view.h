@@ -27,8 +27,6 @@ public:
 
     // The bytes [offset, offset + count); empty when they do not fit.
     ByteView Sub(std::size_t offset, std::size_t count) const;
-    // The bytes from offset to the end; empty when offset is past it.
-    ByteView From(std::size_t offset) const;
 
     bool Equals(std::size_t offset, std::span<const std::uint8_t> expected) const;
 
