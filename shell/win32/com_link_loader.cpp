@@ -1,0 +1,117 @@
+#include "shell/win32/com_link_loader.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <utility>
+
+namespace corvane::win32 {
+namespace {
+
+// COM on the calling thread for the length of one load. CoInitialize may
+// find the thread in another apartment already; then COM was not started
+// here and must not be ended here either, or the caller's COM would go.
+class ComApartment {
+public:
+    ComApartment() : started_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComApartment() {
+        if (started_)
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool started_;
+};
+
+// Owns one interface reference.
+template <typename Interface> class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef() {
+        if (ref_)
+            ref_->Release();
+    }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+
+    Interface* operator->() const { return ref_; }
+    explicit operator bool() const { return ref_ != nullptr; }
+    void** Out() { return reinterpret_cast<void**>(&ref_); }
+
+private:
+    Interface* ref_ = nullptr;
+};
+
+// One text read into a zeroed buffer of 260 characters. The object is not
+// trusted to end the text: some fill the whole buffer without a zero when
+// the text is too long, and leave it untouched when they have none. A read
+// that fails gives an empty text.
+template <typename Read> std::string ReadText(Read read) {
+    char buffer[kLinkTextBuffer];
+    std::memset(buffer, 0, sizeof buffer);
+    const HRESULT status = read(buffer, static_cast<int>(sizeof buffer));
+    buffer[kLinkTextMax] = '\0';
+    if (FAILED(status))
+        return {};
+    return buffer;
+}
+
+} // namespace
+
+LoadOutcome ComLinkLoader::Load(const std::string& path, LinkValues& values) {
+    const ComApartment apartment;
+
+    ComRef<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                link.Out())) ||
+        !link)
+        return LoadOutcome::CreateFailed;
+
+    ComRef<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.Out())) || !file)
+        return LoadOutcome::PersistFileFailed;
+
+    // 260 wide characters, terminator included. A name that does not fit
+    // makes the conversion fail, and nothing is loaded.
+    wchar_t name[kLinkTextBuffer] = {};
+    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, name, static_cast<int>(kLinkTextBuffer)) ==
+        0)
+        return LoadOutcome::ReadFailed;
+    if (FAILED(file->Load(name, STGM_READ)))
+        return LoadOutcome::ReadFailed;
+
+    LinkValues read;
+    read.description = ReadText([&](char* b, int n) { return link->GetDescription(b, n); });
+    read.target =
+        ReadText([&](char* b, int n) { return link->GetPath(b, n, nullptr, SLGP_UNCPRIORITY); });
+    read.workingDir = ReadText([&](char* b, int n) { return link->GetWorkingDirectory(b, n); });
+    read.arguments = ReadText([&](char* b, int n) { return link->GetArguments(b, n); });
+
+    int showCmd = SW_SHOWNORMAL;
+    if (FAILED(link->GetShowCmd(&showCmd)))
+        showCmd = SW_SHOWNORMAL;
+    read.showCmd = showCmd;
+
+    WORD hotKey = 0;
+    if (FAILED(link->GetHotkey(&hotKey)))
+        hotKey = 0;
+    read.hotKey = hotKey;
+
+    int iconIndex = 0;
+    bool iconRead = false;
+    read.iconFile = ReadText([&](char* b, int n) {
+        const HRESULT status = link->GetIconLocation(b, n, &iconIndex);
+        iconRead = SUCCEEDED(status);
+        return status;
+    });
+    read.iconIndex = iconRead ? iconIndex : 0;
+
+    values = std::move(read);
+    return LoadOutcome::Loaded;
+}
+
+} // namespace corvane::win32

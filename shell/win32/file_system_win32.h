@@ -1,0 +1,15 @@
+#pragma once
+// FileSystemApi on the Win32 file calls (ANSI names).
+#include "shell/file_system_api.h"
+
+namespace corvane::win32 {
+
+class Win32FileSystem : public FileSystemApi {
+public:
+    // GetFileAttributesA: there, and not a folder.
+    bool IsFile(const std::string& path) override;
+    std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
+                                                      std::size_t maxBytes) override;
+};
+
+} // namespace corvane::win32

@@ -1,0 +1,798 @@
+#include "tests/native/lnk_builder.h"
+
+#include <stdexcept>
+
+namespace corvane::testing {
+
+void PutU16(Bytes& out, std::uint16_t value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void PutU32(Bytes& out, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void SetU32(Bytes& out, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i)
+        out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+Bytes Ansi(const std::u16string& text) {
+    Bytes out;
+    for (char16_t c : text) {
+        if (c > 0xFF)
+            throw std::invalid_argument("not an 8-bit text");
+        out.push_back(static_cast<std::uint8_t>(c));
+    }
+    return out;
+}
+
+Bytes Wide(const std::u16string& text) {
+    Bytes out;
+    for (char16_t c : text)
+        PutU16(out, c);
+    return out;
+}
+
+namespace {
+
+Bytes AnsiZ(const std::string& text) {
+    Bytes out(text.begin(), text.end());
+    out.push_back(0);
+    return out;
+}
+
+void Append(Bytes& out, const Bytes& more) {
+    out.insert(out.end(), more.begin(), more.end());
+}
+
+constexpr std::uint8_t kShellLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                              0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
+
+} // namespace
+
+LnkBuilder& LnkBuilder::ExtraFlags(std::uint32_t flags) {
+    extraFlags_ = flags;
+    return *this;
+}
+LnkBuilder& LnkBuilder::Unicode(bool on) {
+    unicode_ = on;
+    return *this;
+}
+LnkBuilder& LnkBuilder::ShowCommand(std::int32_t value) {
+    showCommand_ = value;
+    return *this;
+}
+LnkBuilder& LnkBuilder::HotKey(std::uint16_t value) {
+    hotKey_ = value;
+    return *this;
+}
+LnkBuilder& LnkBuilder::IconIndex(std::int32_t value) {
+    iconIndex_ = value;
+    return *this;
+}
+LnkBuilder& LnkBuilder::IdList(Bytes items) {
+    idList_ = std::move(items);
+    return *this;
+}
+LnkBuilder& LnkBuilder::LinkInfo(Bytes info) {
+    linkInfo_ = std::move(info);
+    return *this;
+}
+LnkBuilder& LnkBuilder::Name(std::u16string text) {
+    strings_[0] = std::move(text);
+    return *this;
+}
+LnkBuilder& LnkBuilder::RelativePath(std::u16string text) {
+    strings_[1] = std::move(text);
+    return *this;
+}
+LnkBuilder& LnkBuilder::WorkingDir(std::u16string text) {
+    strings_[2] = std::move(text);
+    return *this;
+}
+LnkBuilder& LnkBuilder::Arguments(std::u16string text) {
+    strings_[3] = std::move(text);
+    return *this;
+}
+LnkBuilder& LnkBuilder::IconLocation(std::u16string text) {
+    strings_[4] = std::move(text);
+    return *this;
+}
+LnkBuilder& LnkBuilder::Extra(Bytes block) {
+    extra_.push_back(std::move(block));
+    return *this;
+}
+LnkBuilder& LnkBuilder::NoTerminalBlock() {
+    terminal_ = false;
+    return *this;
+}
+
+std::uint32_t LnkBuilder::Flags() const {
+    std::uint32_t flags = extraFlags_;
+    if (idList_)
+        flags |= 0x01;
+    if (linkInfo_)
+        flags |= 0x02;
+    for (int i = 0; i < 5; ++i)
+        if (strings_[i])
+            flags |= 0x04u << i;
+    if (unicode_)
+        flags |= 0x80;
+    return flags;
+}
+
+Bytes LnkBuilder::Build() const {
+    Bytes out;
+    PutU32(out, 0x4C);
+    out.insert(out.end(), std::begin(kShellLinkClsid), std::end(kShellLinkClsid));
+    PutU32(out, Flags());
+    PutU32(out, 0x20);                 // file attributes: archive
+    out.resize(out.size() + 3 * 8, 0); // three file times
+    PutU32(out, 0);                    // file size
+    PutU32(out, static_cast<std::uint32_t>(iconIndex_));
+    PutU32(out, static_cast<std::uint32_t>(showCommand_));
+    PutU16(out, hotKey_);
+    out.resize(out.size() + 10, 0); // reserved
+    if (idList_) {
+        PutU16(out, static_cast<std::uint16_t>(idList_->size() + 2));
+        Append(out, *idList_);
+        PutU16(out, 0);
+    }
+    if (linkInfo_)
+        Append(out, *linkInfo_);
+    for (const auto& text : strings_) {
+        if (!text)
+            continue;
+        PutU16(out, static_cast<std::uint16_t>(text->size()));
+        Append(out, unicode_ ? Wide(*text) : Ansi(*text));
+    }
+    for (const Bytes& block : extra_)
+        Append(out, block);
+    if (terminal_)
+        PutU32(out, 0);
+    return out;
+}
+
+Bytes LocalLinkInfo(const std::string& basePath, const std::string& suffix,
+                    const std::optional<std::u16string>& unicodeBase) {
+    const std::uint32_t headerSize = unicodeBase ? 0x24 : 0x1C;
+    Bytes volume;
+    PutU32(volume, 0x11);       // VolumeIDSize
+    PutU32(volume, 3);          // fixed drive
+    PutU32(volume, 0x307A8A81); // serial number
+    PutU32(volume, 0x10);       // label offset
+    volume.push_back(0);        // empty label
+    const Bytes base = AnsiZ(basePath);
+    const Bytes tail = AnsiZ(suffix);
+    Bytes wideBase, wideTail;
+    if (unicodeBase) {
+        wideBase = Wide(*unicodeBase);
+        PutU16(wideBase, 0);
+        wideTail = Wide(std::u16string(suffix.begin(), suffix.end()));
+        PutU16(wideTail, 0);
+    }
+    const std::uint32_t volumeAt = headerSize;
+    const std::uint32_t baseAt = volumeAt + static_cast<std::uint32_t>(volume.size());
+    const std::uint32_t tailAt = baseAt + static_cast<std::uint32_t>(base.size());
+    const std::uint32_t wideBaseAt = tailAt + static_cast<std::uint32_t>(tail.size());
+    const std::uint32_t wideTailAt = wideBaseAt + static_cast<std::uint32_t>(wideBase.size());
+    const std::uint32_t total = wideTailAt + static_cast<std::uint32_t>(wideTail.size());
+    Bytes info;
+    PutU32(info, total);
+    PutU32(info, headerSize);
+    PutU32(info, 1); // VolumeIDAndLocalBasePath
+    PutU32(info, volumeAt);
+    PutU32(info, baseAt);
+    PutU32(info, 0);
+    PutU32(info, tailAt);
+    if (unicodeBase) {
+        PutU32(info, wideBaseAt);
+        PutU32(info, wideTailAt);
+    }
+    Append(info, volume);
+    Append(info, base);
+    Append(info, tail);
+    Append(info, wideBase);
+    Append(info, wideTail);
+    return info;
+}
+
+Bytes NetworkLinkInfo(const std::string& netName, const std::string& suffix,
+                      const std::string& localBase) {
+    Bytes network;
+    const Bytes name = AnsiZ(netName);
+    PutU32(network, static_cast<std::uint32_t>(0x14 + name.size()));
+    PutU32(network, 0x2);     // ValidNetType
+    PutU32(network, 0x14);    // NetNameOffset
+    PutU32(network, 0);       // no device name
+    PutU32(network, 0x20000); // WNNC_NET_LANMAN
+    Append(network, name);
+
+    const bool local = !localBase.empty();
+    Bytes volume;
+    if (local) {
+        PutU32(volume, 0x11);
+        PutU32(volume, 4); // remote drive
+        PutU32(volume, 0x12345678);
+        PutU32(volume, 0x10);
+        volume.push_back(0);
+    }
+    const Bytes base = local ? AnsiZ(localBase) : Bytes();
+    const Bytes tail = AnsiZ(suffix);
+    const std::uint32_t volumeAt = local ? 0x1C : 0;
+    const std::uint32_t baseAt = local ? 0x1C + static_cast<std::uint32_t>(volume.size()) : 0;
+    const std::uint32_t networkAt = 0x1C + static_cast<std::uint32_t>(volume.size() + base.size());
+    const std::uint32_t tailAt = networkAt + static_cast<std::uint32_t>(network.size());
+    Bytes info;
+    PutU32(info, tailAt + static_cast<std::uint32_t>(tail.size()));
+    PutU32(info, 0x1C);
+    PutU32(info, local ? 3u : 2u);
+    PutU32(info, volumeAt);
+    PutU32(info, baseAt);
+    PutU32(info, networkAt);
+    PutU32(info, tailAt);
+    Append(info, volume);
+    Append(info, base);
+    Append(info, network);
+    Append(info, tail);
+    return info;
+}
+
+Bytes EnvironmentBlock(std::uint32_t signature, const std::string& ansi,
+                       const std::u16string& wide) {
+    Bytes block;
+    PutU32(block, 0x314);
+    PutU32(block, signature);
+    Bytes ansiPart(ansi.begin(), ansi.end());
+    ansiPart.resize(260, 0);
+    Bytes widePart = Wide(wide);
+    widePart.resize(520, 0);
+    Append(block, ansiPart);
+    Append(block, widePart);
+    return block;
+}
+
+Bytes MyComputerItem() {
+    return {0x14, 0x00, 0x1F, 0x50, 0xE0, 0x4F, 0xD0, 0x20, 0xEA, 0x3A,
+            0x69, 0x10, 0xA2, 0xD8, 0x08, 0x00, 0x2B, 0x30, 0x30, 0x9D};
+}
+
+Bytes DriveItem(const std::string& drive) {
+    Bytes item = {0x19, 0x00, 0x2F};
+    item.insert(item.end(), drive.begin(), drive.end());
+    item.resize(0x19, 0);
+    return item;
+}
+
+Bytes FileEntryItem(bool folder, const std::string& shortName,
+                    const std::optional<std::u16string>& longName) {
+    Bytes item = {0, 0, static_cast<std::uint8_t>(folder ? 0x31 : 0x32), 0};
+    PutU32(item, 0);          // file size
+    PutU32(item, 0xA369392C); // date and time
+    PutU16(item, folder ? 0x10 : 0x20);
+    Append(item, AnsiZ(shortName));
+    if (item.size() % 2)
+        item.push_back(0);
+    if (longName) {
+        const std::size_t at = item.size();
+        Bytes block;
+        PutU16(block, 0); // size, set below
+        PutU16(block, 9); // version
+        PutU32(block, 0xBEEF0004);
+        block.resize(46, 0); // dates, file reference and the rest up to the name
+        Append(block, Wide(*longName));
+        PutU16(block, 0);
+        PutU16(block, static_cast<std::uint16_t>(at));
+        block[0] = static_cast<std::uint8_t>(block.size());
+        block[1] = static_cast<std::uint8_t>(block.size() >> 8);
+        Append(item, block);
+    }
+    item[0] = static_cast<std::uint8_t>(item.size());
+    item[1] = static_cast<std::uint8_t>(item.size() >> 8);
+    return item;
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const Bytes& part : parts)
+        Append(out, part);
+    return out;
+}
+
+Bytes DocumentationSample() {
+    return {
+        // 0000
+        0x4C,
+        0x00,
+        0x00,
+        0x00,
+        0x01,
+        0x14,
+        0x02,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0xC0,
+        0x00,
+        0x00,
+        0x00,
+        // 0010
+        0x00,
+        0x00,
+        0x00,
+        0x46,
+        0x9B,
+        0x00,
+        0x08,
+        0x00,
+        0x20,
+        0x00,
+        0x00,
+        0x00,
+        0xD0,
+        0xE9,
+        0xEE,
+        0xF2,
+        // 0020
+        0x15,
+        0x15,
+        0xC9,
+        0x01,
+        0xD0,
+        0xE9,
+        0xEE,
+        0xF2,
+        0x15,
+        0x15,
+        0xC9,
+        0x01,
+        0xD0,
+        0xE9,
+        0xEE,
+        0xF2,
+        // 0030
+        0x15,
+        0x15,
+        0xC9,
+        0x01,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x01,
+        0x00,
+        0x00,
+        0x00,
+        // 0040
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0xBD,
+        0x00,
+        0x14,
+        0x00,
+        // 0050
+        0x1F,
+        0x50,
+        0xE0,
+        0x4F,
+        0xD0,
+        0x20,
+        0xEA,
+        0x3A,
+        0x69,
+        0x10,
+        0xA2,
+        0xD8,
+        0x08,
+        0x00,
+        0x2B,
+        0x30,
+        // 0060
+        0x30,
+        0x9D,
+        0x19,
+        0x00,
+        0x2F,
+        0x43,
+        0x3A,
+        0x5C,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        // 0070
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x46,
+        0x00,
+        0x31,
+        0x00,
+        0x00,
+        // 0080
+        0x00,
+        0x00,
+        0x00,
+        0x2C,
+        0x39,
+        0x69,
+        0xA3,
+        0x10,
+        0x00,
+        0x74,
+        0x65,
+        0x73,
+        0x74,
+        0x00,
+        0x00,
+        0x32,
+        // 0090
+        0x00,
+        0x07,
+        0x00,
+        0x04,
+        0x00,
+        0xEF,
+        0xBE,
+        0x2C,
+        0x39,
+        0x65,
+        0xA3,
+        0x2C,
+        0x39,
+        0x69,
+        0xA3,
+        0x26,
+        // 00A0
+        0x00,
+        0x00,
+        0x00,
+        0x03,
+        0x1E,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0xF5,
+        0x1E,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        // 00B0
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x74,
+        0x00,
+        0x65,
+        0x00,
+        0x73,
+        0x00,
+        0x74,
+        0x00,
+        0x00,
+        0x00,
+        0x14,
+        // 00C0
+        0x00,
+        0x48,
+        0x00,
+        0x32,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x2C,
+        0x39,
+        0x69,
+        0xA3,
+        0x20,
+        0x00,
+        0x61,
+        // 00D0
+        0x2E,
+        0x74,
+        0x78,
+        0x74,
+        0x00,
+        0x34,
+        0x00,
+        0x07,
+        0x00,
+        0x04,
+        0x00,
+        0xEF,
+        0xBE,
+        0x2C,
+        0x39,
+        0x69,
+        // 00E0
+        0xA3,
+        0x2C,
+        0x39,
+        0x69,
+        0xA3,
+        0x26,
+        0x00,
+        0x00,
+        0x00,
+        0x2D,
+        0x6E,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x96,
+        // 00F0
+        0x01,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x61,
+        0x00,
+        0x2E,
+        0x00,
+        0x74,
+        // 0100
+        0x00,
+        0x78,
+        0x00,
+        0x74,
+        0x00,
+        0x00,
+        0x00,
+        0x14,
+        0x00,
+        0x00,
+        0x00,
+        0x3C,
+        0x00,
+        0x00,
+        0x00,
+        0x1C,
+        // 0110
+        0x00,
+        0x00,
+        0x00,
+        0x01,
+        0x00,
+        0x00,
+        0x00,
+        0x1C,
+        0x00,
+        0x00,
+        0x00,
+        0x2D,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        // 0120
+        0x00,
+        0x00,
+        0x00,
+        0x3B,
+        0x00,
+        0x00,
+        0x00,
+        0x11,
+        0x00,
+        0x00,
+        0x00,
+        0x03,
+        0x00,
+        0x00,
+        0x00,
+        0x81,
+        // 0130
+        0x8A,
+        0x7A,
+        0x30,
+        0x10,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x43,
+        0x3A,
+        0x5C,
+        0x74,
+        0x65,
+        0x73,
+        0x74,
+        0x5C,
+        // 0140
+        0x61,
+        0x2E,
+        0x74,
+        0x78,
+        0x74,
+        0x00,
+        0x00,
+        0x07,
+        0x00,
+        0x2E,
+        0x00,
+        0x5C,
+        0x00,
+        0x61,
+        0x00,
+        0x2E,
+        // 0150
+        0x00,
+        0x74,
+        0x00,
+        0x78,
+        0x00,
+        0x74,
+        0x00,
+        0x07,
+        0x00,
+        0x43,
+        0x00,
+        0x3A,
+        0x00,
+        0x5C,
+        0x00,
+        0x74,
+        // 0160
+        0x00,
+        0x65,
+        0x00,
+        0x73,
+        0x00,
+        0x74,
+        0x00,
+        0x60,
+        0x00,
+        0x00,
+        0x00,
+        0x03,
+        0x00,
+        0x00,
+        0xA0,
+        0x58,
+        // 0170
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x63,
+        0x68,
+        0x72,
+        0x69,
+        0x73,
+        0x2D,
+        0x78,
+        0x70,
+        0x73,
+        // 0180
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+        0x40,
+        0x78,
+        0xC7,
+        0x94,
+        0x47,
+        0xFA,
+        0xC7,
+        0x46,
+        0xB3,
+        // 0190
+        0x56,
+        0x5C,
+        0x2D,
+        0xC6,
+        0xB6,
+        0xD1,
+        0x15,
+        0xEC,
+        0x46,
+        0xCD,
+        0x7B,
+        0x22,
+        0x7F,
+        0xDD,
+        0x11,
+        0x94,
+        // 01A0
+        0x99,
+        0x00,
+        0x13,
+        0x72,
+        0x16,
+        0x87,
+        0x4A,
+        0x40,
+        0x78,
+        0xC7,
+        0x94,
+        0x47,
+        0xFA,
+        0xC7,
+        0x46,
+        0xB3,
+        // 01B0
+        0x56,
+        0x5C,
+        0x2D,
+        0xC6,
+        0xB6,
+        0xD1,
+        0x15,
+        0xEC,
+        0x46,
+        0xCD,
+        0x7B,
+        0x22,
+        0x7F,
+        0xDD,
+        0x11,
+        0x94,
+        // 01C0
+        0x99,
+        0x00,
+        0x13,
+        0x72,
+        0x16,
+        0x87,
+        0x4A,
+        0x00,
+        0x00,
+        0x00,
+        0x00,
+    };
+}
+
+} // namespace corvane::testing
