@@ -50,6 +50,7 @@ MAIN_ICON_ID = 1111
 # Pop-up menu rows of the program's own commands, counted from the bottom:
 # PathRecall, "Options...", "Help", "Exit Corvane".
 EXIT_ROW = -1
+OPTIONS_ROW = -3
 PATH_RECALL_ROW = -4
 
 START_TIMEOUT = 30.0

@@ -4,8 +4,9 @@ pop-up menu, with what was started seen by the probes."""
 
 import pytest
 
-from harness import (ENTRY_KEY, EXIT_ROW, FIRST_ICON_ID, MAIN_ICON_ID, OPTIONS_CLASS,
-                     PATH_RECALL_ROW, REG_DWORD, dword, entry_values, poll, settings_tree, sz)
+from harness import (APP_CLASS, ENTRY_KEY, EXIT_ROW, FIRST_ICON_ID, MAIN_ICON_ID, OPTIONS_CLASS,
+                     OPTIONS_ROW, PATH_RECALL_ROW, REG_DWORD, dword, entry_values, poll,
+                     settings_tree, sz)
 
 NORMAL, MAXIMIZED, MINIMIZED, HIDDEN = range(4)
 SW_HIDE, SW_SHOWMAXIMIZED, SW_SHOW = 0, 3, 5
@@ -116,6 +117,23 @@ def test_a_right_click_on_an_entry_icon_opens_the_command_menu_and_starts_nothin
     runs = corvane.wait_runs(1)
     assert_started(runs[0], paths[1], SW_SHOW, "-2")
     corvane.assert_no_more_runs(1)
+
+
+def test_options_in_the_menu_brings_back_the_program_hidden_at_start(corvane):
+    path = corvane.place_probe("tools")
+    corvane.store(settings_tree([entry_values(path, tip="tools")], hide_on_start=1))
+    windows = corvane.start().wait_started()
+    assert not windows[OPTIONS_CLASS]["visible"] and not windows[APP_CLASS]["visible"]
+    (icon,) = corvane.tray_icons(1)
+
+    corvane.open_menu(icon).choose(OPTIONS_ROW)
+
+    def shown():
+        options, application = corvane.window(OPTIONS_CLASS), corvane.window(APP_CLASS)
+        return options["visible"] and options["foreground"] and application["visible"]
+    poll("the options window to come to the front", shown)
+    assert not corvane.window(OPTIONS_CLASS)["iconic"]
+    assert corvane.probe_runs() == []
 
 
 def test_exit_corvane_in_the_menu_saves_and_ends_with_exit_code_0_leaving_no_icon(corvane):
