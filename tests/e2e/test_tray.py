@@ -119,6 +119,21 @@ def test_a_right_click_on_an_entry_icon_opens_the_command_menu_and_starts_nothin
     corvane.assert_no_more_runs(1)
 
 
+@pytest.mark.parametrize("popup", [0, 1], ids=["entry-icons", "popup-mode"])
+def test_without_entries_only_popup_mode_shows_an_icon_whose_menu_holds_the_commands(
+        corvane, popup):
+    corvane.store(settings_tree([], popup=popup))
+    corvane.start().wait_ready()
+    if not popup:
+        assert corvane.tray_icons(0) == []
+        return
+    (main_icon,) = corvane.tray_icons(1)
+    menu = corvane.open_menu(main_icon)
+    assert len(menu.rows()) == COMMAND_ROWS
+    menu.close()
+    assert corvane.probe_runs() == []
+
+
 def test_options_in_the_menu_brings_back_the_program_hidden_at_start(corvane):
     path = corvane.place_probe("tools")
     corvane.store(settings_tree([entry_values(path, tip="tools")], hide_on_start=1))
