@@ -6,13 +6,19 @@ The run needs DISPLAY (a private X server, 1024 x 768) and WINEPREFIX, as
 ./test sets them, and the Windows build: corvane.exe, wintool.exe, probe.exe.
 """
 
+import hashlib
+import json
 import os
+import shutil
 import subprocess
 import tempfile
 
 import pytest
 
 from harness import DESKTOP, DESKTOP_SIZE, Corvane, Wintool, poll
+
+# Beside C:\windows\explorer.exe while a probe stands in for it.
+EXPLORER_BACKUP = ".corvane-e2e-original"
 
 ROOT = os.environ.get("CORVANE_ROOT") or os.path.abspath(
     os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -39,6 +45,19 @@ class WineSession:
         if not self.prefix or not os.path.isdir(self.drive_c):
             pytest.fail("WINEPREFIX is not set to a prepared prefix: run through ./test")
 
+    @property
+    def windows_explorer(self):
+        """C:\\windows\\explorer.exe: the program that PathRecall starts. The
+        virtual desktop runs C:\\windows\\system32\\explorer.exe, another copy."""
+        return os.path.join(self.drive_c, "windows", "explorer.exe")
+
+    def restore_explorer(self):
+        """Puts back C:\\windows\\explorer.exe if a run that replaced it was cut
+        short."""
+        backup = self.windows_explorer + EXPLORER_BACKUP
+        if os.path.exists(backup):
+            os.replace(backup, self.windows_explorer)
+
     def prepare(self):
         """Every corvane.exe and wintool.exe of this prefix runs in the virtual
         desktop DESKTOP (Wine's per-program Explorer setting), so that windows
@@ -61,6 +80,7 @@ class WineSession:
         finally:
             os.unlink(reg.name)
 
+        self.restore_explorer()
         self.holder = subprocess.Popen(["wine", self.wintool_exe, "hold"], stdin=subprocess.PIPE,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         geometry = poll("the virtual desktop to come up", self.desktop_geometry, timeout=60)
@@ -108,3 +128,45 @@ def corvane(wine_session):
     program.reset()
     yield program
     program.kill()
+
+
+class ExplorerProbe:
+    """A probe standing in for C:\\windows\\explorer.exe: its runs show the
+    command line and folder that Explorer would have been started with."""
+
+    def __init__(self, session):
+        self.log = os.path.join(session.drive_c, "windows", "probe-log.txt")
+
+    def runs(self):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, encoding="utf-8") as log:
+            runs = [json.loads(line) for line in log if line.strip()]
+        return sorted(runs, key=lambda run: (run["created"], run["tick"]))
+
+
+def digest(path):
+    with open(path, "rb") as file:
+        return hashlib.sha256(file.read()).hexdigest()
+
+
+@pytest.fixture
+def explorer_probe(wine_session):
+    """Replaces C:\\windows\\explorer.exe by probe.exe for one test and always
+    puts the original back, byte for byte."""
+    explorer = wine_session.windows_explorer
+    backup = explorer + EXPLORER_BACKUP
+    wine_session.restore_explorer()
+    original = digest(explorer)
+    stand_in = ExplorerProbe(wine_session)
+    if os.path.exists(stand_in.log):
+        os.unlink(stand_in.log)
+    os.replace(explorer, backup)
+    try:
+        shutil.copyfile(wine_session.probe_exe, explorer)
+        yield stand_in
+    finally:
+        os.replace(backup, explorer)
+        if os.path.exists(stand_in.log):
+            os.unlink(stand_in.log)
+    assert digest(explorer) == original, "C:\\windows\\explorer.exe is back as it was"

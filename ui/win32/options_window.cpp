@@ -141,6 +141,16 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (options_ && options_->hwnd())
             PostMessageA(options_->hwnd(), WM_CLOSE, 0, 0);
         return 0;
+    case WM_SETFOCUS:
+        // Nothing here takes typing: once the change of focus is over, the
+        // activation passes on to the options window if it is shown.
+        PostMessageA(hwnd(), kPassActivation, 0, 0);
+        return DefaultHandling(message, wParam, lParam);
+    case kPassActivation:
+        if (GetFocus() == hwnd() && options_ && options_->hwnd() &&
+            IsWindowVisible(options_->hwnd()) && IsWindowEnabled(options_->hwnd()))
+            SetActiveWindow(options_->hwnd());
+        return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE && options_ && options_->hwnd()) {
             DefaultHandling(message, wParam, lParam);

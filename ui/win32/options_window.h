@@ -18,6 +18,9 @@ class OptionsWindow;
 // "Corvane Box": the program's top-level window, owner of the options window.
 class ApplicationWindow : public Window {
 public:
+    // Posted to itself when it has gained the focus.
+    static constexpr UINT kPassActivation = WM_APP + 1;
+
     bool Create();
     void Attach(OptionsWindow* options) { options_ = options; }
 

@@ -24,12 +24,26 @@
 //                           the control's own process)
 //   hold                    joins the desktop and waits until stdin closes, so
 //                           that the desktop and the Wine server stay up
+//   titled-window TITLE     shows a top-level window titled TITLE, brings it to
+//                           the front, prints {"hwnd":N}, keeps it until stdin
+//                           closes, then prints {"ok":true}
+//   front HWND              SetForegroundWindow; answers the foreground window
+//   tray-delete HWND ID     Shell_NotifyIconA(NIM_DELETE) of another program's
+//                           tray icon, as a tray that has restarted has forgotten
+//                           it
+//   broadcast-taskbar-created
+//                           sends "TaskbarCreated" to every top-level window,
+//                           as a tray does when it (re)starts; returns when each
+//                           has handled it
+//   colors                  the system colours of menus and of selected rows
 //
 // Numbers may be decimal or 0x-prefixed hexadecimal. Names and text are
 // UTF-8 in JSON and on the command line's key paths (ASCII in practice).
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -471,7 +485,8 @@ std::string ListWindows() {
     for (std::size_t z = 0; z < windows.size(); ++z) {
         if (z)
             out += ',';
-        out += Describe(windows[z]) + ",\"z\":" + std::to_string(z) + "}";
+        out += Describe(windows[z]) + ",\"z\":" + std::to_string(z) +
+               ",\"foreground\":" + Bool(windows[z] == GetForegroundWindow()) + "}";
     }
     return out + "]";
 }
@@ -527,6 +542,71 @@ std::string Hold() {
     return "{\"ok\":true}";
 }
 
+// Closing stdin ends the wait: a reader thread turns the end of input into
+// WM_QUIT for the thread that pumps the window's messages.
+DWORD WINAPI QuitAtEndOfInput(LPVOID thread) {
+    char buffer[256];
+    while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {
+    }
+    PostThreadMessageA(static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(thread)), WM_QUIT, 0, 0);
+    return 0;
+}
+
+std::string TitledWindow(const char* title) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = "WintoolTitledWindow";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW, 40, 40,
+                                  320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!window)
+        throw std::runtime_error("cannot create the window");
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    const std::string out = "{\"hwnd\":" + HwndText(window) + "}\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    const auto self = reinterpret_cast<LPVOID>(static_cast<std::uintptr_t>(GetCurrentThreadId()));
+    HANDLE reader = CreateThread(nullptr, 0, QuitAtEndOfInput, self, 0, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    DestroyWindow(window);
+    if (reader) {
+        WaitForSingleObject(reader, INFINITE);
+        CloseHandle(reader);
+    }
+    return "{\"ok\":true}";
+}
+
+std::string TrayDelete(HWND owner, UINT id) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = id;
+    return "{\"ok\":" + Bool(Shell_NotifyIconA(NIM_DELETE, &data)) + "}";
+}
+
+std::string BroadcastTaskbarCreated() {
+    const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    if (message == 0)
+        throw std::runtime_error("cannot register TaskbarCreated");
+    DWORD_PTR result = 0;
+    const LRESULT ok =
+        SendMessageTimeoutA(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+    return "{\"ok\":" + Bool(ok != 0) + ",\"message\":" + std::to_string(message) + "}";
+}
+
+std::string ColorText(int index) {
+    const COLORREF color = GetSysColor(index);
+    return "[" + std::to_string(GetRValue(color)) + "," + std::to_string(GetGValue(color)) + "," +
+           std::to_string(GetBValue(color)) + "]";
+}
+
 std::string Run(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "reg-dump" && argc == 3) {
@@ -568,9 +648,25 @@ std::string Run(int argc, char** argv) {
         return TabRect(ParseHwnd(argv[2]), static_cast<int>(Number(argv[3])));
     if (command == "hold" && argc == 2)
         return Hold();
+    if (command == "titled-window" && argc == 3)
+        return TitledWindow(argv[2]);
+    if (command == "front" && argc == 3) {
+        const BOOL ok = SetForegroundWindow(ParseHwnd(argv[2]));
+        return "{\"ok\":" + Bool(ok) + ",\"foreground\":" + HwndText(GetForegroundWindow()) + "}";
+    }
+    if (command == "tray-delete" && argc == 4)
+        return TrayDelete(ParseHwnd(argv[2]), static_cast<UINT>(Number(argv[3])));
+    if (command == "broadcast-taskbar-created" && argc == 2)
+        return BroadcastTaskbarCreated();
+    if (command == "colors" && argc == 2)
+        return "{\"highlight\":" + ColorText(COLOR_HIGHLIGHT) +
+               ",\"highlighttext\":" + ColorText(COLOR_HIGHLIGHTTEXT) +
+               ",\"menuhilight\":" + ColorText(COLOR_MENUHILIGHT) +
+               ",\"menu\":" + ColorText(COLOR_MENU) + "}";
     throw std::runtime_error("usage: wintool reg-dump KEY | reg-delete KEY | reg-load KEY FILE|- |"
                              " windows | children HWND | post|send HWND MSG WPARAM LPARAM |"
-                             " tab-rect HWND INDEX | hold");
+                             " tab-rect HWND INDEX | hold | titled-window TITLE | front HWND |"
+                             " tray-delete HWND ID | broadcast-taskbar-created | colors");
 }
 
 } // namespace
