@@ -24,7 +24,9 @@ def start_with(corvane, entries, **options):
     for folder, tip, params, mode in entries:
         path = corvane.place_probe(folder)
         paths.append(path)
-        values.append(entry_values(path, tip=tip, params=params, start_mode=mode))
+        # The entry's own file gives its icon: an entry with no icon path has an
+        # empty place in the tray, which a screenshot cannot find.
+        values.append(entry_values(path, icon_path=path, tip=tip, params=params, start_mode=mode))
     corvane.store(settings_tree(values, **options))
     corvane.start().wait_ready()
     icons = corvane.tray_icons(1 if options.get("popup") else len(entries))
@@ -136,7 +138,8 @@ def test_without_entries_only_popup_mode_shows_an_icon_whose_menu_holds_the_comm
 
 def test_options_in_the_menu_brings_back_the_program_hidden_at_start(corvane):
     path = corvane.place_probe("tools")
-    corvane.store(settings_tree([entry_values(path, tip="tools")], hide_on_start=1))
+    corvane.store(settings_tree([entry_values(path, icon_path=path, tip="tools")],
+                                hide_on_start=1))
     windows = corvane.start().wait_started()
     assert not windows[OPTIONS_CLASS]["visible"] and not windows[APP_CLASS]["visible"]
     (icon,) = corvane.tray_icons(1)
