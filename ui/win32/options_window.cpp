@@ -27,7 +27,7 @@ int IdOf(Ctl control) {
 
 enum class Font { Bold, Combo, System };
 
-struct ControlSpec {
+struct ControlLayout {
     bool named;  // one of the controls the logic addresses
     Ctl control; // when named
     const char* className;
@@ -45,16 +45,16 @@ constexpr DWORD kEdit = kChild | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kCheck = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
 
-ControlSpec Label(const char* text, int x, int y, int w, int h) {
+ControlLayout Label(const char* text, int x, int y, int w, int h) {
     return {false, Ctl::txtPath, "STATIC", text, kLabel, 0, kGeneralPage, x, y, w, h, Font::Bold};
 }
-ControlSpec Named(Ctl c, const char* cls, const char* text, DWORD style, DWORD ex, int page, int x,
-                  int y, int w, int h, Font font = Font::Bold) {
+ControlLayout Named(Ctl c, const char* cls, const char* text, DWORD style, DWORD ex, int page,
+                    int x, int y, int w, int h, Font font = Font::Bold) {
     return {true, c, cls, text, style, ex, page, x, y, w, h, font};
 }
 
 // In tab order within each page; labels carry no tab stop.
-std::vector<ControlSpec> GeneralPageControls() {
+std::vector<ControlLayout> GeneralPageControls() {
     return {
         Label("Path:", 56, 15, 29, 15),
         Label("Icon Path:", 30, 46, 56, 15),
@@ -83,7 +83,7 @@ std::vector<ControlSpec> GeneralPageControls() {
     };
 }
 
-std::vector<ControlSpec> OptionsPageControls() {
+std::vector<ControlLayout> OptionsPageControls() {
     return {
         Named(Ctl::chkHide, "BUTTON", "Hide on Startup", kCheck, 0, kOptionsPage, 8, 8, 134, 23),
         Named(Ctl::cbSingle, "BUTTON", "Single Click Launch (instead of double clicking)", kCheck,
@@ -100,7 +100,7 @@ std::vector<ControlSpec> OptionsPageControls() {
     };
 }
 
-std::vector<ControlSpec> BottomButtons() {
+std::vector<ControlLayout> BottomButtons() {
     return {
         Named(Ctl::btnOkay, "BUTTON", "Minimize", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
               kNoPage, 9, 334, 81, 31),
@@ -234,27 +234,27 @@ void OptionsWindow::CreateControls() {
     // The pages lie over the notebook's display area.
     SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    auto make = [this](const ControlSpec& spec) {
-        HWND parent = spec.page == kNoPage ? hwnd() : pages_[spec.page].hwnd();
-        const int id = spec.named ? IdOf(spec.control) : 0;
+    auto make = [this](const ControlLayout& layout) {
+        HWND parent = layout.page == kNoPage ? hwnd() : pages_[layout.page].hwnd();
+        const int id = layout.named ? IdOf(layout.control) : 0;
         HWND control =
-            CreateWindowExA(spec.exStyle, spec.className, spec.text, spec.style, spec.x, spec.y,
-                            spec.width, spec.height, parent,
+            CreateWindowExA(layout.exStyle, layout.className, layout.text, layout.style, layout.x,
+                            layout.y, layout.width, layout.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-        HFONT font = spec.font == Font::Combo    ? comboFont_.get()
-                     : spec.font == Font::System ? systemFont_.get()
-                                                 : boldFont_.get();
+        HFONT font = layout.font == Font::Combo    ? comboFont_.get()
+                     : layout.font == Font::System ? systemFont_.get()
+                                                   : boldFont_.get();
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (spec.named)
-            controls_[spec.control] = control;
+        if (layout.named)
+            controls_[layout.control] = control;
         return control;
     };
-    for (const ControlSpec& spec : GeneralPageControls())
-        make(spec);
-    for (const ControlSpec& spec : OptionsPageControls())
-        make(spec);
-    for (const ControlSpec& spec : BottomButtons())
-        make(spec);
+    for (const ControlLayout& layout : GeneralPageControls())
+        make(layout);
+    for (const ControlLayout& layout : OptionsPageControls())
+        make(layout);
+    for (const ControlLayout& layout : BottomButtons())
+        make(layout);
 
     SendMessageA(Control(Ctl::txtToolTip), EM_LIMITTEXT, 64, 0);
     for (const char* mode : {"Normal", "Maximized", "Minimized", "Hidden"})
