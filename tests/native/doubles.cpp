@@ -106,8 +106,6 @@ void FakeMenus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, 
     log_.push_back("track " + std::to_string(RawOf(menu)) + " " + std::to_string(flags) + " " +
                    std::to_string(x) + "," + std::to_string(y) + " " +
                    std::to_string(RawOf(owner)));
-    if (onTrack)
-        onTrack();
 }
 
 void FakeMenus::PostNull(WindowRef window) {
@@ -166,20 +164,17 @@ void FakeView::SetText(Ctl control, const std::string& text) {
         onTextChange(control);
 }
 
-void FakeView::AddListRow(int index, const std::string& caption, IconRef icon) {
+void FakeView::AddListRow(int index, const std::string& caption, IconRef) {
     rows.insert(rows.begin() + index, caption);
-    rowImages.insert(rowImages.begin() + index, icon);
     log_.push_back("row " + caption);
 }
 
 void FakeView::AppendListRowWithoutImage(const std::string& caption) {
     rows.push_back(caption);
-    rowImages.push_back(IconRef::None);
 }
 
 void FakeView::DeleteListRow(int index) {
     rows.erase(rows.begin() + index);
-    rowImages.erase(rowImages.begin() + index);
 }
 
 void FakeView::HideApplicationWindow() {

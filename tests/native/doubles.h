@@ -84,7 +84,6 @@ public:
     std::map<std::uintptr_t, std::vector<Item>> menus; // live menus
     std::uintptr_t nextMenu = 0x7000;
     int cursorX = 0, cursorY = 0;
-    std::function<void()> onTrack;    // runs while the menu is "open"
     std::function<void()> onDispatch; // the handlers of the messages waiting
 
 private:
@@ -149,7 +148,6 @@ public:
     int combo = -1;
     IconRef preview = IconRef::None;
     std::vector<std::string> rows;
-    std::vector<IconRef> rowImages;
     int selected = -1;
     bool appVisible = true;
     bool formVisible = true;
