@@ -352,17 +352,6 @@ TEST_F(KestrelTest, StartingAgainMovesTheReportsToTheNewWindow) {
     EXPECT_EQ(second.reports().size(), secondBefore);
 }
 
-TEST_F(KestrelTest, StopWithoutStartIsHarmless) {
-    EXPECT_TRUE(Kestrel_Stop());
-    EXPECT_TRUE(Kestrel_Stop());
-
-    Receiver receiver;
-    ASSERT_TRUE(Kestrel_Start(receiver.hwnd()));
-    TopWindow window("Reported");
-    EXPECT_TRUE(
-        PumpUntil([&] { return receiver.Has(window.hwnd(), kKestrelWindowCreated, "Reported"); }));
-}
-
 TEST_F(KestrelTest, StartRefusesWindowsThatAreNotOfThisThreadAndEndsEarlierReporting) {
     Receiver receiver;
     HWND gone = nullptr;

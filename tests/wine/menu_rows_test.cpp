@@ -343,21 +343,6 @@ TEST_F(MenuRowsTest, ASelectedRowIsHighlightedOnlyRightOfTheIconColumn) {
     ExpectEntryRow(6, row, false);
 }
 
-TEST_F(MenuRowsTest, RowsEndingAbove154DrawNoBand) {
-    UseRows(4, kLargeItemHeight);
-    const Rect large{0, 114, 250, 152};
-    Draw(Request(3, large, kOdaDrawEntire, 0));
-    ExpectNoBand();
-    ExpectEntryRow(3, large, false);
-
-    surface.Fill(kUntouched);
-    UseRows(6, kSmallItemHeight);
-    const Rect small{0, 110, 250, 132};
-    Draw(Request(5, small, kOdaDrawEntire, 0));
-    ExpectNoBand();
-    ExpectEntryRow(5, small, false);
-}
-
 TEST_F(MenuRowsTest, FiveLargeRowsJoinTheBlueBandToTheBitmapWithoutASeam) {
     UseRows(5, kLargeItemHeight);
     const Rect row{0, 152, 250, 190};
@@ -377,38 +362,6 @@ TEST_F(MenuRowsTest, FiveLargeRowsJoinTheBlueBandToTheBitmapWithoutASeam) {
             outline.Check(surface.Pixel(x, y) == kBlack, x, y, surface.Pixel(x, y), "black");
     EXPECT_NO_MISMATCH(outline, "the band's outline");
     ExpectEntryRow(4, row, false);
-}
-
-TEST_F(MenuRowsTest, OnlyRequestsForTheMenuDrawTheBand) {
-    UseRows(7, kSmallItemHeight);
-    const Rect row{0, 132, 250, 154};
-    DrawItemRequest request = Request(6, row, kOdaDrawEntire, 0);
-    request.hwndItem = 0;
-    Draw(request);
-    ExpectNoBand();
-    ExpectEntryRow(6, row, false);
-}
-
-TEST_F(MenuRowsTest, ThePathRecallRowShowsExplorersIconAndNoBand) {
-    UseRows(7, kSmallItemHeight);
-    // Below the entry rows and the separator.
-    const int top = 7 * kSmallItemHeight + kSeparatorAllowance;
-    const Rect row{0, top, 250, top + 16};
-    for (const bool selected : {false, true}) {
-        surface.Fill(kUntouched);
-        Draw(Request(kCmdPathRecall, row, kOdaDrawEntire, selected ? kOdsSelected : 0));
-        Mismatches band;
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kStripeWidth; ++x) {
-                const bool iconPlace = x >= 2 && x < 18 && y >= top && y < top + 16;
-                if (!iconPlace)
-                    band.Check(surface.Pixel(x, y) == kUntouched, x, y, surface.Pixel(x, y),
-                               "untouched");
-            }
-        EXPECT_NO_MISMATCH(band, "band columns");
-        ExpectIconColumn(row, 0, 22, form->ExplorerPath, 2, top, 16);
-        ExpectTextArea(row, 22, 22, top, kPathRecallText, selected);
-    }
 }
 
 // --- A thousand rounds ------------------------------------------------------

@@ -233,59 +233,5 @@ TEST_F(FileIconsTest, AMissingFileAfterAnExistingOneGivesNothingStale) {
     }
 }
 
-TEST_F(FileIconsTest, AnEmptyPathGivesNoIconAndNoName) {
-    // Wine's shell would answer with the current folder's icon and name.
-    const ScopedIcon large(shell, GetFileIconHandle(shell, ""));
-    EXPECT_EQ(large.get(), IconRef::None);
-    const ScopedIcon small(shell, GetSystemImageIcon(shell, "", 16));
-    EXPECT_EQ(small.get(), IconRef::None);
-    EXPECT_EQ(GetFileDisplayName(shell, ""), "");
-}
-
-// A file whose full name is exactly 255 characters, removed afterwards.
-class LongFileName {
-public:
-    LongFileName() {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        std::string folder = temp;
-        if (!folder.empty() && folder.back() != '\\')
-            folder += '\\';
-        const std::string prefix = folder + "corvane_";
-        path_ = prefix + std::string(255 - prefix.size() - 4, 'n') + ".txt";
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        created_ = file != INVALID_HANDLE_VALUE;
-        if (created_)
-            CloseHandle(file);
-    }
-    ~LongFileName() {
-        if (created_)
-            DeleteFileA(path_.c_str());
-    }
-    bool created() const { return created_; }
-    const std::string& path() const { return path_; }
-    std::string name() const { return path_.substr(path_.rfind('\\') + 1); }
-
-private:
-    std::string path_;
-    bool created_ = false;
-};
-
-TEST_F(FileIconsTest, OnlyTheFirst255CharactersOfAPathReachTheShell) {
-    const LongFileName file;
-    ASSERT_TRUE(file.created());
-    ASSERT_EQ(file.path().size(), 255u);
-    ASSERT_EQ(GetFileDisplayName(shell, file.path()), file.name()) << "the shell finds the file";
-
-    // Cut at 255 the path names the file; cut any later, it would not.
-    const std::string longer = file.path() + std::string(45, 'q');
-    EXPECT_EQ(GetFileDisplayName(shell, longer), file.name());
-    const ScopedIcon icon(shell, GetFileIconHandle(shell, longer));
-    EXPECT_NE(icon.get(), IconRef::None);
-    const ScopedIcon small(shell, GetSystemImageIcon(shell, longer, 16));
-    EXPECT_NE(small.get(), IconRef::None);
-}
-
 } // namespace
 } // namespace corvane::win32
