@@ -17,31 +17,25 @@ constexpr std::int32_t kSecondId = 4002;
 constexpr std::int32_t kNeverAddedId = 4099;
 
 // Without a virtual desktop Wine shows the icons as small windows of its own
-// in a "Wine System Tray" window; this counts those shown.
-BOOL CALLBACK CountTrayIcon(HWND child, LPARAM data) {
+// in a "Wine System Tray" window: those shown, in order.
+BOOL CALLBACK KeepTrayIcon(HWND child, LPARAM data) {
     char name[64] = {};
     GetClassNameA(child, name, sizeof name);
     if (lstrcmpA(name, "__winex11_tray_icon") == 0 && IsWindowVisible(child))
-        ++*reinterpret_cast<int*>(data);
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
     return TRUE;
 }
 
-int ShownTrayIcons() {
+std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
     HWND tray = FindWindowA(nullptr, "Wine System Tray");
-    if (!tray || !IsWindowVisible(tray))
-        return 0;
-    int count = 0;
-    EnumChildWindows(tray, CountTrayIcon, reinterpret_cast<LPARAM>(&count));
-    return count;
+    if (tray && IsWindowVisible(tray))
+        EnumChildWindows(tray, KeepTrayIcon, reinterpret_cast<LPARAM>(&icons));
+    return icons;
 }
 
-BOOL CALLBACK FindTrayIcon(HWND child, LPARAM data) {
-    char name[64] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpA(name, "__winex11_tray_icon") != 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(data) = child;
-    return FALSE;
+int ShownTrayIcons() {
+    return static_cast<int>(TrayIconWindows().size());
 }
 
 class TrayShellTest : public FormWindowTest {
@@ -135,11 +129,9 @@ TEST_F(TrayShellTest, AClickOnTheIconReachesItsWindowWithItsIdentifier) {
     ASSERT_NE(listener, nullptr);
     const WindowRef owner = RefOfWindow(listener);
     ASSERT_TRUE(TrayAddIcon(shellIcons, kSecondId, owner, icon, "Click me"));
-    HWND tray = FindWindowA(nullptr, "Wine System Tray");
-    HWND iconWindow = nullptr;
-    if (tray)
-        EnumChildWindows(tray, FindTrayIcon, reinterpret_cast<LPARAM>(&iconWindow));
-    ASSERT_NE(iconWindow, nullptr) << "the tests expect Wine's own tray (a plain X display)";
+    const std::vector<HWND> shown = TrayIconWindows();
+    ASSERT_EQ(shown.size(), 1u) << "the tests expect Wine's own tray (a plain X display)";
+    HWND iconWindow = shown[0];
 
     received.clear();
     PostMessageA(iconWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
