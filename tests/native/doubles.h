@@ -17,6 +17,20 @@ namespace corvane::testing {
 
 using CallLog = std::vector<std::string>;
 
+// A double that logs its calls, setting a field of its own with each.
+class Logged {
+public:
+    explicit Logged(CallLog& log) : log_(log) {}
+
+protected:
+    template <class Field, class Value>
+    void Note(Field& field, Value value, const std::string& line) {
+        field = value;
+        log_.push_back(line);
+    }
+    CallLog& log_;
+};
+
 struct ShellCall {
     WindowRef owner;
     bool verbIsNull;
@@ -90,28 +104,27 @@ private:
     CallLog& log_;
 };
 
-class FakeSystem : public SystemApi, public HookLibrary {
+class FakeSystem : public SystemApi, public HookLibrary, private Logged {
 public:
-    explicit FakeSystem(CallLog& log) : log_(log) {}
+    explicit FakeSystem(CallLog& log) : Logged(log) {}
     std::string WindowsDirectory(unsigned capacity) override;
     std::string ProgramPath() override { return programPath; }
     std::string WindowTitle(WindowRef window, unsigned maxChars) override;
     BitmapRef LoadBitmapResource(const char* name) override;
     IconRef LoadIconResource(const char* name) override;
-    void Start(WindowRef window) override;
-    void Stop() override;
+    void Start(WindowRef window) override {
+        Note(hookRunning, true, "hook start " + std::to_string(RawOf(window)));
+    }
+    void Stop() override { Note(hookRunning, false, "hook stop"); }
 
     std::string windowsDir = "C:\\WINDOWS";
     std::string programPath = "C:\\Program Files\\Corvane\\corvane.exe";
     std::map<std::uintptr_t, std::string> titles;
     std::vector<unsigned> titleLimits; // maxChars of every title read
     bool hookRunning = false;
-
-private:
-    CallLog& log_;
 };
 
-class FakeView : public FormView {
+class FakeView : public FormView, private Logged {
 public:
     explicit FakeView(CallLog& log);
     WindowRef Handle() override { return kHandle; }
@@ -130,16 +143,16 @@ public:
     int SelectedRow() override { return selected; }
     void SelectRow(int index) override { selected = index; }
     int RowCount() override { return static_cast<int>(rows.size()); }
-    void HideApplicationWindow() override;
-    void RestoreApplicationWindow() override;
-    void ForegroundApplicationWindow() override;
-    void HideOptionsWindow() override;
-    void SetOptionsWindowNormal() override;
-    void ShowOptionsWindow() override;
-    void StopStartupTimer() override;
-    void ShowWelcome() override;
+    void HideApplicationWindow() override { Note(appVisible, false, "hide app"); }
+    void RestoreApplicationWindow() override { Note(appVisible, true, "restore app"); }
+    void ForegroundApplicationWindow() override { log_.push_back("foreground app"); }
+    void HideOptionsWindow() override { Note(formVisible, false, "hide form"); }
+    void SetOptionsWindowNormal() override { Note(formState, FormState::Normal, "form normal"); }
+    void ShowOptionsWindow() override { Note(formVisible, true, "show form"); }
+    void StopStartupTimer() override { timerRunning = false; }
+    void ShowWelcome() override { Note(welcomeShown, welcomeShown + 1, "welcome"); }
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void EndProgram() override;
+    void EndProgram() override { Note(endProgramCalls, endProgramCalls + 1, "end program"); }
 
     static constexpr WindowRef kHandle = static_cast<WindowRef>(0x1234);
     std::map<Ctl, std::string> texts;
@@ -157,9 +170,6 @@ public:
     std::vector<std::pair<std::string, std::string>> messages;
     int endProgramCalls = 0;
     std::function<void(Ctl)> onTextChange; // the change event of a field
-
-private:
-    CallLog& log_;
 };
 
 } // namespace corvane::testing
