@@ -100,89 +100,64 @@ Bytes LnkBuilder::Build() const {
     return out;
 }
 
+namespace {
+
+Bytes U32s(std::initializer_list<std::uint32_t> values) {
+    Bytes out;
+    for (const std::uint32_t value : values)
+        PutU32(out, value);
+    return out;
+}
+
+std::uint32_t Size(const Bytes& bytes) {
+    return static_cast<std::uint32_t>(bytes.size());
+}
+
+// A VolumeID of a drive type and serial number, with an empty label.
+Bytes VolumeId(std::uint32_t driveType, std::uint32_t serial) {
+    Bytes volume = U32s({0x11, driveType, serial, 0x10});
+    volume.push_back(0);
+    return volume;
+}
+
+} // namespace
+
 Bytes LocalLinkInfo(const std::string& basePath, const std::string& suffix,
                     const std::optional<std::u16string>& unicodeBase) {
     const std::uint32_t headerSize = unicodeBase ? 0x24 : 0x1C;
-    Bytes volume;
-    PutU32(volume, 0x11);       // VolumeIDSize
-    PutU32(volume, 3);          // fixed drive
-    PutU32(volume, 0x307A8A81); // serial number
-    PutU32(volume, 0x10);       // label offset
-    volume.push_back(0);        // empty label
+    const Bytes volume = VolumeId(3, 0x307A8A81); // a fixed drive
     const Bytes base = AnsiZ(basePath);
     const Bytes tail = AnsiZ(suffix);
     Bytes wideBase, wideTail;
     if (unicodeBase) {
-        wideBase = Wide(*unicodeBase);
-        PutU16(wideBase, 0);
-        wideTail = Wide(std::u16string(suffix.begin(), suffix.end()));
-        PutU16(wideTail, 0);
+        wideBase = Wide(*unicodeBase + u'\0');
+        wideTail = Wide(std::u16string(suffix.begin(), suffix.end()) + u'\0');
     }
-    const std::uint32_t volumeAt = headerSize;
-    const std::uint32_t baseAt = volumeAt + static_cast<std::uint32_t>(volume.size());
-    const std::uint32_t tailAt = baseAt + static_cast<std::uint32_t>(base.size());
-    const std::uint32_t wideBaseAt = tailAt + static_cast<std::uint32_t>(tail.size());
-    const std::uint32_t wideTailAt = wideBaseAt + static_cast<std::uint32_t>(wideBase.size());
-    const std::uint32_t total = wideTailAt + static_cast<std::uint32_t>(wideTail.size());
-    Bytes info;
-    PutU32(info, total);
-    PutU32(info, headerSize);
-    PutU32(info, 1); // VolumeIDAndLocalBasePath
-    PutU32(info, volumeAt);
-    PutU32(info, baseAt);
-    PutU32(info, 0);
-    PutU32(info, tailAt);
-    if (unicodeBase) {
-        PutU32(info, wideBaseAt);
-        PutU32(info, wideTailAt);
-    }
-    Append(info, volume);
-    Append(info, base);
-    Append(info, tail);
-    Append(info, wideBase);
-    Append(info, wideTail);
-    return info;
+    const std::uint32_t baseAt = headerSize + Size(volume);
+    const std::uint32_t tailAt = baseAt + Size(base);
+    const std::uint32_t wideBaseAt = tailAt + Size(tail);
+    const std::uint32_t wideTailAt = wideBaseAt + Size(wideBase);
+    // Flags 1: VolumeIDAndLocalBasePath; no network part.
+    Bytes info = U32s({wideTailAt + Size(wideTail), headerSize, 1, headerSize, baseAt, 0, tailAt});
+    if (unicodeBase)
+        Append(info, U32s({wideBaseAt, wideTailAt}));
+    return Concat({info, volume, base, tail, wideBase, wideTail});
 }
 
 Bytes NetworkLinkInfo(const std::string& netName, const std::string& suffix,
                       const std::string& localBase) {
-    Bytes network;
     const Bytes name = AnsiZ(netName);
-    PutU32(network, static_cast<std::uint32_t>(0x14 + name.size()));
-    PutU32(network, 0x2);     // ValidNetType
-    PutU32(network, 0x14);    // NetNameOffset
-    PutU32(network, 0);       // no device name
-    PutU32(network, 0x20000); // WNNC_NET_LANMAN
-    Append(network, name);
-
+    // ValidNetType, the name right after the header, no device, WNNC_NET_LANMAN.
+    const Bytes network = Concat({U32s({0x14 + Size(name), 0x2, 0x14, 0, 0x20000}), name});
     const bool local = !localBase.empty();
-    Bytes volume;
-    if (local) {
-        PutU32(volume, 0x11);
-        PutU32(volume, 4); // remote drive
-        PutU32(volume, 0x12345678);
-        PutU32(volume, 0x10);
-        volume.push_back(0);
-    }
+    const Bytes volume = local ? VolumeId(4, 0x12345678) : Bytes(); // a remote drive
     const Bytes base = local ? AnsiZ(localBase) : Bytes();
     const Bytes tail = AnsiZ(suffix);
-    const std::uint32_t volumeAt = local ? 0x1C : 0;
-    const std::uint32_t baseAt = local ? 0x1C + static_cast<std::uint32_t>(volume.size()) : 0;
-    const std::uint32_t networkAt = 0x1C + static_cast<std::uint32_t>(volume.size() + base.size());
-    const std::uint32_t tailAt = networkAt + static_cast<std::uint32_t>(network.size());
-    Bytes info;
-    PutU32(info, tailAt + static_cast<std::uint32_t>(tail.size()));
-    PutU32(info, 0x1C);
-    PutU32(info, local ? 3u : 2u);
-    PutU32(info, volumeAt);
-    PutU32(info, baseAt);
-    PutU32(info, networkAt);
-    PutU32(info, tailAt);
-    Append(info, volume);
-    Append(info, base);
-    Append(info, network);
-    Append(info, tail);
-    return info;
+    const std::uint32_t networkAt = 0x1C + Size(volume) + Size(base);
+    const std::uint32_t tailAt = networkAt + Size(network);
+    const Bytes info = U32s({tailAt + Size(tail), 0x1C, local ? 3u : 2u, local ? 0x1Cu : 0u,
+                             local ? 0x1C + Size(volume) : 0u, networkAt, tailAt});
+    return Concat({info, volume, base, network, tail});
 }
 
 Bytes EnvironmentBlock(std::uint32_t signature, const std::string& ansi,
