@@ -82,21 +82,6 @@ TEST_F(TrayShellTest, AnIdentifierNeverAddedIsRefused) {
     EXPECT_TRUE(TrayDeleteIcon(shellIcons, kFirstId, self)) << "still there";
 }
 
-TEST_F(TrayShellTest, TipsUpToTheFieldAndBeyondAreAccepted) {
-    const std::string seventy(70, 'x');
-    const std::string sixtyFour(64, 'y');
-    const std::string sixtyThree(63, 'z');
-    EXPECT_TRUE(TrayAddIcon(shellIcons, kFirstId, self, icon, seventy));
-    EXPECT_TRUE(TrayAddIcon(shellIcons, kSecondId, self, icon, sixtyFour));
-    EXPECT_EQ(ShownTrayIcons(), 2);
-    EXPECT_TRUE(TrayModifyIcon(shellIcons, kFirstId, self, icon, sixtyFour));
-    EXPECT_TRUE(TrayModifyIcon(shellIcons, kSecondId, self, icon, seventy));
-    EXPECT_TRUE(TrayModifyIcon(shellIcons, kSecondId, self, icon, sixtyThree));
-    EXPECT_TRUE(TrayModifyIcon(shellIcons, kSecondId, self, icon, ""));
-    EXPECT_TRUE(TrayDeleteIcon(shellIcons, kFirstId, self));
-    EXPECT_TRUE(TrayDeleteIcon(shellIcons, kSecondId, self));
-}
-
 TEST_F(TrayShellTest, AnIconWithoutImageStillTakesItsPlace) {
     EXPECT_TRUE(TrayAddIcon(shellIcons, kFirstId, self, IconRef::None, "No icon"));
     EXPECT_EQ(ShownTrayIcons(), 1);
