@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -36,7 +37,13 @@ struct ShellCall {
     bool verbIsNull;
     std::string verb, file, params, directory;
     int show;
+    bool operator==(const ShellCall&) const = default;
 };
+inline void PrintTo(const ShellCall& c, std::ostream* out) {
+    *out << "{owner " << RawOf(c.owner) << (c.verbIsNull ? ", no verb" : ", verb " + c.verb)
+         << ", \"" << c.file << "\" \"" << c.params << "\" in \"" << c.directory << "\", show "
+         << c.show << "}";
+}
 
 class RecordingShell : public ShellApi {
 public:

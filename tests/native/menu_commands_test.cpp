@@ -62,14 +62,8 @@ TEST_F(MenuCommandTest, OptionsShowsTheWindowThenRestoresTheApplication) {
 TEST_F(MenuCommandTest, HelpOpensTheHelpFileFromTheProgramsFolder) {
     StartWith(false, true, false, 1);
     EXPECT_TRUE(form->WMCommand(915, 0));
-    ASSERT_EQ(shell.calls.size(), 1u);
-    const ShellCall& call = shell.calls[0];
-    EXPECT_TRUE(call.verbIsNull);
-    EXPECT_EQ(call.file, "Corvane.hlp");
-    EXPECT_EQ(call.params, "");
-    EXPECT_EQ(call.directory, "C:\\Program Files\\Corvane\\");
-    EXPECT_EQ(call.show, kSwShow);
-    EXPECT_EQ(call.owner, FakeView::kHandle);
+    EXPECT_EQ(shell.calls, (std::vector<ShellCall>{{FakeView::kHandle, true, "", "Corvane.hlp", "",
+                                                    "C:\\Program Files\\Corvane\\", kSwShow}}));
 }
 
 TEST_F(MenuCommandTest, ExitSavesRemovesTheIconsAndEndsTheProgram) {
