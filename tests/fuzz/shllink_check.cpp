@@ -36,11 +36,9 @@ std::string TextRule(const char* field, const std::string& text, std::size_t max
     return {};
 }
 
-bool Same(const ShellLinkData& a, const ShellLinkData& b) {
-    return a.description == b.description && a.relativePath == b.relativePath &&
-           a.workingDir == b.workingDir && a.arguments == b.arguments && a.iconFile == b.iconFile &&
-           a.target == b.target && a.showCommand == b.showCommand && a.hotKey == b.hotKey &&
-           a.iconIndex == b.iconIndex;
+auto Fields(const ShellLinkData& d) {
+    return std::tie(d.description, d.relativePath, d.workingDir, d.arguments, d.iconFile, d.target,
+                    d.showCommand, d.hotKey, d.iconIndex);
 }
 
 } // namespace
@@ -64,7 +62,7 @@ std::string CheckShortcutBytes(std::span<const std::uint8_t> bytes) {
                 return broken;
         }
         const std::optional<ShellLinkData> again = ParseShellLink(bytes, codePage);
-        if (!again || !Same(*data, *again))
+        if (!again || Fields(*data) != Fields(*again))
             return "a second reading differs";
     }
 

@@ -1,6 +1,7 @@
 #include "tests/native/canvas_double.h"
 
 #include <sstream>
+#include <utility>
 
 namespace corvane::testing {
 
@@ -93,22 +94,10 @@ Extent RecordingCanvas::TextExtent(DeviceContextRef dc, std::string_view text) {
     return extent;
 }
 
-Color RecordingCanvas::SetTextColor(DeviceContextRef dc, Color color) {
-    Context* context = Find(dc, "SetTextColor");
-    if (!context)
-        return 0xFFFFFFFF;
-    const Color previous = context->text;
-    context->text = color;
-    return previous;
-}
-
-Color RecordingCanvas::SetBkColor(DeviceContextRef dc, Color color) {
-    Context* context = Find(dc, "SetBkColor");
-    if (!context)
-        return 0xFFFFFFFF;
-    const Color previous = context->background;
-    context->background = color;
-    return previous;
+Color RecordingCanvas::SetColor(DeviceContextRef dc, Color Context::*which, Color color,
+                                const char* call) {
+    Context* context = Find(dc, call);
+    return context ? std::exchange(context->*which, color) : 0xFFFFFFFF;
 }
 
 BrushRef RecordingCanvas::CreateSolidBrush(Color color) {

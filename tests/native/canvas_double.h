@@ -22,8 +22,12 @@ public:
     DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) override;
     void DeleteDC(DeviceContextRef dc) override;
     Extent TextExtent(DeviceContextRef dc, std::string_view text) override;
-    Color SetTextColor(DeviceContextRef dc, Color color) override;
-    Color SetBkColor(DeviceContextRef dc, Color color) override;
+    Color SetTextColor(DeviceContextRef dc, Color color) override {
+        return SetColor(dc, &Context::text, color, "SetTextColor");
+    }
+    Color SetBkColor(DeviceContextRef dc, Color color) override {
+        return SetColor(dc, &Context::background, color, "SetBkColor");
+    }
     Color GetSysColor(int index) override { return SysColor(index); }
     BrushRef CreateSolidBrush(Color color) override;
     void DeleteSolidBrush(BrushRef brush) override;
@@ -107,6 +111,7 @@ public:
     std::string Describe() const;
 
 private:
+    Color SetColor(DeviceContextRef dc, Color Context::*which, Color color, const char* call);
     bool IsBrush(GdiObjectRef object) const;
     Context* Find(DeviceContextRef dc, const char* call);
 

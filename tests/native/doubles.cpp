@@ -106,8 +106,6 @@ void FakeMenus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, 
     log_.push_back("track " + std::to_string(RawOf(menu)) + " " + std::to_string(flags) + " " +
                    std::to_string(x) + "," + std::to_string(y) + " " +
                    std::to_string(RawOf(owner)));
-    if (onTrack)
-        onTrack();
 }
 
 void FakeMenus::PostNull(WindowRef window) {
@@ -139,17 +137,7 @@ IconRef FakeSystem::LoadIconResource(const char* name) {
     return RefOf<IconRef>(0x1C0);
 }
 
-void FakeSystem::Start(WindowRef window) {
-    hookRunning = true;
-    log_.push_back("hook start " + std::to_string(RawOf(window)));
-}
-
-void FakeSystem::Stop() {
-    hookRunning = false;
-    log_.push_back("hook stop");
-}
-
-FakeView::FakeView(CallLog& log) : log_(log) {
+FakeView::FakeView(CallLog& log) : Logged(log) {
     // The window as designed, before start-up touches it.
     checked[Ctl::chkHide] = true;
     checked[Ctl::cbSmallIcons] = true;
@@ -166,59 +154,21 @@ void FakeView::SetText(Ctl control, const std::string& text) {
         onTextChange(control);
 }
 
-void FakeView::AddListRow(int index, const std::string& caption, IconRef icon) {
+void FakeView::AddListRow(int index, const std::string& caption, IconRef) {
     rows.insert(rows.begin() + index, caption);
-    rowImages.insert(rowImages.begin() + index, icon);
     log_.push_back("row " + caption);
 }
 
 void FakeView::AppendListRowWithoutImage(const std::string& caption) {
     rows.push_back(caption);
-    rowImages.push_back(IconRef::None);
 }
 
 void FakeView::DeleteListRow(int index) {
     rows.erase(rows.begin() + index);
-    rowImages.erase(rowImages.begin() + index);
 }
 
-void FakeView::HideApplicationWindow() {
-    appVisible = false;
-    log_.push_back("hide app");
-}
-void FakeView::RestoreApplicationWindow() {
-    appVisible = true;
-    log_.push_back("restore app");
-}
-void FakeView::ForegroundApplicationWindow() {
-    log_.push_back("foreground app");
-}
-void FakeView::HideOptionsWindow() {
-    formVisible = false;
-    log_.push_back("hide form");
-}
-void FakeView::SetOptionsWindowNormal() {
-    formState = FormState::Normal;
-    log_.push_back("form normal");
-}
-void FakeView::ShowOptionsWindow() {
-    formVisible = true;
-    log_.push_back("show form");
-}
-void FakeView::StopStartupTimer() {
-    timerRunning = false;
-}
-void FakeView::ShowWelcome() {
-    ++welcomeShown;
-    log_.push_back("welcome");
-}
 void FakeView::ShowMessage(const std::string& text, const std::string& caption) {
     messages.emplace_back(text, caption);
     log_.push_back("message " + caption + ": " + text);
 }
-void FakeView::EndProgram() {
-    ++endProgramCalls;
-    log_.push_back("end program");
-}
-
 } // namespace corvane::testing

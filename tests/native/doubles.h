@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,12 +18,32 @@ namespace corvane::testing {
 
 using CallLog = std::vector<std::string>;
 
+// A double that logs its calls, setting a field of its own with each.
+class Logged {
+public:
+    explicit Logged(CallLog& log) : log_(log) {}
+
+protected:
+    template <class Field, class Value>
+    void Note(Field& field, Value value, const std::string& line) {
+        field = value;
+        log_.push_back(line);
+    }
+    CallLog& log_;
+};
+
 struct ShellCall {
     WindowRef owner;
     bool verbIsNull;
     std::string verb, file, params, directory;
     int show;
+    bool operator==(const ShellCall&) const = default;
 };
+inline void PrintTo(const ShellCall& c, std::ostream* out) {
+    *out << "{owner " << RawOf(c.owner) << (c.verbIsNull ? ", no verb" : ", verb " + c.verb)
+         << ", \"" << c.file << "\" \"" << c.params << "\" in \"" << c.directory << "\", show "
+         << c.show << "}";
+}
 
 class RecordingShell : public ShellApi {
 public:
@@ -84,35 +105,33 @@ public:
     std::map<std::uintptr_t, std::vector<Item>> menus; // live menus
     std::uintptr_t nextMenu = 0x7000;
     int cursorX = 0, cursorY = 0;
-    std::function<void()> onTrack;    // runs while the menu is "open"
     std::function<void()> onDispatch; // the handlers of the messages waiting
 
 private:
     CallLog& log_;
 };
 
-class FakeSystem : public SystemApi, public HookLibrary {
+class FakeSystem : public SystemApi, public HookLibrary, private Logged {
 public:
-    explicit FakeSystem(CallLog& log) : log_(log) {}
+    explicit FakeSystem(CallLog& log) : Logged(log) {}
     std::string WindowsDirectory(unsigned capacity) override;
     std::string ProgramPath() override { return programPath; }
     std::string WindowTitle(WindowRef window, unsigned maxChars) override;
     BitmapRef LoadBitmapResource(const char* name) override;
     IconRef LoadIconResource(const char* name) override;
-    void Start(WindowRef window) override;
-    void Stop() override;
+    void Start(WindowRef window) override {
+        Note(hookRunning, true, "hook start " + std::to_string(RawOf(window)));
+    }
+    void Stop() override { Note(hookRunning, false, "hook stop"); }
 
     std::string windowsDir = "C:\\WINDOWS";
     std::string programPath = "C:\\Program Files\\Corvane\\corvane.exe";
     std::map<std::uintptr_t, std::string> titles;
     std::vector<unsigned> titleLimits; // maxChars of every title read
     bool hookRunning = false;
-
-private:
-    CallLog& log_;
 };
 
-class FakeView : public FormView {
+class FakeView : public FormView, private Logged {
 public:
     explicit FakeView(CallLog& log);
     WindowRef Handle() override { return kHandle; }
@@ -131,16 +150,16 @@ public:
     int SelectedRow() override { return selected; }
     void SelectRow(int index) override { selected = index; }
     int RowCount() override { return static_cast<int>(rows.size()); }
-    void HideApplicationWindow() override;
-    void RestoreApplicationWindow() override;
-    void ForegroundApplicationWindow() override;
-    void HideOptionsWindow() override;
-    void SetOptionsWindowNormal() override;
-    void ShowOptionsWindow() override;
-    void StopStartupTimer() override;
-    void ShowWelcome() override;
+    void HideApplicationWindow() override { Note(appVisible, false, "hide app"); }
+    void RestoreApplicationWindow() override { Note(appVisible, true, "restore app"); }
+    void ForegroundApplicationWindow() override { log_.push_back("foreground app"); }
+    void HideOptionsWindow() override { Note(formVisible, false, "hide form"); }
+    void SetOptionsWindowNormal() override { Note(formState, FormState::Normal, "form normal"); }
+    void ShowOptionsWindow() override { Note(formVisible, true, "show form"); }
+    void StopStartupTimer() override { timerRunning = false; }
+    void ShowWelcome() override { Note(welcomeShown, welcomeShown + 1, "welcome"); }
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void EndProgram() override;
+    void EndProgram() override { Note(endProgramCalls, endProgramCalls + 1, "end program"); }
 
     static constexpr WindowRef kHandle = static_cast<WindowRef>(0x1234);
     std::map<Ctl, std::string> texts;
@@ -149,7 +168,6 @@ public:
     int combo = -1;
     IconRef preview = IconRef::None;
     std::vector<std::string> rows;
-    std::vector<IconRef> rowImages;
     int selected = -1;
     bool appVisible = true;
     bool formVisible = true;
@@ -159,9 +177,6 @@ public:
     std::vector<std::pair<std::string, std::string>> messages;
     int endProgramCalls = 0;
     std::function<void(Ctl)> onTextChange; // the change event of a field
-
-private:
-    CallLog& log_;
 };
 
 } // namespace corvane::testing

@@ -55,17 +55,11 @@ TEST_F(ExplorerTrackingTest, PathRecallOpensExplorerOnTheLastFolderOrBare) {
     form->PathRecall();
     Report("Exploring - C:\\Projects", 4);
     form->PathRecall();
-    ASSERT_EQ(shell.calls.size(), 2u);
-    for (const ShellCall& call : shell.calls) {
-        EXPECT_EQ(call.owner, FakeView::kHandle);
-        EXPECT_FALSE(call.verbIsNull);
-        EXPECT_EQ(call.verb, "open");
-        EXPECT_EQ(call.file, "C:\\WINDOWS\\Explorer.exe");
-        EXPECT_EQ(call.directory, "C:\\WINDOWS");
-        EXPECT_EQ(call.show, kSwShow);
-    }
-    EXPECT_EQ(shell.calls[0].params, "/n,/e,");
-    EXPECT_EQ(shell.calls[1].params, "/n,/e,C:\\Projects");
+    const auto recall = [](const std::string& p) {
+        return ShellCall{FakeView::kHandle, false, "open", kExplorer, p, "C:\\WINDOWS", kSwShow};
+    };
+    EXPECT_EQ(shell.calls,
+              (std::vector<ShellCall>{recall("/n,/e,"), recall("/n,/e,C:\\Projects")}));
 }
 
 TEST_F(ExplorerTrackingTest, TheLongestFolderStillReachesExplorerWhole) {

@@ -32,14 +32,10 @@ TEST_F(LaunchTest, HandsTheShellPathParamsFolderAndShowCommand) {
     e.Path = "D:\\Tools\\edit.exe";
     e.Params = "-n file.txt";
     LaunchEntry(shell, owner, e, kSwShowMaximized);
-    ASSERT_EQ(shell.calls.size(), 1u);
-    const auto& c = shell.calls[0];
-    EXPECT_EQ(c.owner, owner);
-    EXPECT_TRUE(c.verbIsNull) << "the file's default action";
-    EXPECT_EQ(c.file, "D:\\Tools\\edit.exe");
-    EXPECT_EQ(c.params, "-n file.txt");
-    EXPECT_EQ(c.directory, "D:\\Tools\\");
-    EXPECT_EQ(c.show, kSwShowMaximized);
+    // No verb: the file's default action.
+    EXPECT_EQ(shell.calls,
+              (std::vector<testing::ShellCall>{{owner, true, "", "D:\\Tools\\edit.exe",
+                                                "-n file.txt", "D:\\Tools\\", kSwShowMaximized}}));
 }
 
 TEST_F(LaunchTest, EmptyParamsAndFolderAreEmptyStringsNotNull) {

@@ -4,21 +4,14 @@
 
 namespace corvane::testing {
 
+namespace {
+
 void PutU16(Bytes& out, std::uint16_t value) {
     out.push_back(static_cast<std::uint8_t>(value));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void PutU32(Bytes& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-void SetU32(Bytes& out, std::size_t at, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i)
-        out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
+// Text as 8-bit bytes (each unit below 256) or as UTF-16LE, no terminator.
 Bytes Ansi(const std::u16string& text) {
     Bytes out;
     for (char16_t c : text) {
@@ -36,8 +29,6 @@ Bytes Wide(const std::u16string& text) {
     return out;
 }
 
-namespace {
-
 Bytes AnsiZ(const std::string& text) {
     Bytes out(text.begin(), text.end());
     out.push_back(0);
@@ -53,61 +44,14 @@ constexpr std::uint8_t kShellLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00
 
 } // namespace
 
-LnkBuilder& LnkBuilder::ExtraFlags(std::uint32_t flags) {
-    extraFlags_ = flags;
-    return *this;
+void PutU32(Bytes& out, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
-LnkBuilder& LnkBuilder::Unicode(bool on) {
-    unicode_ = on;
-    return *this;
-}
-LnkBuilder& LnkBuilder::ShowCommand(std::int32_t value) {
-    showCommand_ = value;
-    return *this;
-}
-LnkBuilder& LnkBuilder::HotKey(std::uint16_t value) {
-    hotKey_ = value;
-    return *this;
-}
-LnkBuilder& LnkBuilder::IconIndex(std::int32_t value) {
-    iconIndex_ = value;
-    return *this;
-}
-LnkBuilder& LnkBuilder::IdList(Bytes items) {
-    idList_ = std::move(items);
-    return *this;
-}
-LnkBuilder& LnkBuilder::LinkInfo(Bytes info) {
-    linkInfo_ = std::move(info);
-    return *this;
-}
-LnkBuilder& LnkBuilder::Name(std::u16string text) {
-    strings_[0] = std::move(text);
-    return *this;
-}
-LnkBuilder& LnkBuilder::RelativePath(std::u16string text) {
-    strings_[1] = std::move(text);
-    return *this;
-}
-LnkBuilder& LnkBuilder::WorkingDir(std::u16string text) {
-    strings_[2] = std::move(text);
-    return *this;
-}
-LnkBuilder& LnkBuilder::Arguments(std::u16string text) {
-    strings_[3] = std::move(text);
-    return *this;
-}
-LnkBuilder& LnkBuilder::IconLocation(std::u16string text) {
-    strings_[4] = std::move(text);
-    return *this;
-}
-LnkBuilder& LnkBuilder::Extra(Bytes block) {
-    extra_.push_back(std::move(block));
-    return *this;
-}
-LnkBuilder& LnkBuilder::NoTerminalBlock() {
-    terminal_ = false;
-    return *this;
+
+void SetU32(Bytes& out, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i)
+        out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 std::uint32_t LnkBuilder::Flags() const {
@@ -156,89 +100,64 @@ Bytes LnkBuilder::Build() const {
     return out;
 }
 
+namespace {
+
+Bytes U32s(std::initializer_list<std::uint32_t> values) {
+    Bytes out;
+    for (const std::uint32_t value : values)
+        PutU32(out, value);
+    return out;
+}
+
+std::uint32_t Size(const Bytes& bytes) {
+    return static_cast<std::uint32_t>(bytes.size());
+}
+
+// A VolumeID of a drive type and serial number, with an empty label.
+Bytes VolumeId(std::uint32_t driveType, std::uint32_t serial) {
+    Bytes volume = U32s({0x11, driveType, serial, 0x10});
+    volume.push_back(0);
+    return volume;
+}
+
+} // namespace
+
 Bytes LocalLinkInfo(const std::string& basePath, const std::string& suffix,
                     const std::optional<std::u16string>& unicodeBase) {
     const std::uint32_t headerSize = unicodeBase ? 0x24 : 0x1C;
-    Bytes volume;
-    PutU32(volume, 0x11);       // VolumeIDSize
-    PutU32(volume, 3);          // fixed drive
-    PutU32(volume, 0x307A8A81); // serial number
-    PutU32(volume, 0x10);       // label offset
-    volume.push_back(0);        // empty label
+    const Bytes volume = VolumeId(3, 0x307A8A81); // a fixed drive
     const Bytes base = AnsiZ(basePath);
     const Bytes tail = AnsiZ(suffix);
     Bytes wideBase, wideTail;
     if (unicodeBase) {
-        wideBase = Wide(*unicodeBase);
-        PutU16(wideBase, 0);
-        wideTail = Wide(std::u16string(suffix.begin(), suffix.end()));
-        PutU16(wideTail, 0);
+        wideBase = Wide(*unicodeBase + u'\0');
+        wideTail = Wide(std::u16string(suffix.begin(), suffix.end()) + u'\0');
     }
-    const std::uint32_t volumeAt = headerSize;
-    const std::uint32_t baseAt = volumeAt + static_cast<std::uint32_t>(volume.size());
-    const std::uint32_t tailAt = baseAt + static_cast<std::uint32_t>(base.size());
-    const std::uint32_t wideBaseAt = tailAt + static_cast<std::uint32_t>(tail.size());
-    const std::uint32_t wideTailAt = wideBaseAt + static_cast<std::uint32_t>(wideBase.size());
-    const std::uint32_t total = wideTailAt + static_cast<std::uint32_t>(wideTail.size());
-    Bytes info;
-    PutU32(info, total);
-    PutU32(info, headerSize);
-    PutU32(info, 1); // VolumeIDAndLocalBasePath
-    PutU32(info, volumeAt);
-    PutU32(info, baseAt);
-    PutU32(info, 0);
-    PutU32(info, tailAt);
-    if (unicodeBase) {
-        PutU32(info, wideBaseAt);
-        PutU32(info, wideTailAt);
-    }
-    Append(info, volume);
-    Append(info, base);
-    Append(info, tail);
-    Append(info, wideBase);
-    Append(info, wideTail);
-    return info;
+    const std::uint32_t baseAt = headerSize + Size(volume);
+    const std::uint32_t tailAt = baseAt + Size(base);
+    const std::uint32_t wideBaseAt = tailAt + Size(tail);
+    const std::uint32_t wideTailAt = wideBaseAt + Size(wideBase);
+    // Flags 1: VolumeIDAndLocalBasePath; no network part.
+    Bytes info = U32s({wideTailAt + Size(wideTail), headerSize, 1, headerSize, baseAt, 0, tailAt});
+    if (unicodeBase)
+        Append(info, U32s({wideBaseAt, wideTailAt}));
+    return Concat({info, volume, base, tail, wideBase, wideTail});
 }
 
 Bytes NetworkLinkInfo(const std::string& netName, const std::string& suffix,
                       const std::string& localBase) {
-    Bytes network;
     const Bytes name = AnsiZ(netName);
-    PutU32(network, static_cast<std::uint32_t>(0x14 + name.size()));
-    PutU32(network, 0x2);     // ValidNetType
-    PutU32(network, 0x14);    // NetNameOffset
-    PutU32(network, 0);       // no device name
-    PutU32(network, 0x20000); // WNNC_NET_LANMAN
-    Append(network, name);
-
+    // ValidNetType, the name right after the header, no device, WNNC_NET_LANMAN.
+    const Bytes network = Concat({U32s({0x14 + Size(name), 0x2, 0x14, 0, 0x20000}), name});
     const bool local = !localBase.empty();
-    Bytes volume;
-    if (local) {
-        PutU32(volume, 0x11);
-        PutU32(volume, 4); // remote drive
-        PutU32(volume, 0x12345678);
-        PutU32(volume, 0x10);
-        volume.push_back(0);
-    }
+    const Bytes volume = local ? VolumeId(4, 0x12345678) : Bytes(); // a remote drive
     const Bytes base = local ? AnsiZ(localBase) : Bytes();
     const Bytes tail = AnsiZ(suffix);
-    const std::uint32_t volumeAt = local ? 0x1C : 0;
-    const std::uint32_t baseAt = local ? 0x1C + static_cast<std::uint32_t>(volume.size()) : 0;
-    const std::uint32_t networkAt = 0x1C + static_cast<std::uint32_t>(volume.size() + base.size());
-    const std::uint32_t tailAt = networkAt + static_cast<std::uint32_t>(network.size());
-    Bytes info;
-    PutU32(info, tailAt + static_cast<std::uint32_t>(tail.size()));
-    PutU32(info, 0x1C);
-    PutU32(info, local ? 3u : 2u);
-    PutU32(info, volumeAt);
-    PutU32(info, baseAt);
-    PutU32(info, networkAt);
-    PutU32(info, tailAt);
-    Append(info, volume);
-    Append(info, base);
-    Append(info, network);
-    Append(info, tail);
-    return info;
+    const std::uint32_t networkAt = 0x1C + Size(volume) + Size(base);
+    const std::uint32_t tailAt = networkAt + Size(network);
+    const Bytes info = U32s({tailAt + Size(tail), 0x1C, local ? 3u : 2u, local ? 0x1Cu : 0u,
+                             local ? 0x1C + Size(volume) : 0u, networkAt, tailAt});
+    return Concat({info, volume, base, network, tail});
 }
 
 Bytes EnvironmentBlock(std::uint32_t signature, const std::string& ansi,
@@ -303,496 +222,42 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
 }
 
 Bytes DocumentationSample() {
-    return {
-        // 0000
-        0x4C,
-        0x00,
-        0x00,
-        0x00,
-        0x01,
-        0x14,
-        0x02,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0xC0,
-        0x00,
-        0x00,
-        0x00,
-        // 0010
-        0x00,
-        0x00,
-        0x00,
-        0x46,
-        0x9B,
-        0x00,
-        0x08,
-        0x00,
-        0x20,
-        0x00,
-        0x00,
-        0x00,
-        0xD0,
-        0xE9,
-        0xEE,
-        0xF2,
-        // 0020
-        0x15,
-        0x15,
-        0xC9,
-        0x01,
-        0xD0,
-        0xE9,
-        0xEE,
-        0xF2,
-        0x15,
-        0x15,
-        0xC9,
-        0x01,
-        0xD0,
-        0xE9,
-        0xEE,
-        0xF2,
-        // 0030
-        0x15,
-        0x15,
-        0xC9,
-        0x01,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x01,
-        0x00,
-        0x00,
-        0x00,
-        // 0040
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0xBD,
-        0x00,
-        0x14,
-        0x00,
-        // 0050
-        0x1F,
-        0x50,
-        0xE0,
-        0x4F,
-        0xD0,
-        0x20,
-        0xEA,
-        0x3A,
-        0x69,
-        0x10,
-        0xA2,
-        0xD8,
-        0x08,
-        0x00,
-        0x2B,
-        0x30,
-        // 0060
-        0x30,
-        0x9D,
-        0x19,
-        0x00,
-        0x2F,
-        0x43,
-        0x3A,
-        0x5C,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        // 0070
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x46,
-        0x00,
-        0x31,
-        0x00,
-        0x00,
-        // 0080
-        0x00,
-        0x00,
-        0x00,
-        0x2C,
-        0x39,
-        0x69,
-        0xA3,
-        0x10,
-        0x00,
-        0x74,
-        0x65,
-        0x73,
-        0x74,
-        0x00,
-        0x00,
-        0x32,
-        // 0090
-        0x00,
-        0x07,
-        0x00,
-        0x04,
-        0x00,
-        0xEF,
-        0xBE,
-        0x2C,
-        0x39,
-        0x65,
-        0xA3,
-        0x2C,
-        0x39,
-        0x69,
-        0xA3,
-        0x26,
-        // 00A0
-        0x00,
-        0x00,
-        0x00,
-        0x03,
-        0x1E,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0xF5,
-        0x1E,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        // 00B0
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x74,
-        0x00,
-        0x65,
-        0x00,
-        0x73,
-        0x00,
-        0x74,
-        0x00,
-        0x00,
-        0x00,
-        0x14,
-        // 00C0
-        0x00,
-        0x48,
-        0x00,
-        0x32,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x2C,
-        0x39,
-        0x69,
-        0xA3,
-        0x20,
-        0x00,
-        0x61,
-        // 00D0
-        0x2E,
-        0x74,
-        0x78,
-        0x74,
-        0x00,
-        0x34,
-        0x00,
-        0x07,
-        0x00,
-        0x04,
-        0x00,
-        0xEF,
-        0xBE,
-        0x2C,
-        0x39,
-        0x69,
-        // 00E0
-        0xA3,
-        0x2C,
-        0x39,
-        0x69,
-        0xA3,
-        0x26,
-        0x00,
-        0x00,
-        0x00,
-        0x2D,
-        0x6E,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x96,
-        // 00F0
-        0x01,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x61,
-        0x00,
-        0x2E,
-        0x00,
-        0x74,
-        // 0100
-        0x00,
-        0x78,
-        0x00,
-        0x74,
-        0x00,
-        0x00,
-        0x00,
-        0x14,
-        0x00,
-        0x00,
-        0x00,
-        0x3C,
-        0x00,
-        0x00,
-        0x00,
-        0x1C,
-        // 0110
-        0x00,
-        0x00,
-        0x00,
-        0x01,
-        0x00,
-        0x00,
-        0x00,
-        0x1C,
-        0x00,
-        0x00,
-        0x00,
-        0x2D,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        // 0120
-        0x00,
-        0x00,
-        0x00,
-        0x3B,
-        0x00,
-        0x00,
-        0x00,
-        0x11,
-        0x00,
-        0x00,
-        0x00,
-        0x03,
-        0x00,
-        0x00,
-        0x00,
-        0x81,
-        // 0130
-        0x8A,
-        0x7A,
-        0x30,
-        0x10,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x43,
-        0x3A,
-        0x5C,
-        0x74,
-        0x65,
-        0x73,
-        0x74,
-        0x5C,
-        // 0140
-        0x61,
-        0x2E,
-        0x74,
-        0x78,
-        0x74,
-        0x00,
-        0x00,
-        0x07,
-        0x00,
-        0x2E,
-        0x00,
-        0x5C,
-        0x00,
-        0x61,
-        0x00,
-        0x2E,
-        // 0150
-        0x00,
-        0x74,
-        0x00,
-        0x78,
-        0x00,
-        0x74,
-        0x00,
-        0x07,
-        0x00,
-        0x43,
-        0x00,
-        0x3A,
-        0x00,
-        0x5C,
-        0x00,
-        0x74,
-        // 0160
-        0x00,
-        0x65,
-        0x00,
-        0x73,
-        0x00,
-        0x74,
-        0x00,
-        0x60,
-        0x00,
-        0x00,
-        0x00,
-        0x03,
-        0x00,
-        0x00,
-        0xA0,
-        0x58,
-        // 0170
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x63,
-        0x68,
-        0x72,
-        0x69,
-        0x73,
-        0x2D,
-        0x78,
-        0x70,
-        0x73,
-        // 0180
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x40,
-        0x78,
-        0xC7,
-        0x94,
-        0x47,
-        0xFA,
-        0xC7,
-        0x46,
-        0xB3,
-        // 0190
-        0x56,
-        0x5C,
-        0x2D,
-        0xC6,
-        0xB6,
-        0xD1,
-        0x15,
-        0xEC,
-        0x46,
-        0xCD,
-        0x7B,
-        0x22,
-        0x7F,
-        0xDD,
-        0x11,
-        0x94,
-        // 01A0
-        0x99,
-        0x00,
-        0x13,
-        0x72,
-        0x16,
-        0x87,
-        0x4A,
-        0x40,
-        0x78,
-        0xC7,
-        0x94,
-        0x47,
-        0xFA,
-        0xC7,
-        0x46,
-        0xB3,
-        // 01B0
-        0x56,
-        0x5C,
-        0x2D,
-        0xC6,
-        0xB6,
-        0xD1,
-        0x15,
-        0xEC,
-        0x46,
-        0xCD,
-        0x7B,
-        0x22,
-        0x7F,
-        0xDD,
-        0x11,
-        0x94,
-        // 01C0
-        0x99,
-        0x00,
-        0x13,
-        0x72,
-        0x16,
-        0x87,
-        0x4A,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-    };
+    // clang-format off
+    const char* hex =
+        "4C0000000114020000000000C0000000" // 0000
+        "000000469B00080020000000D0E9EEF2" // 0010
+        "1515C901D0E9EEF21515C901D0E9EEF2" // 0020
+        "1515C901000000000000000001000000" // 0030
+        "000000000000000000000000BD001400" // 0040
+        "1F50E04FD020EA3A6910A2D808002B30" // 0050
+        "309D19002F433A5C0000000000000000" // 0060
+        "00000000000000000000004600310000" // 0070
+        "0000002C3969A3100074657374000032" // 0080
+        "0007000400EFBE2C3965A32C3969A326" // 0090
+        "000000031E00000000F51E0000000000" // 00A0
+        "00000000007400650073007400000014" // 00B0
+        "0048003200000000002C3969A3200061" // 00C0
+        "2E74787400340007000400EFBE2C3969" // 00D0
+        "A32C3969A3260000002D6E0000000096" // 00E0
+        "010000000000000000000061002E0074" // 00F0
+        "00780074000000140000003C0000001C" // 0100
+        "000000010000001C0000002D00000000" // 0110
+        "0000003B000000110000000300000081" // 0120
+        "8A7A301000000000433A5C746573745C" // 0130
+        "612E747874000007002E005C0061002E" // 0140
+        "00740078007400070043003A005C0074" // 0150
+        "0065007300740060000000030000A058" // 0160
+        "0000000000000063687269732D787073" // 0170
+        "000000000000004078C79447FAC746B3" // 0180
+        "565C2DC6B6D115EC46CD7B227FDD1194" // 0190
+        "9900137216874A4078C79447FAC746B3" // 01A0
+        "565C2DC6B6D115EC46CD7B227FDD1194" // 01B0
+        "9900137216874A00000000"; // 01C0
+    // clang-format on
+    Bytes out;
+    for (const char* p = hex; *p; p += 2)
+        out.push_back(static_cast<std::uint8_t>(std::stoi(std::string(p, 2), nullptr, 16)));
+    return out;
 }
 
 } // namespace corvane::testing

@@ -4,44 +4,47 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvane::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void PutU16(Bytes& out, std::uint16_t value);
 void PutU32(Bytes& out, std::uint32_t value);
 void SetU32(Bytes& out, std::size_t at, std::uint32_t value);
-// Text as 8-bit bytes (each unit below 256) or as UTF-16LE, no terminator.
-Bytes Ansi(const std::u16string& text);
-Bytes Wide(const std::u16string& text);
 
 class LnkBuilder {
 public:
-    LnkBuilder& ExtraFlags(std::uint32_t flags);
-    LnkBuilder& Unicode(bool on);
-    LnkBuilder& ShowCommand(std::int32_t value);
-    LnkBuilder& HotKey(std::uint16_t value);
-    LnkBuilder& IconIndex(std::int32_t value);
+    LnkBuilder& ExtraFlags(std::uint32_t flags) { return Set(extraFlags_, flags); }
+    LnkBuilder& Unicode(bool on) { return Set(unicode_, on); }
+    LnkBuilder& ShowCommand(std::int32_t value) { return Set(showCommand_, value); }
+    LnkBuilder& HotKey(std::uint16_t value) { return Set(hotKey_, value); }
+    LnkBuilder& IconIndex(std::int32_t value) { return Set(iconIndex_, value); }
     // The ID list's items, without the list's own size (added on build).
-    LnkBuilder& IdList(Bytes items);
+    LnkBuilder& IdList(Bytes items) { return Set(idList_, std::move(items)); }
     // A whole LinkInfo structure, size field included.
-    LnkBuilder& LinkInfo(Bytes info);
-    LnkBuilder& Name(std::u16string text);
-    LnkBuilder& RelativePath(std::u16string text);
-    LnkBuilder& WorkingDir(std::u16string text);
-    LnkBuilder& Arguments(std::u16string text);
-    LnkBuilder& IconLocation(std::u16string text);
+    LnkBuilder& LinkInfo(Bytes info) { return Set(linkInfo_, std::move(info)); }
+    LnkBuilder& Name(std::u16string text) { return Set(strings_[0], std::move(text)); }
+    LnkBuilder& RelativePath(std::u16string text) { return Set(strings_[1], std::move(text)); }
+    LnkBuilder& WorkingDir(std::u16string text) { return Set(strings_[2], std::move(text)); }
+    LnkBuilder& Arguments(std::u16string text) { return Set(strings_[3], std::move(text)); }
+    LnkBuilder& IconLocation(std::u16string text) { return Set(strings_[4], std::move(text)); }
     // A whole extra data block; the terminal block is added on build.
-    LnkBuilder& Extra(Bytes block);
-    LnkBuilder& NoTerminalBlock();
+    LnkBuilder& Extra(Bytes block) {
+        extra_.push_back(std::move(block));
+        return *this;
+    }
+    LnkBuilder& NoTerminalBlock() { return Set(terminal_, false); }
 
     Bytes Build() const;
-    // The flags that Build() writes.
-    std::uint32_t Flags() const;
 
 private:
+    template <class Field, class Value> LnkBuilder& Set(Field& field, Value value) {
+        field = std::move(value);
+        return *this;
+    }
+    std::uint32_t Flags() const;
     std::uint32_t extraFlags_ = 0;
     bool unicode_ = true;
     std::int32_t showCommand_ = 1;

@@ -54,18 +54,9 @@ MemoryRegistry::Key* MemoryRegistry::KeyOf(RegKey key) const {
     return found == handles_.end() ? nullptr : found->second;
 }
 
-std::optional<RegKey> MemoryRegistry::CreateKey(RegKey parent, const std::string& path) {
+std::optional<RegKey> MemoryRegistry::Open(RegKey parent, const std::string& path, bool create) {
     Key* base = KeyOf(parent);
-    Key* key = base ? Walk(base, path, true) : nullptr;
-    if (!key)
-        return std::nullopt;
-    handles_[nextHandle_] = key;
-    return RefOf<RegKey>(nextHandle_++);
-}
-
-std::optional<RegKey> MemoryRegistry::OpenKey(RegKey parent, const std::string& path) {
-    Key* base = KeyOf(parent);
-    Key* key = base ? Walk(base, path, false) : nullptr;
+    Key* key = base ? Walk(base, path, create) : nullptr;
     if (!key)
         return std::nullopt;
     handles_[nextHandle_] = key;

@@ -21,8 +21,12 @@ public:
     MemoryRegistry();
 
     RegKey CurrentUser() const override;
-    std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) override;
-    std::optional<RegKey> OpenKey(RegKey parent, const std::string& path) override;
+    std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) override {
+        return Open(parent, path, true);
+    }
+    std::optional<RegKey> OpenKey(RegKey parent, const std::string& path) override {
+        return Open(parent, path, false);
+    }
     void CloseKey(RegKey key) override;
     RegValue QueryValue(RegKey key, const std::string& name) override;
     bool SetValue(RegKey key, const std::string& name, RegType type,
@@ -47,6 +51,7 @@ public:
     int openHandles() const { return static_cast<int>(handles_.size()); }
 
 private:
+    std::optional<RegKey> Open(RegKey parent, const std::string& path, bool create);
     Key* Walk(Key* from, const std::string& path, bool create) const;
     Key* KeyOf(RegKey key) const;
 

@@ -115,18 +115,10 @@ protected:
     TKvShellLink link{loader, files, registry};
 };
 
-TEST_F(ShortcutOnDiskTest, ReadsTheDocumentationSampleFromAFile) {
-    const std::string path = Write("sample.lnk", DocumentationSample());
-    link.SetFileName(path);
-    link.ReadLink();
-    EXPECT_EQ(link.Target(), "C:\\test\\a.txt");
-    EXPECT_EQ(link.WorkingDir(), "C:\\test");
-    EXPECT_EQ(link.WindowState(), wsNormal);
-}
-
 TEST_F(ShortcutOnDiskTest, AFolderOrAMissingFileIsNotFoundAndABadFileIsAReadError) {
     link.SetFileName(Write("sample.lnk", DocumentationSample()));
     link.ReadLink();
+    EXPECT_EQ(link.WindowState(), wsNormal);
     const auto messageOf = [&](const std::string& name) -> std::string {
         link.SetFileName(name);
         try {

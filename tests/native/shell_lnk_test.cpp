@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace corvane::testing {
 namespace {
@@ -46,16 +47,17 @@ protected:
         return v;
     }
 
-    void ExpectLoaded() {
-        EXPECT_EQ(link.Description(), "Editor");
-        EXPECT_EQ(link.Target(), "C:\\Tools\\edit.exe");
-        EXPECT_EQ(link.WorkingDir(), "C:\\Tools");
-        EXPECT_EQ(link.Arguments(), "-n");
-        EXPECT_EQ(link.ShowCmd(), 3);
-        EXPECT_EQ(link.LinkHotKey(), 0x0641);
-        EXPECT_EQ(link.FileIcon().FileName, "C:\\Tools\\edit.ico");
-        EXPECT_EQ(link.FileIcon().IconIndex, 2);
+    // The values the component shows, and those a loader gave, alike.
+    static auto Shown(const TKvShellLink& l) {
+        return std::make_tuple(l.Description(), l.Target(), l.WorkingDir(), l.Arguments(),
+                               l.ShowCmd(), l.LinkHotKey(), l.FileIcon().FileName,
+                               l.FileIcon().IconIndex);
     }
+    static auto Fields(const LinkValues& v) {
+        return std::make_tuple(v.description, v.target, v.workingDir, v.arguments, v.showCmd,
+                               v.hotKey, v.iconFile, v.iconIndex);
+    }
+    void ExpectLoaded() { EXPECT_EQ(Shown(link), Fields(Loaded())); }
 };
 
 TEST(ShellLinkMessages, AreTheWindows1252BytesWithStraightQuotes) {
@@ -71,12 +73,7 @@ TEST(ShellLinkMessages, AreTheWindows1252BytesWithStraightQuotes) {
 
 TEST_F(ShellLinkTest, StartsEmpty) {
     EXPECT_EQ(link.FileName(), "");
-    EXPECT_EQ(link.Target(), "");
-    EXPECT_EQ(link.Description(), "");
-    EXPECT_EQ(link.ShowCmd(), 0);
-    EXPECT_EQ(link.LinkHotKey(), 0);
-    EXPECT_EQ(link.FileIcon().FileName, "");
-    EXPECT_EQ(link.FileIcon().IconIndex, 0);
+    EXPECT_EQ(Shown(link), Fields(LinkValues{}));
     EXPECT_EQ(link.ShellFolder(), sfNone);
     EXPECT_EQ(link.WindowState(), wsNormal) << "show command 0";
 }
@@ -234,15 +231,12 @@ TEST_F(ShellLinkTest, KeyBitsAboveTheKeyByteNeverTurnIntoModifiers) {
 }
 
 TEST_F(ShellLinkTest, WindowStateIsStoredAsTheShowCommandsOfTheShortcut) {
-    link.SetWindowState(wsMinimized);
-    EXPECT_EQ(link.ShowCmd(), 7);
-    EXPECT_EQ(link.WindowState(), wsMinimized);
-    link.SetWindowState(wsMaximized);
-    EXPECT_EQ(link.ShowCmd(), 3);
-    EXPECT_EQ(link.WindowState(), wsMaximized);
-    link.SetWindowState(wsNormal);
-    EXPECT_EQ(link.ShowCmd(), 1);
-    EXPECT_EQ(link.WindowState(), wsNormal);
+    for (const auto& [state, show] :
+         {std::pair{wsMinimized, 7}, std::pair{wsMaximized, 3}, std::pair{wsNormal, 1}}) {
+        link.SetWindowState(state);
+        EXPECT_EQ(link.ShowCmd(), show);
+        EXPECT_EQ(link.WindowState(), state);
+    }
 }
 
 TEST_F(ShellLinkTest, EveryOtherShowCommandReadsAsNormal) {
@@ -295,14 +289,7 @@ TEST_F(ShellLinkTest, ASuccessfulLoadReplacesEveryValueEvenWithEmptyOnes) {
     link.LoadLink("C:\\first.lnk");
     loader.result = LinkValues{};
     link.LoadLink("C:\\second.lnk");
-    EXPECT_EQ(link.Description(), "");
-    EXPECT_EQ(link.Target(), "");
-    EXPECT_EQ(link.WorkingDir(), "");
-    EXPECT_EQ(link.Arguments(), "");
-    EXPECT_EQ(link.ShowCmd(), 0);
-    EXPECT_EQ(link.LinkHotKey(), 0);
-    EXPECT_EQ(link.FileIcon().FileName, "");
-    EXPECT_EQ(link.FileIcon().IconIndex, 0);
+    EXPECT_EQ(Shown(link), Fields(LinkValues{}));
 }
 
 TEST_F(ShellLinkTest, WritingFileIconCopiesIntoTheOwnedObject) {

@@ -23,6 +23,10 @@ ShellLinkData MustParse(const Bytes& file) {
     return data.value_or(ShellLinkData{});
 }
 
+std::string TargetOf(const LnkBuilder& builder) {
+    return MustParse(builder.Build()).target;
+}
+
 constexpr std::size_t kSampleStringsEnd = 0x167; // where the sample's extra data starts
 
 TEST(DocumentationSample, ReadsAsAShortcutToCTestATxt) {
@@ -151,29 +155,26 @@ TEST(StringData, ACountThatRunsPastTheEndFailsAndACountOfZeroIsEmpty) {
 }
 
 TEST(LinkInfo, TheLocalBasePathAndTheCommonSuffixMakeTheTarget) {
-    EXPECT_EQ(MustParse(LnkBuilder().LinkInfo(LocalLinkInfo("C:\\Tools\\edit.exe")).Build()).target,
+    EXPECT_EQ(TargetOf(LnkBuilder().LinkInfo(LocalLinkInfo("C:\\Tools\\edit.exe"))),
               "C:\\Tools\\edit.exe");
-    EXPECT_EQ(MustParse(LnkBuilder().LinkInfo(LocalLinkInfo("Z:\\", "docs\\a.txt")).Build()).target,
+    EXPECT_EQ(TargetOf(LnkBuilder().LinkInfo(LocalLinkInfo("Z:\\", "docs\\a.txt"))),
               "Z:\\docs\\a.txt");
 }
 
 TEST(LinkInfo, UnicodePathsAreTakenWhenTheHeaderHasRoomForThem) {
     const Bytes info = LocalLinkInfo("C:\\CAFE~1.EXE", "", u"C:\\Caf\u00E9.exe");
-    EXPECT_EQ(MustParse(LnkBuilder().LinkInfo(info).Build()).target, "C:\\Caf\xE9.exe");
+    EXPECT_EQ(TargetOf(LnkBuilder().LinkInfo(info)), "C:\\Caf\xE9.exe");
 }
 
 TEST(LinkInfo, TheNetworkNameComesFirst) {
-    EXPECT_EQ(
-        MustParse(LnkBuilder()
-                      .LinkInfo(NetworkLinkInfo("\\\\server\\share", "tools\\edit.exe", "Z:\\"))
-                      .Build())
-            .target,
-        "\\\\server\\share\\tools\\edit.exe");
-    EXPECT_EQ(MustParse(LnkBuilder().LinkInfo(NetworkLinkInfo("\\\\srv\\pub", "")).Build()).target,
-              "\\\\srv\\pub");
-    EXPECT_EQ(
-        MustParse(LnkBuilder().LinkInfo(NetworkLinkInfo("\\\\srv\\pub\\", "x.txt")).Build()).target,
-        "\\\\srv\\pub\\x.txt");
+    const auto network = [](const std::string& name, const std::string& suffix,
+                            const std::string& local) {
+        return TargetOf(LnkBuilder().LinkInfo(NetworkLinkInfo(name, suffix, local)));
+    };
+    EXPECT_EQ(network("\\\\server\\share", "tools\\edit.exe", "Z:\\"),
+              "\\\\server\\share\\tools\\edit.exe");
+    EXPECT_EQ(network("\\\\srv\\pub", "", ""), "\\\\srv\\pub");
+    EXPECT_EQ(network("\\\\srv\\pub\\", "x.txt", ""), "\\\\srv\\pub\\x.txt");
 }
 
 TEST(LinkInfo, OffsetsOutsideTheStructureGiveNoPathButTheFileStillReads) {
@@ -206,17 +207,15 @@ TEST(IdList, AListThroughMyComputerGivesTheTargetWhenThereIsNoLinkInfo) {
     const Bytes items = Concat({MyComputerItem(), DriveItem("D:\\"),
                                 FileEntryItem(true, "PROGRA~1", u"Program Files"),
                                 FileEntryItem(false, "EDITOR.EXE")});
-    EXPECT_EQ(MustParse(LnkBuilder().IdList(items).Build()).target,
-              "D:\\Program Files\\EDITOR.EXE");
+    EXPECT_EQ(TargetOf(LnkBuilder().IdList(items)), "D:\\Program Files\\EDITOR.EXE");
 }
 
 TEST(IdList, OtherListsNameNoPath) {
     Bytes otherRoot = MyComputerItem();
     otherRoot[4] ^= 1;
-    EXPECT_EQ(MustParse(LnkBuilder().IdList(Concat({otherRoot, DriveItem("C:\\")})).Build()).target,
-              "");
-    EXPECT_EQ(MustParse(LnkBuilder().IdList(MyComputerItem()).Build()).target, "");
-    EXPECT_EQ(MustParse(LnkBuilder().IdList({}).Build()).target, "");
+    EXPECT_EQ(TargetOf(LnkBuilder().IdList(Concat({otherRoot, DriveItem("C:\\")}))), "");
+    EXPECT_EQ(TargetOf(LnkBuilder().IdList(MyComputerItem())), "");
+    EXPECT_EQ(TargetOf(LnkBuilder().IdList({})), "");
 }
 
 TEST(IdList, ASizePastTheEndFailsAndBadItemsOnlyLoseThePath) {
@@ -240,23 +239,16 @@ TEST(IdList, ASizePastTheEndFailsAndBadItemsOnlyLoseThePath) {
 TEST(ExtraData, TheEnvironmentPathIsTheTargetOnlyWithoutABetterOne) {
     const Bytes env = EnvironmentBlock(shllink::kEnvironmentBlock, "%WINDIR%\\a.exe",
                                        u"%ProgramFiles%\\Caf\u00E9\\b.exe");
-    EXPECT_EQ(MustParse(LnkBuilder().ExtraFlags(shllink::kHasExpString).Extra(env).Build()).target,
-              "%ProgramFiles%\\Caf\xE9\\b.exe");
+    const LnkBuilder flagged = LnkBuilder().ExtraFlags(shllink::kHasExpString);
+    EXPECT_EQ(TargetOf(LnkBuilder(flagged).Extra(env)), "%ProgramFiles%\\Caf\xE9\\b.exe");
+    EXPECT_EQ(TargetOf(LnkBuilder(flagged).Extra(
+                  EnvironmentBlock(shllink::kEnvironmentBlock, "%TEMP%\\c.exe", u""))),
+              "%TEMP%\\c.exe");
     EXPECT_EQ(
-        MustParse(LnkBuilder()
-                      .ExtraFlags(shllink::kHasExpString)
-                      .Extra(EnvironmentBlock(shllink::kEnvironmentBlock, "%TEMP%\\c.exe", u""))
-                      .Build())
-            .target,
-        "%TEMP%\\c.exe");
-    EXPECT_EQ(MustParse(LnkBuilder()
-                            .ExtraFlags(shllink::kHasExpString)
-                            .LinkInfo(LocalLinkInfo("C:\\Program Files\\b.exe"))
-                            .Extra(env)
-                            .Build())
-                  .target,
-              "C:\\Program Files\\b.exe");
-    EXPECT_EQ(MustParse(LnkBuilder().Extra(env).Build()).target, "") << "without its flag";
+        TargetOf(
+            LnkBuilder(flagged).LinkInfo(LocalLinkInfo("C:\\Program Files\\b.exe")).Extra(env)),
+        "C:\\Program Files\\b.exe");
+    EXPECT_EQ(TargetOf(LnkBuilder().Extra(env)), "") << "without its flag";
 }
 
 TEST(ExtraData, TheIconEnvironmentPathReplacesTheIconLocationWhenFlagged) {
@@ -288,11 +280,8 @@ TEST(ExtraData, ABlockTooSmallOrCutShortEndsTheWalkWithoutFailingTheFile) {
     Bytes shortEnv = EnvironmentBlock(shllink::kEnvironmentBlock, "%SHORT%", u"");
     shortEnv.resize(0x313);
     SetU32(shortEnv, 0, 0x313);
-    EXPECT_EQ(
-        MustParse(
-            LnkBuilder().ExtraFlags(shllink::kHasExpString).Extra(env).Extra(shortEnv).Build())
-            .target,
-        "%A%");
+    EXPECT_EQ(TargetOf(LnkBuilder().ExtraFlags(shllink::kHasExpString).Extra(env).Extra(shortEnv)),
+              "%A%");
 }
 
 TEST(Windows1252, EveryByteSurvivesTheWayThroughUtf16) {

@@ -52,16 +52,11 @@ TEST_F(FormTest, LoadsEntriesStartsAutoStartOnesInSlotOrderBeforeTheMenuIsBuilt)
                   {"E:d.exe", "", "-two x", "D", true, 1}});
     Start();
 
-    ASSERT_EQ(shell.calls.size(), 2u);
-    EXPECT_EQ(shell.calls[0].file, "D:\\Tools\\b.exe");
-    EXPECT_EQ(shell.calls[0].params, "-one");
-    EXPECT_EQ(shell.calls[0].directory, "D:\\Tools\\");
-    EXPECT_EQ(shell.calls[0].show, kSwHide);
-    EXPECT_EQ(shell.calls[1].file, "E:d.exe");
-    EXPECT_EQ(shell.calls[1].directory, "E:");
-    EXPECT_EQ(shell.calls[1].show, kSwShowMaximized);
-    for (const ShellCall& call : shell.calls)
-        EXPECT_EQ(call.owner, FakeView::kHandle);
+    const WindowRef owner = FakeView::kHandle;
+    EXPECT_EQ(shell.calls,
+              (std::vector<ShellCall>{
+                  {owner, true, "", "D:\\Tools\\b.exe", "-one", "D:\\Tools\\", kSwHide},
+                  {owner, true, "", "E:d.exe", "-two x", "E:", kSwShowMaximized}}));
 
     // Slot 1 starts before its own tray icon and row exist; all before the menu.
     EXPECT_LT(IndexOf(log, "execute D:\\Tools\\b.exe -one"), IndexOf(log, "tray 0 1001"));

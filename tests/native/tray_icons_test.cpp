@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace corvane::testing {
 namespace {
 
@@ -19,11 +21,9 @@ TEST_F(TrayIconsTest, AddFillsEveryFieldOfThe88ByteRecord) {
     ASSERT_EQ(shell.notifyCalls.size(), 1u);
     const auto& [op, r] = shell.notifyCalls[0];
     EXPECT_EQ(op, NotifyOp::Add);
-    EXPECT_EQ(r.cbSize, 88u);
+    EXPECT_EQ(std::tie(r.cbSize, r.uID, r.uFlags, r.uCallbackMessage),
+              std::make_tuple(88u, 1000u, 7u, 0x40Du));
     EXPECT_EQ(r.hWnd, window);
-    EXPECT_EQ(r.uID, 1000u);
-    EXPECT_EQ(r.uFlags, 7u);
-    EXPECT_EQ(r.uCallbackMessage, 0x40Du);
     EXPECT_EQ(r.hIcon, icon);
     EXPECT_STREQ(r.szTip.data(), "Editor");
 }

@@ -116,13 +116,5 @@ TEST_F(RealRegistryTest, IntegersAreFourByteDwordsAndTheKeyIsCreatedOnOpen) {
     EXPECT_TRUE(reg.ReadBool("Auto Start"));
 }
 
-TEST_F(RealRegistryTest, AFailedOpenLeavesThePreviousKeyCurrent) {
-    RegistryAccessor reg(api);
-    reg.OpenKey(std::string("\\") + kTestKey, true);
-    EXPECT_FALSE(reg.OpenKey("\\SOFTWARE\\Quennard\\CorvaneTests\\missing", false));
-    reg.WriteInteger("here", 3);
-    EXPECT_EQ(Raw("here").first, DWORD{REG_DWORD});
-}
-
 } // namespace
 } // namespace corvane::win32

@@ -13,49 +13,6 @@ std::string Text(std::size_t length, const std::string& start) {
     return text.substr(0, length);
 }
 
-// Sets the fields of one shortcut of the corpus.
-class Make {
-public:
-    explicit Make(std::string name) { s_.name = std::move(name); }
-    Make& path(std::string v) {
-        s_.path = std::move(v);
-        return *this;
-    }
-    Make& description(std::string v) {
-        s_.description = std::move(v);
-        return *this;
-    }
-    Make& workingDir(std::string v) {
-        s_.workingDir = std::move(v);
-        return *this;
-    }
-    Make& arguments(std::string v) {
-        s_.arguments = std::move(v);
-        return *this;
-    }
-    Make& icon(std::string file, std::int32_t index = 0) {
-        s_.iconFile = std::move(file);
-        s_.iconIndex = index;
-        return *this;
-    }
-    Make& showCmd(std::int32_t v) {
-        s_.showCmd = v;
-        return *this;
-    }
-    Make& hotKey(std::uint16_t v) {
-        s_.hotKey = v;
-        return *this;
-    }
-    Make& expectedTarget(std::string v) {
-        s_.expectedTarget = std::move(v);
-        return *this;
-    }
-    operator CorpusShortcut() const { return s_; }
-
-private:
-    CorpusShortcut s_;
-};
-
 } // namespace
 
 std::vector<CorpusShortcut> ShortcutCorpus() {
@@ -65,25 +22,26 @@ std::vector<CorpusShortcut> ShortcutCorpus() {
         corpus.push_back(std::move(s));
     };
 
-    add(Make("nothing-set"));
-    add(Make("path").path(notepad));
-    add(Make("path-missing-file").path("C:\\Program Files\\Missing\\app.exe"));
-    add(Make("path-folder").path("C:\\windows"));
-    add(Make("path-quoted")
-            .path("\"C:\\Program Files\\Two Words\\app.exe\"")
-            .expectedTarget("C:\\Program Files\\Two Words\\app.exe"));
-    add(Make("path-long").path("C:\\" + Text(240, "deep-") + "\\tool.exe"));
-    add(Make("path-args").path(notepad).arguments("C:\\notes.txt"));
-    add(Make("path-workdir").path(notepad).workingDir("C:\\windows\\temp"));
-    add(Make("path-description").path(notepad).description("Notepad"));
-    add(Make("path-icon").path(notepad).icon("C:\\windows\\system32\\shell32.dll", 3));
-    add(Make("icon-negative-index").path(notepad).icon("C:\\windows\\system32\\shell32.dll", -2));
-    add(Make("icon-only").icon("C:\\icons\\a.ico", 7));
-    add(Make("icon-empty-path").path(notepad).icon("", 5));
-    add(Make("description-only").description("Only a description"));
-    add(Make("arguments-only").arguments("-a -b \"quoted arg\""));
-    add(Make("workdir-only").workingDir("C:\\work"));
-    add(Make("empty-texts").description("").workingDir("").arguments(""));
+    add({.name = "nothing-set"});
+    add({.name = "path", .path = notepad});
+    add({.name = "path-missing-file", .path = "C:\\Program Files\\Missing\\app.exe"});
+    add({.name = "path-folder", .path = "C:\\windows"});
+    add({.name = "path-quoted",
+         .path = "\"C:\\Program Files\\Two Words\\app.exe\"",
+         .expectedTarget = "C:\\Program Files\\Two Words\\app.exe"});
+    add({.name = "path-long", .path = "C:\\" + Text(240, "deep-") + "\\tool.exe"});
+    add({.name = "path-args", .path = notepad, .arguments = "C:\\notes.txt"});
+    add({.name = "path-workdir", .path = notepad, .workingDir = "C:\\windows\\temp"});
+    add({.name = "path-description", .path = notepad, .description = "Notepad"});
+    const std::string shell32 = "C:\\windows\\system32\\shell32.dll";
+    add({.name = "path-icon", .path = notepad, .iconFile = shell32, .iconIndex = 3});
+    add({.name = "icon-negative-index", .path = notepad, .iconFile = shell32, .iconIndex = -2});
+    add({.name = "icon-only", .iconFile = "C:\\icons\\a.ico", .iconIndex = 7});
+    add({.name = "icon-empty-path", .path = notepad, .iconFile = "", .iconIndex = 5});
+    add({.name = "description-only", .description = "Only a description"});
+    add({.name = "arguments-only", .arguments = "-a -b \"quoted arg\""});
+    add({.name = "workdir-only", .workingDir = "C:\\work"});
+    add({.name = "empty-texts", .description = "", .workingDir = "", .arguments = ""});
 
     // Hot keys: each modifier, the extended flag, and all at once.
     const std::pair<const char*, std::uint16_t> hotKeys[] = {
@@ -91,49 +49,50 @@ std::vector<CorpusShortcut> ShortcutCorpus() {
         {"extended", 0x0824}, {"all", 0x0F70},   {"control-alt", 0x0646}, {"shift-alt-f12", 0x057B},
     };
     for (const auto& [what, key] : hotKeys)
-        add(Make(std::string("hotkey-") + what).path(notepad).hotKey(key));
+        add({.name = std::string("hotkey-") + what, .path = notepad, .hotKey = key});
 
     // Show commands, as set.
     for (const std::int32_t show : {1, 3, 7, 2, 0, 9})
-        add(Make("show-" + std::to_string(show)).path(notepad).showCmd(show));
+        add({.name = "show-" + std::to_string(show), .path = notepad, .showCmd = show});
 
     // Texts around the 260-character buffers.
     for (const std::size_t length : {258u, 259u, 260u, 300u}) {
         const std::string n = std::to_string(length);
-        add(Make("description-" + n).description(Text(length, "Description ")));
-        add(Make("workdir-" + n).workingDir(Text(length, "C:\\Folder ")));
-        add(Make("arguments-" + n).path(notepad).arguments(Text(length, "-x ")));
+        add({.name = "description-" + n, .description = Text(length, "Description ")});
+        add({.name = "workdir-" + n, .workingDir = Text(length, "C:\\Folder ")});
+        add({.name = "arguments-" + n, .path = notepad, .arguments = Text(length, "-x ")});
     }
-    add(Make("icon-300").icon(Text(300, "C:\\Icons "), 1));
+    add({.name = "icon-300", .iconFile = Text(300, "C:\\Icons "), .iconIndex = 1});
 
     // Text in the ANSI code page beyond ASCII (Windows-1252).
-    add(Make("ansi-texts")
-            .path("C:\\Donn\xE9"
-                  "es\\caf\xE9.exe")
-            .description("\xC9"
-                         "diteur de donn\xE9"
-                         "es \x96 \x80uro \xAB\xBB \xDF\xFF")
-            .workingDir("C:\\Donn\xE9"
-                        "es")
-            .arguments("/titre=\"\xC7"
-                       "a va\" \x93quoted\x94"));
-    add(Make("ansi-icon").path(notepad).icon("C:\\Ic\xF4nes\\\xE9t\xE9.ico"));
+    add({.name = "ansi-texts",
+         .path = "C:\\Donn\xE9"
+                 "es\\caf\xE9.exe",
+         .description = "\xC9"
+                        "diteur de donn\xE9"
+                        "es \x96 \x80uro \xAB\xBB \xDF\xFF",
+         .workingDir = "C:\\Donn\xE9"
+                       "es",
+         .arguments = "/titre=\"\xC7"
+                      "a va\" \x93quoted\x94"});
+    add({.name = "ansi-icon", .path = notepad, .iconFile = "C:\\Ic\xF4nes\\\xE9t\xE9.ico"});
 
     // Network targets.
-    add(Make("network-file").path("\\\\server\\share\\tools\\tool.exe"));
-    add(Make("network-share-args")
-            .path("\\\\srv\\pub\\report.txt")
-            .workingDir("\\\\srv\\pub")
-            .arguments("/print"));
+    add({.name = "network-file", .path = "\\\\server\\share\\tools\\tool.exe"});
+    add({.name = "network-share-args",
+         .path = "\\\\srv\\pub\\report.txt",
+         .workingDir = "\\\\srv\\pub",
+         .arguments = "/print"});
 
-    add(Make("everything")
-            .path(notepad)
-            .description("Every field \xE9t\xE9 set")
-            .workingDir("C:\\windows\\temp")
-            .arguments("/a /b")
-            .showCmd(3)
-            .hotKey(0x0645)
-            .icon("C:\\windows\\system32\\shell32.dll", 12));
+    add({.name = "everything",
+         .path = notepad,
+         .description = "Every field \xE9t\xE9 set",
+         .workingDir = "C:\\windows\\temp",
+         .arguments = "/a /b",
+         .iconFile = shell32,
+         .iconIndex = 12,
+         .showCmd = 3,
+         .hotKey = 0x0645});
     return corpus;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace corvane::testing {
@@ -16,12 +17,12 @@ struct CorpusShortcut {
     std::string name; // file name in the corpus folder
     // What is set through IShellLinkA before IPersistFile::Save; unset
     // fields are never touched.
-    std::optional<std::string> path, description, workingDir, arguments, iconFile;
+    std::optional<std::string> path{}, description{}, workingDir{}, arguments{}, iconFile{};
     std::int32_t iconIndex = 0;
-    std::optional<std::int32_t> showCmd;
-    std::optional<std::uint16_t> hotKey;
+    std::optional<std::int32_t> showCmd{};
+    std::optional<std::uint16_t> hotKey{};
     // The target Windows reports, when it is not the path as set.
-    std::optional<std::string> expectedTarget;
+    std::optional<std::string> expectedTarget{};
 };
 
 std::vector<CorpusShortcut> ShortcutCorpus();
@@ -29,5 +30,12 @@ std::vector<CorpusShortcut> ShortcutCorpus();
 // What Windows' object gives back for the shortcut after loading it, through
 // the 260-character buffers of a load.
 LinkValues WindowsValues(const CorpusShortcut& s);
+
+// Every value but the show command, which Wine's object never loads, as one
+// comparable whole.
+inline auto AllButShowCmd(const LinkValues& v) {
+    return std::tie(v.description, v.target, v.workingDir, v.arguments, v.hotKey, v.iconFile,
+                    v.iconIndex);
+}
 
 } // namespace corvane::testing
