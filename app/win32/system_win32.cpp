@@ -1,6 +1,6 @@
 #include "app/win32/system_win32.h"
 
-#include "shell/kestrel/kestrel.h"
+#include "shell/win32/kestrel/kestrel.h"
 
 #include <windows.h>
 

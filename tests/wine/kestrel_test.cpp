@@ -1,6 +1,6 @@
 // kestrel.dll on a real window manager: reports about top-level windows of
 // this thread and of another program, and not one report after Kestrel_Stop.
-#include "shell/kestrel/kestrel.h"
+#include "shell/win32/kestrel/kestrel.h"
 
 #include <windows.h>
 

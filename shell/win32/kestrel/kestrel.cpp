@@ -8,7 +8,7 @@
 // nothing is ever left waiting in a message queue. A hook call or timer tick
 // that comes after the reporting has ended finds it ended and reports nothing.
 #define KESTREL_BUILDING
-#include "shell/kestrel/kestrel.h"
+#include "shell/win32/kestrel/kestrel.h"
 
 #include <atomic>
 
