@@ -1,7 +1,9 @@
 #pragma once
-// Move-only owners of Win32 handles. Each kind counts how many of its handles
-// are alive, so tests can see a leak that the system itself will not show.
-// release() hands a handle over when the system takes ownership of it.
+// Move-only owners of the window layer's own Win32 handles. Each kind counts
+// how many of its handles are alive, so a test can see a leak that the system
+// itself will not show. release() hands a handle over when the system takes
+// ownership of it. (The drawing objects of the menu rows have their owners in
+// tray/canvas.h.)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -56,89 +58,16 @@ private:
     static inline std::atomic<long> live_{0};
 };
 
-struct IconTraits {
-    using handle_type = HICON;
-    static void Close(HICON h) { DestroyIcon(h); }
-};
-struct GdiObjectTraits {
-    using handle_type = HGDIOBJ;
-    static void Close(HGDIOBJ h) { DeleteObject(h); }
-};
-struct BrushTraits {
-    using handle_type = HBRUSH;
-    static void Close(HBRUSH h) { DeleteObject(h); }
-};
-struct BitmapTraits {
-    using handle_type = HBITMAP;
-    static void Close(HBITMAP h) { DeleteObject(h); }
-};
 struct FontTraits {
     using handle_type = HFONT;
     static void Close(HFONT h) { DeleteObject(h); }
-};
-struct MemoryDcTraits {
-    using handle_type = HDC;
-    static void Close(HDC h) { DeleteDC(h); }
-};
-struct MenuTraits {
-    using handle_type = HMENU;
-    static void Close(HMENU h) { DestroyMenu(h); }
-};
-struct RegKeyTraits {
-    using handle_type = HKEY;
-    static void Close(HKEY h) { RegCloseKey(h); }
 };
 struct ImageListTraits {
     using handle_type = HIMAGELIST;
     static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
 
-using UniqueIcon = UniqueHandle<IconTraits>;
-using UniqueBrush = UniqueHandle<BrushTraits>;
-using UniqueBitmap = UniqueHandle<BitmapTraits>;
 using UniqueFont = UniqueHandle<FontTraits>;
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
-using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueImageList = UniqueHandle<ImageListTraits>;
-
-// A device context borrowed from a window with GetDC, given back on the way out.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {
-        if (dc_)
-            ++live_;
-    }
-    ~WindowDc() {
-        if (dc_) {
-            ReleaseDC(window_, dc_);
-            --live_;
-        }
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC get() const { return dc_; }
-    static long Live() { return live_.load(); }
-
-private:
-    HWND window_;
-    HDC dc_;
-    static inline std::atomic<long> live_{0};
-};
-
-// Selects an object into a DC and puts the previous one back.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() {
-        if (previous_)
-            SelectObject(dc_, previous_);
-    }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 } // namespace corvane::win32
