@@ -27,6 +27,8 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#include "tests/e2e/json_text.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -94,35 +96,7 @@ std::string AnsiToUtf8(const std::string& text) {
 }
 
 std::string JsonString(const std::string& ansi) {
-    std::string out = "\"";
-    for (unsigned char c : AnsiToUtf8(ansi)) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
+    return corvane::e2e::JsonQuote(AnsiToUtf8(ansi));
 }
 
 std::string IsoUtcNow() {

@@ -39,6 +39,8 @@
 //
 // Numbers may be decimal or 0x-prefixed hexadecimal. Names and text are
 // UTF-8 in JSON and on the command line's key paths (ASCII in practice).
+#include "tests/e2e/json_text.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -80,20 +82,7 @@ std::string Utf8(const std::wstring& wide) {
 }
 
 std::string Quote(const std::string& utf8) {
-    std::string out = "\"";
-    for (unsigned char c : utf8) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
+    return corvane::e2e::JsonQuote(utf8);
 }
 
 std::string Quote(const std::wstring& wide) {
