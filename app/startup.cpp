@@ -1,114 +1,103 @@
-// Start-up and shut-down of the options window.
+// Start-up, the start-up timer, saving, and every way the program ends.
+#include "app/launcher.h"
 #include "core/launch.h"
-#include "core/settings_store.h"
-#include "core/text.h"
-#include "ui/corvane.h"
+#include "core/show_commands.h"
+#include "ui/options_page.h"
 
 namespace corvane {
 
-TForm1::TForm1(const Platform& platform)
-    : env_(platform), registry_(platform.registry),
-      previewIcon_(platform.shellIcons, IconRef::None) {}
+Launcher::Launcher(const Platform& platform)
+    : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
+      menu_(platform.menus, platform.shellIcons, table_),
+      explorer_(platform.system, platform.shell), editor_(platform.view, platform.shellIcons) {}
 
-void TForm1::FormCreate() {
+void Launcher::OnCreate() {
     FormView& view = env_.view;
     const WindowRef self = view.Handle();
+    tray_.SetOwner(self);
 
-    WindowsDir = env_.system.WindowsDirectory(200);
-    ExplorerPath = WindowsDir + "\\Explorer.exe";
+    explorer_.Start();
+    menu_.SetExplorerPath(explorer_.ExplorerPath());
     env_.hook.Start(self);
-    StripeBitmap = env_.system.LoadBitmapResource("STRIPE");
-    ShowCmds.Fill();
-    MenuHandle = env_.menus.CreatePopupMenu();
-    ProgramPath = env_.system.ProgramPath();
-    Entries = EntryTable{};
+    menu_.SetBanner(OwnedBitmap(env_.system, env_.system.LoadBitmapResource("STRIPE")));
+    menu_.CreateEmpty();
+    programPath_ = env_.system.ProgramPath();
 
     registry_.OpenKey(kSettingsKey, true);
-    int count = 0;
-    try {
-        count = ClampStoredCount(registry_.ReadInteger(kValIconCount));
-    } catch (const ERegistryException&) {
-        if (!registry_.ValueExists(kValIconCount)) {
-            // First run: write the defaults; the timer finishes the set-up.
-            WriteFirstRunDefaults(registry_);
-            return;
-        }
-        // A damaged count: the entries are still there, load what exists.
-        count = CountStoredEntrySubkeys(registry_);
+    const std::optional<int> count = StoredEntryCount(registry_);
+    if (!count) {
+        // First run: write the defaults; the timer finishes the set-up.
+        WriteFirstRunDefaults(registry_);
+        return;
     }
 
-    PopUpIt = ReadBoolOr(registry_, kValPopUpIt, false);
-    SetItemHeightFromSmallIcons(ReadBoolOr(registry_, kValSmallIcons, false));
+    popUp_ = ReadBoolOr(registry_, kValPopUpIt, false);
+    menu_.SetPopUp(popUp_);
+    ShowSmallIcons(ReadBoolOr(registry_, kValSmallIcons, false));
 
-    if (PopUpIt)
-        AddMainTrayIcon();
+    if (popUp_)
+        tray_.AddMainIcon();
 
-    LoadEntries(count);
-    RebuildPopupMenu();
-    if (Entries.IconCount > 0) {
-        view.SelectRow(0);
-        ListView1Click();
-    }
+    LoadEntries(*count);
+    menu_.Rebuild();
+    if (table_.Count() > 0)
+        editor_.Select(0, table_);
     ReadOptionsAfterLoad();
 }
 
-void TForm1::LoadEntries(int count) {
-    const WindowRef self = env_.view.Handle();
+void Launcher::LoadEntries(int count) {
     for (int i = 0; i < count; ++i) {
         registry_.OpenKey(EntrySubkey(i), true);
-        ListType entry = ReadEntryValues(registry_);
+        Entry entry = ReadEntryValues(registry_);
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
-            LaunchEntry(env_.shell, self, entry, ShowCmds.For(entry.StartMode));
-        if (!PopUpIt)
-            AddEntryTrayIcon(entry, Entries.NextIconId);
-        const std::string caption = entry.ToolTip;
-        const std::string iconPath = entry.IconPath;
-        Entries.Append(std::move(entry));
-        AddEntryRow(caption, iconPath, i);
+            LaunchEntry(env_.shell, env_.view.Handle(), entry, ShowCommandFor(entry.StartMode));
+        if (!popUp_)
+            tray_.AddEntryIcon(entry, table_.NextIconId());
+        const int slot = table_.Append(std::move(entry));
+        editor_.AddRow(slot, table_.At(slot));
     }
 }
 
-void TForm1::ReadOptionsAfterLoad() {
+void Launcher::ReadOptionsAfterLoad() {
     FormView& view = env_.view;
     registry_.OpenKey(kSettingsKey, true);
-    SingleClick = ReadBoolOr(registry_, kValSingleClick, false);
-    view.SetChecked(Ctl::cbSingle, SingleClick);
-    view.SetChecked(Ctl::cbPopUp, PopUpIt);
+    singleClick_ = ReadBoolOr(registry_, kValSingleClick, false);
+    view.SetChecked(Ctl::cbSingle, singleClick_);
+    view.SetChecked(Ctl::cbPopUp, popUp_);
     const bool hide = ReadBoolOr(registry_, kValHideOnStart, false);
     view.SetChecked(Ctl::chkHide, hide);
-    if (hide && Entries.IconCount > 0)
+    if (hide && table_.Count() > 0)
         view.HideApplicationWindow();
 }
 
-void TForm1::SetItemHeightFromSmallIcons(bool small) {
+void Launcher::ShowSmallIcons(bool small) {
     env_.view.SetChecked(Ctl::cbSmallIcons, small);
-    ItemHeight = small ? kSmallItemHeight : kLargeItemHeight;
+    menu_.SetSmallIcons(small);
 }
 
-void TForm1::Timer1Timer() {
+void Launcher::OnStartupTimer() {
     FormView& view = env_.view;
     view.StopStartupTimer();
-    if (Entries.IconCount == 0)
+    if (table_.Count() == 0)
         view.ShowWelcome();
     registry_.OpenKey(kSettingsKey, true);
     try {
         const bool hide = registry_.ReadBool(kValHideOnStart);
         view.SetChecked(Ctl::chkHide, hide);
-        if (hide && Entries.IconCount > 0)
+        if (hide && table_.Count() > 0)
             view.HideOptionsWindow();
         view.SetOptionsWindowNormal();
         view.SetChecked(Ctl::cbPopUp, registry_.ReadBool(kValPopUpIt));
-        SetItemHeightFromSmallIcons(registry_.ReadBool(kValSmallIcons));
+        ShowSmallIcons(registry_.ReadBool(kValSmallIcons));
         view.SetEnabled(Ctl::cbSmallIcons, view.Checked(Ctl::cbPopUp));
     } catch (const ERegistryException&) {
         // Repair the options from what the boxes show.
         try {
+            const Options boxes = OptionBoxes(view);
             registry_.OpenKey(kSettingsKey, true);
-            registry_.WriteBool(kValSingleClick, view.Checked(Ctl::cbSingle));
-            registry_.WriteBool(kValHideOnStart, view.Checked(Ctl::chkHide));
-            registry_.WriteBool(kValPopUpIt, view.Checked(Ctl::cbPopUp));
-            registry_.WriteBool(kValSmallIcons, view.Checked(Ctl::cbSmallIcons));
+            WriteOptions(registry_, boxes);
+            registry_.WriteBool(kValSmallIcons, boxes.smallIcons);
         } catch (const ERegistryException&) {
             // Nothing more can be done for the store now; the program runs on.
         }
@@ -117,33 +106,50 @@ void TForm1::Timer1Timer() {
     }
 }
 
-void TForm1::QuitApp() {
-    if (SaveSettings() == SaveOutcome::ProgramEnded)
-        return;
-    env_.menus.DestroyMenu(MenuHandle);
-    MenuHandle = MenuRef::None;
-    RemoveEntryTrayIcons();
-    env_.view.EndProgram();
+Launcher::SaveOutcome Launcher::SaveSettings() {
+    // The boxes, not the running mode: a change of pop-up mode reaches the
+    // next start.
+    WriteSettings(registry_, OptionBoxes(env_.view), table_);
+    if (table_.Count() == 0) {
+        env_.view.EndProgram();
+        return SaveOutcome::ProgramEnded;
+    }
+    env_.view.HideApplicationWindow();
+    env_.view.HideOptionsWindow();
+    return SaveOutcome::Saved;
 }
 
-void TForm1::FormClose() {
-    if (SaveSettings() == SaveOutcome::ProgramEnded)
-        return;
-    env_.menus.DestroyMenu(MenuHandle);
-    MenuHandle = MenuRef::None;
-    RemoveEntryTrayIcons();
+void Launcher::OnMinimize() {
+    SaveSettings();
 }
 
-void TForm1::FormDestroy() {
+bool Launcher::SaveAndRelease() {
+    if (SaveSettings() == SaveOutcome::ProgramEnded)
+        return false;
+    menu_.Destroy();
+    tray_.RemoveEntryIcons(table_);
+    return true;
+}
+
+void Launcher::QuitApp() {
+    if (SaveAndRelease())
+        env_.view.EndProgram();
+}
+
+void Launcher::OnClose() {
+    SaveAndRelease();
+}
+
+void Launcher::OnDestroy() {
     env_.hook.Stop();
     // No icon is left behind in the tray, whichever way the program ends.
-    if (PopUpIt)
-        TrayDeleteIcon(env_.shellIcons, kMainIconId, env_.view.Handle());
+    if (popUp_)
+        tray_.RemoveMainIcon();
 }
 
-void TForm1::EndSession() {
+void Launcher::OnEndSession() {
     try {
-        WriteSettings();
+        WriteSettings(registry_, OptionBoxes(env_.view), table_);
     } catch (const ERegistryException&) {
         // The session is ending; there is nobody left to tell.
     }

@@ -6,46 +6,50 @@
 
 namespace corvane {
 
-struct ListType {
+struct Entry {
     std::string Path;
     std::string IconPath;
     std::string Params;
     std::string ToolTip;
     bool AutoStart = false;
     std::int32_t StartMode = 0;
+    // The entry's tray icon identifier, handed out afresh at every start.
     std::int32_t IconId = 0;
 
-    bool operator==(const ListType&) const = default;
+    bool operator==(const Entry&) const = default;
 };
 
 inline constexpr std::int32_t kMaxEntries = 20;
-inline constexpr std::int32_t kSlotCount = kMaxEntries + 1;
 inline constexpr std::int32_t kFirstIconId = 1000;
 
-// Slots 0..IconCount-1 are used without gaps; every slot from IconCount to 20
-// is an empty record, so slot IconCount always exists and is empty.
+// Slots 0..Count()-1 are in use without gaps. Every editing route keeps that
+// rule through these operations.
 class EntryTable {
 public:
-    std::array<ListType, kSlotCount> Icons{};
-    std::int32_t IconCount = 0;
-    std::int32_t NextIconId = kFirstIconId;
+    int Count() const { return count_; }
+    bool Full() const { return count_ >= kMaxEntries; }
+    bool IsUsed(int slot) const { return slot >= 0 && slot < count_; }
+    // Slot 0..19; a slot not in use reads as an empty entry.
+    const Entry& At(int slot) const { return slots_.at(static_cast<std::size_t>(slot)); }
+    // The identifier the next appended entry gets.
+    std::int32_t NextIconId() const { return nextIconId_; }
 
-    bool Full() const { return IconCount >= kMaxEntries; }
-
-    // Puts the entry into slot IconCount with the next identifier. Returns the
-    // slot, or -1 when 20 entries are in use already.
-    int Append(ListType entry);
-
+    // Puts the entry into the first free slot with the next identifier.
+    // Returns the slot, or -1 when 20 entries are in use already.
+    int Append(Entry entry);
     // Removes slot k; later entries move down one slot keeping their IconIds.
     void Delete(int k);
-
     // Replaces the stored fields of slot k; its IconId stays.
-    void Modify(int k, const ListType& fields);
-
+    void Modify(int k, const Entry& fields);
     // The used slot whose IconId is id, or -1.
     int FindByIconId(std::int32_t id) const;
 
-    bool IsUsed(int slot) const { return slot >= 0 && slot < IconCount; }
+private:
+    // One more than can be used: the slot past the last used one is always
+    // empty, and deleting copies it down.
+    std::array<Entry, kMaxEntries + 1> slots_{};
+    int count_ = 0;
+    std::int32_t nextIconId_ = kFirstIconId;
 };
 
 } // namespace corvane

@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-void LaunchEntry(ShellApi& shell, WindowRef owner, const ListType& entry, int showCommand) {
+void LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand) {
     const std::string folder = CutTo(FolderPart(entry.Path), kShellTextMax);
     const std::string params = CutTo(entry.Params, kShellTextMax);
     const std::string file = CutTo(entry.Path, kShellTextMax);

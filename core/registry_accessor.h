@@ -40,8 +40,6 @@ public:
     void WriteInteger(const std::string& name, std::int32_t number);
     void WriteBool(const std::string& name, bool flag);
 
-    bool HasCurrentKey() const { return current_ != RegKey::None; }
-
 private:
     RegKey BaseFor(const std::string& path, std::string& relative) const;
     RegValue Query(const std::string& name);

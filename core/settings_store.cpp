@@ -25,8 +25,8 @@ std::string EntrySubkey(int slot) {
     return std::string(kSettingsKey) + "\\Tool Box Icon  " + std::to_string(slot);
 }
 
-ListType ReadEntryValues(RegistryAccessor& reg) {
-    ListType entry;
+Entry ReadEntryValues(RegistryAccessor& reg) {
+    Entry entry;
     entry.Path = StringOr(reg, kValPath);
     entry.IconPath = StringOr(reg, kValIconPath);
     entry.Params = StringOr(reg, kValParams);
@@ -36,7 +36,7 @@ ListType ReadEntryValues(RegistryAccessor& reg) {
     return entry;
 }
 
-void WriteEntryValues(RegistryAccessor& reg, const ListType& entry) {
+void WriteEntryValues(RegistryAccessor& reg, const Entry& entry) {
     reg.WriteString(kValIconPath, entry.IconPath.empty() ? entry.Path : entry.IconPath);
     reg.WriteString(kValPath, entry.Path);
     reg.WriteString(kValParams, entry.Params);
@@ -61,17 +61,37 @@ void WriteFirstRunDefaults(RegistryAccessor& reg) {
     reg.WriteBool(kValSmallIcons, false);
 }
 
-int ClampStoredCount(std::int32_t stored) {
-    if (stored <= 0)
-        return 0;
-    return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
-}
-
-int CountStoredEntrySubkeys(RegistryAccessor& reg) {
+std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
+    try {
+        const std::int32_t stored = reg.ReadInteger(kValIconCount);
+        if (stored <= 0)
+            return 0;
+        return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
+    } catch (const ERegistryException&) {
+        if (!reg.ValueExists(kValIconCount))
+            return std::nullopt;
+    }
     int count = 0;
     while (count < kMaxEntries && reg.KeyExists(EntrySubkey(count)))
         ++count;
     return count;
+}
+
+void WriteOptions(RegistryAccessor& reg, const Options& options) {
+    reg.WriteBool(kValSingleClick, options.singleClick);
+    reg.WriteBool(kValHideOnStart, options.hideOnStart);
+    reg.WriteBool(kValPopUpIt, options.popUp);
+}
+
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
+    reg.OpenKey(kSettingsKey, true);
+    WriteOptions(reg, options);
+    // Written even when it is 0, so deleted entries never come back.
+    reg.WriteInteger(kValIconCount, table.Count());
+    for (int i = 0; i < table.Count(); ++i) {
+        reg.OpenKey(EntrySubkey(i), true);
+        WriteEntryValues(reg, table.At(i));
+    }
 }
 
 } // namespace corvane

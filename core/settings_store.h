@@ -4,9 +4,19 @@
 #include "core/entry.h"
 #include "core/registry_accessor.h"
 
+#include <optional>
 #include <string>
 
 namespace corvane {
+
+// The four options as the options page shows them.
+struct Options {
+    bool singleClick = false;
+    bool hideOnStart = false;
+    bool popUp = false;
+    bool smallIcons = false;
+    bool operator==(const Options&) const = default;
+};
 
 inline constexpr const char* kSettingsKey = "\\SOFTWARE\\Quennard\\Corvane\\3.0";
 inline constexpr const char* kValIconCount = "Icon Count";
@@ -27,10 +37,10 @@ std::string EntrySubkey(int slot);
 // Reads the current key's entry values. A value that is missing or of the
 // wrong type takes its default (empty text, false, Normal), so one damaged
 // value never costs the entry or the entries after it.
-ListType ReadEntryValues(RegistryAccessor& reg);
+Entry ReadEntryValues(RegistryAccessor& reg);
 
 // Writes an entry into the current key; an empty IconPath is stored as Path.
-void WriteEntryValues(RegistryAccessor& reg, const ListType& entry);
+void WriteEntryValues(RegistryAccessor& reg, const Entry& entry);
 
 // A flag of the current key, or fallback when it is missing or damaged.
 bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback);
@@ -38,11 +48,18 @@ bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback);
 // The written defaults of a first run, into the current key.
 void WriteFirstRunDefaults(RegistryAccessor& reg);
 
-// How many entry subkeys to load, from the stored count clamped to 0..20.
-int ClampStoredCount(std::int32_t stored);
+// How many entry subkeys to load, from the current (settings) key: the
+// stored count clamped to 0..20; when "Icon Count" is present but unreadable
+// the entries are still there, so the consecutive entry subkeys from slot 0
+// that exist. Nothing when there is no count at all: a first run.
+std::optional<int> StoredEntryCount(RegistryAccessor& reg);
 
-// When "Icon Count" is present but unreadable, the entries are still there:
-// count the consecutive entry subkeys from slot 0 that exist.
-int CountStoredEntrySubkeys(RegistryAccessor& reg);
+// "Single Click", "Hide on Start" and "PopUpIt" into the current key.
+// ("SmallIcons" is stored the moment it changes.)
+void WriteOptions(RegistryAccessor& reg, const Options& options);
+
+// A save: the options, "Icon Count" and every entry, each into its subkey.
+// Subkeys past the count are left as they are; nobody reads them.
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
 
 } // namespace corvane

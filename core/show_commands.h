@@ -1,7 +1,6 @@
 #pragma once
-// Show commands as the shell takes them, and the table that maps an entry's
-// start mode to one.
-#include <array>
+// Show commands as the shell takes them, and the one that each of an entry's
+// start modes opens with.
 #include <cstdint>
 
 namespace corvane {
@@ -12,29 +11,28 @@ inline constexpr int kSwShowMinimized = 2;
 inline constexpr int kSwShowMaximized = 3;
 inline constexpr int kSwShow = 5;
 inline constexpr int kSwShowMinNoActive = 7;
-inline constexpr int kSwRestore = 9;
 
 // Start modes, in the order of the editor's "Start-Mode" list.
-enum StartModeIndex : std::int32_t {
+enum StartMode : std::int32_t {
     smNormal = 0,
     smMaximized = 1,
     smMinimized = 2,
     smHidden = 3,
 };
 
-struct ShowCommandTable {
-    std::array<std::int32_t, 4> cmds{};
-
-    // Normal opens with SW_SHOW, not SW_SHOWNORMAL.
-    void Fill() { cmds = {kSwShow, kSwShowMaximized, kSwShowMinimized, kSwHide}; }
-
-    // A start mode outside 0..3 (a damaged store, or an entry added while the
-    // start-mode list had nothing chosen) opens like Normal.
-    std::int32_t For(std::int32_t startMode) const {
-        if (startMode < 0 || startMode >= static_cast<std::int32_t>(cmds.size()))
-            return kSwShow;
-        return cmds[static_cast<std::size_t>(startMode)];
+// Normal opens with SW_SHOW, not SW_SHOWNORMAL. A start mode outside 0..3 (a
+// damaged store) opens like Normal.
+constexpr int ShowCommandFor(std::int32_t startMode) {
+    switch (startMode) {
+    case smMaximized:
+        return kSwShowMaximized;
+    case smMinimized:
+        return kSwShowMinimized;
+    case smHidden:
+        return kSwHide;
+    default:
+        return kSwShow;
     }
-};
+}
 
 } // namespace corvane

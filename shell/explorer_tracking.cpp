@@ -1,11 +1,20 @@
-// Explorer folder tracking and the PathRecall command.
 #include "shell/explorer_tracking.h"
 
 #include "core/show_commands.h"
 #include "core/text.h"
-#include "ui/corvane.h"
 
 namespace corvane {
+namespace {
+
+constexpr std::string_view kExploringMarker = "Exploring -";
+// The marker and the blank after it.
+constexpr std::size_t kExploringPrefixLength = 12;
+// Only this much of a window's title is read.
+constexpr unsigned kWindowTitleMax = 260;
+// A Windows directory longer than this is not used.
+constexpr unsigned kWindowsDirCapacity = 200;
+
+} // namespace
 
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
     if (title.substr(0, kExploringMarker.size()) != kExploringMarker)
@@ -15,23 +24,26 @@ std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
     return std::string(title.substr(kExploringPrefixLength));
 }
 
-void TForm1::WMExplorerWindow(WindowRef window, std::intptr_t code) {
+void ExplorerTracker::Start() {
+    windowsDir_ = system_.WindowsDirectory(kWindowsDirCapacity);
+    explorerPath_ = windowsDir_ + "\\Explorer.exe";
+}
+
+void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
     if (code == kIgnoredExplorerEvent)
         return;
     // A window that has gone gives an empty title, which changes nothing.
     const std::string title =
-        CutTo(UpToFirstZero(env_.system.WindowTitle(window, kWindowTitleMax)), kWindowTitleMax);
+        CutTo(UpToFirstZero(system_.WindowTitle(window, kWindowTitleMax)), kWindowTitleMax);
     if (std::optional<std::string> folder = FolderFromExplorerTitle(title))
-        LastExploreDir = std::move(*folder);
+        lastFolder_ = std::move(*folder);
 }
 
-void TForm1::PathRecall() {
-    // With no folder reported yet Explorer gets the switches alone.
-    const std::string params = CutTo(kExplorerParamsPrefix + LastExploreDir, kShellTextMax);
-    const std::string file = CutTo(ExplorerPath, kShellTextMax);
-    const std::string directory = CutTo(WindowsDir, kShellTextMax);
-    env_.shell.Execute(env_.view.Handle(), "open", file.c_str(), params.c_str(), directory.c_str(),
-                       kSwShow);
+void ExplorerTracker::Recall(WindowRef owner) const {
+    const std::string params = CutTo("/n,/e," + lastFolder_, kShellTextMax);
+    const std::string file = CutTo(explorerPath_, kShellTextMax);
+    const std::string directory = CutTo(windowsDir_, kShellTextMax);
+    shell_.Execute(owner, "open", file.c_str(), params.c_str(), directory.c_str(), kSwShow);
 }
 
 } // namespace corvane

@@ -1,7 +1,11 @@
 #pragma once
-// Following the folder last shown in an Explorer window. The hook library
-// reports windows with WM_EXPLORERWINDOW; an Explorer window's title names
-// its folder after the marker.
+// Following the folder last shown in an Explorer window, and reopening
+// Explorer there. The hook library reports windows with WM_EXPLORERWINDOW;
+// an Explorer window's title names its folder after the marker.
+#include "core/handles.h"
+#include "core/shell_api.h"
+#include "core/system_api.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,20 +13,37 @@
 
 namespace corvane {
 
-inline constexpr std::uint32_t kWmExplorerWindow = 0x400 + 1; // WM_USER + 1
+// The one definition of the hook library's report message (WM_USER + 1).
+inline constexpr std::uint32_t kWmExplorerWindow = 0x400 + 1;
 // The report code that never counts.
 inline constexpr std::intptr_t kIgnoredExplorerEvent = 1;
-inline constexpr std::string_view kExploringMarker = "Exploring -";
-// The marker and the blank after it.
-inline constexpr std::size_t kExploringPrefixLength = 12;
-// Only this much of a window's title is read.
-inline constexpr unsigned kWindowTitleMax = 260;
-inline constexpr const char* kExplorerParamsPrefix = "/n,/e,";
 
 // The folder an Explorer window's title names, or nothing when the title is
-// not an Explorer title. Only a title that begins with the marker counts; a
-// window whose title merely mentions it ("Mail - Exploring - notes") says
+// not an Explorer title. Only a title that begins with "Exploring - " counts;
+// a window whose title merely mentions it ("Mail - Exploring - notes") says
 // nothing about where the user is exploring.
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title);
+
+class ExplorerTracker {
+public:
+    ExplorerTracker(SystemApi& system, ShellApi& shell) : system_(system), shell_(shell) {}
+
+    // Finds Explorer in the Windows directory.
+    void Start();
+    // A window report: remembers the folder an Explorer title names.
+    void OnWindowReported(WindowRef window, std::intptr_t code);
+    // Opens a new Explorer window on the folder explored last; with none
+    // reported yet Explorer gets its switches alone.
+    void Recall(WindowRef owner) const;
+
+    const std::string& ExplorerPath() const { return explorerPath_; }
+
+private:
+    SystemApi& system_;
+    ShellApi& shell_;
+    std::string windowsDir_;
+    std::string explorerPath_;
+    std::string lastFolder_;
+};
 
 } // namespace corvane

@@ -1,11 +1,9 @@
 // Measuring and drawing the owner-drawn rows of the pop-up launcher menu. The
 // rows carry no data: they are measured and drawn from the entry table as it
 // stands when the request comes.
-#include "tray/canvas.h"
-#include "tray/owner_draw.h"
+#include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
-#include "ui/corvane.h"
 
 #include <algorithm>
 #include <string>
@@ -15,6 +13,27 @@ namespace {
 
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
+
+// The PathRecall row.
+constexpr std::uint32_t kPathRecallWidth = 40;
+constexpr std::uint32_t kPathRecallHeight = 16;
+constexpr const char* kPathRecallText = "PathRecaller";
+constexpr int kPathRecallIconX = 2;
+constexpr int kPathRecallTextIndent = 22;
+// Below the entry rows, the separator takes this much before PathRecall.
+constexpr int kSeparatorAllowance = 9;
+
+// Entry rows: icon column, gap before the text, and room after it.
+constexpr int kEntryIconX = 22;
+constexpr int kEntryTextGap = 20;
+constexpr int kEntryTextIndent = 5;
+constexpr int kEntryExtraWidth = 15;
+constexpr int kSmallIconTopOffset = 3;
+
+// The side banner: the STRIPE bitmap at the foot of a blue band.
+constexpr int kStripeWidth = 20;
+constexpr int kStripeHeight = 154;
+constexpr Color kBannerBlue = Rgb(0, 0, 255);
 
 // The blue band down the left edge from the menu's top to this row's bottom,
 // with the STRIPE bitmap standing on the row's bottom edge.
@@ -67,7 +86,7 @@ void DrawPathRecallRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemR
 
 // An entry row: the entry's icon in the icon column and its description.
 void DrawEntryRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemRequest& request,
-                  const ListType& entry, int itemHeight) {
+                  const Entry& entry, int itemHeight) {
     const DeviceContextRef dc = request.hDC;
     const int id = static_cast<int>(request.itemID);
     const ScopedColors colors = RowColors(canvas, request);
@@ -88,20 +107,20 @@ void DrawEntryRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemReques
 
 } // namespace
 
-bool TForm1::WMMeasureItem(Canvas& canvas, MeasureItemRequest& request) {
+bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const {
     if (request.CtlType != kOdtMenu)
         return false;
     if (request.itemID < kEntryCommandEnd) {
-        const ListType& entry = Entries.Icons[request.itemID];
+        const Entry& entry = table_.At(static_cast<int>(request.itemID));
         Extent extent;
         {
             // The window's context as the system gives it: its default font.
-            ScopedWindowDC dc(canvas, env_.view.Handle());
+            ScopedWindowDC dc(canvas, window);
             if (dc.get() != DeviceContextRef::None)
                 extent = canvas.TextExtent(dc.get(), entry.ToolTip);
         }
-        request.itemWidth = static_cast<std::uint32_t>(extent.cx + ItemHeight + kEntryExtraWidth);
-        request.itemHeight = static_cast<std::uint32_t>(std::max(ItemHeight, extent.cy));
+        request.itemWidth = static_cast<std::uint32_t>(extent.cx + itemHeight_ + kEntryExtraWidth);
+        request.itemHeight = static_cast<std::uint32_t>(std::max(itemHeight_, extent.cy));
         return true;
     }
     if (request.itemID == kCmdPathRecall) {
@@ -112,15 +131,15 @@ bool TForm1::WMMeasureItem(Canvas& canvas, MeasureItemRequest& request) {
     return false;
 }
 
-bool TForm1::WMDrawItem(Canvas& canvas, const DrawItemRequest& request) {
+bool PopupMenu::Draw(Canvas& canvas, const DrawItemRequest& request) const {
     const bool entryRow = request.itemID < kEntryCommandEnd;
     const bool pathRecallRow = request.itemID == kCmdPathRecall;
 
     // Each entry row drawn whole repaints the band down to its own bottom; the
     // lowest one leaves the bitmap at the band's foot.
-    if (request.CtlType == kOdtMenu && entryRow && request.hwndItem == RawOf(MenuHandle) &&
+    if (request.CtlType == kOdtMenu && entryRow && request.hwndItem == RawOf(menu_.get()) &&
         request.itemAction == kOdaDrawEntire && request.rcItem.bottom >= kStripeHeight)
-        DrawSideBanner(canvas, request.hDC, request.rcItem.bottom, StripeBitmap);
+        DrawSideBanner(canvas, request.hDC, request.rcItem.bottom, banner_.get());
 
     if (request.CtlType != kOdtMenu && request.CtlType != kOdtListBox)
         return false;
@@ -129,14 +148,15 @@ bool TForm1::WMDrawItem(Canvas& canvas, const DrawItemRequest& request) {
         // row; otherwise it is the menu's first row and the icon sits in the
         // middle of it.
         const Rect& row = request.rcItem;
-        const int iconY = PopUpIt
-                              ? Entries.IconCount * ItemHeight + kSeparatorAllowance
+        const int iconY = popUp_
+                              ? table_.Count() * itemHeight_ + kSeparatorAllowance
                               : row.top + std::max(0, (row.bottom - row.top - kSmallIconSize) / 2);
-        DrawPathRecallRow(canvas, env_.shellIcons, request, ExplorerPath, iconY);
+        DrawPathRecallRow(canvas, shellIcons_, request, explorerPath_, iconY);
         return true;
     }
     if (entryRow) {
-        DrawEntryRow(canvas, env_.shellIcons, request, Entries.Icons[request.itemID], ItemHeight);
+        DrawEntryRow(canvas, shellIcons_, request, table_.At(static_cast<int>(request.itemID)),
+                     itemHeight_);
         return true;
     }
     return false;

@@ -11,8 +11,6 @@ namespace corvane {
 inline constexpr std::uint32_t kOdtMenu = 1;
 inline constexpr std::uint32_t kOdtListBox = 2;
 inline constexpr std::uint32_t kOdaDrawEntire = 1;
-inline constexpr std::uint32_t kOdaSelect = 2;
-inline constexpr std::uint32_t kOdaFocus = 4;
 inline constexpr std::uint32_t kOdsSelected = 1;
 
 struct MeasureItemRequest {

@@ -1,23 +1,30 @@
-// Building the pop-up launcher menu.
 #include "tray/popup_menu.h"
-#include "ui/corvane.h"
+
+#include "tray/menu_commands.h"
 
 namespace corvane {
 
-void TForm1::RebuildPopupMenu() {
-    MenuApi& menus = env_.menus;
-    menus.DestroyMenu(MenuHandle);
-    MenuHandle = menus.CreatePopupMenu();
-    if (PopUpIt) {
+void PopupMenu::Rebuild() {
+    menu_.reset();
+    menu_.reset(menus_.CreatePopupMenu());
+    const MenuRef menu = menu_.get();
+    if (popUp_) {
         // Rows carry no data: they are measured and drawn from the table.
-        for (int i = 0; i < Entries.IconCount; ++i)
-            menus.AppendOwnerDraw(MenuHandle, static_cast<std::uint32_t>(i), nullptr);
-        menus.AppendSeparator(MenuHandle);
+        for (int i = 0; i < table_.Count(); ++i)
+            menus_.AppendOwnerDraw(menu, static_cast<std::uint32_t>(i), nullptr);
+        menus_.AppendSeparator(menu);
     }
-    menus.AppendOwnerDraw(MenuHandle, kCmdPathRecall, "PathRecall");
-    menus.AppendString(MenuHandle, kCmdOptions, "Options...");
-    menus.AppendString(MenuHandle, kCmdHelp, "Help");
-    menus.AppendString(MenuHandle, kCmdExit, "Exit Corvane");
+    menus_.AppendOwnerDraw(menu, kCmdPathRecall, "PathRecall");
+    menus_.AppendString(menu, kCmdOptions, "Options...");
+    menus_.AppendString(menu, kCmdHelp, "Help");
+    menus_.AppendString(menu, kCmdExit, "Exit Corvane");
+}
+
+void PopupMenu::Track(int x, int y, WindowRef owner) {
+    if (!Exists())
+        return;
+    menus_.TrackPopupMenu(menu_.get(), kTpmRightAlign, x, y, owner);
+    menus_.PostNull(owner);
 }
 
 } // namespace corvane

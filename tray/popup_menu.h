@@ -1,38 +1,59 @@
 #pragma once
-// The pop-up launcher menu's command identifiers and the measures of its
-// owner-drawn rows.
+// The pop-up launcher menu: entry rows drawn by the program (in pop-up mode),
+// PathRecall, "Options...", "Help" and "Exit Corvane". It owns the menu and
+// the side banner, and measures and draws its rows from the entry table as it
+// stands when the request comes.
+#include "core/entry.h"
+#include "core/system_api.h"
 #include "tray/canvas.h"
+#include "tray/menu_api.h"
+#include "tray/owner_draw.h"
+#include "tray/shell_icon_api.h"
 
-#include <cstdint>
+#include <string>
 
 namespace corvane {
 
-// 0..19 are entry rows: the command is the entry's slot.
-inline constexpr std::uint32_t kEntryCommandEnd = 20;
-inline constexpr std::uint32_t kCmdPathRecall = 912;
-inline constexpr std::uint32_t kCmdOptions = 913;
-inline constexpr std::uint32_t kCmdExit = 914;
-inline constexpr std::uint32_t kCmdHelp = 915;
+// Row heights of the entry rows with small and with large icons.
+inline constexpr int kSmallItemHeight = 22;
+inline constexpr int kLargeItemHeight = 38;
 
-// The PathRecall row.
-inline constexpr std::uint32_t kPathRecallWidth = 40;
-inline constexpr std::uint32_t kPathRecallHeight = 16;
-inline constexpr const char* kPathRecallText = "PathRecaller";
-inline constexpr int kPathRecallIconX = 2;
-inline constexpr int kPathRecallTextIndent = 22;
-// Below the entry rows, the separator takes this much before PathRecall.
-inline constexpr int kSeparatorAllowance = 9;
+class PopupMenu {
+public:
+    PopupMenu(MenuApi& menus, ShellIconApi& shellIcons, const EntryTable& table)
+        : menus_(menus), shellIcons_(shellIcons), table_(table), menu_(menus) {}
 
-// Entry rows: icon column, gap before the text, and room after it.
-inline constexpr int kEntryIconX = 22;
-inline constexpr int kEntryTextGap = 20;
-inline constexpr int kEntryTextIndent = 5;
-inline constexpr int kEntryExtraWidth = 15;
-inline constexpr int kSmallIconTopOffset = 3;
+    // The look chosen at start.
+    void SetPopUp(bool popUp) { popUp_ = popUp; }
+    void SetBanner(OwnedBitmap banner) { banner_ = std::move(banner); }
+    void SetExplorerPath(std::string path) { explorerPath_ = std::move(path); }
+    void SetSmallIcons(bool small) { itemHeight_ = small ? kSmallItemHeight : kLargeItemHeight; }
 
-// The side banner: the STRIPE bitmap at the foot of a blue band.
-inline constexpr int kStripeWidth = 20;
-inline constexpr int kStripeHeight = 154;
-inline constexpr Color kBannerBlue = Rgb(0, 0, 255);
+    // An empty menu, until the first rebuild.
+    void CreateEmpty() { menu_.reset(menus_.CreatePopupMenu()); }
+    // A new menu for the table as it stands.
+    void Rebuild();
+    void Destroy() { menu_.reset(); }
+    bool Exists() const { return menu_.get() != MenuRef::None; }
+
+    // Runs the menu at x, y (right-aligned) for owner; nothing when the menu
+    // is gone.
+    void Track(int x, int y, WindowRef owner);
+
+    // WM_MEASUREITEM / WM_DRAWITEM of the owner window. True when answered;
+    // false leaves the request to the window's default handling.
+    bool Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const;
+    bool Draw(Canvas& canvas, const DrawItemRequest& request) const;
+
+private:
+    MenuApi& menus_;
+    ShellIconApi& shellIcons_;
+    const EntryTable& table_;
+    OwnedMenu menu_;
+    OwnedBitmap banner_;
+    std::string explorerPath_;
+    bool popUp_ = false;
+    int itemHeight_ = kLargeItemHeight;
+};
 
 } // namespace corvane

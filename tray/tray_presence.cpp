@@ -1,38 +1,37 @@
-// The program's icons in the tray: the main icon of pop-up mode or one icon
-// per entry, added at start, shown again when the tray restarts, removed at
-// the end.
+#include "tray/tray_presence.h"
+
 #include "core/text.h"
-#include "ui/corvane.h"
+#include "tray/tray_icons.h"
 
 namespace corvane {
 
-void TForm1::AddMainTrayIcon() {
+void TrayPresence::AddMainIcon() {
     // The resource icon is shared for the run; the tray keeps its own copy.
-    TrayAddIcon(env_.shellIcons, kMainIconId, env_.view.Handle(),
-                env_.system.LoadIconResource("MAINICON"), kMainIconTip);
+    TrayAddIcon(shellIcons_, kMainIconId, owner_, system_.LoadIconResource("MAINICON"),
+                kMainIconTip);
 }
 
-void TForm1::AddEntryTrayIcon(const ListType& entry, std::int32_t id) {
-    const ScopedIcon icon(env_.shellIcons, GetFileIconHandle(env_.shellIcons, entry.IconPath));
-    TrayAddIcon(env_.shellIcons, id, env_.view.Handle(), icon.get(),
-                CutTo(entry.ToolTip, kShellTextMax));
+void TrayPresence::RemoveMainIcon() {
+    TrayDeleteIcon(shellIcons_, kMainIconId, owner_);
 }
 
-void TForm1::RemoveEntryTrayIcons() {
-    const WindowRef self = env_.view.Handle();
-    for (int i = 0; i < Entries.IconCount; ++i)
-        TrayDeleteIcon(env_.shellIcons, Entries.Icons[static_cast<std::size_t>(i)].IconId, self);
+void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
+    const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
+    TrayAddIcon(shellIcons_, id, owner_, icon.get(), CutTo(entry.ToolTip, kShellTextMax));
 }
 
-void TForm1::RestoreTrayIcons() {
-    if (PopUpIt) {
-        AddMainTrayIcon();
+void TrayPresence::RemoveEntryIcons(const EntryTable& table) {
+    for (int i = 0; i < table.Count(); ++i)
+        TrayDeleteIcon(shellIcons_, table.At(i).IconId, owner_);
+}
+
+void TrayPresence::Restore(const EntryTable& table, bool popUp) {
+    if (popUp) {
+        AddMainIcon();
         return;
     }
-    for (int i = 0; i < Entries.IconCount; ++i) {
-        const ListType& entry = Entries.Icons[static_cast<std::size_t>(i)];
-        AddEntryTrayIcon(entry, entry.IconId);
-    }
+    for (int i = 0; i < table.Count(); ++i)
+        AddEntryIcon(table.At(i), table.At(i).IconId);
 }
 
 } // namespace corvane

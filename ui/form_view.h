@@ -28,8 +28,8 @@ enum class Ctl {
     cbPopUp,
     cbSmallIcons,
     // bottom buttons
-    btnOkay,
-    BitBtn1,
+    btnMinimize,
+    btnQuit,
     btnAbout,
 };
 
@@ -56,11 +56,9 @@ public:
 
     // The entry list. AddListRow adds an image (a copy of icon) and a row.
     virtual void AddListRow(int index, const std::string& caption, IconRef icon) = 0;
-    virtual void AppendListRowWithoutImage(const std::string& caption) = 0;
     virtual void DeleteListRow(int index) = 0;
     virtual int SelectedRow() = 0;
     virtual void SelectRow(int index) = 0;
-    virtual int RowCount() = 0;
 
     // The application window, which carries the task-bar button.
     virtual void HideApplicationWindow() = 0;
@@ -84,10 +82,6 @@ public:
     virtual void EndProgram() = 0;
 };
 
-// The general error report: the message followed by a full stop.
-inline std::string ErrorReportText(const std::string& message) {
-    return message + ".";
-}
 inline constexpr const char* kApplicationTitle = "Corvane Box";
 
 } // namespace corvane

@@ -1,0 +1,115 @@
+// The launcher's answers to tray clicks, menu commands, the options page and
+// the hook library's reports.
+#include "app/launcher.h"
+#include "core/launch.h"
+#include "core/show_commands.h"
+#include "core/text.h"
+#include "tray/menu_commands.h"
+#include "tray/tray_notify.h"
+
+namespace corvane {
+
+void Launcher::LaunchSlot(int slot, int showCommand) {
+    if (table_.IsUsed(slot))
+        LaunchEntry(env_.shell, env_.view.Handle(), table_.At(slot), showCommand);
+}
+
+void Launcher::OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) {
+    switch (TrayActionFor(singleClick_, popUp_, mouseMessage)) {
+    case TrayAction::LaunchEntry:
+        // From its own icon an entry opens visibly, whatever its start mode.
+        LaunchSlot(table_.FindByIconId(static_cast<std::int32_t>(id)), kSwShow);
+        return;
+    case TrayAction::ShowMenu:
+        ShowPopupMenu();
+        return;
+    case TrayAction::None:
+        return;
+    }
+}
+
+void Launcher::ShowPopupMenu() {
+    int x = 0;
+    int y = 0;
+    env_.menus.CursorPos(x, y);
+    // The menu closes properly when the user clicks elsewhere only if the
+    // program is in the foreground.
+    env_.view.ForegroundApplicationWindow();
+    env_.menus.DispatchWaitingMessages();
+    // The handlers just run may have rebuilt the menu, or destroyed it on the
+    // way out: the menu is taken as it stands now.
+    menu_.Track(x, y, env_.view.Handle());
+}
+
+void Launcher::OnTrayRestarted() {
+    tray_.Restore(table_, popUp_);
+}
+
+bool Launcher::OnMeasureItem(Canvas& canvas, MeasureItemRequest& request) {
+    return menu_.Measure(canvas, env_.view.Handle(), request);
+}
+
+bool Launcher::OnDrawItem(Canvas& canvas, const DrawItemRequest& request) {
+    return menu_.Draw(canvas, request);
+}
+
+void Launcher::OnMenuCommand(std::uint32_t wParam) {
+    const MenuCommand command = DecodeMenuCommand(wParam);
+    switch (command.kind) {
+    case MenuCommand::Kind::Entry:
+        // A row left over from a table that has since shrunk starts nothing.
+        LaunchSlot(command.slot, ShowCommandFor(table_.At(command.slot).StartMode));
+        return;
+    case MenuCommand::Kind::PathRecall:
+        explorer_.Recall(env_.view.Handle());
+        return;
+    case MenuCommand::Kind::Options:
+        env_.view.ShowOptionsWindow();
+        env_.view.RestoreApplicationWindow();
+        return;
+    case MenuCommand::Kind::Exit:
+        QuitApp();
+        return;
+    case MenuCommand::Kind::Help:
+        OnHelp();
+        return;
+    case MenuCommand::Kind::None:
+        return;
+    }
+}
+
+void Launcher::OnExplorerWindow(WindowRef window, std::intptr_t code) {
+    explorer_.OnWindowReported(window, code);
+}
+
+void Launcher::OnHelp() {
+    const std::string folder = CutTo(FolderPart(programPath_), kShellTextMax);
+    env_.shell.Execute(env_.view.Handle(), nullptr, "Corvane.hlp", "", folder.c_str(), kSwShow);
+}
+
+void Launcher::OnListClick() {
+    editor_.ShowSelected(table_);
+}
+
+void Launcher::OnPathChanged() {
+    editor_.OnPathChanged();
+}
+
+void Launcher::OnSingleClickToggled() {
+    singleClick_ = !singleClick_;
+}
+
+void Launcher::OnPopUpToggled() {
+    env_.view.SetEnabled(Ctl::cbSmallIcons, env_.view.Checked(Ctl::cbPopUp));
+}
+
+void Launcher::OnSmallIconsToggled() {
+    const bool small = env_.view.Checked(Ctl::cbSmallIcons);
+    menu_.SetSmallIcons(small);
+    // Always into the settings key, whichever key a save left open.
+    registry_.OpenKey(kSettingsKey, true);
+    registry_.WriteBool(kValSmallIcons, small);
+    menu_.Rebuild();
+}
+
+} // namespace corvane

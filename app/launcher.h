@@ -1,0 +1,99 @@
+#pragma once
+// The launcher: the one owner of a run's state. It composes the entry table,
+// the settings store, the tray icons, the pop-up menu, the Explorer tracking
+// and the entry editor, and answers the options window's events with them.
+//
+// Which file holds what:
+//   app/startup.cpp   start-up, the start-up timer, saving and every way out
+//   app/launcher.cpp  tray clicks, menu commands, the options page, Explorer
+//   core/             entries, launching, the registry accessor and store
+//   tray/             tray icons, the click rule, the menu and its drawing
+//   shell/            the shortcut reader, Explorer title tracking
+//   ui/               the options window as the logic sees it, the editor
+#include "core/entry.h"
+#include "core/registry_accessor.h"
+#include "core/registry_api.h"
+#include "core/settings_store.h"
+#include "core/shell_api.h"
+#include "core/system_api.h"
+#include "shell/explorer_tracking.h"
+#include "tray/menu_api.h"
+#include "tray/popup_menu.h"
+#include "tray/shell_icon_api.h"
+#include "tray/tray_presence.h"
+#include "ui/entry_editor.h"
+#include "ui/form_view.h"
+#include "ui/window_events.h"
+
+#include <string>
+
+namespace corvane {
+
+// What the launcher works through.
+struct Platform {
+    RegistryApi& registry;
+    ShellApi& shell;
+    ShellIconApi& shellIcons;
+    MenuApi& menus;
+    FormView& view;
+    SystemApi& system;
+    HookLibrary& hook;
+};
+
+class Launcher : public OptionsWindowEvents {
+public:
+    explicit Launcher(const Platform& platform);
+    Launcher(const Launcher&) = delete;
+    Launcher& operator=(const Launcher&) = delete;
+
+    void OnCreate() override;
+    void OnStartupTimer() override;
+    void OnClose() override;
+    void OnDestroy() override;
+    void OnEndSession() override;
+
+    void OnMinimize() override;
+    void OnHelp() override;
+    void OnListClick() override;
+    void OnPathChanged() override;
+    void OnSingleClickToggled() override;
+    void OnPopUpToggled() override;
+    void OnSmallIconsToggled() override;
+
+    void OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) override;
+    void OnTrayRestarted() override;
+    bool OnMeasureItem(Canvas& canvas, MeasureItemRequest& request) override;
+    bool OnDrawItem(Canvas& canvas, const DrawItemRequest& request) override;
+    void OnMenuCommand(std::uint32_t wParam) override;
+    void OnExplorerWindow(WindowRef window, std::intptr_t code) override;
+
+private:
+    enum class SaveOutcome { Saved, ProgramEnded };
+    // Stores options and entries, then hides the program; with no entries it
+    // ends the program instead. A failed write throws.
+    SaveOutcome SaveSettings();
+    // Saves, then lets go of the menu and the entries' tray icons. False when
+    // the save has ended the program already.
+    bool SaveAndRelease();
+    // The menu's "Exit Corvane".
+    void QuitApp();
+    void LoadEntries(int count);
+    void ReadOptionsAfterLoad();
+    void ShowSmallIcons(bool small);
+    void ShowPopupMenu();
+    void LaunchSlot(int slot, int showCommand);
+
+    Platform env_;
+    RegistryAccessor registry_;
+    EntryTable table_;
+    // The running mode and click rule; the boxes may differ until next start.
+    bool popUp_ = false;
+    bool singleClick_ = false;
+    std::string programPath_;
+    TrayPresence tray_;
+    PopupMenu menu_;
+    ExplorerTracker explorer_;
+    EntryEditor editor_;
+};
+
+} // namespace corvane

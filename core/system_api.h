@@ -1,0 +1,62 @@
+#pragma once
+// Facts about the system and the program, the program's own resources, and
+// the hook library that reports windows.
+#include "core/handles.h"
+
+#include <string>
+#include <utility>
+
+namespace corvane {
+
+class SystemApi {
+public:
+    virtual ~SystemApi() = default;
+    // GetWindowsDirectoryA with the given capacity; empty when it does not fit.
+    virtual std::string WindowsDirectory(unsigned capacity) = 0;
+    // The program's own full file name.
+    virtual std::string ProgramPath() = 0;
+    // A window's title, at most maxChars characters.
+    virtual std::string WindowTitle(WindowRef window, unsigned maxChars) = 0;
+    // The program's resources. An icon resource is shared for the whole run;
+    // a bitmap belongs to the caller, who gives it back with DeleteBitmap.
+    virtual BitmapRef LoadBitmapResource(const char* name) = 0;
+    virtual void DeleteBitmap(BitmapRef bitmap) = 0;
+    virtual IconRef LoadIconResource(const char* name) = 0;
+};
+
+// Owns a bitmap loaded through SystemApi.
+class OwnedBitmap {
+public:
+    OwnedBitmap() = default;
+    OwnedBitmap(SystemApi& system, BitmapRef bitmap) : system_(&system), bitmap_(bitmap) {}
+    ~OwnedBitmap() { reset(); }
+    OwnedBitmap(OwnedBitmap&& other) noexcept
+        : system_(other.system_), bitmap_(std::exchange(other.bitmap_, BitmapRef::None)) {}
+    OwnedBitmap& operator=(OwnedBitmap&& other) noexcept {
+        if (this != &other) {
+            reset();
+            system_ = other.system_;
+            bitmap_ = std::exchange(other.bitmap_, BitmapRef::None);
+        }
+        return *this;
+    }
+    BitmapRef get() const { return bitmap_; }
+    void reset() {
+        if (bitmap_ != BitmapRef::None)
+            system_->DeleteBitmap(std::exchange(bitmap_, BitmapRef::None));
+    }
+
+private:
+    SystemApi* system_ = nullptr;
+    BitmapRef bitmap_ = BitmapRef::None;
+};
+
+// kestrel.dll: reports top-level windows to a window with WM_EXPLORERWINDOW.
+class HookLibrary {
+public:
+    virtual ~HookLibrary() = default;
+    virtual void Start(WindowRef window) = 0;
+    virtual void Stop() = 0;
+};
+
+} // namespace corvane
