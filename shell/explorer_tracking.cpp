@@ -30,7 +30,8 @@ void ExplorerTracker::Start() {
 }
 
 void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
-    if (code == kIgnoredExplorerEvent)
+    // A window just created may not have its title yet.
+    if (code == kReportWindowCreated)
         return;
     // A window that has gone gives an empty title, which changes nothing.
     const std::string title =

@@ -5,6 +5,7 @@
 #include "core/handles.h"
 #include "core/shell_api.h"
 #include "core/system_api.h"
+#include "shell/explorer_report.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,11 +13,6 @@
 #include <string_view>
 
 namespace corvane {
-
-// The one definition of the hook library's report message (WM_USER + 1).
-inline constexpr std::uint32_t kWmExplorerWindow = 0x400 + 1;
-// The report code that never counts.
-inline constexpr std::intptr_t kIgnoredExplorerEvent = 1;
 
 // The folder an Explorer window's title names, or nothing when the title is
 // not an Explorer title. Only a title that begins with "Exploring - " counts;

@@ -1,11 +1,14 @@
 // The program entry: the application window, the options window as the main
-// window, and the message loop. Every way out ends with exit code 0.
-#include "app/win32/system_win32.h"
+// window, the launcher behind it, and the message loop. Every way out ends
+// with exit code 0.
+#include "app/launcher.h"
 #include "core/win32/registry_win32.h"
 #include "core/win32/shell_win32.h"
+#include "core/win32/system_win32.h"
+#include "shell/win32/kestrel_hook.h"
 #include "tray/win32/menus_win32.h"
 #include "tray/win32/shell_icons_win32.h"
-#include "ui/corvane.h"
+#include "ui/win32/app_window.h"
 #include "ui/win32/options_window.h"
 
 #include <windows.h>
@@ -32,9 +35,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     application.Attach(&options);
     ShowWindow(application.hwnd(), SW_SHOWNOACTIVATE);
 
-    TForm1 form(Platform{registry, shell, shellIcons, menus, options, system, hook});
-    options.Attach(&form);
-    Guarded(application.hwnd(), [&] { form.FormCreate(); });
+    Launcher launcher(Platform{registry, shell, shellIcons, menus, options, system, hook});
+    options.Attach(&launcher);
+    Guarded(application.hwnd(), [&] { launcher.OnCreate(); });
 
     // The main window stands minimized until the start-up timer has run.
     if (options.hwnd())

@@ -1,54 +1,52 @@
 #include "core/win32/registry_win32.h"
 
-#include <windows.h>
+#include "core/win32/handle_refs.h"
 
 namespace corvane::win32 {
-namespace {
 
-HKEY ToHkey(RegKey key) {
-    return reinterpret_cast<HKEY>(RawOf(key));
-}
-RegKey FromHkey(HKEY key) {
-    return RefOf<RegKey>(reinterpret_cast<std::uintptr_t>(key));
-}
-
-} // namespace
+static_assert(static_cast<DWORD>(RegType::None) == REG_NONE);
+static_assert(static_cast<DWORD>(RegType::Sz) == REG_SZ);
+static_assert(static_cast<DWORD>(RegType::ExpandSz) == REG_EXPAND_SZ);
+static_assert(static_cast<DWORD>(RegType::Binary) == REG_BINARY);
+static_assert(static_cast<DWORD>(RegType::Dword) == REG_DWORD);
+static_assert(static_cast<DWORD>(RegType::MultiSz) == REG_MULTI_SZ);
 
 RegKey Win32Registry::CurrentUser() const {
-    return FromHkey(HKEY_CURRENT_USER);
+    return ToRef<RegKey>(HKEY_CURRENT_USER);
 }
 
 std::optional<RegKey> Win32Registry::CreateKey(RegKey parent, const std::string& path) {
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(ToHkey(parent), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (RegCreateKeyExA(FromRef<HKEY>(parent), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_ALL_ACCESS, nullptr, &key, &disposition) != ERROR_SUCCESS)
         return std::nullopt;
-    return FromHkey(key);
+    return ToRef<RegKey>(key);
 }
 
 std::optional<RegKey> Win32Registry::OpenKey(RegKey parent, const std::string& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(ToHkey(parent), path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(FromRef<HKEY>(parent), path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return std::nullopt;
-    return FromHkey(key);
+    return ToRef<RegKey>(key);
 }
 
 void Win32Registry::CloseKey(RegKey key) {
-    RegCloseKey(ToHkey(key));
+    RegCloseKey(FromRef<HKEY>(key));
 }
 
 RegValue Win32Registry::QueryValue(RegKey key, const std::string& name) {
     RegValue value;
     DWORD type = 0;
     DWORD size = 0;
-    LONG status = RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &type, nullptr, &size);
+    LONG status =
+        RegQueryValueExA(FromRef<HKEY>(key), name.c_str(), nullptr, &type, nullptr, &size);
     if (status == ERROR_FILE_NOT_FOUND)
         return value;
     // The value may grow between the two calls; ask again until it fits.
     for (int attempt = 0; status == ERROR_SUCCESS || status == ERROR_MORE_DATA; ++attempt) {
         value.data.resize(size);
-        status = RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &type,
+        status = RegQueryValueExA(FromRef<HKEY>(key), name.c_str(), nullptr, &type,
                                   value.data.empty() ? nullptr : value.data.data(), &size);
         if (status == ERROR_SUCCESS) {
             value.data.resize(size);
@@ -76,7 +74,7 @@ bool Win32Registry::SetValue(RegKey key, const std::string& name, RegType type,
     std::vector<std::uint8_t> buffer(data);
     if (text)
         buffer.push_back(1);
-    return RegSetValueExA(ToHkey(key), name.c_str(), 0, static_cast<DWORD>(type),
+    return RegSetValueExA(FromRef<HKEY>(key), name.c_str(), 0, static_cast<DWORD>(type),
                           buffer.empty() ? nullptr : buffer.data(),
                           static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }

@@ -227,7 +227,7 @@ TEST_F(KestrelTest, WindowOfAnotherProgramIsReportedWithItsTitles) {
     auto reported = [&](const std::string& title) {
         for (const Report& r : receiver.reports()) {
             if (r.process == helper.Id() && r.className == "KestrelHelperWindow" &&
-                r.code != kKestrelWindowCreated && r.title == title)
+                r.code != kReportWindowCreated && r.title == title)
                 return true;
         }
         return false;
@@ -249,22 +249,22 @@ TEST_F(KestrelTest, WindowOfThisThreadIsReportedWhenCreatedActivatedAndRenamedOn
     TopWindow window("First title");
     ASSERT_TRUE(window.hwnd());
     EXPECT_TRUE(PumpUntil(
-        [&] { return receiver.Has(window.hwnd(), kKestrelWindowCreated, "First title"); }));
+        [&] { return receiver.Has(window.hwnd(), kReportWindowCreated, "First title"); }));
 
     ShowWindow(window.hwnd(), SW_SHOW);
     SetForegroundWindow(window.hwnd());
     EXPECT_TRUE(PumpUntil(
-        [&] { return receiver.Has(window.hwnd(), kKestrelWindowActivated, "First title"); }));
+        [&] { return receiver.Has(window.hwnd(), kReportWindowActivated, "First title"); }));
 
     SetWindowTextA(window.hwnd(), kExploring);
     EXPECT_TRUE(
-        PumpUntil([&] { return receiver.Has(window.hwnd(), kKestrelTitleChanged, kExploring); }));
+        PumpUntil([&] { return receiver.Has(window.hwnd(), kReportTitleChanged, kExploring); }));
     // Told once: a window staying in front with its title is not reported again.
     PumpFor(1000);
     int renames = 0;
     for (const Report& r : receiver.reports())
         renames +=
-            r.window == window.hwnd() && r.code != kKestrelWindowCreated && r.title == kExploring;
+            r.window == window.hwnd() && r.code != kReportWindowCreated && r.title == kExploring;
     EXPECT_EQ(renames, 1);
 }
 
@@ -278,7 +278,7 @@ TEST_F(KestrelTest, ChildWindowsAreNotReported) {
     // The events come in order, so the report of a later window marks the end.
     TopWindow later("Later");
     ASSERT_TRUE(
-        PumpUntil([&] { return receiver.Has(later.hwnd(), kKestrelWindowCreated, "Later"); }));
+        PumpUntil([&] { return receiver.Has(later.hwnd(), kReportWindowCreated, "Later"); }));
     EXPECT_TRUE(receiver.HasAbout(parent.hwnd()));
     EXPECT_FALSE(receiver.HasAbout(child));
 }
@@ -331,14 +331,14 @@ TEST_F(KestrelTest, StartingAgainMovesTheReportsToTheNewWindow) {
     ASSERT_TRUE(Kestrel_Start(first.hwnd()));
     ASSERT_TRUE(Kestrel_Start(second.hwnd()));
     TopWindow one("One");
-    EXPECT_TRUE(PumpUntil([&] { return second.Has(one.hwnd(), kKestrelWindowCreated, "One"); }));
+    EXPECT_TRUE(PumpUntil([&] { return second.Has(one.hwnd(), kReportWindowCreated, "One"); }));
     EXPECT_TRUE(first.reports().empty());
 
     ASSERT_TRUE(Kestrel_Stop());
     const size_t secondBefore = second.reports().size();
     ASSERT_TRUE(Kestrel_Start(first.hwnd()));
     TopWindow two("Two");
-    EXPECT_TRUE(PumpUntil([&] { return first.Has(two.hwnd(), kKestrelWindowCreated, "Two"); }));
+    EXPECT_TRUE(PumpUntil([&] { return first.Has(two.hwnd(), kReportWindowCreated, "Two"); }));
     EXPECT_EQ(second.reports().size(), secondBefore);
 }
 
@@ -394,7 +394,7 @@ TEST_F(KestrelTest, AnotherThreadCanNeitherStopNorTakeOverTheReporting) {
 
     TopWindow window("Mine");
     EXPECT_TRUE(
-        PumpUntil([&] { return receiver.Has(window.hwnd(), kKestrelWindowCreated, "Mine"); }));
+        PumpUntil([&] { return receiver.Has(window.hwnd(), kReportWindowCreated, "Mine"); }));
 }
 
 } // namespace

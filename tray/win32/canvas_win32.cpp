@@ -1,46 +1,41 @@
 #include "tray/win32/canvas_win32.h"
 
-#include <windows.h>
-
-#include <atomic>
+#include "core/win32/handle_refs.h"
+#include "tray/owner_draw.h"
 
 namespace corvane::win32 {
 namespace {
 
-std::atomic<long> liveDcs{0};
-std::atomic<long> liveBrushes{0};
+static_assert(kColorMenu == COLOR_MENU && kColorMenuText == COLOR_MENUTEXT &&
+              kColorHighlight == COLOR_HIGHLIGHT && kColorHighlightText == COLOR_HIGHLIGHTTEXT);
+static_assert(kSrcCopy == SRCCOPY && kDiNormal == DI_NORMAL && kEtoOpaque == ETO_OPAQUE);
+static_assert(kOdtMenu == ODT_MENU && kOdtListBox == ODT_LISTBOX &&
+              kOdaDrawEntire == ODA_DRAWENTIRE && kOdsSelected == ODS_SELECTED);
+static_assert(Rgb(1, 2, 3) == RGB(1, 2, 3));
 
 HDC Dc(DeviceContextRef dc) {
-    return reinterpret_cast<HDC>(RawOf(dc));
+    return FromRef<HDC>(dc);
 }
 DeviceContextRef DcRef(HDC dc) {
-    return RefOf<DeviceContextRef>(reinterpret_cast<std::uintptr_t>(dc));
+    return ToRef<DeviceContextRef>(dc);
 }
 
 } // namespace
 
 DeviceContextRef Win32Canvas::GetDC(WindowRef window) {
-    HDC dc = ::GetDC(reinterpret_cast<HWND>(RawOf(window)));
-    if (dc)
-        ++liveDcs;
-    return DcRef(dc);
+    return DcRef(::GetDC(FromRef<HWND>(window)));
 }
 
 void Win32Canvas::ReleaseDC(WindowRef window, DeviceContextRef dc) {
-    if (::ReleaseDC(reinterpret_cast<HWND>(RawOf(window)), Dc(dc)))
-        --liveDcs;
+    ::ReleaseDC(FromRef<HWND>(window), Dc(dc));
 }
 
 DeviceContextRef Win32Canvas::CreateCompatibleDC(DeviceContextRef dc) {
-    HDC memory = ::CreateCompatibleDC(Dc(dc));
-    if (memory)
-        ++liveDcs;
-    return DcRef(memory);
+    return DcRef(::CreateCompatibleDC(Dc(dc)));
 }
 
 void Win32Canvas::DeleteDC(DeviceContextRef dc) {
-    if (::DeleteDC(Dc(dc)))
-        --liveDcs;
+    ::DeleteDC(Dc(dc));
 }
 
 Extent Win32Canvas::TextExtent(DeviceContextRef dc, std::string_view text) {
@@ -62,20 +57,15 @@ Color Win32Canvas::GetSysColor(int index) {
 }
 
 BrushRef Win32Canvas::CreateSolidBrush(Color color) {
-    HBRUSH brush = ::CreateSolidBrush(color);
-    if (brush)
-        ++liveBrushes;
-    return RefOf<BrushRef>(reinterpret_cast<std::uintptr_t>(brush));
+    return ToRef<BrushRef>(::CreateSolidBrush(color));
 }
 
 void Win32Canvas::DeleteSolidBrush(BrushRef brush) {
-    if (DeleteObject(reinterpret_cast<HGDIOBJ>(RawOf(brush))))
-        --liveBrushes;
+    DeleteObject(FromRef<HGDIOBJ>(brush));
 }
 
 GdiObjectRef Win32Canvas::SelectObject(DeviceContextRef dc, GdiObjectRef object) {
-    HGDIOBJ previous = ::SelectObject(Dc(dc), reinterpret_cast<HGDIOBJ>(RawOf(object)));
-    return RefOf<GdiObjectRef>(reinterpret_cast<std::uintptr_t>(previous));
+    return ToRef<GdiObjectRef>(::SelectObject(Dc(dc), FromRef<HGDIOBJ>(object)));
 }
 
 void Win32Canvas::Rectangle(DeviceContextRef dc, int left, int top, int right, int bottom) {
@@ -89,8 +79,7 @@ void Win32Canvas::BitBlt(DeviceContextRef dest, int x, int y, int width, int hei
 
 void Win32Canvas::DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
                              std::uint32_t flags) {
-    ::DrawIconEx(Dc(dc), x, y, reinterpret_cast<HICON>(RawOf(icon)), width, height, 0, nullptr,
-                 flags);
+    ::DrawIconEx(Dc(dc), x, y, FromRef<HICON>(icon), width, height, 0, nullptr, flags);
 }
 
 void Win32Canvas::ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options,
@@ -100,13 +89,6 @@ void Win32Canvas::ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_
         r = RECT{rect->left, rect->top, rect->right, rect->bottom};
     ExtTextOutA(Dc(dc), x, y, options, rect ? &r : nullptr, text.data(),
                 static_cast<UINT>(text.size()), nullptr);
-}
-
-long Win32Canvas::LiveDeviceContexts() {
-    return liveDcs.load();
-}
-long Win32Canvas::LiveBrushes() {
-    return liveBrushes.load();
 }
 
 } // namespace corvane::win32

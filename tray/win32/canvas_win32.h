@@ -1,6 +1,5 @@
 #pragma once
-// The drawing calls on a real device context. Counts the device contexts and
-// brushes it made that are still alive, so tests can see a leak.
+// The drawing calls on a real device context.
 #include "tray/canvas.h"
 
 namespace corvane::win32 {
@@ -25,10 +24,6 @@ public:
                     std::uint32_t flags) override;
     void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
                         std::string_view text) override;
-
-    // Device contexts (borrowed and made) and brushes not yet given back.
-    static long LiveDeviceContexts();
-    static long LiveBrushes();
 };
 
 } // namespace corvane::win32

@@ -1,18 +1,20 @@
 #include "tray/win32/menus_win32.h"
 
-#include <windows.h>
+#include "core/win32/handle_refs.h"
 
 namespace corvane::win32 {
 namespace {
 
+static_assert(kTpmRightAlign == TPM_RIGHTALIGN);
+
 HMENU ToMenu(MenuRef menu) {
-    return reinterpret_cast<HMENU>(RawOf(menu));
+    return FromRef<HMENU>(menu);
 }
 
 } // namespace
 
 MenuRef Win32Menus::CreatePopupMenu() {
-    return RefOf<MenuRef>(reinterpret_cast<std::uintptr_t>(::CreatePopupMenu()));
+    return ToRef<MenuRef>(::CreatePopupMenu());
 }
 
 void Win32Menus::DestroyMenu(MenuRef menu) {
@@ -48,11 +50,11 @@ void Win32Menus::DispatchWaitingMessages() {
 }
 
 void Win32Menus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) {
-    ::TrackPopupMenu(ToMenu(menu), flags, x, y, 0, reinterpret_cast<HWND>(RawOf(owner)), nullptr);
+    ::TrackPopupMenu(ToMenu(menu), flags, x, y, 0, FromRef<HWND>(owner), nullptr);
 }
 
 void Win32Menus::PostNull(WindowRef window) {
-    PostMessageA(reinterpret_cast<HWND>(RawOf(window)), WM_NULL, 0, 0);
+    PostMessageA(FromRef<HWND>(window), WM_NULL, 0, 0);
 }
 
 void Win32Menus::CursorPos(int& x, int& y) {

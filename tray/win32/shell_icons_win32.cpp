@@ -1,30 +1,37 @@
 #include "tray/win32/shell_icons_win32.h"
 
-#include <windows.h>
+#include "core/win32/handle_refs.h"
+#include "tray/tray_notify.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <atomic>
 #include <cstring>
 
 namespace corvane::win32 {
-namespace {
 
-std::atomic<long> liveIcons{0};
-
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the first form of the tray record");
+static_assert(NOTIFYICONDATAA_V1_SIZE == NotifyIconRecord::kSize,
+              "the first form of the tray record");
 static_assert(sizeof(SHFILEINFOA) == FileInfoRecord::kSize, "the file information record");
-
-} // namespace
+static_assert(NotifyIconRecord::kFlagsMessageIconTip == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
+static_assert(static_cast<DWORD>(NotifyOp::Add) == NIM_ADD &&
+              static_cast<DWORD>(NotifyOp::Modify) == NIM_MODIFY &&
+              static_cast<DWORD>(NotifyOp::Delete) == NIM_DELETE);
+static_assert(kShgfiIcon == SHGFI_ICON && kShgfiDisplayName == SHGFI_DISPLAYNAME &&
+              kShgfiSysIconIndex == SHGFI_SYSICONINDEX && kShgfiSmallIcon == SHGFI_SMALLICON);
+static_assert(kIldNormal == ILD_NORMAL);
+static_assert(kWmUser == WM_USER && kWmTrayNotify == WM_USER + 13);
+static_assert(kWmLButtonDown == WM_LBUTTONDOWN && kWmLButtonDblClk == WM_LBUTTONDBLCLK &&
+              kWmRButtonDown == WM_RBUTTONDOWN);
 
 bool Win32ShellIcons::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
     NOTIFYICONDATAA data{};
     data.cbSize = record.cbSize;
-    data.hWnd = reinterpret_cast<HWND>(RawOf(record.hWnd));
+    data.hWnd = FromRef<HWND>(record.hWnd);
     data.uID = record.uID;
     data.uFlags = record.uFlags;
     data.uCallbackMessage = record.uCallbackMessage;
-    data.hIcon = reinterpret_cast<HICON>(RawOf(record.hIcon));
+    data.hIcon = FromRef<HICON>(record.hIcon);
     static_assert(sizeof data.szTip >= sizeof record.szTip);
     std::memcpy(data.szTip, record.szTip.data(), record.szTip.size());
     return Shell_NotifyIconA(static_cast<DWORD>(op), &data) != FALSE;
@@ -40,36 +47,25 @@ std::uintptr_t Win32ShellIcons::GetFileInfo(const char* path, std::uint32_t attr
     // field in the record that is no icon: nothing of it is handed on.
     if (result == 0)
         std::memset(&info, 0, sizeof info);
-    record.hIcon = RefOf<IconRef>(reinterpret_cast<std::uintptr_t>(info.hIcon));
+    record.hIcon = ToRef<IconRef>(info.hIcon);
     record.iIcon = info.iIcon;
     record.dwAttributes = info.dwAttributes;
     std::memcpy(record.szDisplayName.data(), info.szDisplayName, record.szDisplayName.size());
     std::memcpy(record.szTypeName.data(), info.szTypeName, record.szTypeName.size());
     record.szDisplayName.back() = '\0';
     record.szTypeName.back() = '\0';
-    if (info.hIcon)
-        ++liveIcons;
     return static_cast<std::uintptr_t>(result);
 }
 
 IconRef Win32ShellIcons::ImageListGetIcon(ImageListRef list, std::int32_t index,
                                           std::uint32_t flags) {
-    HICON icon = ImageList_GetIcon(reinterpret_cast<HIMAGELIST>(RawOf(list)), index, flags);
-    if (icon)
-        ++liveIcons;
-    return RefOf<IconRef>(reinterpret_cast<std::uintptr_t>(icon));
+    return ToRef<IconRef>(ImageList_GetIcon(FromRef<HIMAGELIST>(list), index, flags));
 }
 
 void Win32ShellIcons::DestroyIcon(IconRef icon) {
     if (icon == IconRef::None)
         return;
-    // Only an icon that really went counts as gone.
-    if (::DestroyIcon(reinterpret_cast<HICON>(RawOf(icon))))
-        --liveIcons;
-}
-
-long Win32ShellIcons::LiveIcons() {
-    return liveIcons.load();
+    ::DestroyIcon(FromRef<HICON>(icon));
 }
 
 } // namespace corvane::win32

@@ -11,9 +11,6 @@ public:
                                std::uint32_t recordSize, std::uint32_t flags) override;
     IconRef ImageListGetIcon(ImageListRef list, std::int32_t index, std::uint32_t flags) override;
     void DestroyIcon(IconRef icon) override;
-
-    // Icons handed out by this object and not yet destroyed.
-    static long LiveIcons();
 };
 
 } // namespace corvane::win32

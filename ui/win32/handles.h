@@ -1,13 +1,11 @@
 #pragma once
-// Move-only owners of the window layer's own Win32 handles. Each kind counts
-// how many of its handles are alive, so a test can see a leak that the system
-// itself will not show. release() hands a handle over when the system takes
-// ownership of it. (The drawing objects of the menu rows have their owners in
-// tray/canvas.h.)
+// Move-only owners of the window layer's own Win32 handles. release() hands a
+// handle over when the system takes ownership of it. (The drawing objects of
+// the menu rows have their owners in tray/canvas.h, the menu and the banner in
+// tray/ and core/.)
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
 #include <utility>
 
 namespace corvane::win32 {
@@ -17,10 +15,7 @@ public:
     using handle_type = typename Traits::handle_type;
 
     UniqueHandle() = default;
-    explicit UniqueHandle(handle_type handle) : handle_(handle) {
-        if (handle_)
-            ++live_;
-    }
+    explicit UniqueHandle(handle_type handle) : handle_(handle) {}
     ~UniqueHandle() { reset(); }
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
@@ -36,26 +31,15 @@ public:
     handle_type get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
-    handle_type release() {
-        if (handle_)
-            --live_;
-        return std::exchange(handle_, nullptr);
-    }
+    handle_type release() { return std::exchange(handle_, nullptr); }
     void reset(handle_type handle = nullptr) {
-        if (handle_) {
-            Traits::Close(handle_);
-            --live_;
-        }
-        handle_ = handle;
         if (handle_)
-            ++live_;
+            Traits::Close(handle_);
+        handle_ = handle;
     }
-
-    static long Live() { return live_.load(); }
 
 private:
     handle_type handle_ = nullptr;
-    static inline std::atomic<long> live_{0};
 };
 
 struct FontTraits {

@@ -1,61 +1,32 @@
 #pragma once
-// The options window on real windows: the application window that carries
-// the task-bar button, and TForm1's window with its two pages. It turns
-// messages into calls on TForm1 and implements FormView for it.
-#include "ui/corvane.h"
-#include "ui/form_view.h"
+// The options window on real windows: it turns messages into calls on the
+// program's OptionsWindowEvents and implements FormView for it. The message
+// dispatch is in options_window.cpp, the controls in options_layout.cpp, the
+// FormView side in options_view.cpp.
 #include "tray/win32/canvas_win32.h"
-#include "ui/win32/handles.h"
+#include "ui/form_view.h"
+#include "ui/window_events.h"
+#include "ui/win32/app_window.h"
+#include "ui/win32/options_layout.h"
 #include "ui/win32/welcome_window.h"
 #include "ui/win32/window.h"
 
-#include <map>
-
 namespace corvane::win32 {
-
-class OptionsWindow;
-
-// "Corvane Box": the program's top-level window, owner of the options window.
-class ApplicationWindow : public Window {
-public:
-    // Posted to itself when it has gained the focus.
-    static constexpr UINT kPassActivation = WM_APP + 1;
-
-    bool Create();
-    void Attach(OptionsWindow* options) { options_ = options; }
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    OptionsWindow* options_ = nullptr;
-};
-
-// A page of the notebook: holds controls and passes their notifications on
-// to the options window.
-class PageWindow : public Window {
-public:
-    bool Create(HWND parent, const RECT& area, HWND notify);
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    HWND notify_ = nullptr;
-};
 
 class OptionsWindow : public Window, public FormView {
 public:
     static constexpr UINT_PTR kStartupTimer = 1;
 
+    ~OptionsWindow() override { Destroy(); }
+
     bool Create(ApplicationWindow& application);
-    void Attach(TForm1* form) { form_ = form; }
-    TForm1* Form() const { return form_; }
+    void Attach(OptionsWindowEvents* events) { events_ = events; }
     HWND ApplicationHandle() const { return application_ ? application_->hwnd() : nullptr; }
 
     // Windows is logging off or shutting down.
     void OnEndSession();
-    // For the message loop: Enter, Tab and access keys in the window.
+    // For the message loop: Enter, Tab and access keys in the window. True
+    // when the message has been dealt with.
     bool PreTranslate(MSG& msg);
 
     // FormView
@@ -70,11 +41,9 @@ public:
     void SetComboIndex(int index) override;
     void SetPreviewIcon(IconRef icon) override;
     void AddListRow(int index, const std::string& caption, IconRef icon) override;
-    void AppendListRowWithoutImage(const std::string& caption) override;
     void DeleteListRow(int index) override;
     int SelectedRow() override;
     void SelectRow(int index) override;
-    int RowCount() override;
     void HideApplicationWindow() override;
     void RestoreApplicationWindow() override;
     void ForegroundApplicationWindow() override;
@@ -90,7 +59,6 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CreateControls();
     HWND Control(Ctl control) const;
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotify(const NMHDR& header);
@@ -98,20 +66,18 @@ private:
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     void SelectPage(int page);
-    template <typename Action> void Run(Action&& action) { Guarded(ApplicationHandle(), action); }
+    // Runs a call into the program, if one is attached, guarded.
+    template <typename Action> void Run(Action&& action) {
+        if (events_)
+            Guarded(ApplicationHandle(), [&] { action(*events_); });
+    }
 
     ApplicationWindow* application_ = nullptr;
-    TForm1* form_ = nullptr;
-    HWND tabs_ = nullptr;
+    OptionsWindowEvents* events_ = nullptr;
+    // Declared before the pages and controls that use them.
+    OptionsResources resources_;
     PageWindow pages_[2];
-    std::map<Ctl, HWND> controls_;
-    HWND list_ = nullptr;
-    HWND preview_ = nullptr;
-    UniqueFont boldFont_;
-    UniqueFont comboFont_;
-    UniqueFont tabFont_;
-    UniqueFont systemFont_;
-    UniqueImageList images_;
+    OptionsControls controls_;
     WelcomeWindow welcome_;
     Win32Canvas canvas_;
     UINT taskbarCreated_ = 0;

@@ -9,8 +9,7 @@ constexpr int kOkButton = 1;
 constexpr int kWidth = 370;
 constexpr int kHeight = 315;
 
-} // namespace
-
+// The text of the welcome window's box, line by line.
 const char* const kWelcomeLines[] = {
     "Thanks for trying Corvane Version 3.0",
     "",
@@ -28,6 +27,8 @@ const char* const kWelcomeLines[] = {
     "pressing F1",
 };
 const int kWelcomeLineCount = static_cast<int>(sizeof kWelcomeLines / sizeof kWelcomeLines[0]);
+
+} // namespace
 
 void WelcomeWindow::Show(HWND owner) {
     if (!Exists() && !CreateWindowAndControls(owner))

@@ -10,6 +10,7 @@ public:
     // Creates the window the first time, then shows it (not modal, on top).
     void Show(HWND owner);
     bool Exists() const { return hwnd() != nullptr; }
+    ~WelcomeWindow() override { Destroy(); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -19,9 +20,5 @@ private:
     UniqueFont headingFont_;
     UniqueFont textFont_;
 };
-
-// The text of the welcome window's box, line by line.
-extern const char* const kWelcomeLines[];
-extern const int kWelcomeLineCount;
 
 } // namespace corvane::win32

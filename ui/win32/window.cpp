@@ -6,9 +6,15 @@ namespace corvane::win32 {
 
 Window::~Window() {
     if (hwnd_) {
+        // The object is going: no message reaches it any more.
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
+}
+
+void Window::Destroy() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
 }
 
 bool Window::Create(const char* className, DWORD exStyle, const char* title, DWORD style, int x,
@@ -52,7 +58,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 void ShowErrorReport(HWND owner, const std::string& message) {
-    const std::string text = ErrorReportText(message);
+    // The message followed by a full stop.
+    const std::string text = message + ".";
     MessageBoxA(owner, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 

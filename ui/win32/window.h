@@ -12,21 +12,19 @@
 //   error report ("Corvane Box", error icon, the message and a full stop)
 //   and the program keeps running.
 // - The logic never sees HWND, HICON or HMENU: handles cross as the opaque
-//   references of core/handles.h (ToRef/FromRef below).
-#include "core/handles.h"
+//   references of core/handles.h (ToRef/FromRef of core/win32/handle_refs.h).
+// - Every handle has one owner (ui/win32/handles.h). A window that owns what
+//   its controls use (fonts, image lists) calls Destroy() in its own
+//   destructor, so that the controls go before the members they use.
+// - Keys never run menu commands: a WM_COMMAND with lParam 0 is a menu
+//   command only when no key made it (see OptionsWindow::PreTranslate).
+#include "core/win32/handle_refs.h"
 
 #include <windows.h>
 
 #include <string>
 
 namespace corvane::win32 {
-
-template <typename Ref, typename Handle> Ref ToRef(Handle handle) {
-    return RefOf<Ref>(reinterpret_cast<std::uintptr_t>(handle));
-}
-template <typename Handle, typename Ref> Handle FromRef(Ref ref) {
-    return reinterpret_cast<Handle>(RawOf(ref));
-}
 
 class Window {
 public:
@@ -42,6 +40,9 @@ protected:
     // Registers the class once per name, then creates the window bound to this.
     bool Create(const char* className, DWORD exStyle, const char* title, DWORD style, int x, int y,
                 int width, int height, HWND parentOrOwner, HICON classIcon = nullptr);
+
+    // Destroys the window now (children first), if it still exists.
+    void Destroy();
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,14 @@
 
 #include <atomic>
 
+using corvane::kReportTitleChanged;
+using corvane::kReportWindowActivated;
+using corvane::kReportWindowCreated;
+using corvane::kReportWindowShown;
+using corvane::kWmExplorerWindow;
+
+static_assert(kWmExplorerWindow == WM_USER + 1);
+
 namespace {
 
 // One hook per event, each with the code that reports it.
@@ -21,10 +29,10 @@ struct Watched {
 };
 
 constexpr Watched kWatched[] = {
-    {EVENT_OBJECT_CREATE, kKestrelWindowCreated},
-    {EVENT_OBJECT_NAMECHANGE, kKestrelTitleChanged},
-    {EVENT_OBJECT_SHOW, kKestrelWindowShown},
-    {EVENT_SYSTEM_FOREGROUND, kKestrelWindowActivated},
+    {EVENT_OBJECT_CREATE, kReportWindowCreated},
+    {EVENT_OBJECT_NAMECHANGE, kReportTitleChanged},
+    {EVENT_OBJECT_SHOW, kReportWindowShown},
+    {EVENT_SYSTEM_FOREGROUND, kReportWindowActivated},
 };
 constexpr int kHookCount = sizeof kWatched / sizeof kWatched[0];
 
@@ -72,7 +80,7 @@ void Report(HWND window, LPARAM code) {
     // Only into a window of this thread, so that the report is handled now.
     if (GetWindowThreadProcessId(reporting.target, nullptr) != GetCurrentThreadId())
         return;
-    if (code != kKestrelWindowCreated)
+    if (code != kReportWindowCreated)
         RememberFront(window);
     SendMessageA(reporting.target, kWmExplorerWindow, reinterpret_cast<WPARAM>(window), code);
 }
@@ -109,9 +117,9 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     WCHAR title[kTitleCapacity];
     ReadTitle(front, title);
     if (front != reporting.front)
-        Report(front, kKestrelWindowActivated);
+        Report(front, kReportWindowActivated);
     else if (lstrcmpW(title, reporting.frontTitle) != 0)
-        Report(front, kKestrelTitleChanged);
+        Report(front, kReportTitleChanged);
 }
 
 void End() {

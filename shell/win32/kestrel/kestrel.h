@@ -1,7 +1,7 @@
 #pragma once
 // kestrel.dll: reports top-level windows of every program on the desktop to one
 // window of the caller's with WM_EXPLORERWINDOW (wParam the top-level window,
-// lParam an event code below).
+// lParam an event code of shell/explorer_report.h).
 //
 // How it works: out-of-context WinEvent hooks and a thread timer that looks
 // at the foreground window four times a second (for systems that send no
@@ -20,6 +20,8 @@
 //   window), windows of other programs and of the caller alike, the
 //   receiving window included.
 // - Once started, the library stays loaded until the process ends.
+#include "shell/explorer_report.h"
+
 #include <windows.h>
 
 #ifdef KESTREL_BUILDING
@@ -40,18 +42,3 @@ KESTREL_API BOOL Kestrel_Start(HWND window);
 // with nothing changed, when called on another thread than Kestrel_Start.
 KESTREL_API BOOL Kestrel_Stop(void);
 }
-
-// The message of a report.
-inline constexpr UINT kWmExplorerWindow = WM_USER + 1;
-
-// The event codes of a report (lParam).
-// The window has just been created; its title may not be set yet.
-inline constexpr LPARAM kKestrelWindowCreated = 1;
-// The window's title has changed. Where the system sends no title events, a
-// change is noticed only while the window is the foreground window.
-inline constexpr LPARAM kKestrelTitleChanged = 2;
-// The window has been shown (only where the system sends these events).
-inline constexpr LPARAM kKestrelWindowShown = 3;
-// The window has come to the front; just after Kestrel_Start, the window that
-// is in front then.
-inline constexpr LPARAM kKestrelWindowActivated = 4;

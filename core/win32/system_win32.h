@@ -1,6 +1,6 @@
 #pragma once
-// The system facts and the hook library, on Windows.
-#include "app/system_api.h"
+// The system facts and the program's resources, on Windows.
+#include "core/system_api.h"
 
 namespace corvane::win32 {
 
@@ -10,14 +10,8 @@ public:
     std::string ProgramPath() override;
     std::string WindowTitle(WindowRef window, unsigned maxChars) override;
     BitmapRef LoadBitmapResource(const char* name) override;
+    void DeleteBitmap(BitmapRef bitmap) override;
     IconRef LoadIconResource(const char* name) override;
-};
-
-// kestrel.dll, bound when the program loads.
-class KestrelHook : public HookLibrary {
-public:
-    void Start(WindowRef window) override;
-    void Stop() override;
 };
 
 } // namespace corvane::win32

@@ -1,6 +1,6 @@
-#include "app/win32/system_win32.h"
+#include "core/win32/system_win32.h"
 
-#include "shell/win32/kestrel/kestrel.h"
+#include "core/win32/handle_refs.h"
 
 #include <windows.h>
 
@@ -29,7 +29,7 @@ std::string Win32System::ProgramPath() {
 }
 
 std::string Win32System::WindowTitle(WindowRef window, unsigned maxChars) {
-    HWND hwnd = reinterpret_cast<HWND>(RawOf(window));
+    HWND hwnd = FromRef<HWND>(window);
     if (GetWindowTextLengthA(hwnd) <= 0)
         return {};
     std::vector<char> buffer(maxChars + 1, '\0');
@@ -38,21 +38,15 @@ std::string Win32System::WindowTitle(WindowRef window, unsigned maxChars) {
 }
 
 BitmapRef Win32System::LoadBitmapResource(const char* name) {
-    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), name);
-    return RefOf<BitmapRef>(reinterpret_cast<std::uintptr_t>(bitmap));
+    return ToRef<BitmapRef>(LoadBitmapA(GetModuleHandleA(nullptr), name));
+}
+
+void Win32System::DeleteBitmap(BitmapRef bitmap) {
+    DeleteObject(FromRef<HBITMAP>(bitmap));
 }
 
 IconRef Win32System::LoadIconResource(const char* name) {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), name);
-    return RefOf<IconRef>(reinterpret_cast<std::uintptr_t>(icon));
-}
-
-void KestrelHook::Start(WindowRef window) {
-    Kestrel_Start(reinterpret_cast<HWND>(RawOf(window)));
-}
-
-void KestrelHook::Stop() {
-    Kestrel_Stop();
+    return ToRef<IconRef>(LoadIconA(GetModuleHandleA(nullptr), name));
 }
 
 } // namespace corvane::win32

@@ -1,0 +1,143 @@
+// The options window as the program sees it (FormView).
+#include "ui/win32/options_window.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace corvane::win32 {
+
+WindowRef OptionsWindow::Handle() {
+    return ToRef<WindowRef>(hwnd());
+}
+
+std::string OptionsWindow::Text(Ctl control) {
+    HWND window = Control(control);
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0)
+        return {};
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(window, buffer.data(), length + 1);
+    return std::string(buffer.data(), got > 0 ? static_cast<std::size_t>(got) : 0u);
+}
+
+void OptionsWindow::SetText(Ctl control, const std::string& text) {
+    // Setting the text a field already holds is no change.
+    if (Text(control) != text)
+        SetWindowTextA(Control(control), text.c_str());
+}
+
+bool OptionsWindow::Checked(Ctl control) {
+    return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void OptionsWindow::SetChecked(Ctl control, bool checked) {
+    SendMessageA(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool OptionsWindow::Enabled(Ctl control) {
+    return IsWindowEnabled(Control(control)) != FALSE;
+}
+
+void OptionsWindow::SetEnabled(Ctl control, bool enabled) {
+    EnableWindow(Control(control), enabled ? TRUE : FALSE);
+}
+
+int OptionsWindow::ComboIndex() {
+    return static_cast<int>(SendMessageA(Control(Ctl::cbStartMode), CB_GETCURSEL, 0, 0));
+}
+
+void OptionsWindow::SetComboIndex(int index) {
+    SendMessageA(Control(Ctl::cbStartMode), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void OptionsWindow::SetPreviewIcon(IconRef icon) {
+    SendMessageA(controls_.preview, STM_SETICON, reinterpret_cast<WPARAM>(FromRef<HICON>(icon)), 0);
+}
+
+void OptionsWindow::AddListRow(int index, const std::string& caption, IconRef icon) {
+    const int image = icon == IconRef::None
+                          ? -1
+                          : ImageList_AddIcon(resources_.images.get(), FromRef<HICON>(icon));
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = index;
+    item.iImage = image;
+    item.pszText = const_cast<char*>(caption.c_str());
+    SendMessageA(controls_.list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(controls_.list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
+}
+
+void OptionsWindow::DeleteListRow(int index) {
+    SendMessageA(controls_.list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+}
+
+int OptionsWindow::SelectedRow() {
+    return static_cast<int>(
+        SendMessageA(controls_.list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void OptionsWindow::SelectRow(int index) {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(controls_.list, LVM_SETITEMSTATE, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void OptionsWindow::HideApplicationWindow() {
+    ShowWindow(ApplicationHandle(), SW_HIDE);
+}
+
+void OptionsWindow::RestoreApplicationWindow() {
+    ShowWindow(ApplicationHandle(), SW_RESTORE);
+}
+
+void OptionsWindow::ForegroundApplicationWindow() {
+    SetForegroundWindow(ApplicationHandle());
+}
+
+void OptionsWindow::HideOptionsWindow() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+void OptionsWindow::SetOptionsWindowNormal() {
+    // A hidden window stays hidden; it comes back restored when it is shown.
+    if (!IsWindowVisible(hwnd()))
+        return;
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    // The welcome window stays above the window it welcomes to.
+    if (welcome_.Exists() && IsWindowVisible(welcome_.hwnd()))
+        SetWindowPos(welcome_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void OptionsWindow::ShowOptionsWindow() {
+    if (IsIconic(hwnd()))
+        ShowWindow(hwnd(), SW_RESTORE);
+    else
+        ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+}
+
+void OptionsWindow::StopStartupTimer() {
+    KillTimer(hwnd(), kStartupTimer);
+}
+
+void OptionsWindow::ShowWelcome() {
+    welcome_.Show(hwnd());
+}
+
+void OptionsWindow::ShowMessage(const std::string& text, const std::string& caption) {
+    MessageBoxA(ApplicationHandle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void OptionsWindow::EndProgram() {
+    if (ending_)
+        return;
+    ending_ = true;
+    // Destroying the application window destroys the options window it owns,
+    // which runs FormDestroy and ends the message loop.
+    DestroyWindow(ApplicationHandle());
+}
+
+} // namespace corvane::win32
