@@ -26,3 +26,24 @@ if ((${#missing[@]})); then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+# Every command the scripts call, with the package that provides it: a
+# machine where one is missing stops here, with the package to install.
+commands=(
+  cmake:cmake ninja:ninja-build g++:g++ clang++:clang
+  i686-w64-mingw32-g++-posix:g++-mingw-w64-i686 i686-w64-mingw32-windres:binutils-mingw-w64-i686
+  wine:wine wineboot:wine wineserver:wine Xvfb:xvfb xdotool:xdotool import:imagemagick
+  xwininfo:x11-utils python3:python3
+)
+absent=0
+for pair in "${commands[@]}"; do
+  if ! command -v "${pair%%:*}" >/dev/null 2>&1; then
+    echo "setup: the command ${pair%%:*} is missing; it comes with the Debian package ${pair#*:}" >&2
+    absent=1
+  fi
+done
+if ! /usr/bin/python3 -c 'import pytest' 2>/dev/null; then
+  echo "setup: the Python module pytest is missing; it comes with the Debian package python3-pytest" >&2
+  absent=1
+fi
+exit "$absent"
