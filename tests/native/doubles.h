@@ -1,12 +1,13 @@
 #pragma once
-// Test doubles that record what the logic asked of the platform, into one
-// shared log so that tests can check the order of things across interfaces.
-#include "app/system_api.h"
+// Test doubles that record what the logic asked of the platform. The calls
+// whose order matters go into one log shared by every double.
 #include "core/shell_api.h"
+#include "core/system_api.h"
 #include "tray/menu_api.h"
 #include "tray/shell_icon_api.h"
 #include "ui/form_view.h"
 
+#include <cstring>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -18,19 +19,8 @@ namespace corvane::testing {
 
 using CallLog = std::vector<std::string>;
 
-// A double that logs its calls, setting a field of its own with each.
-class Logged {
-public:
-    explicit Logged(CallLog& log) : log_(log) {}
-
-protected:
-    template <class Field, class Value>
-    void Note(Field& field, Value value, const std::string& line) {
-        field = value;
-        log_.push_back(line);
-    }
-    CallLog& log_;
-};
+// The options window, owner of everything the program shows.
+inline constexpr WindowRef kWindow = static_cast<WindowRef>(0x1234);
 
 struct ShellCall {
     WindowRef owner;
@@ -45,98 +35,157 @@ inline void PrintTo(const ShellCall& c, std::ostream* out) {
          << c.show << "}";
 }
 
-class RecordingShell : public ShellApi {
-public:
-    explicit RecordingShell(CallLog& log) : log_(log) {}
+struct RecordingShell : ShellApi {
+    explicit RecordingShell(CallLog& log) : log(log) {}
     void Execute(WindowRef owner, const char* verb, const char* file, const char* params,
-                 const char* directory, int showCommand) override;
+                 const char* directory, int show) override {
+        calls.push_back({owner, verb == nullptr, verb ? verb : "", file, params, directory, show});
+        log.push_back(std::string("execute ") + file);
+    }
+    CallLog& log;
     std::vector<ShellCall> calls;
-
-private:
-    CallLog& log_;
 };
 
-// Tray and file icons. Icons are numbers handed out per path; the test says
-// which paths the shell "finds".
-class FakeShellIcons : public ShellIconApi {
-public:
-    explicit FakeShellIcons(CallLog& log) : log_(log) {}
-    bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
-    std::uintptr_t GetFileInfo(const char* path, std::uint32_t attributes, FileInfoRecord& record,
-                               std::uint32_t recordSize, std::uint32_t flags) override;
-    IconRef ImageListGetIcon(ImageListRef list, std::int32_t index, std::uint32_t flags) override;
-    void DestroyIcon(IconRef icon) override;
+// The tray, and file icons handed out as numbers for the paths the shell
+// finds. A system image list icon's number tells its list: 0x16xxx small,
+// 0x32xxx large.
+struct FakeShellIcons : ShellIconApi {
+    explicit FakeShellIcons(CallLog& log) : log(log) {}
+    bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override {
+        static const char* const kOps[] = {"add ", "modify ", "delete "};
+        log.push_back("tray " + (kOps[static_cast<int>(op)] + std::to_string(record.uID)));
+        const auto found = trayIcons.find(record.uID);
+        // The shell knows an icon by its window and identifier together.
+        const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
+        if (record.cbSize != NotifyIconRecord::kSize)
+            return false;
+        if (op == NotifyOp::Add)
+            return trayIcons.emplace(record.uID, record).second;
+        if (known && op == NotifyOp::Delete)
+            trayIcons.erase(found);
+        return known;
+    }
+    std::uintptr_t GetFileInfo(const char* path, std::uint32_t, FileInfoRecord& record,
+                               std::uint32_t recordSize, std::uint32_t flags) override {
+        fileInfoPaths.push_back(path);
+        if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path)) {
+            if (scribbleOnFailure) {
+                record.hIcon = RefOf<IconRef>(0x00500073);
+                std::strcpy(record.szDisplayName.data(), "junk");
+            }
+            return 0;
+        }
+        if (flags & kShgfiSysIconIndex) {
+            record.iIcon = 7;
+            return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;
+        }
+        record.hIcon = RefOf<IconRef>(nextIcon);
+        liveIcons.insert(nextIcon++);
+        return 1;
+    }
+    IconRef ImageListGetIcon(ImageListRef list, std::int32_t index, std::uint32_t) override {
+        if (index != 7)
+            return IconRef::None; // not the index the shell gave
+        const std::uintptr_t icon = (RawOf(list) << 12) | (nextIcon++ & 0xFFF);
+        liveIcons.insert(icon);
+        return RefOf<IconRef>(icon);
+    }
+    void DestroyIcon(IconRef icon) override { liveIcons.erase(RawOf(icon)); }
 
-    std::set<std::string> knownFiles; // paths the shell can find
-    // A failed request writes a field that is no icon and a name into the
-    // record, as some shells do, instead of leaving it untouched.
+    CallLog& log;
+    std::set<std::string> knownFiles;
+    // A failed request writes an icon field that is no icon and a name into
+    // the record, as some shells do, instead of leaving it untouched.
     bool scribbleOnFailure = false;
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
-    std::vector<std::pair<NotifyOp, NotifyIconRecord>> notifyCalls;
     std::vector<std::string> fileInfoPaths;
-    std::vector<std::uint32_t> fileInfoFlags;
-    std::set<std::uintptr_t> liveIcons;
+    std::set<std::uintptr_t> liveIcons; // handed out and not destroyed
     std::uintptr_t nextIcon = 0x5000;
-
-private:
-    CallLog& log_;
 };
 
-class FakeMenus : public MenuApi {
-public:
-    explicit FakeMenus(CallLog& log) : log_(log) {}
-    struct Item {
-        enum Kind { OwnerDraw, Separator, String } kind;
-        std::uint32_t id;
-        std::string text;
-        bool hasData;
-        bool operator==(const Item&) const = default;
-    };
-    MenuRef CreatePopupMenu() override;
-    void DestroyMenu(MenuRef menu) override;
-    void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) override;
-    void AppendSeparator(MenuRef menu) override;
-    void AppendString(MenuRef menu, std::uint32_t id, const char* text) override;
-    void DispatchWaitingMessages() override;
-    void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) override;
-    void PostNull(WindowRef window) override;
-    void CursorPos(int& x, int& y) override;
+struct FakeMenus : MenuApi {
+    explicit FakeMenus(CallLog& log) : log(log) {}
+    MenuRef CreatePopupMenu() override {
+        menus[next] = {};
+        log.push_back("menu create");
+        return RefOf<MenuRef>(next++);
+    }
+    void DestroyMenu(MenuRef menu) override {
+        log.push_back(menus.erase(RawOf(menu)) ? "menu destroy" : "destroy of no menu");
+    }
+    // Items as "drawn ID", "separator" and "text ID".
+    void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char*) override {
+        menus.at(RawOf(menu)).push_back("drawn " + std::to_string(id));
+    }
+    void AppendSeparator(MenuRef menu) override { menus.at(RawOf(menu)).push_back("separator"); }
+    void AppendString(MenuRef menu, std::uint32_t id, const char*) override {
+        menus.at(RawOf(menu)).push_back("text " + std::to_string(id));
+    }
+    void DispatchWaitingMessages() override {
+        log.push_back("dispatch waiting");
+        if (onDispatch)
+            onDispatch();
+    }
+    void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) override {
+        log.push_back("track " + std::to_string(RawOf(menu)) + " flags " + std::to_string(flags) +
+                      " at " + std::to_string(x) + "," + std::to_string(y) + " for " +
+                      std::to_string(RawOf(owner)));
+    }
+    void PostNull(WindowRef window) override {
+        log.push_back("post null " + std::to_string(RawOf(window)));
+    }
+    void CursorPos(int& x, int& y) override { x = cursorX, y = cursorY; }
+    // The one live menu.
+    std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; }
 
-    std::map<std::uintptr_t, std::vector<Item>> menus; // live menus
-    std::uintptr_t nextMenu = 0x7000;
+    CallLog& log;
+    std::map<std::uintptr_t, std::vector<std::string>> menus; // the live ones
+    std::uintptr_t next = 0x7000;
     int cursorX = 0, cursorY = 0;
     std::function<void()> onDispatch; // the handlers of the messages waiting
-
-private:
-    CallLog& log_;
 };
 
-class FakeSystem : public SystemApi, public HookLibrary, private Logged {
-public:
-    explicit FakeSystem(CallLog& log) : Logged(log) {}
-    std::string WindowsDirectory(unsigned capacity) override;
-    std::string ProgramPath() override { return programPath; }
-    std::string WindowTitle(WindowRef window, unsigned maxChars) override;
-    BitmapRef LoadBitmapResource(const char* name) override;
-    IconRef LoadIconResource(const char* name) override;
-    void Start(WindowRef window) override {
-        Note(hookRunning, true, "hook start " + std::to_string(RawOf(window)));
+struct FakeSystem : SystemApi, HookLibrary {
+    explicit FakeSystem(CallLog& log) : log(log) {}
+    std::string WindowsDirectory(unsigned capacity) override {
+        return windowsDir.size() < capacity ? windowsDir : std::string();
     }
-    void Stop() override { Note(hookRunning, false, "hook stop"); }
+    std::string ProgramPath() override { return "C:\\Program Files\\Corvane\\corvane.exe"; }
+    std::string WindowTitle(WindowRef window, unsigned maxChars) override {
+        titleLimits.push_back(maxChars);
+        return titles[RawOf(window)].substr(0, maxChars);
+    }
+    BitmapRef LoadBitmapResource(const char* name) override {
+        log.push_back(std::string("load bitmap ") + name);
+        liveBitmaps.insert(RawOf(kStripe));
+        return kStripe;
+    }
+    void DeleteBitmap(BitmapRef bitmap) override { liveBitmaps.erase(RawOf(bitmap)); }
+    IconRef LoadIconResource(const char* name) override {
+        log.push_back(std::string("load icon ") + name);
+        return kMainIcon;
+    }
+    void Start(WindowRef window) override {
+        hookRunning = true;
+        log.push_back("hook start " + std::to_string(RawOf(window)));
+    }
+    void Stop() override { hookRunning = false; }
 
+    static constexpr BitmapRef kStripe = static_cast<BitmapRef>(0xB17);
+    static constexpr IconRef kMainIcon = static_cast<IconRef>(0x1C0);
+    CallLog& log;
     std::string windowsDir = "C:\\WINDOWS";
-    std::string programPath = "C:\\Program Files\\Corvane\\corvane.exe";
     std::map<std::uintptr_t, std::string> titles;
     std::vector<unsigned> titleLimits; // maxChars of every title read
+    std::set<std::uintptr_t> liveBitmaps;
     bool hookRunning = false;
 };
 
-class FakeView : public FormView, private Logged {
-public:
-    explicit FakeView(CallLog& log);
-    WindowRef Handle() override { return kHandle; }
+struct FakeView : FormView {
+    explicit FakeView(CallLog& log) : log(log) {}
+    WindowRef Handle() override { return kWindow; }
     std::string Text(Ctl control) override { return texts[control]; }
-    void SetText(Ctl control, const std::string& text) override;
+    void SetText(Ctl control, const std::string& text) override { texts[control] = text; }
     bool Checked(Ctl control) override { return checked[control]; }
     void SetChecked(Ctl control, bool value) override { checked[control] = value; }
     bool Enabled(Ctl control) override { return enabled[control]; }
@@ -144,39 +193,40 @@ public:
     int ComboIndex() override { return combo; }
     void SetComboIndex(int index) override { combo = index; }
     void SetPreviewIcon(IconRef icon) override { preview = icon; }
-    void AddListRow(int index, const std::string& caption, IconRef icon) override;
-    void AppendListRowWithoutImage(const std::string& caption) override;
-    void DeleteListRow(int index) override;
+    void AddListRow(int index, const std::string& caption, IconRef) override {
+        rows.insert(rows.begin() + index, caption);
+        log.push_back("row " + caption);
+    }
+    void DeleteListRow(int index) override { rows.erase(rows.begin() + index); }
     int SelectedRow() override { return selected; }
     void SelectRow(int index) override { selected = index; }
-    int RowCount() override { return static_cast<int>(rows.size()); }
     void HideApplicationWindow() override { Note(appVisible, false, "hide app"); }
     void RestoreApplicationWindow() override { Note(appVisible, true, "restore app"); }
-    void ForegroundApplicationWindow() override { log_.push_back("foreground app"); }
+    void ForegroundApplicationWindow() override { log.push_back("foreground app"); }
     void HideOptionsWindow() override { Note(formVisible, false, "hide form"); }
-    void SetOptionsWindowNormal() override { Note(formState, FormState::Normal, "form normal"); }
+    void SetOptionsWindowNormal() override { Note(formNormal, true, "form normal"); }
     void ShowOptionsWindow() override { Note(formVisible, true, "show form"); }
-    void StopStartupTimer() override { timerRunning = false; }
-    void ShowWelcome() override { Note(welcomeShown, welcomeShown + 1, "welcome"); }
-    void ShowMessage(const std::string& text, const std::string& caption) override;
-    void EndProgram() override { Note(endProgramCalls, endProgramCalls + 1, "end program"); }
+    void StopStartupTimer() override { Note(timerRunning, false, "timer stop"); }
+    void ShowWelcome() override { log.push_back("welcome"); }
+    void ShowMessage(const std::string& text, const std::string&) override {
+        log.push_back("message " + text);
+    }
+    void EndProgram() override { log.push_back("end program"); }
+    void Note(bool& field, bool value, const char* line) {
+        field = value;
+        log.push_back(line);
+    }
 
-    static constexpr WindowRef kHandle = static_cast<WindowRef>(0x1234);
+    CallLog& log;
+    // The window as designed, before start-up touches it.
     std::map<Ctl, std::string> texts;
-    std::map<Ctl, bool> checked;
-    std::map<Ctl, bool> enabled;
+    std::map<Ctl, bool> checked{{Ctl::chkHide, true}, {Ctl::cbSmallIcons, true}};
+    std::map<Ctl, bool> enabled{{Ctl::cbSmallIcons, true}};
     int combo = -1;
     IconRef preview = IconRef::None;
     std::vector<std::string> rows;
     int selected = -1;
-    bool appVisible = true;
-    bool formVisible = true;
-    enum class FormState { Minimized, Normal } formState = FormState::Minimized;
-    bool timerRunning = true;
-    int welcomeShown = 0;
-    std::vector<std::pair<std::string, std::string>> messages;
-    int endProgramCalls = 0;
-    std::function<void(Ctl)> onTextChange; // the change event of a field
+    bool appVisible = true, formVisible = true, formNormal = false, timerRunning = true;
 };
 
 } // namespace corvane::testing

@@ -1,0 +1,147 @@
+// The entry table, launching an entry, and the settings store.
+#include "core/launch.h"
+#include "core/settings_store.h"
+#include "core/show_commands.h"
+#include "tests/native/doubles.h"
+#include "tests/native/memory_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace corvane::testing {
+namespace {
+
+const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
+std::string EntryKey(int slot) {
+    return kSettings + "\\Tool Box Icon  " + std::to_string(slot);
+}
+
+Entry Named(const std::string& tip) {
+    return Entry{"C:\\" + tip + ".exe", "", "", tip};
+}
+
+TEST(EntryTable, HoldsTwentyEntriesNumberedFrom1000AndNeverReusesANumber) {
+    EntryTable t;
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(t.Append(Named(std::to_string(i))), i);
+    EXPECT_EQ(t.Append(Named("21st")), -1);
+    EXPECT_EQ(t.Count(), 20);
+    EXPECT_EQ(t.At(19).IconId, 1019);
+    t.Delete(19);
+    EXPECT_EQ(t.At(19), Entry{});
+    EXPECT_EQ(t.Append(Named("again")), 19);
+    EXPECT_EQ(t.At(19).IconId, 1020);
+}
+
+TEST(EntryTable, DeletingMovesLaterEntriesDownWithTheirNumbers) {
+    EntryTable t;
+    for (const char* tip : {"a", "b", "c"})
+        t.Append(Named(tip));
+    t.Delete(3); // not in use
+    t.Delete(0);
+    ASSERT_EQ(t.Count(), 2);
+    EXPECT_EQ(std::tie(t.At(0).ToolTip, t.At(0).IconId, t.At(1).ToolTip, t.At(1).IconId),
+              std::make_tuple("b", 1001, "c", 1002));
+    EXPECT_EQ(t.At(2), Entry{});
+    EXPECT_EQ(t.FindByIconId(1002), 1);
+    EXPECT_EQ(t.FindByIconId(1000), -1);
+    EXPECT_EQ(t.FindByIconId(0), -1) << "empty slots hold 0 but are no entries";
+}
+
+TEST(EntryTable, ModifyReplacesTheFieldsOfAUsedSlotAndKeepsItsNumber) {
+    EntryTable t;
+    t.Append(Named("a"));
+    Entry changed{"z.exe", "z.ico", "-z", "Z", true, smHidden, 4711};
+    t.Modify(0, changed);
+    t.Modify(1, changed);
+    changed.IconId = 1000;
+    EXPECT_EQ(t.At(0), changed);
+    EXPECT_EQ(t.At(1), Entry{});
+}
+
+TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
+    CallLog log;
+    RecordingShell shell(log);
+    const std::string deep = "C:\\" + std::string(290, 'f') + "\\x.exe";
+    struct Row {
+        std::string path, params, file, paramsSent, folder;
+    };
+    const Row rows[] = {
+        {"D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\"},
+        {"E:setup.exe", "", "E:setup.exe", "", "E:"},
+        {"notepad.exe", "", "notepad.exe", "", ""},
+        {"C:/unix/style.exe", "", "C:/unix/style.exe", "", "C:"},
+        {"\\\\server\\share\\x.exe", "", "\\\\server\\share\\x.exe", "", "\\\\server\\share\\"},
+        {deep, std::string(300, 'p'), deep.substr(0, 255), std::string(255, 'p'),
+         deep.substr(0, 255)},
+    };
+    for (const Row& row : rows) {
+        LaunchEntry(shell, kWindow, Entry{row.path, "", row.params}, kSwShowMaximized);
+        // No verb: the file's default action.
+        EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, true, "", row.file, row.paramsSent,
+                                                 row.folder, kSwShowMaximized}));
+    }
+}
+
+class StoreTest : public ::testing::Test {
+protected:
+    MemoryRegistry registry;
+    RegistryAccessor reg{registry};
+};
+
+TEST_F(StoreTest, TheStoredCountIsClampedAndADamagedOneCountsTheEntryKeys) {
+    reg.OpenKey("\\" + kSettings, true);
+    EXPECT_EQ(StoredEntryCount(reg), std::nullopt) << "no count: a first run";
+    for (auto [stored, loaded] :
+         {std::pair{-5, 0}, {0, 0}, {1, 1}, {20, 20}, {21, 20}, {INT32_MIN, 0}, {INT32_MAX, 20}}) {
+        registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(stored));
+        EXPECT_EQ(StoredEntryCount(reg), loaded) << stored;
+    }
+    registry.PutString(kSettings, "Icon Count", "two, really");
+    for (int slot : {0, 1, 2, 4})
+        registry.PutString(EntryKey(slot), "Path", "x");
+    EXPECT_EQ(StoredEntryCount(reg), 3) << "the consecutive entry keys from slot 0";
+    for (int slot = 3; slot < 25; ++slot)
+        registry.PutString(EntryKey(slot), "Path", "x");
+    EXPECT_EQ(StoredEntryCount(reg), 20);
+}
+
+TEST_F(StoreTest, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
+    registry.PutDword("E", "Path", 3);
+    registry.PutString("E", "Params", "-x", true);
+    registry.PutString("E", "Auto Start", "yes");
+    registry.Put("E", "StartMode", RegType::Binary, std::vector<std::uint8_t>(8, 0xFF));
+    reg.OpenKey("\\E", true);
+    EXPECT_EQ(ReadEntryValues(reg), (Entry{"", "", "-x", "", false, smNormal}));
+
+    registry.PutString("F", "Path", "f.exe");
+    registry.PutString("F", "Icon Path", "f.ico");
+    registry.PutString("F", "Tool Tip", "F");
+    registry.PutDword("F", "Auto Start", 2);
+    registry.PutDword("F", "StartMode", smHidden);
+    reg.OpenKey("\\F", true);
+    EXPECT_EQ(ReadEntryValues(reg), (Entry{"f.exe", "f.ico", "", "F", true, smHidden}));
+}
+
+TEST_F(StoreTest, ASaveWritesTheOptionsTheCountAndEachEntryIntoItsKey) {
+    for (int slot = 0; slot < 3; ++slot)
+        registry.PutString(EntryKey(slot), "Path", "old");
+    EntryTable table;
+    table.Append({"C:\\a.exe", "", "-p", "A", true, smMinimized});
+    table.Append({"b.exe", "b.ico", "", "B"});
+    WriteSettings(reg, Options{true, false, true, true}, table);
+    // SmallIcons is stored the moment it changes, not here.
+    EXPECT_EQ(registry.writeLog,
+              (std::vector<std::string>{"Single Click=1", "Hide on Start=0", "PopUpIt=1",
+                                        "Icon Count=2", "Icon Path=C:\\a.exe", "Path=C:\\a.exe",
+                                        "Params=-p", "Tool Tip=A", "Auto Start=1", "StartMode=2",
+                                        "Icon Path=b.ico", "Path=b.exe", "Params=", "Tool Tip=B",
+                                        "Auto Start=0", "StartMode=0"}));
+    EXPECT_EQ(registry.Dword(kSettings, "Icon Count"), 2u);
+    EXPECT_EQ(registry.Text(EntryKey(1), "Path"), "b.exe");
+    EXPECT_EQ(registry.Text(EntryKey(2), "Path"), "old") << "nobody reads past the count";
+}
+
+} // namespace
+} // namespace corvane::testing

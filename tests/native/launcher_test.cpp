@@ -1,0 +1,373 @@
+// The launcher wired to every double: start-up, saving, the ways out, and its
+// answers to the tray, the menu and the options page.
+#include "app/launcher.h"
+#include "core/show_commands.h"
+#include "tests/native/canvas_double.h"
+#include "tests/native/memory_registry.h"
+#include "tray/menu_commands.h"
+#include "tray/tray_notify.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <tuple>
+
+namespace corvane::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
+std::string EntryKey(int slot) {
+    return kSettings + "\\Tool Box Icon  " + std::to_string(slot);
+}
+std::string AppPath(int i) {
+    return "C:\\Apps\\app" + std::to_string(i) + ".exe";
+}
+std::string IconPath(int i) {
+    return "C:\\Icons\\" + std::to_string(i) + ".ico";
+}
+
+class LauncherTest : public ::testing::Test {
+protected:
+    void Store(const Options& options, const std::vector<Entry>& entries) {
+        registry.PutDword(kSettings, "Single Click", options.singleClick);
+        registry.PutDword(kSettings, "Hide on Start", options.hideOnStart);
+        registry.PutDword(kSettings, "PopUpIt", options.popUp);
+        registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
+        StoreEntries(entries);
+    }
+    void StoreEntries(const std::vector<Entry>& entries) {
+        registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(entries.size()));
+        for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+            const Entry& e = entries[static_cast<std::size_t>(i)];
+            for (auto [name, text] : {std::pair{"Path", e.Path},
+                                      {"Icon Path", e.IconPath},
+                                      {"Params", e.Params},
+                                      {"Tool Tip", e.ToolTip}})
+                registry.PutString(EntryKey(i), name, text);
+            registry.PutDword(EntryKey(i), "Auto Start", e.AutoStart);
+            registry.PutDword(EntryKey(i), "StartMode", static_cast<std::uint32_t>(e.StartMode));
+        }
+    }
+    // Start-up as the message loop runs it: creation, then the timer.
+    void Start() {
+        launcher->OnCreate();
+        launcher->OnStartupTimer();
+    }
+    // Started with entries "Entry i" (start mode i % 4) whose icons the shell
+    // finds; the records start empty afterwards.
+    void StartWith(const Options& options, int count) {
+        std::vector<Entry> entries;
+        for (int i = 0; i < count; ++i) {
+            entries.push_back({AppPath(i), IconPath(i), "-p" + std::to_string(i),
+                               "Entry " + std::to_string(i), false, i % 4});
+            icons.knownFiles.insert(IconPath(i));
+        }
+        Store(options, entries);
+        Start();
+        log.clear();
+        shell.calls.clear();
+        registry.writeLog.clear();
+    }
+    // The height the menu gives an entry row now.
+    std::uint32_t RowHeight() {
+        MeasureItemRequest request{kOdtMenu};
+        EXPECT_TRUE(launcher->OnMeasureItem(canvas, request));
+        return request.itemHeight;
+    }
+    std::string Tracked(int x, int y) {
+        return "track " + std::to_string(menus.Live()) + " flags 8 at " + std::to_string(x) + "," +
+               std::to_string(y) + " for 4660";
+    }
+    ShellCall Launched(int slot, int show) {
+        return {kWindow, true, "", AppPath(slot), "-p" + std::to_string(slot), "C:\\Apps\\", show};
+    }
+
+    CallLog log;
+    MemoryRegistry registry;
+    RecordingShell shell{log};
+    FakeShellIcons icons{log};
+    FakeMenus menus{log};
+    FakeView view{log};
+    FakeSystem system{log};
+    RecordingCanvas canvas{icons};
+    std::unique_ptr<Launcher> launcher =
+        std::make_unique<Launcher>(Platform{registry, shell, icons, menus, view, system, system});
+};
+
+TEST_F(LauncherTest, AFirstRunWritesTheDefaultsAndWelcomesOverANormalWindow) {
+    Start();
+    EXPECT_EQ(registry.writeLog, (Lines{"Icon Count=0", "Single Click=0", "Hide on Start=0",
+                                        "PopUpIt=0", "SmallIcons=0"}));
+    EXPECT_FALSE(registry.Exists(EntryKey(0)));
+    EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "menu create", "timer stop",
+                          "welcome", "form normal"}));
+    // The timer set the boxes from the defaults just written.
+    EXPECT_FALSE(view.checked[Ctl::chkHide] || view.checked[Ctl::cbSmallIcons] ||
+                 view.enabled[Ctl::cbSmallIcons]);
+    EXPECT_EQ(RowHeight(), 38u);
+}
+
+TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
+    icons.knownFiles = {"C:\\a.exe", "C:\\b.ico"};
+    Store({.smallIcons = true}, {{"C:\\a.exe", "C:\\a.exe", "", "A"},
+                                 {"D:\\Tools\\b.exe", "C:\\b.ico", "-one", "B", true, smHidden},
+                                 {"c.exe", "", "", "C"},
+                                 {"E:d.exe", "", "-two x", "D", true, 9}}); // 9 opens as Normal
+    Start();
+    EXPECT_EQ(shell.calls,
+              (std::vector<ShellCall>{
+                  {kWindow, true, "", "D:\\Tools\\b.exe", "-one", "D:\\Tools\\", kSwHide},
+                  {kWindow, true, "", "E:d.exe", "-two x", "E:", kSwShow}}));
+    // Each starts before its own icon and row; the menu is built for them all.
+    EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "menu create", "tray add 1000",
+                          "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B",
+                          "tray add 1002", "row C", "execute E:d.exe", "tray add 1003", "row D",
+                          "menu destroy", "menu create", "timer stop", "form normal"}));
+    const NotifyIconRecord& b = icons.trayIcons.at(1001);
+    EXPECT_EQ(std::tie(b.szTip[0], b.szTip[1], b.hWnd), std::make_tuple('B', '\0', kWindow));
+    EXPECT_NE(icons.trayIcons.at(1000).hIcon, IconRef::None);
+    EXPECT_EQ(icons.trayIcons.at(1002).hIcon, IconRef::None) << "a file the shell cannot find";
+    // Row 0 is shown in the editor; only the preview still holds an icon.
+    EXPECT_EQ(std::tie(view.selected, view.texts[Ctl::txtPath]), std::make_tuple(0, "C:\\a.exe"));
+    EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)});
+    EXPECT_TRUE(view.checked[Ctl::cbSmallIcons]);
+    EXPECT_EQ(RowHeight(), 22u);
+    view.selected = 3;
+    launcher->OnListClick();
+    EXPECT_EQ(view.combo, -1) << "no start mode chosen";
+}
+
+TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThem) {
+    StartWith({.singleClick = true, .popUp = true}, 3);
+    ASSERT_EQ(icons.trayIcons.size(), 1u);
+    const NotifyIconRecord& main = icons.trayIcons.at(1111);
+    EXPECT_EQ(std::tie(main.hIcon, main.hWnd), std::make_tuple(FakeSystem::kMainIcon, kWindow));
+    EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
+                view.enabled[Ctl::cbSmallIcons]);
+    EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
+}
+
+TEST_F(LauncherTest, HideOnStartHidesTheProgramOnlyWhenThereAreEntries) {
+    StartWith({.hideOnStart = true}, 1);
+    EXPECT_FALSE(view.appVisible || view.formVisible);
+}
+
+TEST_F(LauncherTest, HideOnStartWithNoEntriesShowsTheWindowAndTheWelcome) {
+    Store({.hideOnStart = true}, {});
+    Start();
+    EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "menu create", "menu destroy",
+                          "menu create", "timer stop", "welcome", "form normal"}));
+    EXPECT_TRUE(view.appVisible && view.formVisible);
+}
+
+TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
+    StoreEntries({{"a.exe", "", "", "A"}});
+    registry.PutDword(kSettings, "PopUpIt", 1);
+    registry.PutString(kSettings, "Hide on Start", "yes");
+    Start();
+    EXPECT_EQ(registry.writeLog,
+              (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=1", "SmallIcons=0"}));
+    registry.failingWrites = {"PopUpIt"};
+    EXPECT_NO_THROW(launcher->OnStartupTimer()) << "the program runs on";
+}
+
+TEST_F(LauncherTest, MinimizeSavesWhatTheBoxesShowAndHidesTheProgram) {
+    StartWith({}, 2);
+    view.checked[Ctl::cbSingle] = view.checked[Ctl::chkHide] = view.checked[Ctl::cbPopUp] = true;
+    launcher->OnMinimize();
+    EXPECT_EQ(Lines(registry.writeLog.begin(), registry.writeLog.begin() + 4),
+              (Lines{"Single Click=1", "Hide on Start=1", "PopUpIt=1", "Icon Count=2"}));
+    EXPECT_EQ(registry.Text(EntryKey(1), "Path"), AppPath(1));
+    EXPECT_EQ(log, (Lines{"hide app", "hide form"}));
+    // The running mode and click rule stay until the next start.
+    launcher->OnTrayNotify(1000, kWmLButtonDblClk);
+    EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
+}
+
+TEST_F(LauncherTest, SavingAnEmptyTableStoresCountZeroAndEndsTheProgram) {
+    StartWith({}, 0);
+    launcher->OnMinimize();
+    EXPECT_EQ(registry.writeLog,
+              (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=0", "Icon Count=0"}));
+    EXPECT_EQ(log, (Lines{"end program"}));
+    log.clear();
+    launcher->OnMenuCommand(kCmdExit);
+    EXPECT_EQ(log, (Lines{"end program"})) << "ended inside the save";
+}
+
+TEST_F(LauncherTest, AFailedSaveStopsAtTheFailureAndKeepsEverything) {
+    StartWith({}, 2);
+    registry.failingWrites = {"Params"};
+    EXPECT_THROW(launcher->OnMinimize(), ERegistryException);
+    EXPECT_THROW(launcher->OnMenuCommand(kCmdExit), ERegistryException);
+    EXPECT_THROW(launcher->OnClose(), ERegistryException);
+    EXPECT_EQ(registry.writeLog.back(), "Path=" + AppPath(0));
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(LauncherTest, ExitSavesLetsGoOfTheMenuAndTheIconsAndEnds) {
+    StartWith({}, 2);
+    launcher->OnMenuCommand(kCmdExit);
+    EXPECT_EQ(registry.writeLog.size(), 4u + 2u * 6u);
+    EXPECT_EQ(log, (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
+                          "tray delete 1001", "end program"}));
+    EXPECT_TRUE(icons.trayIcons.empty());
+}
+
+TEST_F(LauncherTest, CloseDoesAsExitButLeavesTheEndToTheWindow) {
+    StartWith({}, 1);
+    launcher->OnClose();
+    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
+    EXPECT_EQ(log, (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000"}));
+}
+
+TEST_F(LauncherTest, AtTheEndOfTheSessionEverythingIsSavedAsItStandsAndTheProgramEnds) {
+    StartWith({}, 1);
+    launcher->OnEndSession();
+    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
+    registry.failingWrites = {"Path"};
+    EXPECT_NO_THROW(launcher->OnEndSession());
+    EXPECT_EQ(log, (Lines{"end program", "end program"}));
+}
+
+TEST_F(LauncherTest, NothingOutlivesTheProgram) {
+    StartWith({.popUp = true}, 0);
+    launcher->OnMinimize(); // an empty table ends the program inside the save
+    launcher->OnDestroy();
+    EXPECT_TRUE(icons.trayIcons.empty());
+    EXPECT_FALSE(system.hookRunning);
+    launcher.reset();
+    EXPECT_TRUE(menus.menus.empty());
+    EXPECT_TRUE(system.liveBitmaps.empty());
+}
+
+TEST_F(LauncherTest, SmallIconsIsStoredInTheSettingsKeyAtOnceAndRebuildsTheMenu) {
+    StartWith({.popUp = true}, 1);
+    launcher->OnMinimize(); // leaves the entry's key open
+    log.clear();
+    view.checked[Ctl::cbSmallIcons] = true;
+    launcher->OnSmallIconsToggled();
+    EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u);
+    EXPECT_EQ(registry.Get(EntryKey(0), "SmallIcons"), nullptr);
+    EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
+    EXPECT_EQ(RowHeight(), 22u);
+}
+
+TEST_F(LauncherTest, ThePopUpBoxEnablesTheSmallIconsBox) {
+    StartWith({}, 1);
+    for (bool on : {true, false}) {
+        view.checked[Ctl::cbPopUp] = on;
+        launcher->OnPopUpToggled();
+        EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
+    }
+}
+
+TEST_F(LauncherTest, ALaunchClickStartsTheEntryBehindTheIconVisibly) {
+    StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
+    for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 999u, 1004u, 1111u})
+        launcher->OnTrayNotify(id, kWmLButtonDown);
+    launcher->OnSingleClickToggled();
+    launcher->OnTrayNotify(1003, kWmLButtonDown);
+    launcher->OnTrayNotify(1002, kWmLButtonDblClk);
+    EXPECT_EQ(shell.calls,
+              (std::vector{Launched(0, kSwShow), Launched(1, kSwShow), Launched(2, kSwShow),
+                           Launched(3, kSwShow), Launched(2, kSwShow)}));
+}
+
+TEST_F(LauncherTest, TheMenuOpensAtTheCursorOnceTheProgramIsInFrontAndMessagesAreDone) {
+    StartWith({}, 2);
+    menus.cursorX = 1270;
+    menus.cursorY = 990;
+    launcher->OnTrayNotify(1000, kWmRButtonDown);
+    EXPECT_EQ(log,
+              (Lines{"foreground app", "dispatch waiting", Tracked(1270, 990), "post null 4660"}));
+    EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(LauncherTest, TheMenuTrackedIsTheOneLeftByTheMessagesWaiting) {
+    StartWith({.popUp = true}, 2);
+    menus.onDispatch = [this] {
+        launcher->OnSmallIconsToggled();
+    }; // a rebuild
+    launcher->OnTrayNotify(1111, kWmLButtonDblClk);
+    EXPECT_EQ(log.end()[-2], Tracked(0, 0));
+    menus.onDispatch = [this] {
+        launcher->OnMenuCommand(kCmdExit);
+    };
+    log.clear();
+    launcher->OnTrayNotify(1111, kWmRButtonDown);
+    EXPECT_EQ(log.back(), "end program") << "no menu left to track";
+}
+
+TEST_F(LauncherTest, AnEntryRowStartsItsEntryWithItsStartMode) {
+    StartWith({.popUp = true}, 4);
+    for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
+        launcher->OnMenuCommand(id);
+    EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow), Launched(1, kSwShowMaximized),
+                                        Launched(2, kSwShowMinimized), Launched(3, kSwHide)}));
+}
+
+TEST_F(LauncherTest, PathRecallOpensExplorerOnTheFolderReportedLast) {
+    StartWith({}, 1);
+    system.titles[0xE1] = "Exploring - C:\\Projects";
+    launcher->OnExplorerWindow(RefOf<WindowRef>(0xE1), 4);
+    launcher->OnMenuCommand(kCmdPathRecall);
+    EXPECT_EQ(shell.calls,
+              (std::vector<ShellCall>{{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
+                                       "/n,/e,C:\\Projects", "C:\\WINDOWS", kSwShow}}));
+}
+
+TEST_F(LauncherTest, OptionsShowsTheWindowThenRestoresTheApplication) {
+    StartWith({.hideOnStart = true}, 1);
+    launcher->OnMenuCommand(kCmdOptions);
+    EXPECT_EQ(log, (Lines{"show form", "restore app"}));
+}
+
+TEST_F(LauncherTest, HelpOpensTheHelpFileInTheProgramsFolder) {
+    StartWith({}, 1);
+    launcher->OnMenuCommand(kCmdHelp);
+    launcher->OnHelp();
+    const ShellCall help{kWindow, true, "", "Corvane.hlp", "", "C:\\Program Files\\Corvane\\",
+                         kSwShow};
+    EXPECT_EQ(shell.calls, (std::vector{help, help}));
+}
+
+TEST_F(LauncherTest, ARestartedTrayGetsEveryEntryIconBackUnderItsNumber) {
+    StartWith({}, 2);
+    icons.trayIcons.clear(); // the shell forgot everything
+    launcher->OnTrayRestarted();
+    EXPECT_EQ(log, (Lines{"tray add 1000", "tray add 1001"}));
+    EXPECT_STREQ(icons.trayIcons.at(1001).szTip.data(), "Entry 1");
+    EXPECT_EQ(icons.trayIcons.at(1001).hWnd, kWindow);
+}
+
+TEST_F(LauncherTest, ARestartedTrayGetsTheMainIconBackInPopUpMode) {
+    StartWith({.popUp = true}, 2);
+    icons.trayIcons.clear();
+    launcher->OnTrayRestarted();
+    EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
+    EXPECT_EQ(icons.trayIcons.at(1111).hWnd, kWindow);
+}
+
+TEST_F(LauncherTest, AClickOnTheListShowsTheSelectedEntry) {
+    StartWith({}, 4);
+    view.selected = 3;
+    launcher->OnListClick();
+    EXPECT_EQ(std::tie(view.texts[Ctl::txtPath], view.texts[Ctl::txtIconPath],
+                       view.texts[Ctl::txtParameters], view.texts[Ctl::txtToolTip], view.combo),
+              std::make_tuple(AppPath(3), IconPath(3), "-p3", "Entry 3", 3));
+    EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)}) << "the old preview is gone";
+    view.texts.clear();
+    view.enabled.clear();
+    view.selected = 4; // no entry
+    launcher->OnListClick();
+    EXPECT_TRUE(view.enabled[Ctl::btnDelete] && view.enabled[Ctl::btnModify]);
+    EXPECT_TRUE(view.texts.empty());
+    launcher->OnPathChanged();
+    EXPECT_TRUE(view.enabled[Ctl::btnAdd]);
+}
+
+} // namespace
+} // namespace corvane::testing
