@@ -1,115 +1,122 @@
-// The pop-up launcher menu as the system holds it, read back item by item.
-#include "tests/wine/form_window.h"
+// The pop-up menu's owner-drawn rows on real GDI: many rounds of measuring
+// and drawing into a memory context give back every object made and leave
+// the context as it was, and the rows show the band and the highlight.
+#include "core/win32/handle_refs.h"
+#include "core/win32/system_win32.h"
 #include "tray/popup_menu.h"
+#include "tray/win32/canvas_win32.h"
+#include "tray/win32/menus_win32.h"
+#include "tray/win32/shell_icons_win32.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
 namespace corvane::win32 {
 namespace {
 
-struct Item {
-    UINT type = 0;
-    UINT id = 0;
-    ULONG_PTR data = 0;
-    std::string text;
-};
-
-std::vector<Item> ReadMenu(HMENU menu) {
-    std::vector<Item> items;
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        char text[64] = {};
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = sizeof text;
-        if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) {
-            ADD_FAILURE() << "item " << i << " unreadable";
-            continue;
-        }
-        Item item{info.fType, info.wID, info.dwItemData, ""};
-        if (!(info.fType & (MFT_OWNERDRAW | MFT_SEPARATOR)))
-            item.text = text;
-        items.push_back(item);
+// Win32Canvas counting the contexts and brushes it hands out and takes back.
+// One deleted while still selected somewhere lives on in GDI: kept.
+class CountingCanvas : public Win32Canvas {
+public:
+    int live = 0, kept = 0;
+    DeviceContextRef GetDC(WindowRef window) override {
+        ++live;
+        return Win32Canvas::GetDC(window);
     }
-    return items;
-}
-
-// The four commands at the foot of every menu, from index first on.
-void ExpectCommands(const std::vector<Item>& items, std::size_t first) {
-    ASSERT_EQ(items.size(), first + 4);
-    const Item& recall = items[first];
-    EXPECT_TRUE(recall.type & MFT_OWNERDRAW);
-    EXPECT_EQ(recall.id, kCmdPathRecall);
-    ASSERT_NE(recall.data, 0u);
-    EXPECT_STREQ(reinterpret_cast<const char*>(recall.data), "PathRecall");
-    struct Text {
-        UINT id;
-        const char* text;
-    };
-    const Text texts[] = {
-        {kCmdOptions, "Options..."}, {kCmdHelp, "Help"}, {kCmdExit, "Exit Corvane"}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const Item& item = items[first + 1 + i];
-        EXPECT_EQ(item.type & (MFT_OWNERDRAW | MFT_SEPARATOR), 0u) << texts[i].text;
-        EXPECT_EQ(item.id, texts[i].id) << texts[i].text;
-        EXPECT_EQ(item.text, texts[i].text);
+    void ReleaseDC(WindowRef window, DeviceContextRef dc) override {
+        --live;
+        Win32Canvas::ReleaseDC(window, dc);
     }
-}
-
-class PopupMenuTest : public FormWindowTest {
-protected:
-    void AddEntries(int count) {
-        for (int i = 0; i < count; ++i)
-            form->Entries.Append(ListType{"C:\\windows\\notepad.exe", "C:\\windows\\notepad.exe",
-                                          "", "Entry " + std::to_string(i), false, 0, 0});
+    DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) override {
+        ++live;
+        return Win32Canvas::CreateCompatibleDC(dc);
+    }
+    void DeleteDC(DeviceContextRef dc) override {
+        --live;
+        Win32Canvas::DeleteDC(dc);
+        kept += GetObjectType(FromRef<HDC>(dc)) != 0;
+    }
+    BrushRef CreateSolidBrush(Color color) override {
+        ++live;
+        return Win32Canvas::CreateSolidBrush(color);
+    }
+    void DeleteSolidBrush(BrushRef brush) override {
+        --live;
+        Win32Canvas::DeleteSolidBrush(brush);
+        kept += GetObjectType(FromRef<HBRUSH>(brush)) != 0;
     }
 };
 
-TEST_F(PopupMenuTest, WithoutPopUpTheMenuHoldsTheFourCommands) {
-    AddEntries(3); // entries have tray icons of their own
-    form->PopUpIt = false;
-    form->RebuildPopupMenu();
-    ASSERT_TRUE(IsMenu(MenuOf(form->MenuHandle)));
-    ExpectCommands(ReadMenu(MenuOf(form->MenuHandle)), 0);
+// The menus, keeping the last menu made: the rows' hwndItem.
+class RecordingMenus : public Win32Menus {
+public:
+    MenuRef made = MenuRef::None;
+    MenuRef CreatePopupMenu() override { return made = Win32Menus::CreatePopupMenu(); }
+};
+
+// A 32-bit top-down DIB section filled with rgb (0xRRGGBB).
+HBITMAP Dib(int width, int height, std::uint32_t rgb) {
+    BITMAPINFO info{{sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::fill_n(static_cast<std::uint32_t*>(bits), width * height, rgb);
+    return bitmap;
 }
 
-TEST_F(PopupMenuTest, WithPopUpEntryRowsAndASeparatorComeFirst) {
-    for (const int count : {3, 0}) {
-        form->Entries = EntryTable{};
-        AddEntries(count);
-        form->PopUpIt = true;
-        form->RebuildPopupMenu();
-        const std::vector<Item> items = ReadMenu(MenuOf(form->MenuHandle));
-        ASSERT_EQ(items.size(), static_cast<std::size_t>(count) + 5) << count << " entries";
-        for (int i = 0; i < count; ++i) {
-            EXPECT_TRUE(items[i].type & MFT_OWNERDRAW) << "row " << i;
-            EXPECT_EQ(items[i].id, static_cast<UINT>(i));
-            EXPECT_EQ(items[i].data, 0u) << "rows carry no data";
-        }
-        EXPECT_TRUE(items[count].type & MFT_SEPARATOR);
-        ExpectCommands(items, count + 1);
+TEST(PopupMenuRows, GiveBackEveryObjectAndLeaveTheContextAsItWas) {
+    char windows[MAX_PATH] = {};
+    ASSERT_GT(GetWindowsDirectoryA(windows, sizeof windows), 0u);
+    const std::string notepad = std::string(windows) + "\\notepad.exe";
+    EntryTable table;
+    for (int i = 0; i < 8; ++i)
+        table.Append(Entry{notepad, notepad, "", "Entry " + std::to_string(i)});
+    RecordingMenus menus;
+    Win32ShellIcons shellIcons;
+    Win32System system;
+    PopupMenu menu(menus, shellIcons, table);
+    menu.SetPopUp(true);
+    menu.SetSmallIcons(true);
+    menu.SetBanner(OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
+    menu.Rebuild();
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP surface = Dib(300, 220, 0x123456);
+    HBRUSH brush = CreateSolidBrush(RGB(7, 8, 9));
+    const HGDIOBJ oldBitmap = SelectObject(dc, surface), oldBrush = SelectObject(dc, brush);
+    SetTextColor(dc, RGB(10, 20, 30));
+    SetBkColor(dc, RGB(40, 50, 60));
+    CountingCanvas canvas;
+    // The lowest entry row, selected and drawn whole.
+    const DrawItemRequest row{.CtlType = kOdtMenu,
+                              .itemID = 7,
+                              .itemAction = kOdaDrawEntire,
+                              .itemState = kOdsSelected,
+                              .hwndItem = RawOf(menus.made),
+                              .hDC = ToRef<DeviceContextRef>(dc),
+                              .rcItem = {0, 154, 250, 176}};
+    for (int round = 0; round < 300; ++round) {
+        MeasureItemRequest measure{kOdtMenu, 0, 7};
+        ASSERT_TRUE(menu.Measure(canvas, ToRef<WindowRef>(GetDesktopWindow()), measure));
+        ASSERT_TRUE(menu.Draw(canvas, row));
+        ASSERT_EQ(canvas.live, 0) << "round " << round;
+        ASSERT_EQ(canvas.kept, 0) << "round " << round;
     }
-}
-
-TEST_F(PopupMenuTest, ARebuildReplacesTheMenuAndDestroysTheOldOne) {
-    form->PopUpIt = true;
-    AddEntries(2);
-    form->RebuildPopupMenu();
-    const HMENU first = MenuOf(form->MenuHandle);
-    ASSERT_TRUE(IsMenu(first));
-    AddEntries(1);
-    form->RebuildPopupMenu();
-    const HMENU second = MenuOf(form->MenuHandle);
-    EXPECT_FALSE(IsMenu(first));
-    ASSERT_TRUE(IsMenu(second));
-    EXPECT_EQ(GetMenuItemCount(second), 3 + 5);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), surface);
+    EXPECT_EQ(GetTextColor(dc), RGB(10, 20, 30));
+    EXPECT_EQ(GetBkColor(dc), RGB(40, 50, 60));
+    // The blue band from the menu's top, the banner standing on the row's foot.
+    EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 10, 100), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 248, 157), GetSysColor(COLOR_HIGHLIGHT));
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(brush);
+    DeleteObject(surface);
+    DeleteDC(dc);
 }
 
 } // namespace
