@@ -1,182 +1,102 @@
-// The options window on real windows: its layout, and FormView's promises.
-#include "tests/wine/form_window.h"
+// The options window on real windows, with real keys through the program's
+// own message loop.
+#include "ui/win32/options_window.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <vector>
 
 namespace corvane::win32 {
 namespace {
 
-struct TextSearch {
-    const char* text;
-    HWND found;
+// Keeps the menu commands that reach the program.
+class MenuCommands : public OptionsWindowEvents {
+public:
+    std::vector<std::uint32_t> seen;
+    void OnMenuCommand(std::uint32_t wParam) override { seen.push_back(wParam); }
+    void OnCreate() override {}
+    void OnStartupTimer() override {}
+    void OnClose() override {}
+    void OnDestroy() override {}
+    void OnEndSession() override {}
+    void OnMinimize() override {}
+    void OnHelp() override {}
+    void OnListClick() override {}
+    void OnPathChanged() override {}
+    void OnSingleClickToggled() override {}
+    void OnPopUpToggled() override {}
+    void OnSmallIconsToggled() override {}
+    void OnTrayNotify(std::uint32_t, std::uint32_t) override {}
+    void OnTrayRestarted() override {}
+    bool OnMeasureItem(Canvas&, MeasureItemRequest&) override { return false; }
+    bool OnDrawItem(Canvas&, const DrawItemRequest&) override { return false; }
+    void OnExplorerWindow(WindowRef, std::intptr_t) override {}
 };
 
-BOOL CALLBACK MatchText(HWND child, LPARAM data) {
-    auto* search = reinterpret_cast<TextSearch*>(data);
-    char caption[256] = {};
-    GetWindowTextA(child, caption, sizeof caption);
-    if (lstrcmpA(caption, search->text) != 0)
-        return TRUE;
-    search->found = child;
-    return FALSE;
-}
-
-BOOL CALLBACK MatchToolTipField(HWND child, LPARAM data) {
-    if (GetDlgCtrlID(child) != 100 + static_cast<int>(Ctl::txtToolTip))
-        return TRUE;
-    *reinterpret_cast<HWND*>(data) = child;
-    return FALSE;
-}
-
-class OptionsWindowTest : public FormWindowTest {
+class OptionsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quennard");
-        FormWindowTest::SetUp();
-    }
-    void TearDown() override {
-        FormWindowTest::TearDown();
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quennard");
+        ASSERT_TRUE(application.Create());
+        ASSERT_TRUE(options.Create(application));
+        options.Attach(&events);
+        general = FindWindowExA(options.hwnd(), nullptr, "CorvanePage", nullptr);
     }
 
-    HWND Find(const char* text) {
-        TextSearch search{text, nullptr};
-        EnumChildWindows(options.hwnd(), MatchText, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
-    RECT RectInParent(HWND control) {
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-
-    // Dispatches what is waiting; true when the message loop was told to end.
-    bool Pump() {
+    // The loop of app/win32/main.cpp over the waiting messages. True when
+    // the key-up of Esc was among them.
+    bool RunWaitingMessages() {
+        bool escape = false;
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT)
-                return true;
+            escape = escape || (msg.message == WM_KEYUP && msg.wParam == VK_ESCAPE);
+            if (options.PreTranslate(msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        return false;
+        return escape;
     }
+
+    MenuCommands events; // outlives the window
+    ApplicationWindow application;
+    OptionsWindow options;
+    HWND general = nullptr;
 };
 
-TEST_F(OptionsWindowTest, TheWindowHasItsCaptionSizePlaceAndNoCaptionButtons) {
-    char caption[64] = {};
-    GetWindowTextA(options.hwnd(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Corvane 3.0 Options");
-    RECT client{};
-    GetClientRect(options.hwnd(), &client);
-    EXPECT_EQ(client.right, 490);
-    EXPECT_EQ(client.bottom, 367);
-    RECT frame{};
-    GetWindowRect(options.hwnd(), &frame);
-    EXPECT_EQ(frame.left, 202);
-    EXPECT_EQ(frame.top, 141);
-    const LONG style = GetWindowLongA(options.hwnd(), GWL_STYLE);
-    EXPECT_FALSE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & WS_THICKFRAME);
-    EXPECT_EQ(GetWindow(options.hwnd(), GW_OWNER), application.hwnd());
-    GetWindowTextA(application.hwnd(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Corvane Box");
-}
-
-TEST_F(OptionsWindowTest, ControlsStandWhereTheyBelongWithTheirCaptions) {
-    struct Row {
-        const char* caption;
-        LONG x, y, width, height;
-    };
-    for (const Row& row :
-         {Row{"Minimize", 9, 334, 81, 31}, Row{"&Quit", 293, 334, 81, 31},
-          Row{"&About", 392, 334, 81, 31}, Row{"&Add", 382, 133, 78, 34},
-          Row{"&Delete", 382, 173, 78, 34}, Row{"&Modify", 382, 213, 78, 34},
-          Row{"&Help", 382, 253, 78, 34}, Row{"Auto Start", 260, 146, 97, 17},
-          Row{"Hide on Startup", 8, 8, 134, 23}, Row{"Use Small Icons", 27, 76, 134, 17},
-          Row{"Path:", 56, 15, 29, 15}, Row{"Description:", 211, 104, 68, 15}}) {
-        HWND control = Find(row.caption);
-        ASSERT_NE(control, nullptr) << row.caption;
-        const RECT r = RectInParent(control);
-        EXPECT_EQ(r.left, row.x) << row.caption;
-        EXPECT_EQ(r.top, row.y) << row.caption;
-        EXPECT_EQ(r.right - r.left, row.width) << row.caption;
-        EXPECT_EQ(r.bottom - r.top, row.height) << row.caption;
+// IsDialogMessage makes Esc a WM_COMMAND(IDCANCEL = 2, lParam 0): the way
+// the menu command of entry row 2 arrives.
+TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandButAPostedCommandArrives) {
+    ShowWindow(options.hwnd(), SW_SHOW);
+    ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
+    for (const Ctl field : {Ctl::txtPath, Ctl::txtIconPath, Ctl::txtParameters, Ctl::txtToolTip}) {
+        HWND edit = GetDlgItem(general, ControlId(field));
+        SetFocus(edit);
+        ASSERT_EQ(GetFocus(), edit);
+        INPUT keys[2]{};
+        for (INPUT& key : keys) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wVk = VK_ESCAPE;
+        }
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ASSERT_EQ(SendInput(2, keys, sizeof(INPUT)), 2u);
+        EXPECT_TRUE(RunWaitingMessages()) << "the key went through the loop";
     }
-    EXPECT_NE(Find("Single Click Launch (instead of double clicking)"), nullptr);
-    EXPECT_NE(Find("Corvane should put all of the icons on a pop menu (applies on next start)"),
-              nullptr);
+    EXPECT_EQ(events.seen, std::vector<std::uint32_t>{});
+    PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
+    RunWaitingMessages();
+    EXPECT_EQ(events.seen, std::vector<std::uint32_t>{2});
 }
 
-TEST_F(OptionsWindowTest, TheWindowStartsAsDesigned) {
-    EXPECT_TRUE(options.Checked(Ctl::chkHide));
-    EXPECT_TRUE(options.Checked(Ctl::cbSmallIcons));
-    EXPECT_FALSE(options.Checked(Ctl::cbSingle));
-    EXPECT_FALSE(options.Checked(Ctl::cbPopUp));
-    EXPECT_FALSE(options.Enabled(Ctl::btnAdd));
-    EXPECT_FALSE(options.Enabled(Ctl::btnDelete));
-    EXPECT_FALSE(options.Enabled(Ctl::btnModify));
-    EXPECT_TRUE(options.Enabled(Ctl::btnBrowse));
-    EXPECT_EQ(options.ComboIndex(), -1);
-    EXPECT_EQ(options.RowCount(), 0);
-    EXPECT_EQ(options.SelectedRow(), -1);
-}
-
-TEST_F(OptionsWindowTest, NewPathTextRunsTheChangeHandlerButTheSameTextDoesNot) {
-    options.SetText(Ctl::txtPath, "C:\\a.exe");
-    EXPECT_TRUE(options.Enabled(Ctl::btnAdd)) << "the path change enabled Add";
-    options.SetEnabled(Ctl::btnAdd, false);
-    options.SetText(Ctl::txtPath, "C:\\a.exe");
-    EXPECT_FALSE(options.Enabled(Ctl::btnAdd));
-    EXPECT_EQ(options.Text(Ctl::txtPath), "C:\\a.exe");
-}
-
-TEST_F(OptionsWindowTest, SettingABoxDoesNotRunItsHandlerButAClickDoes) {
-    options.SetChecked(Ctl::cbSingle, true);
-    EXPECT_FALSE(form->SingleClick);
-    SendMessageA(Find("Single Click Launch (instead of double clicking)"), BM_CLICK, 0, 0);
-    EXPECT_FALSE(options.Checked(Ctl::cbSingle));
-    EXPECT_TRUE(form->SingleClick) << "the click flips the flag";
-}
-
-TEST_F(OptionsWindowTest, TheDescriptionTakesAtMost64Characters) {
-    HWND field = nullptr;
-    EnumChildWindows(options.hwnd(), MatchToolTipField, reinterpret_cast<LPARAM>(&field));
-    ASSERT_NE(field, nullptr);
-    EXPECT_EQ(SendMessageA(field, EM_GETLIMITTEXT, 0, 0), 64);
-}
-
-TEST_F(OptionsWindowTest, ListRowsKeepTheirOrderAndSelection) {
-    options.AddListRow(0, "First", IconRef::None);
-    options.AddListRow(1, "Third", IconRef::None);
-    options.AddListRow(1, "Second", IconRef::None);
-    options.AppendListRowWithoutImage("Fourth");
-    EXPECT_EQ(options.RowCount(), 4);
-    options.SelectRow(2);
-    EXPECT_EQ(options.SelectedRow(), 2);
-    options.DeleteListRow(0);
-    EXPECT_EQ(options.RowCount(), 3);
-}
-
-TEST_F(OptionsWindowTest, QuitClosesSavesAndEndsTheLoop) {
-    form->FormCreate(); // a first run: defaults written
-    form->Entries.Append(ListType{"C:\\x.exe", "", "", "X", false, 0, 0});
-    SendMessageA(Find("&Quit"), BM_CLICK, 0, 0);
-    EXPECT_TRUE(Pump()) << "the message loop ends";
-    EXPECT_FALSE(IsWindow(options.hwnd()));
-    EXPECT_EQ(hook.stops, 1) << "the window's destruction stops the hook";
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Quennard\\Corvane\\3.0\\Tool Box Icon  0",
-                            0, KEY_READ, &key),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+TEST_F(OptionsWindowTest, TheListLeavesItsImagesToTheWindowObject) {
+    options.AddListRow(0, "Notepad", ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION)));
+    HWND list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
+    HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
+    ASSERT_EQ(ImageList_GetImageCount(images), 1);
+    DestroyWindow(options.hwnd());
+    EXPECT_EQ(ImageList_GetImageCount(images), 1) << "the list destroyed the images it borrowed";
 }
 
 } // namespace
