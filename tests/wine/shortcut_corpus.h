@@ -1,8 +1,7 @@
 #pragma once
-// The shortcuts that the differential test has the shell's own object make
-// under Wine: what each sets, and what Windows' object gives back after
-// loading it. Portable, so that the native suite can read the copies kept as
-// the fuzzer's seeds (tests/fuzz/corpus) against the same values.
+// The shortcuts the shell's own object makes under Wine for the differential
+// test, and what Windows' object gives back for each. Also read by the native
+// suite, against the copies kept as the fuzzer's seeds (tests/fuzz/corpus).
 #include "shell/link_loader.h"
 
 #include <cstdint>
@@ -14,9 +13,8 @@
 namespace corvane::testing {
 
 struct CorpusShortcut {
-    std::string name; // file name in the corpus folder
-    // What is set through IShellLinkA before IPersistFile::Save; unset
-    // fields are never touched.
+    std::string name; // file name without ".lnk"
+    // Set through IShellLinkA before saving; unset fields are never touched.
     std::optional<std::string> path{}, description{}, workingDir{}, arguments{}, iconFile{};
     std::int32_t iconIndex = 0;
     std::optional<std::int32_t> showCmd{};
@@ -27,12 +25,11 @@ struct CorpusShortcut {
 
 std::vector<CorpusShortcut> ShortcutCorpus();
 
-// What Windows' object gives back for the shortcut after loading it, through
-// the 260-character buffers of a load.
+// What Windows' object gives back after loading the shortcut, through the
+// 260-character buffers of a load.
 LinkValues WindowsValues(const CorpusShortcut& s);
 
-// Every value but the show command, which Wine's object never loads, as one
-// comparable whole.
+// Every value but the show command, which Wine's object never loads.
 inline auto AllButShowCmd(const LinkValues& v) {
     return std::tie(v.description, v.target, v.workingDir, v.arguments, v.hotKey, v.iconFile,
                     v.iconIndex);
