@@ -1,21 +1,19 @@
 #pragma once
-// A canvas that writes every drawing call down as one line, and keeps track
-// of contexts, brushes and selections, so that a test sees both what a row
-// drew and whether everything made for it was given back.
+// A canvas that writes every drawing call down as one line and keeps track of
+// contexts, brushes and selections, so that a test sees what a row drew and
+// whether everything made for it was given back.
 #include "tests/native/doubles.h"
 #include "tray/canvas.h"
 
 #include <cstdio>
 #include <map>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace corvane::testing {
 
 class RecordingCanvas : public Canvas {
 public:
-    // icons tells whether a drawn icon is still alive.
+    // icons tells whether a drawn icon is alive.
     explicit RecordingCanvas(const FakeShellIcons& icons) : icons_(icons) {}
 
     // A context that the system hands over with a draw request.
@@ -23,8 +21,7 @@ public:
 
     DeviceContextRef GetDC(WindowRef window) override { return Add({.window = window}); }
     void ReleaseDC(WindowRef window, DeviceContextRef dc) override {
-        if (Find(dc).window != window || window == WindowRef::None)
-            Fault("ReleaseDC of a context that is not this window's");
+        Check(Find(dc).window == window, "ReleaseDC of another window's context");
         contexts_.erase(RawOf(dc));
     }
     DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) override {
@@ -33,18 +30,16 @@ public:
     }
     void DeleteDC(DeviceContextRef dc) override {
         const Context& c = Find(dc);
-        if (c.compatibleWith == DeviceContextRef::None || c.brush != Context{}.brush ||
-            c.bitmap != Context{}.bitmap)
-            Fault("DeleteDC of a context not made, or with an object still selected");
+        Check(c == Context{.compatibleWith = c.compatibleWith} && c.compatibleWith != None(),
+              "DeleteDC of a context not made, or with an object in it");
         contexts_.erase(RawOf(dc));
     }
     Extent TextExtent(DeviceContextRef dc, std::string_view text) override {
-        if (Find(dc).window != kWindow)
-            Fault("TextExtent outside the window's own context");
+        Check(Find(dc).window == kWindow, "TextExtent outside the window's own context");
         measured.emplace_back(text);
         Extent extent{0, fontHeight};
-        for (char c : text)
-            extent.cx += c == 'i' || c == 'l' ? 3 : c == 'M' ? 11 : 7; // as a proportional font
+        for (char c : text) // as in a proportional font
+            extent.cx += c == 'i' || c == 'l' ? 3 : c == 'M' ? 11 : 7;
         return extent;
     }
     Color SetTextColor(DeviceContextRef dc, Color color) override {
@@ -56,68 +51,63 @@ public:
     // The index itself, so that a drawn line names the system colour.
     Color GetSysColor(int index) override { return static_cast<Color>(index); }
     BrushRef CreateSolidBrush(Color color) override {
-        brushes_[kFirstBrush + next_] = color;
-        return RefOf<BrushRef>(kFirstBrush + next_++);
+        brushes_[kFirstBrush + made_] = color;
+        return RefOf<BrushRef>(kFirstBrush + made_++);
     }
     void DeleteSolidBrush(BrushRef brush) override {
         for (const auto& [dc, context] : contexts_)
-            if (context.brush == ObjectOf(brush))
-                Fault("DeleteObject of a brush still selected");
-        if (!brushes_.erase(RawOf(brush)))
-            Fault("DeleteObject of a brush that is not alive");
+            Check(context.brush != ObjectOf(brush), "DeleteObject of a brush still selected");
+        Check(brushes_.erase(RawOf(brush)) == 1, "DeleteObject of a brush not alive");
     }
     GdiObjectRef SelectObject(DeviceContextRef dc, GdiObjectRef object) override {
+        Context& c = Find(dc);
         const bool brush = RawOf(object) >= kFirstBrush || object == Context{}.brush;
-        return std::exchange(brush ? Find(dc).brush : Find(dc).bitmap, object);
+        return std::exchange(brush ? c.brush : c.bitmap, object);
     }
     void Rectangle(DeviceContextRef dc, int left, int top, int right, int bottom) override {
         const auto brush = brushes_.find(RawOf(Find(dc).brush));
-        drawn.push_back("rect " + Box(left, top, right, bottom) + " fill " +
-                        (brush == brushes_.end() ? "none" : Hex(brush->second)));
+        Draw("rect %d,%d,%d,%d fill %x", left, top, right, bottom,
+             brush == brushes_.end() ? 0xBAD : brush->second);
     }
     void BitBlt(DeviceContextRef dest, int x, int y, int width, int height, DeviceContextRef source,
                 int sourceX, int sourceY, std::uint32_t rop) override {
-        Find(dest);
-        if (Find(source).compatibleWith != dest)
-            Fault("BitBlt from a context not made for the destination");
-        drawn.push_back("blit " + Hex(RawOf(Find(source).bitmap)) + " from " +
-                        Box(sourceX, sourceY, width, height) + " to " + Box(x, y, width, height) +
-                        " rop " + Hex(rop));
+        Check(Find(source).compatibleWith == dest && contexts_.count(RawOf(dest)),
+              "BitBlt from a context not made for the destination");
+        Draw("blit %lx from %d,%d,%d,%d to %d,%d,%d,%d rop %x", RawOf(Find(source).bitmap), sourceX,
+             sourceY, width, height, x, y, width, height, rop);
     }
     void DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
                     std::uint32_t flags) override {
         Find(dc);
-        if (!icons_.liveIcons.count(RawOf(icon)))
-            Fault("DrawIconEx of an icon that is not alive");
+        Check(icons_.liveIcons.count(RawOf(icon)), "DrawIconEx of an icon not alive");
         // A system image list icon shows its list: 16 or 32.
-        drawn.push_back("icon " + Hex(RawOf(icon) >> 12) + " at " + Box(x, y, width, height) +
-                        " flags " + std::to_string(flags));
+        Draw("icon %lx at %d,%d,%d,%d flags %u", RawOf(icon) >> 12, x, y, width, height, flags);
     }
-    void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
+    void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* r,
                         std::string_view text) override {
         const Context& c = Find(dc);
-        drawn.push_back("text '" + std::string(text) + "' at " + std::to_string(x) + "," +
-                        std::to_string(y) + " options " + std::to_string(options) + " in " +
-                        (rect ? Box(rect->left, rect->top, rect->right, rect->bottom) : "-") +
-                        " colours " + std::to_string(c.text) + "/" + std::to_string(c.background));
+        Draw("text '%.*s' at %d,%d options %u in %d,%d,%d,%d colours %u/%u",
+             static_cast<int>(text.size()), text.data(), x, y, options, r->left, r->top, r->right,
+             r->bottom, c.text, c.background);
     }
 
-    // What the real system would refuse, or what is left alive or changed;
+    // What the real system would refuse, or what is left alive or changed:
     // empty when all is well.
     std::string Problems() const {
         std::string out = faults_ + (brushes_.empty() ? "" : "a brush is alive; ");
         for (const auto& [dc, context] : contexts_)
             if (!(context == Context{.request = true}))
-                out += "context " + Hex(dc) + " not given back or not as it came; ";
+                out += "a context not given back or not as it came; ";
         return out;
     }
 
     int fontHeight = 16;
-    std::vector<std::string> drawn;    // one line a drawing call
-    std::vector<std::string> measured; // texts measured in the window's context
+    std::vector<std::string> drawn;    // a line a drawing call
+    std::vector<std::string> measured; // texts measured
 
 private:
     static constexpr std::uintptr_t kFirstBrush = 0xB000;
+    static constexpr DeviceContextRef None() { return DeviceContextRef::None; }
     struct Context {
         Color text = 0x010101, background = 0xFEFEFE;
         GdiObjectRef brush{0xB0}, bitmap{0xB1}; // the stock objects
@@ -126,31 +116,29 @@ private:
         bool request = false;
         bool operator==(const Context&) const = default;
     };
-    static std::string Box(int a, int b, int c, int d) {
-        return std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c) + "," +
-               std::to_string(d);
+    template <class... Args> void Draw(const char* format, Args... args) {
+        char line[200];
+        std::snprintf(line, sizeof line, format, args...);
+        drawn.push_back(line);
     }
-    static std::string Hex(std::uintptr_t n) {
-        char text[20];
-        std::snprintf(text, sizeof text, "%lx", static_cast<unsigned long>(n));
-        return text;
+    void Check(bool ok, const char* fault) {
+        if (!ok)
+            faults_ += std::string(fault) + "; ";
     }
-    void Fault(const std::string& what) { faults_ += what + "; "; }
     Context& Find(DeviceContextRef dc) {
-        if (!contexts_.count(RawOf(dc)))
-            Fault("a call on a context that is not alive");
+        Check(contexts_.count(RawOf(dc)), "a call on a context not alive");
         return contexts_[RawOf(dc)];
     }
     DeviceContextRef Add(Context context) {
-        contexts_[0xD000 + next_] = context;
-        return RefOf<DeviceContextRef>(0xD000 + next_++);
+        contexts_[0xD000 + made_] = context;
+        return RefOf<DeviceContextRef>(0xD000 + made_++);
     }
 
     const FakeShellIcons& icons_;
     std::map<std::uintptr_t, Context> contexts_; // the live ones
     std::map<std::uintptr_t, Color> brushes_;    // the live ones
     std::string faults_;
-    std::uintptr_t next_ = 0;
+    std::uintptr_t made_ = 0;
 };
 
 } // namespace corvane::testing

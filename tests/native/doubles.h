@@ -75,17 +75,13 @@ struct FakeShellIcons : ShellIconApi {
             }
             return 0;
         }
-        if (flags & kShgfiSysIconIndex) {
-            record.iIcon = 7;
+        if (flags & kShgfiSysIconIndex)
             return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;
-        }
         record.hIcon = RefOf<IconRef>(nextIcon);
         liveIcons.insert(nextIcon++);
         return 1;
     }
-    IconRef ImageListGetIcon(ImageListRef list, std::int32_t index, std::uint32_t) override {
-        if (index != 7)
-            return IconRef::None; // not the index the shell gave
+    IconRef ImageListGetIcon(ImageListRef list, std::int32_t, std::uint32_t) override {
         const std::uintptr_t icon = (RawOf(list) << 12) | (nextIcon++ & 0xFFF);
         liveIcons.insert(icon);
         return RefOf<IconRef>(icon);

@@ -4,8 +4,10 @@
 // make writes fail.
 #include "core/registry_api.h"
 
+#include <cctype>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,20 +23,60 @@ public:
         return Open(parent, path, false);
     }
     void CloseKey(RegKey key) override { handles_.erase(RawOf(key)); }
-    RegValue QueryValue(RegKey key, const std::string& name) override;
+    RegValue QueryValue(RegKey key, const std::string& name) override {
+        const std::string* k = KeyOf(key);
+        const RegValue* value = k ? Get(*k, name) : nullptr;
+        return value ? *value
+                     : RegValue{k ? RegValue::Status::NotFound : RegValue::Status::Failed, {}, {}};
+    }
     bool SetValue(RegKey key, const std::string& name, RegType type,
-                  const std::vector<std::uint8_t>& data) override;
+                  const std::vector<std::uint8_t>& data) override {
+        const std::string* k = KeyOf(key);
+        if (!k || failingWrites.count(name))
+            return false;
+        Put(*k, name, type, data);
+        writeLog.push_back(name + "=" +
+                           (type == RegType::Dword ? std::to_string(*Dword(*k, name))
+                                                   : std::string(data.begin(), data.end())));
+        return true;
+    }
 
     // Test-side access by full path below HKEY_CURRENT_USER ("A\B\C").
     bool Exists(const std::string& path) const { return keys_.count(Key(path)) != 0; }
     void Put(const std::string& path, const std::string& name, RegType type,
-             std::vector<std::uint8_t> data);
-    void PutDword(const std::string& path, const std::string& name, std::uint32_t value);
+             std::vector<std::uint8_t> data) {
+        Create(Key(path))[Key(name)] = RegValue{RegValue::Status::Ok, type, std::move(data)};
+    }
+    void PutDword(const std::string& path, const std::string& name, std::uint32_t value) {
+        Put(path, name, RegType::Dword,
+            {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+             static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+    }
     void PutString(const std::string& path, const std::string& name, const std::string& text,
-                   bool withZero = false);
-    const RegValue* Get(const std::string& path, const std::string& name) const;
-    std::optional<std::uint32_t> Dword(const std::string& path, const std::string& name) const;
-    std::string Text(const std::string& path, const std::string& name) const;
+                   bool withZero = false) {
+        std::vector<std::uint8_t> data(text.begin(), text.end());
+        if (withZero)
+            data.push_back(0);
+        Put(path, name, RegType::Sz, std::move(data));
+    }
+    const RegValue* Get(const std::string& path, const std::string& name) const {
+        const auto key = keys_.find(Key(path));
+        if (key == keys_.end())
+            return nullptr;
+        const auto value = key->second.find(Key(name));
+        return value == key->second.end() ? nullptr : &value->second;
+    }
+    std::optional<std::uint32_t> Dword(const std::string& path, const std::string& name) const {
+        const RegValue* value = Get(path, name);
+        if (!value || value->type != RegType::Dword || value->data.size() != 4)
+            return std::nullopt;
+        const auto& d = value->data;
+        return static_cast<std::uint32_t>(d[0] | d[1] << 8 | d[2] << 16 | d[3] << 24);
+    }
+    std::string Text(const std::string& path, const std::string& name) const {
+        const RegValue* value = Get(path, name);
+        return value ? std::string(value->data.begin(), value->data.end()) : "(none)";
+    }
     int openHandles() const { return static_cast<int>(handles_.size()); }
 
     // Every SetValue whose value name is in this set fails.
@@ -45,11 +87,38 @@ public:
 private:
     static constexpr std::uintptr_t kRoot = 0x80000001u;
     using Values = std::map<std::string, RegValue>;
+
     // The key's name in keys_: lower case, no empty parts.
-    static std::string Key(const std::string& path, const std::string& under = {});
-    Values& Create(const std::string& key);
-    std::optional<RegKey> Open(RegKey parent, const std::string& path, bool create);
-    const std::string* KeyOf(RegKey key) const;
+    static std::string Key(const std::string& path, const std::string& under = {}) {
+        std::string key = under, part;
+        std::istringstream parts(path);
+        while (std::getline(parts, part, '\\'))
+            if (!part.empty())
+                key += (key.empty() ? "" : "\\") + part;
+        for (char& c : key)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return key;
+    }
+    Values& Create(const std::string& key) {
+        // Every key above it comes into being too.
+        for (std::size_t at = key.find('\\'); at != std::string::npos; at = key.find('\\', at + 1))
+            keys_[key.substr(0, at)];
+        return keys_[key];
+    }
+    const std::string* KeyOf(RegKey key) const {
+        static const std::string root;
+        const auto found = handles_.find(RawOf(key));
+        return RawOf(key) == kRoot ? &root : found == handles_.end() ? nullptr : &found->second;
+    }
+    std::optional<RegKey> Open(RegKey parent, const std::string& path, bool create) {
+        const std::string* base = KeyOf(parent);
+        if (!base || (!create && !keys_.count(Key(path, *base))))
+            return std::nullopt;
+        const std::string key = Key(path, *base);
+        Create(key);
+        handles_[nextHandle_] = key;
+        return RefOf<RegKey>(nextHandle_++);
+    }
 
     std::map<std::string, Values> keys_{{"", {}}};
     std::map<std::uintptr_t, std::string> handles_;

@@ -10,27 +10,25 @@ namespace corvane::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
+constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
 
 class PopupMenuTest : public ::testing::Test {
 protected:
-    static std::string IconPath(int i) { return "C:\\Icons\\" + std::to_string(i) + ".ico"; }
-    static constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
-
     // Entries "Entry 0".. whose icon files the shell finds, and a menu built
     // for them.
     void Build(int entries, bool popUp, bool small) {
         for (int i = table.Count(); i < entries; ++i) {
-            table.Append({"app.exe", IconPath(i), "", "Entry " + std::to_string(i)});
-            icons.knownFiles.insert(IconPath(i));
+            const std::string n = std::to_string(i);
+            table.Append({"app.exe", n + ".ico", "", "Entry " + n});
+            icons.knownFiles.insert(n + ".ico");
         }
         icons.knownFiles.insert(kExplorer);
         menu.SetPopUp(popUp);
         menu.SetSmallIcons(small);
         menu.SetExplorerPath(kExplorer);
-        menu.SetBanner(OwnedBitmap(system, system.LoadBitmapResource("STRIPE")));
+        menu.SetBanner(OwnedBitmap(system, FakeSystem::kStripe));
         menu.Rebuild();
     }
-
     std::tuple<bool, std::uint32_t, std::uint32_t> Measure(std::uint32_t id,
                                                            std::uint32_t type = kOdtMenu) {
         MeasureItemRequest request{type, 0, id, 111, 222};
@@ -38,17 +36,11 @@ protected:
         EXPECT_EQ(canvas.Problems(), "");
         return {answered, request.itemWidth, request.itemHeight};
     }
-
     // A menu row drawn whole and not selected.
     DrawItemRequest Row(std::uint32_t id, Rect rect) {
         return {kOdtMenu, 0, id, kOdaDrawEntire, 0, menus.Live(), canvas.RequestDC(), rect};
     }
-    // Row id of a menu whose entry rows stand at the top, height h each.
-    DrawItemRequest EntryRow(std::uint32_t id, int h) {
-        return Row(id, Rect{0, static_cast<int>(id) * h, 180, static_cast<int>(id + 1) * h});
-    }
-
-    // What the row drew; nothing made for it may be left over.
+    // What the row drew, a line a call; nothing made for it may be left.
     Lines Draw(const DrawItemRequest& request, bool answered = true) {
         canvas.drawn.clear();
         const auto iconsBefore = icons.liveIcons;
@@ -71,8 +63,7 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpMode) {
     const Lines commands{"drawn 912", "text 913", "text 915", "text 914"};
     Build(2, false, true);
     EXPECT_EQ(menus.menus.at(menus.Live()), commands);
-    menu.SetPopUp(true);
-    menu.Rebuild();
+    Build(2, true, true);
     Lines rows{"drawn 0", "drawn 1", "separator"};
     rows.insert(rows.end(), commands.begin(), commands.end());
     EXPECT_EQ(menus.menus.at(menus.Live()), rows) << "the old menu is gone";
@@ -81,15 +72,14 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpMode) {
     menu.Rebuild();
     EXPECT_EQ(menus.menus.at(menus.Live()).front(), "separator");
     menu.Destroy();
-    EXPECT_TRUE(menus.menus.empty());
     menu.Track(0, 0, kWindow);
     EXPECT_EQ(log.back(), "menu destroy") << "no menu, nothing tracked";
 }
 
-TEST_F(PopupMenuTest, AnEntryRowFitsItsDescriptionInTheWindowsFontAndItsIcon) {
+TEST_F(PopupMenuTest, AnEntryRowFitsItsDescriptionInTheWindowsFontBesideItsIcon) {
     Build(2, true, true);
     table.Modify(0, {"app.exe", "", "", "Mail"}); // 11 + 7 + 3 + 3 wide
-    table.Modify(1, {"app.exe", "", "", ""});
+    table.Modify(1, {"app.exe"});
     EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 22u + 15u, 22u));
     EXPECT_EQ(Measure(1), std::make_tuple(true, 22u + 15u, 22u));
     canvas.fontHeight = 25;
@@ -97,128 +87,83 @@ TEST_F(PopupMenuTest, AnEntryRowFitsItsDescriptionInTheWindowsFontAndItsIcon) {
     menu.SetSmallIcons(false);
     EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 38u + 15u, 38u));
     EXPECT_EQ(canvas.measured, (Lines{"Mail", "", "Mail", "Mail"}));
-}
-
-TEST_F(PopupMenuTest, PathRecallMeasuresFixedAndOtherRequestsAreLeftAlone) {
-    Build(2, true, true);
     EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 40u, 16u));
     for (auto [id, type] : {std::pair{kCmdOptions, kOdtMenu}, {20u, kOdtMenu}, {0u, kOdtListBox}})
         EXPECT_EQ(Measure(id, type), std::make_tuple(false, 111u, 222u)) << id;
-    EXPECT_TRUE(canvas.measured.empty());
+    EXPECT_EQ(canvas.measured.size(), 4u);
 }
 
 TEST_F(PopupMenuTest, EachWholeEntryRowReaching154DrawsTheBannerDownToItsBottom) {
-    struct Case {
-        bool small;
-        std::uint32_t id;
-        int bottom; // where the banner ends, 0 for none
-    };
     // 6 x 22 and 4 x 38 are not enough.
-    for (const Case& c : {Case{true, 5, 0}, Case{true, 6, 154}, Case{true, 9, 220},
-                          Case{false, 3, 0}, Case{false, 4, 190}}) {
-        Build(10, true, c.small);
-        const int h = c.small ? 22 : 38;
-        const Lines drawn = Draw(EntryRow(c.id, h));
-        ASSERT_EQ(drawn.size(), c.bottom ? 4u : 2u) << c.id;
-        if (c.bottom)
-            EXPECT_EQ(Lines(drawn.begin(), drawn.begin() + 2),
-                      (Lines{"rect 0,0,20," + std::to_string(c.bottom) + " fill ff0000",
-                             "blit b17 from 0,0,20,154 to 0," + std::to_string(c.bottom - 154) +
-                                 ",20,154 rop cc0020"}));
+    for (auto [h, id, bottom] :
+         {std::tuple{22, 5, 0}, {22, 6, 154}, {22, 9, 220}, {38, 3, 0}, {38, 4, 190}}) {
+        Build(10, true, h == 22);
+        const Lines drawn = Draw(Row(id, Rect{0, id * h, 180, id * h + h}));
+        const std::string b = std::to_string(bottom), top = std::to_string(bottom - 154);
+        const Lines banner{"rect 0,0,20," + b + " fill ff0000",
+                           "blit b17 from 0,0,20,154 to 0," + top + ",20,154 rop cc0020"};
+        ASSERT_EQ(drawn.size(), bottom ? 4u : 2u) << id;
+        EXPECT_EQ(Lines(drawn.begin(), drawn.end() - 2), bottom ? banner : Lines{});
     }
-}
-
-TEST_F(PopupMenuTest, TheBannerIsLeftOutOfPartialDrawsOtherWindowsAndOtherRows) {
-    Build(10, true, true);
-    DrawItemRequest selection = EntryRow(8, 22), otherWindow = EntryRow(8, 22),
-                    listBox = EntryRow(8, 22);
+    // Not for a partial draw, another window's item, or another row or kind.
+    const DrawItemRequest row = Row(8, Rect{0, 176, 180, 198});
+    DrawItemRequest selection = row, otherWindow = row, listBox = row, button = row;
     selection.itemAction = 2; // ODA_SELECT
     otherWindow.hwndItem = 0x4242;
     listBox.CtlType = kOdtListBox;
-    for (const DrawItemRequest& request :
-         {selection, otherWindow, listBox, Row(kCmdPathRecall, Rect{0, 229, 180, 245})})
-        EXPECT_EQ(Draw(request).size(), 2u) << "the icon and the text only";
-    DrawItemRequest button = EntryRow(8, 22);
     button.CtlType = 4; // an owner-drawn button
+    for (const DrawItemRequest& other :
+         {selection, otherWindow, listBox, Row(kCmdPathRecall, Rect{0, 229, 180, 245})})
+        EXPECT_EQ(Draw(other).size(), 2u) << "the icon and the text only";
     EXPECT_TRUE(Draw(button, false).empty());
     EXPECT_TRUE(Draw(Row(kCmdOptions, Rect{0, 0, 180, 300}), false).empty());
 }
 
 TEST_F(PopupMenuTest, EntryRowsPlaceIconAndTextByTheRowHeight) {
-    struct Case {
-        bool small;
-        std::uint32_t id;
-        Rect rect;
-        Lines drawn;
-    };
-    const Case cases[] = {
-        {true,
-         2,
-         {0, 44, 150, 66},
-         {"icon 16 at 22,47,16,16 flags 3",
-          "text 'Entry 2' at 47,49 options 2 in 42,44,150,66 colours 7/4"}},
-        {false,
-         1,
-         {0, 38, 150, 76},
-         {"icon 32 at 22,38,32,32 flags 3",
-          "text 'Entry 1' at 63,47 options 2 in 58,38,150,76 colours 7/4"}},
-        {true,
-         0,
-         {3, 0, 150, 22},
-         {"icon 16 at 22,3,16,16 flags 3",
-          "text 'Entry 0' at 50,5 options 2 in 45,0,150,22 colours 7/4"}},
-    };
-    for (const Case& c : cases) {
-        Build(3, true, c.small);
-        EXPECT_EQ(Draw(Row(c.id, c.rect)), c.drawn);
-    }
-    // A selected row is highlighted right of the icon column.
+    Build(3, true, false);
+    EXPECT_EQ(Draw(Row(1, Rect{0, 38, 150, 76})),
+              (Lines{"icon 32 at 22,38,32,32 flags 3",
+                     "text 'Entry 1' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
     Build(3, true, true);
-    DrawItemRequest selected = Row(2, Rect{0, 44, 150, 66});
-    selected.itemState = kOdsSelected | 0x10; // and ODS_FOCUS
-    EXPECT_EQ(Draw(selected).back(),
-              "text 'Entry 2' at 47,49 options 2 in 42,44,150,66 colours 14/13");
+    EXPECT_EQ(Draw(Row(2, Rect{0, 44, 150, 66})),
+              (Lines{"icon 16 at 22,47,16,16 flags 3",
+                     "text 'Entry 2' at 47,49 options 2 in 42,44,150,66 colours 7/4"}));
+    // Selected (and focused): highlighted right of the icon column.
+    DrawItemRequest selected = Row(0, Rect{3, 0, 150, 22});
+    selected.itemState = kOdsSelected | 0x10;
+    EXPECT_EQ(Draw(selected),
+              (Lines{"icon 16 at 22,3,16,16 flags 3",
+                     "text 'Entry 0' at 50,5 options 2 in 45,0,150,22 colours 14/13"}));
+    table.Modify(1, {"app.exe", "C:\\gone.ico"}); // no icon found, no description
+    EXPECT_EQ(Draw(Row(1, Rect{0, 22, 150, 44})),
+              (Lines{"text '' at 47,27 options 2 in 42,22,150,44 colours 7/4"}));
 }
 
-TEST_F(PopupMenuTest, ARowWithoutIconOrDescriptionStillFillsItsTextArea) {
-    Build(2, true, false);
-    table.Modify(1, {"app.exe", "C:\\gone.ico"});
-    EXPECT_EQ(Draw(EntryRow(1, 38)),
-              (Lines{"text '' at 63,47 options 2 in 58,38,180,76 colours 7/4"}));
-}
-
-// The PathRecall row's drawing with its label left out.
-Lines Unlabelled(Lines drawn) {
-    for (std::string& line : drawn)
-        if (line.starts_with("text '"))
-            line.erase(6, line.find('\'', 6) - 6);
-    return drawn;
-}
-
-TEST_F(PopupMenuTest, PathRecallShowsExplorersIconBelowTheEntriesInPopUpMode) {
-    for (bool small : {true, false}) {
-        Build(4, true, small);
-        const int top = 4 * (small ? 22 : 38) + 9;
-        const std::string t = std::to_string(top);
-        DrawItemRequest row = Row(kCmdPathRecall, Rect{0, top, 160, top + 16});
-        row.itemState = small ? 0 : kOdsSelected;
-        EXPECT_EQ(Unlabelled(Draw(row)),
-                  (Lines{"icon 16 at 2," + t + ",16,16 flags 3",
-                         "text '' at 22," + t + " options 2 in 22," + t + ",160," +
-                             std::to_string(top + 16) + " colours " + (small ? "7/4" : "14/13")}));
-    }
-}
-
-TEST_F(PopupMenuTest, WithoutPopUpThePathRecallIconSitsInTheMiddleOfItsRow) {
-    Build(4, false, true);
-    for (auto [rect, iconY] :
-         {std::pair{Rect{0, 0, 120, 16}, 0}, {Rect{0, 3, 120, 23}, 5}, {Rect{4, 2, 120, 12}, 2}}) {
-        const Lines drawn = Draw(Row(kCmdPathRecall, rect));
+TEST_F(PopupMenuTest, PathRecallShowsExplorersIconBelowTheEntriesInPopUpModeElseMidRow) {
+    struct Case {
+        bool popUp, small;
+        Rect rect;
+        int iconY;
+    };
+    // In pop-up mode the icon's place is 4 entry rows and the separator down.
+    for (const Case& c : {Case{true, true, {0, 97, 160, 113}, 97},
+                          {true, false, {0, 161, 160, 177}, 161},
+                          {false, true, {0, 0, 120, 16}, 0},
+                          {false, true, {0, 3, 120, 23}, 5},
+                          {false, true, {4, 2, 120, 12}, 2}}) {
+        Build(4, c.popUp, c.small);
+        DrawItemRequest row = Row(kCmdPathRecall, c.rect);
+        row.itemState = c.small ? 0 : kOdsSelected;
+        Lines drawn = Draw(row);
         ASSERT_EQ(drawn.size(), 2u);
-        EXPECT_EQ(drawn[0], "icon 16 at 2," + std::to_string(iconY) + ",16,16 flags 3");
-        EXPECT_TRUE(drawn[1].find(" at " + std::to_string(rect.left + 22) + ",") !=
-                    std::string::npos)
-            << drawn[1];
+        drawn[1].erase(6, drawn[1].find('\'', 6) - 6); // the label
+        const auto [l, t, r, b] = c.rect;
+        EXPECT_EQ(drawn,
+                  (Lines{"icon 16 at 2," + std::to_string(c.iconY) + ",16,16 flags 3",
+                         "text '' at " + std::to_string(l + 22) + "," + std::to_string(t) +
+                             " options 2 in " + std::to_string(l + 22) + "," + std::to_string(t) +
+                             "," + std::to_string(r) + "," + std::to_string(b) + " colours " +
+                             (c.small ? "7/4" : "14/13")}));
     }
 }
 
