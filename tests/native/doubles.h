@@ -162,10 +162,9 @@ struct FakeSystem : SystemApi, HookLibrary {
         return kMainIcon;
     }
     void Start(WindowRef window) override {
-        hookRunning = true;
         log.push_back("hook start " + std::to_string(RawOf(window)));
     }
-    void Stop() override { hookRunning = false; }
+    void Stop() override { log.push_back("hook stop"); }
 
     static constexpr BitmapRef kStripe = static_cast<BitmapRef>(0xB17);
     static constexpr IconRef kMainIcon = static_cast<IconRef>(0x1C0);
@@ -174,7 +173,6 @@ struct FakeSystem : SystemApi, HookLibrary {
     std::map<std::uintptr_t, std::string> titles;
     std::vector<unsigned> titleLimits; // maxChars of every title read
     std::set<std::uintptr_t> liveBitmaps;
-    bool hookRunning = false;
 };
 
 struct FakeView : FormView {
@@ -189,20 +187,19 @@ struct FakeView : FormView {
     int ComboIndex() override { return combo; }
     void SetComboIndex(int index) override { combo = index; }
     void SetPreviewIcon(IconRef icon) override { preview = icon; }
-    void AddListRow(int index, const std::string& caption, IconRef) override {
-        rows.insert(rows.begin() + index, caption);
+    void AddListRow(int, const std::string& caption, IconRef) override {
         log.push_back("row " + caption);
     }
-    void DeleteListRow(int index) override { rows.erase(rows.begin() + index); }
+    void DeleteListRow(int) override {}
     int SelectedRow() override { return selected; }
     void SelectRow(int index) override { selected = index; }
     void HideApplicationWindow() override { Note(appVisible, false, "hide app"); }
     void RestoreApplicationWindow() override { Note(appVisible, true, "restore app"); }
     void ForegroundApplicationWindow() override { log.push_back("foreground app"); }
     void HideOptionsWindow() override { Note(formVisible, false, "hide form"); }
-    void SetOptionsWindowNormal() override { Note(formNormal, true, "form normal"); }
+    void SetOptionsWindowNormal() override { log.push_back("form normal"); }
     void ShowOptionsWindow() override { Note(formVisible, true, "show form"); }
-    void StopStartupTimer() override { Note(timerRunning, false, "timer stop"); }
+    void StopStartupTimer() override { log.push_back("timer stop"); }
     void ShowWelcome() override { log.push_back("welcome"); }
     void ShowMessage(const std::string& text, const std::string&) override {
         log.push_back("message " + text);
@@ -220,9 +217,8 @@ struct FakeView : FormView {
     std::map<Ctl, bool> enabled{{Ctl::cbSmallIcons, true}};
     int combo = -1;
     IconRef preview = IconRef::None;
-    std::vector<std::string> rows;
     int selected = -1;
-    bool appVisible = true, formVisible = true, formNormal = false, timerRunning = true;
+    bool appVisible = true, formVisible = true;
 };
 
 } // namespace corvane::testing

@@ -121,24 +121,16 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThem) {
     StartWith({.singleClick = true, .popUp = true}, 3);
-    ASSERT_EQ(icons.trayIcons.size(), 1u);
+    EXPECT_EQ(icons.trayIcons.size(), 1u);
     const NotifyIconRecord& main = icons.trayIcons.at(1111);
     EXPECT_EQ(std::tie(main.hIcon, main.hWnd), std::make_tuple(FakeSystem::kMainIcon, kWindow));
     EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
-}
-
-TEST_F(LauncherTest, HideOnStartHidesTheProgramWhenThereAreEntries) {
-    StartWith({.hideOnStart = true}, 1);
-    EXPECT_FALSE(view.appVisible || view.formVisible);
-}
-
-TEST_F(LauncherTest, HideOnStartWithNoEntriesShowsTheWindowAndTheWelcome) {
-    Store({.hideOnStart = true}, {});
-    Start();
-    EXPECT_EQ(Lines(log.end() - 3, log.end()), (Lines{"timer stop", "welcome", "form normal"}));
-    EXPECT_TRUE(view.appVisible && view.formVisible);
+    icons.trayIcons.clear(); // the tray restarted
+    launcher->OnTrayRestarted();
+    EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
+    EXPECT_EQ(icons.trayIcons.at(1111).hWnd, kWindow);
 }
 
 TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
@@ -167,12 +159,13 @@ TEST_F(LauncherTest, MinimizeSavesWhatTheBoxesShowAndHidesTheProgram) {
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
 }
 
-TEST_F(LauncherTest, SavingAnEmptyTableStoresCountZeroAndEndsTheProgram) {
-    StartWith({}, 0);
+TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredAndASaveEndsTheProgram) {
+    StartWith({.hideOnStart = true}, 0);
+    EXPECT_TRUE(view.appVisible && view.formVisible);
     launcher->OnMinimize();
     launcher->OnMenuCommand(kCmdExit);
     EXPECT_EQ(Lines(registry.writeLog.begin(), registry.writeLog.begin() + 4),
-              (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=0", "Icon Count=0"}));
+              (Lines{"Single Click=0", "Hide on Start=1", "PopUpIt=0", "Icon Count=0"}));
     EXPECT_EQ(log, (Lines{"end program", "end program"})) << "each ended inside the save";
 }
 
@@ -211,14 +204,14 @@ TEST_F(LauncherTest, NothingOutlivesTheProgram) {
     StartWith({.popUp = true}, 0);
     launcher->OnMinimize(); // an empty table ends the program inside the save
     launcher->OnDestroy();
+    EXPECT_EQ(log, (Lines{"end program", "hook stop", "tray delete 1111"}));
     EXPECT_TRUE(icons.trayIcons.empty());
-    EXPECT_FALSE(system.hookRunning);
     launcher.reset();
     EXPECT_TRUE(menus.menus.empty());
     EXPECT_TRUE(system.liveBitmaps.empty());
 }
 
-TEST_F(LauncherTest, SmallIconsIsStoredInTheSettingsKeyAtOnceAndRebuildsTheMenu) {
+TEST_F(LauncherTest, SmallIconsIsStoredAtOnceAndRebuildsTheMenuAndPopUpEnablesIt) {
     StartWith({.popUp = true}, 1);
     launcher->OnMinimize(); // leaves the entry's key open
     log.clear();
@@ -227,11 +220,7 @@ TEST_F(LauncherTest, SmallIconsIsStoredInTheSettingsKeyAtOnceAndRebuildsTheMenu)
     EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u);
     EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
     EXPECT_EQ(RowHeight(), 22u);
-}
-
-TEST_F(LauncherTest, ThePopUpBoxEnablesTheSmallIconsBox) {
-    StartWith({}, 1);
-    for (bool on : {true, false}) {
+    for (bool on : {false, true}) {
         view.checked[Ctl::cbPopUp] = on;
         launcher->OnPopUpToggled();
         EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
@@ -248,6 +237,11 @@ TEST_F(LauncherTest, ALaunchClickStartsTheEntryBehindTheIconVisibly) {
     EXPECT_EQ(shell.calls,
               (std::vector{Launched(0, kSwShow), Launched(1, kSwShow), Launched(2, kSwShow),
                            Launched(3, kSwShow), Launched(2, kSwShow)}));
+    log.clear();
+    icons.trayIcons.clear(); // the tray restarted
+    launcher->OnTrayRestarted();
+    EXPECT_EQ(log, (Lines{"tray add 1000", "tray add 1001", "tray add 1002", "tray add 1003"}));
+    EXPECT_EQ(std::string(icons.trayIcons.at(1003).szTip.data()), "Entry 3");
 }
 
 TEST_F(LauncherTest, TheMenuOpensAtTheCursorOnceTheProgramIsInFrontAndMessagesAreDone) {
@@ -276,6 +270,7 @@ TEST_F(LauncherTest, TheMenuTrackedIsTheOneLeftByTheMessagesWaiting) {
 
 TEST_F(LauncherTest, MenuCommandsStartEntriesWithTheirStartModeRecallShowAndHelp) {
     StartWith({.hideOnStart = true, .popUp = true}, 4);
+    EXPECT_FALSE(view.appVisible || view.formVisible);
     for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
         launcher->OnMenuCommand(id);
     system.titles[0xE1] = "Exploring - C:\\Projects";
@@ -294,23 +289,6 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesWithTheirStartModeRecallShowAndHelp
     log.clear();
     launcher->OnMenuCommand(kCmdOptions);
     EXPECT_EQ(log, (Lines{"show form", "restore app"}));
-}
-
-TEST_F(LauncherTest, ARestartedTrayGetsEveryEntryIconBackUnderItsNumber) {
-    StartWith({}, 2);
-    icons.trayIcons.clear(); // the shell forgot everything
-    launcher->OnTrayRestarted();
-    EXPECT_EQ(log, (Lines{"tray add 1000", "tray add 1001"}));
-    EXPECT_STREQ(icons.trayIcons.at(1001).szTip.data(), "Entry 1");
-    EXPECT_EQ(icons.trayIcons.at(1001).hWnd, kWindow);
-}
-
-TEST_F(LauncherTest, ARestartedTrayGetsTheMainIconBackInPopUpMode) {
-    StartWith({.popUp = true}, 2);
-    icons.trayIcons.clear();
-    launcher->OnTrayRestarted();
-    EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
-    EXPECT_EQ(icons.trayIcons.at(1111).hWnd, kWindow);
 }
 
 TEST_F(LauncherTest, AClickOnTheListShowsTheSelectedEntry) {
