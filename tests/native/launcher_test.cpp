@@ -59,10 +59,6 @@ protected:
         EXPECT_TRUE(launcher->OnMeasureItem(canvas, request));
         return request.itemHeight;
     }
-    std::string Tracked(int x, int y) {
-        return "track " + std::to_string(menus.Live()) + " flags 8 at " + std::to_string(x) + "," +
-               std::to_string(y) + " for 4660";
-    }
 
     CallLog log;
     MemoryRegistry registry;
@@ -131,6 +127,11 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThe
     launcher->OnTrayRestarted();
     EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
     EXPECT_EQ(icons.trayIcons.at(1111).hWnd, kWindow);
+}
+
+TEST_F(LauncherTest, HideOnStartHidesTheProgramEvenWithOneEntry) {
+    StartWith({.hideOnStart = true}, 1);
+    EXPECT_FALSE(view.appVisible || view.formVisible);
 }
 
 TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
@@ -249,28 +250,14 @@ TEST_F(LauncherTest, TheMenuOpensAtTheCursorOnceTheProgramIsInFrontAndMessagesAr
     menus.cursorX = 1270;
     menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
-    EXPECT_EQ(log,
-              (Lines{"foreground app", "dispatch waiting", Tracked(1270, 990), "post null 4660"}));
+    EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
+                          "track " + std::to_string(menus.Live()) + " flags 8 at 1270,990 for 4660",
+                          "post null 4660"}));
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST_F(LauncherTest, TheMenuTrackedIsTheOneLeftByTheMessagesWaiting) {
-    StartWith({.popUp = true}, 2);
-    menus.onDispatch = [this] {
-        launcher->OnSmallIconsToggled();
-    }; // a rebuild
-    launcher->OnTrayNotify(1111, kWmLButtonDblClk);
-    EXPECT_EQ(log.end()[-2], Tracked(0, 0));
-    menus.onDispatch = [this] {
-        launcher->OnMenuCommand(kCmdExit);
-    };
-    launcher->OnTrayNotify(1111, kWmRButtonDown);
-    EXPECT_EQ(log.back(), "end program") << "no menu left to track";
-}
-
 TEST_F(LauncherTest, MenuCommandsStartEntriesWithTheirStartModeRecallShowAndHelp) {
-    StartWith({.hideOnStart = true, .popUp = true}, 4);
-    EXPECT_FALSE(view.appVisible || view.formVisible);
+    StartWith({.popUp = true}, 4);
     for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
         launcher->OnMenuCommand(id);
     system.titles[0xE1] = "Exploring - C:\\Projects";

@@ -145,9 +145,10 @@ TEST_F(PopupMenuTest, PathRecallShowsExplorersIconBelowTheEntriesInPopUpModeElse
         Rect rect;
         int iconY;
     };
-    // In pop-up mode the icon's place is 4 entry rows and the separator down.
-    for (const Case& c : {Case{true, true, {0, 97, 160, 113}, 97},
-                          {true, false, {0, 161, 160, 177}, 161},
+    // In pop-up mode the icon's place is 4 entry rows and the separator down,
+    // wherever the request puts the row.
+    for (const Case& c : {Case{true, true, {0, 300, 160, 330}, 97},
+                          {true, false, {0, 300, 160, 330}, 161},
                           {false, true, {0, 0, 120, 16}, 0},
                           {false, true, {0, 3, 120, 23}, 5},
                           {false, true, {4, 2, 120, 12}, 2}}) {
