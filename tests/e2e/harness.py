@@ -25,11 +25,11 @@ KEY = r"HKEY_CURRENT_USER\SOFTWARE\Quennard\Corvane\3.0"
 DESKTOP = "CorvaneE2E"  # named in data/desktop.reg
 SCREEN = (1024, 768)  # the desktop's size, which the private X screen has too
 
-# Pop-up menu rows chosen with the keyboard; the program's own commands come
-# last: PathRecall, "Options...", "Help", "Exit Corvane".
-FIRST_ROW = ["Down", "Return"]
-PATH_RECALL = ["Up"] * 4 + ["Return"]
-EXIT_CORVANE = ["Up", "Return"]
+# Pop-up menu rows, as pixels from the menu's top or bottom edge: the first
+# row (an entry in pop-up mode, else PathRecall) and the last ("Exit
+# Corvane").
+FIRST_ROW = 8
+LAST_ROW = -8
 
 TIMEOUT = 30.0
 
@@ -143,10 +143,10 @@ class Corvane:
         self.wait_shown("Corvane 3.0 Options")
         return tray_icon()
 
-    def choose(self, icon, keys):
+    def choose(self, icon, row):
         """Opens the pop-up menu with a right click on `icon` (the menu is a
-        new window of the program), chooses a row with `keys` and waits for
-        the menu to close."""
+        new window of the program), clicks `row` and waits for the menu to
+        close."""
         def windows():
             return set(shown("^corvane.exe$", "--classname"))
         before = windows()
@@ -156,7 +156,8 @@ class Corvane:
         self.menus += 1
         click((icon[0] + 4 * (self.menus % 2), icon[1]), button=3)
         menu = poll("the pop-up menu", lambda: windows() - before)
-        subprocess.run(["xdotool", "key", *keys], check=True, timeout=20)
+        left, top, width, height = geometry(next(iter(menu)))
+        click((left + width // 2, top + row if row > 0 else top + height + row))
         poll("the pop-up menu to close", lambda: not windows() & menu)
 
     def wait_exit(self):

@@ -5,8 +5,8 @@ saving on exit."""
 import os
 import subprocess
 
-from harness import (EXIT_CORVANE, FIRST_ROW, KEY, PATH_RECALL, PROBE_DIR, centre, click, poll,
-                     probe_runs, reg_import, registry, wine)
+from harness import (FIRST_ROW, KEY, LAST_ROW, PROBE_DIR, centre, click, poll, probe_runs,
+                     reg_import, registry, wine)
 
 # How probe.exe logs the start of the entry in data/entry.reg.
 ENTRY_RUN = '"C:\\corvane-e2e\\probe.exe" from-corvane'
@@ -34,7 +34,7 @@ def test_a_row_of_the_popup_menu_starts_its_entry(corvane):
     reg_import("entry.reg")
     assert wine("reg", "add", KEY, "/v", "PopUpIt", "/t", "REG_DWORD", "/d", "1", "/f")[0] == 0
     icon = corvane.start_with_icon()  # pop-up mode's one icon
-    corvane.choose(icon, FIRST_ROW)
+    corvane.choose(icon, FIRST_ROW)  # the entry
     assert poll("the entry to start", probe_runs) == [ENTRY_RUN]
 
 
@@ -54,7 +54,7 @@ def test_path_recall_opens_explorer_on_the_folder_of_the_explorer_window_in_fron
         # again.
         runs = []
         for _ in range(5):
-            corvane.choose(icon, PATH_RECALL)
+            corvane.choose(icon, FIRST_ROW)  # PathRecall
             click(centre(exploring))
             runs = poll("Explorer to start",
                         lambda: probe_runs(explorer)[len(runs):] and probe_runs(explorer))
@@ -72,7 +72,7 @@ def test_exit_corvane_saves_the_entries_and_ends_with_exit_code_0(corvane):
     stored = registry()
     icon = corvane.start_with_icon()
     assert wine("reg", "delete", KEY, "/f")[0] == 0
-    corvane.choose(icon, EXIT_CORVANE)
+    corvane.choose(icon, LAST_ROW)  # Exit Corvane
     assert corvane.wait_exit() == 0
     saved = registry()
     assert saved[""]["Icon Count"] == ("REG_DWORD", "0x1")

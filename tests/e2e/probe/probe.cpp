@@ -22,11 +22,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     if (__argc == 3 && std::strcmp(__argv[1], "--window") == 0) {
         // SS_NOTIFY: without it a static window lets clicks through to the
-        // window below, and the tests click this one to the front.
-        HWND window =
-            CreateWindowExA(0, "STATIC", __argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE | SS_NOTIFY,
-                            40, 40, 320, 200, nullptr, nullptr, instance, nullptr);
+        // window below, and the tests click this one to the front. The title
+        // comes last: a test that sees it knows that the window is in front.
+        HWND window = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | SS_NOTIFY, 40, 40, 320,
+                                      200, nullptr, nullptr, instance, nullptr);
+        ShowWindow(window, SW_SHOW);
         SetForegroundWindow(window);
+        SetWindowTextA(window, __argv[2]);
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0) > 0)
             DispatchMessageA(&msg);
