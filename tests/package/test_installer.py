@@ -2,7 +2,6 @@
 the tray, an update over the running program, and a silent uninstall that keeps the entries."""
 
 import os
-import shutil
 import subprocess
 from pathlib import Path
 
@@ -31,8 +30,7 @@ def test_install_update_and_uninstall_for_one_user(wine_session, corvane):
     folder, appdata = (Path(wine_session.drive_c, *p.split("\\")[1:]) for p in (home, appdata))
     menu = appdata / "Microsoft" / "Windows" / "Start Menu" / "Programs"
     shortcuts = [menu / "Corvane.lnk", menu / "StartUp" / "Corvane.lnk"]
-    shutil.rmtree(folder, ignore_errors=True)
-    tool.reg_delete(UNINSTALL_KEY)
+    tool.reg_delete(UNINSTALL_KEY)  # no earlier install's choices
 
     wine(setup, "/S")
     assert sorted(p.name for p in folder.iterdir()) == \
@@ -40,9 +38,9 @@ def test_install_update_and_uninstall_for_one_user(wine_session, corvane):
     assert all(f"{home}\\corvane.exe".encode() in s.read_bytes() for s in shortcuts)
     values = tool.reg_dump(UNINSTALL_KEY)["values"]
     assert {k: v.get("str", v.get("dword")) for k, v in values.items()} == {
-        "DisplayName": "Corvane", "DisplayVersion": setup.name.split("-")[1],
+        "DisplayName": "Corvane", "DisplayVersion": setup.name.split("-")[1], "NoModify": 1,
         "Publisher": "Quennard", "DisplayIcon": f"{home}\\corvane.exe,0", "InstallLocation": home,
-        "UninstallString": f'"{home}\\Uninstall.exe"', "NoModify": 1, "NoRepair": 1,
+        "UninstallString": f'"{home}\\Uninstall.exe"', "NoRepair": 1,
         "QuietUninstallString": f'"{home}\\Uninstall.exe" /S',
         "EstimatedSize": sum(p.stat().st_size for p in folder.iterdir()) // 1024}
 
