@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-liberation
-  xvfb xdotool imagemagick x11-utils python3 python3-pytest
+  xvfb xdotool imagemagick x11-utils python3 python3-pytest nsis
 )
 
 missing=()
