@@ -126,8 +126,8 @@ class Corvane:
         self.process = None
         self.menus = 0
 
-    def start(self):
-        self.process = subprocess.Popen(["wine", CORVANE_EXE], cwd=os.path.dirname(CORVANE_EXE),
+    def start(self, exe=CORVANE_EXE):
+        self.process = subprocess.Popen(["wine", exe], cwd=os.path.dirname(exe),
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
 
@@ -137,9 +137,9 @@ class Corvane:
             return shown(f"^{title}$")
         return poll(f"the window {title!r}", found)
 
-    def start_with_icon(self):
+    def start_with_icon(self, exe=CORVANE_EXE):
         """Starts the program on a stored entry; answers its tray icon."""
-        self.start()
+        self.start(exe)
         self.wait_shown("Corvane 3.0 Options")
         return tray_icon()
 
