@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 namespace corvane::testing {
@@ -122,7 +125,7 @@ TEST(StringData, TextEndsAtItsFirstZeroAsWhenItsCountIncludesATerminator) {
 }
 
 TEST(StringData, LongTextIsCutTo259CharactersExceptTheArguments) {
-    for (const std::size_t length : {258u, 259u, 260u, 300u, 1000u}) {
+    for (const std::size_t length : {258u, 259u, 260u}) {
         const std::u16string text(length, u'x');
         for (const bool unicode : {true, false}) {
             const ShellLinkData data = MustParse(LnkBuilder()
@@ -141,6 +144,54 @@ TEST(StringData, LongTextIsCutTo259CharactersExceptTheArguments) {
             EXPECT_EQ(data.arguments.size(), length) << length;
         }
     }
+}
+
+TEST(StringData, OfALongerDescriptionRelativePathOrFolder260AreReadAndTheNextStringFollows) {
+    // Each of the three stated as 1000 characters, of which only 260 are there.
+    for (const int which : {0, 1, 2}) {
+        const std::u16string text(260, u'x');
+        LnkBuilder builder;
+        builder.Arguments(u"-n").IconLocation(std::u16string(300, u'i'));
+        which == 0   ? builder.Name(text)
+        : which == 1 ? builder.RelativePath(text)
+                     : builder.WorkingDir(text);
+        Bytes file = builder.Build();
+        file[0x4C] = 0xE8; // 1000
+        file[0x4D] = 0x03;
+        const ShellLinkData data = MustParse(file);
+        EXPECT_EQ(data.description + data.relativePath + data.workingDir, std::string(259, 'x'));
+        EXPECT_EQ(data.arguments, "-n") << which;
+        EXPECT_EQ(data.iconFile, std::string(259, 'i'));
+        file.resize(0x4C + 2 + 519);
+        EXPECT_FALSE(Parse(file)) << "cut inside the 260 characters";
+    }
+    // The arguments and the icon location are read whole.
+    const Bytes env = EnvironmentBlock(shllink::kEnvironmentBlock, "%A%", u"");
+    const ShellLinkData whole = MustParse(LnkBuilder()
+                                              .ExtraFlags(shllink::kHasExpString)
+                                              .Arguments(std::u16string(1000, u'a'))
+                                              .IconLocation(std::u16string(1000, u'i'))
+                                              .Extra(env)
+                                              .Build());
+    EXPECT_EQ(whole.arguments, std::string(1000, 'a'));
+    EXPECT_EQ(whole.target, "%A%");
+}
+
+TEST(StringData, HandMadeFilesOfShapesFoundInRealShortcuts) {
+    const auto read = [](const char* name) {
+        std::ifstream in(std::filesystem::path(CORVANE_SHELL_MADE_CORPUS) / name, std::ios::binary);
+        return MustParse(Bytes(std::istreambuf_iterator<char>(in), {}));
+    };
+    // A LinkInfo with both a local base path and a network share.
+    const ShellLinkData both = read("local-and-share.lnk");
+    EXPECT_EQ(both.target, "C:\\Shared\\tools\\edit.exe");
+    EXPECT_EQ(both.arguments, "-n");
+    // A working folder stated as 1693 characters, padded with zeros to 260.
+    const ShellLinkData padded = read("padded-workdir.lnk");
+    EXPECT_EQ(padded.description, "Editor");
+    EXPECT_EQ(padded.workingDir, "C:\\Tools");
+    EXPECT_EQ(padded.arguments, "-n file.txt");
+    EXPECT_EQ(padded.iconFile, "C:\\Tools\\edit.ico");
 }
 
 TEST(StringData, ACountThatRunsPastTheEndFailsAndACountOfZeroIsEmpty) {
@@ -166,15 +217,15 @@ TEST(LinkInfo, UnicodePathsAreTakenWhenTheHeaderHasRoomForThem) {
     EXPECT_EQ(TargetOf(LnkBuilder().LinkInfo(info)), "C:\\Caf\xE9.exe");
 }
 
-TEST(LinkInfo, TheNetworkNameComesFirst) {
+TEST(LinkInfo, TheLocalBasePathComesFirstAndTheNetworkNameWithoutOne) {
     const auto network = [](const std::string& name, const std::string& suffix,
                             const std::string& local) {
         return TargetOf(LnkBuilder().LinkInfo(NetworkLinkInfo(name, suffix, local)));
     };
-    EXPECT_EQ(network("\\\\server\\share", "tools\\edit.exe", "Z:\\"),
-              "\\\\server\\share\\tools\\edit.exe");
+    EXPECT_EQ(network("\\\\server\\share", "tools\\edit.exe", "Z:\\"), "Z:\\tools\\edit.exe");
     EXPECT_EQ(network("\\\\srv\\pub", "", ""), "\\\\srv\\pub");
     EXPECT_EQ(network("\\\\srv\\pub\\", "x.txt", ""), "\\\\srv\\pub\\x.txt");
+    EXPECT_EQ(network("\\\\srv\\pub", "x.txt", ""), "\\\\srv\\pub\\x.txt");
 }
 
 TEST(LinkInfo, OffsetsOutsideTheStructureGiveNoPathButTheFileStillReads) {

@@ -34,7 +34,7 @@ TEST(HostileShortcuts, TheFullSeedsReadWithEveryPart) {
     for (const char* name : {"full", "full-ansi"}) {
         const std::optional<ShellLinkData> data = Parse(seeds.at(name));
         ASSERT_TRUE(data) << name;
-        EXPECT_EQ(data->target, "\\\\server\\share\\Tools\\edit.exe") << name;
+        EXPECT_EQ(data->target, "Z:\\Tools\\edit.exe") << name;
         EXPECT_EQ(data->arguments, "-n \"C:\\My Files\\a.txt\"") << name;
         EXPECT_EQ(data->iconFile, "%TOOLS%\\edit.ico") << name;
         EXPECT_EQ(data->showCommand, 3) << name;
@@ -49,8 +49,11 @@ TEST(HostileShortcuts, CountsPastTheEndFailAndSmallBlocksOnlyEndTheExtraData) {
             return name.size() >= tail.size() &&
                    name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
         };
+        // Only the arguments and the icon location are read whole.
+        const bool whole =
+            name.find("string3") != std::string::npos || name.find("string4") != std::string::npos;
         for (const char* count : {"-count=32767", "-count=32768", "-count=65534", "-count=65535"}) {
-            if (endsWith(count)) {
+            if (whole && endsWith(count)) {
                 EXPECT_FALSE(data) << name;
             }
         }
@@ -59,7 +62,7 @@ TEST(HostileShortcuts, CountsPastTheEndFailAndSmallBlocksOnlyEndTheExtraData) {
         }
         if (name.rfind("extra-", 0) == 0) {
             ASSERT_TRUE(data) << name;
-            EXPECT_EQ(data->target, "\\\\server\\share\\Tools\\edit.exe") << name;
+            EXPECT_EQ(data->target, "Z:\\Tools\\edit.exe") << name;
         }
     }
 }
