@@ -1,20 +1,14 @@
 // Our reader on the shortcuts that the shell's own object made under Wine
-// (kept as the fuzzer's seeds), against what Windows' object gives back.
+// (kept in the fuzzer's corpus), against what Windows' object gives back.
 #include "shell/portable_link_loader.h"
 #include "shell/std_file_system.h"
-#include "tests/fuzz/shllink_check.h"
+#include "tests/native/shell_doubles.h"
 #include "tests/wine/shortcut_corpus.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 namespace corvane::testing {
 namespace {
-
-const std::filesystem::path kCorpus = CORVANE_SHELL_MADE_CORPUS;
 
 TEST(ShellMadeShortcuts, ReadAsWindowsGivesThemBack) {
     StdFileSystem files;
@@ -29,17 +23,6 @@ TEST(ShellMadeShortcuts, ReadAsWindowsGivesThemBack) {
         const LinkValues windows = WindowsValues(s);
         EXPECT_EQ(AllButShowCmd(v), AllButShowCmd(windows));
         EXPECT_EQ(v.showCmd, windows.showCmd);
-    }
-}
-
-TEST(ShellMadeShortcuts, KeepTheReadersRulesWhenCutAnywhere) {
-    for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                              std::istreambuf_iterator<char>());
-        for (std::size_t length = 0; length <= bytes.size(); length += 7)
-            EXPECT_EQ(fuzz::CheckShortcutBytes({bytes.data(), length}), "")
-                << entry.path().filename() << " cut at " << length;
     }
 }
 

@@ -179,7 +179,7 @@ TEST(StringData, OfALongerDescriptionRelativePathOrFolder260AreReadAndTheNextStr
 
 TEST(StringData, HandMadeFilesOfShapesFoundInRealShortcuts) {
     const auto read = [](const char* name) {
-        std::ifstream in(std::filesystem::path(CORVANE_SHELL_MADE_CORPUS) / name, std::ios::binary);
+        std::ifstream in(std::filesystem::path(CORVANE_SHORTCUT_CORPUS) / name, std::ios::binary);
         return MustParse(Bytes(std::istreambuf_iterator<char>(in), {}));
     };
     // A LinkInfo with both a local base path and a network share.
