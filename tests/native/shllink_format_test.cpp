@@ -116,6 +116,20 @@ TEST(ShellLinkFiles, EveryCutBeforeTheExtraDataFailsAndEveryLaterCutStillReads) 
     EXPECT_FALSE(ParseShellLink(otherClass, kCodePage));
 }
 
+TEST(ShellLinkFiles, APartMayEndTheFileButNotRunPastIt) {
+    Bytes drive = FileBytes(kSeeds / "idlist-drive-only.lnk");
+    drive.resize(drive.size() - 4); // no terminal block: the ID list ends the file
+    EXPECT_EQ(ParseShellLink(drive, kCodePage).value_or(ShellLinkData{}).target, "E:\\");
+    drive[0x4C] = drive[0x4D] = 0xFF;
+    EXPECT_FALSE(ParseShellLink(drive, kCodePage));
+
+    // A Unicode offset at the LinkInfo's end points at nothing: the ANSI
+    // path counts.
+    Bytes local = FileBytes(kSeeds / "local-unicode.lnk");
+    local[0x4C + 0x1C] = local[0x4C]; // the LinkInfo's size, under 256
+    EXPECT_EQ(ParseShellLink(local, kCodePage).value_or(ShellLinkData{}).target, "C:\\A~1.EXE");
+}
+
 // The shell's object names the same file through the ID list and through
 // the LinkInfo of the shortcuts it made.
 TEST(ShellLinkParts, IdListAndLinkInfoOfShellMadeShortcutsNameTheSamePath) {
