@@ -102,7 +102,7 @@ TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
 
 TEST(ShellLinkFiles, EveryCutBeforeTheExtraDataFailsAndEveryLaterCutStillReads) {
     const Bytes sample = FileBytes(kSeeds / "sample.lnk");
-    constexpr std::size_t kExtraDataAt = 0x167;
+    constexpr std::size_t kExtraDataAt = 0x167; // after the working folder
     for (std::size_t length = 0; length < sample.size(); ++length) {
         const std::optional<ShellLinkData> data =
             ParseShellLink(std::span(sample).first(length), kCodePage);
@@ -169,17 +169,18 @@ TEST(ByteView, NoReadLeavesTheView) {
 }
 
 TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) {
-    std::map<char, char16_t> byteOf;
+    std::map<char, char16_t> characterOf;
     for (char32_t c = 0; c <= 0xFFFF; ++c) {
         const std::string ansi = kCodePage.FromUtf16(std::u16string(1, static_cast<char16_t>(c)));
         ASSERT_EQ(ansi.size(), 1u) << int(c);
         if (ansi != "?" || c == u'?') {
-            EXPECT_TRUE(byteOf.emplace(ansi[0], c).second) << "two characters for " << int(ansi[0]);
+            EXPECT_TRUE(characterOf.emplace(ansi[0], c).second)
+                << "two characters for " << int(ansi[0]);
         }
     }
-    EXPECT_EQ(byteOf.size(), 256u);
-    // The letters the program's messages use, and the bytes 1252 leaves
-    // undefined, which stand for the C1 controls.
+    EXPECT_EQ(characterOf.size(), 256u);
+    // A few of the characters that 1252 puts at 0x80 to 0x9F, and two of
+    // the bytes it leaves undefined, which stand for the C1 controls.
     EXPECT_EQ(kCodePage.FromUtf16(u"\u20AC\u00E9\u2019\u0178\u0081\u009D"),
               "\x80\xE9\x92\x9F\x81\x9D");
     EXPECT_EQ(kCodePage.FromUtf16(u"a\U00010000b"), "a?b") << "one character, two units";
