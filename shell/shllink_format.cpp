@@ -4,7 +4,9 @@
 #include "shell/link_loader.h"
 #include "shell/shllink_parts.h"
 
+#include <algorithm>
 #include <array>
+#include <tuple>
 
 namespace corvane {
 
@@ -45,10 +47,13 @@ public:
         return info;
     }
 
-    // One StringData entry: a count of characters, then the characters.
-    std::string TakeString(bool unicode, const AnsiCodePage& codePage) {
+    // One StringData entry: a count of characters, then the characters. No
+    // more than limit characters are read, and the next entry starts right
+    // after them, wherever the count said this one ends.
+    std::string TakeString(bool unicode, std::size_t limit, const AnsiCodePage& codePage) {
         const std::optional<std::uint16_t> count = file_.U16(pos_);
-        const std::size_t bytes = count ? std::size_t{*count} * (unicode ? 2 : 1) : 0;
+        const std::size_t read = count ? std::min<std::size_t>(*count, limit) : 0;
+        const std::size_t bytes = read * (unicode ? 2 : 1);
         if (!count || !file_.Has(pos_ + 2, bytes)) {
             Fail();
             return {};
@@ -129,15 +134,22 @@ std::optional<ShellLinkData> ParseShellLink(std::span<const std::uint8_t> bytes,
 
     const bool unicode = (flags & kIsUnicode) != 0;
     std::string iconLocation;
-    const std::pair<std::uint32_t, std::string*> strings[] = {
-        {kHasName, &data.description},      {kHasRelativePath, &data.relativePath},
-        {kHasWorkingDir, &data.workingDir}, {kHasArguments, &data.arguments},
-        {kHasIconLocation, &iconLocation},
+    // Like the shell's object, the description, relative path and working
+    // folder are read into 260-character buffers: a longer one is read no
+    // further, and the next string follows those 260 characters. The
+    // arguments and the icon location are read whole.
+    constexpr std::size_t kWhole = 0xFFFF;
+    const std::tuple<std::uint32_t, std::size_t, std::string*> strings[] = {
+        {kHasName, kLinkTextBuffer, &data.description},
+        {kHasRelativePath, kLinkTextBuffer, &data.relativePath},
+        {kHasWorkingDir, kLinkTextBuffer, &data.workingDir},
+        {kHasArguments, kWhole, &data.arguments},
+        {kHasIconLocation, kWhole, &iconLocation},
     };
-    for (const auto& [flag, field] : strings) {
+    for (const auto& [flag, limit, field] : strings) {
         if (!(flags & flag))
             continue;
-        *field = cursor.TakeString(unicode, codePage);
+        *field = cursor.TakeString(unicode, limit, codePage);
         if (cursor.failed())
             return std::nullopt;
     }

@@ -26,7 +26,7 @@ struct ShellLinkData {
     // The icon file: the icon location, or the icon environment block's path
     // when the header says there is one.
     std::string iconFile;
-    // The path the shortcut points to, network name first, at most 259
+    // The path the shortcut points to, local path first, at most 259
     // characters (see ParseShellLink).
     std::string target;
     // Straight from the header.
@@ -37,12 +37,14 @@ struct ShellLinkData {
 
 // The values of a shortcut file, or nothing when it is no shortcut or is cut
 // short: a header that is not one, or an ID list, link information or string
-// that runs past the end. Damaged extra data blocks only end the reading of
-// the blocks.
+// that runs past the end. Of the description, relative path and working
+// folder at most 260 characters are read, whatever their counts say, and the
+// next string follows them. Damaged extra data blocks only end the reading
+// of the blocks.
 //
-// The target comes from the link information (the network name and the
-// common path suffix when the link has a network part, otherwise the local
-// base path and the suffix), else from an ID list that leads through My
+// The target comes from the link information (the local base path and the
+// common path suffix when the link has a local part, otherwise the network
+// name and the suffix), else from an ID list that leads through My
 // Computer to a drive and file-system items, else from the environment
 // block's path as stored, without expanding variables. Unicode text is turned
 // into ANSI text by codePage; ANSI text is taken as it is. Text ends at its

@@ -53,15 +53,18 @@ std::string LinkInfoTarget(ByteView info, const AnsiCodePage& codePage) {
 
     const std::string suffix = TextAt(info, field(0x18), withUnicode ? field(0x20) : 0, codePage);
 
-    if (flags & kCommonNetworkRelativeLinkAndPathSuffix) {
-        const std::string netName = NetName(info, field(0x14), codePage);
-        if (!netName.empty())
-            return JoinNetwork(netName, suffix);
-    }
+    // A link that holds both a local base path and a network share leads to
+    // the local path, as the shell's object gives it; the share's name counts
+    // only when there is no local path.
     if (flags & kVolumeIdAndLocalBasePath) {
         const std::string base = TextAt(info, field(0x10), withUnicode ? field(0x1C) : 0, codePage);
         if (!base.empty())
             return base + suffix;
+    }
+    if (flags & kCommonNetworkRelativeLinkAndPathSuffix) {
+        const std::string netName = NetName(info, field(0x14), codePage);
+        if (!netName.empty())
+            return JoinNetwork(netName, suffix);
     }
     return {};
 }

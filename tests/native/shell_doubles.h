@@ -1,15 +1,30 @@
 #pragma once
-// Doubles for the shortcut reader: a scripted loader, an in-memory file
-// system and a registry that counts how often a key is opened.
+// Doubles for the shortcut reader (a scripted loader, an in-memory file
+// system, a registry that counts how often a key is opened) and its sample
+// files: the hand-made seeds and the shortcuts that the shell's own object
+// made under Wine, both kept as the fuzzer's seeds.
 #include "shell/file_system_api.h"
 #include "shell/link_loader.h"
 #include "tests/native/memory_registry.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace corvane::testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline const std::filesystem::path kSeeds = CORVANE_SHORTCUT_SEEDS;
+inline const std::filesystem::path kCorpus = CORVANE_SHORTCUT_CORPUS;
+
+inline Bytes FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
 
 class ScriptedLoader : public LinkLoader {
 public:
@@ -27,16 +42,15 @@ public:
 class MemoryFiles : public FileSystemApi {
 public:
     bool IsFile(const std::string& path) override { return files.count(path) != 0; }
-    std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
-                                                      std::size_t maxBytes) override {
+    std::optional<Bytes> ReadFile(const std::string& path, std::size_t maxBytes) override {
         reads.push_back(path);
         const auto found = files.find(path);
         if (found == files.end())
             return std::nullopt;
-        const std::size_t n = std::min(maxBytes, found->second.size());
-        return std::vector<std::uint8_t>(found->second.begin(), found->second.begin() + n);
+        return Bytes(found->second.begin(),
+                     found->second.begin() + std::min(maxBytes, found->second.size()));
     }
-    std::map<std::string, std::vector<std::uint8_t>> files;
+    std::map<std::string, Bytes> files;
     std::vector<std::string> reads;
 };
 

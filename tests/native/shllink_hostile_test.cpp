@@ -1,65 +1,50 @@
-// The fuzzer's rules over its hand-made seeds, here under the native
-// suite's sanitizers, with the outcomes that the seeds were made to give.
+// The fuzzer's rules over its seeds, here under the native suite's
+// sanitizers: the hand-made hostile files, whose names say which size,
+// offset or count of seeds/full.lnk they damage, and every cut of the
+// shortcuts that the shell's object made.
 #include "shell/shllink_format.h"
-#include "tests/fuzz/hostile_seeds.h"
 #include "tests/fuzz/shllink_check.h"
+#include "tests/native/shell_doubles.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace corvane::testing {
 namespace {
 
-std::map<std::string, Bytes> SeedsByName() {
-    std::map<std::string, Bytes> seeds;
-    for (fuzz::Seed& seed : fuzz::HostileSeeds())
-        seeds.emplace(seed.name, std::move(seed.bytes));
-    return seeds;
-}
-
-std::optional<ShellLinkData> Parse(const Bytes& bytes) {
-    return ParseShellLink(bytes, Windows1252());
-}
-
-TEST(HostileShortcuts, EveryRuleHoldsForEverySeed) {
-    const std::map<std::string, Bytes> seeds = SeedsByName();
-    EXPECT_GT(seeds.size(), 250u);
-    for (const auto& [name, bytes] : seeds)
-        EXPECT_EQ(fuzz::CheckShortcutBytes(bytes), "") << name;
-}
-
-TEST(HostileShortcuts, TheFullSeedsReadWithEveryPart) {
-    const std::map<std::string, Bytes> seeds = SeedsByName();
-    for (const char* name : {"full", "full-ansi"}) {
-        const std::optional<ShellLinkData> data = Parse(seeds.at(name));
-        ASSERT_TRUE(data) << name;
-        EXPECT_EQ(data->target, "\\\\server\\share\\Tools\\edit.exe") << name;
-        EXPECT_EQ(data->arguments, "-n \"C:\\My Files\\a.txt\"") << name;
-        EXPECT_EQ(data->iconFile, "%TOOLS%\\edit.ico") << name;
-        EXPECT_EQ(data->showCommand, 3) << name;
+TEST(HostileShortcuts, EveryRuleHoldsForEverySeedAndEveryCutOfTheShellMadeOnes) {
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kSeeds)) {
+        EXPECT_EQ(fuzz::CheckShortcutBytes(FileBytes(entry.path())), "") << entry.path().filename();
+        ++seeds;
+    }
+    EXPECT_GT(seeds, 250);
+    for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
+        const Bytes bytes = FileBytes(entry.path());
+        for (std::size_t length = 0; length <= bytes.size(); length += 7)
+            EXPECT_EQ(fuzz::CheckShortcutBytes(std::span(bytes).first(length)), "")
+                << entry.path().filename() << " cut at " << length;
     }
 }
 
-TEST(HostileShortcuts, CountsPastTheEndFailAndSmallBlocksOnlyEndTheExtraData) {
-    const std::map<std::string, Bytes> seeds = SeedsByName();
-    for (const auto& [name, bytes] : seeds) {
-        const std::optional<ShellLinkData> data = Parse(bytes);
-        const auto endsWith = [&](const std::string& tail) {
-            return name.size() >= tail.size() &&
-                   name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+TEST(HostileShortcuts, SizesPastTheEndFailAndSmallBlocksOnlyEndTheExtraData) {
+    for (const auto& entry : std::filesystem::directory_iterator(kSeeds)) {
+        const std::string name = entry.path().stem().string();
+        const auto has = [&](const char* part) {
+            return name.find(part) != std::string::npos;
         };
-        for (const char* count : {"-count=32767", "-count=32768", "-count=65534", "-count=65535"}) {
-            if (endsWith(count)) {
-                EXPECT_FALSE(data) << name;
-            }
-        }
-        if (name.rfind("header-size=", 0) == 0 || name.rfind("linkinfo-size=", 0) == 0) {
+        const std::optional<ShellLinkData> data =
+            ParseShellLink(FileBytes(entry.path()), Windows1252());
+        // The arguments and the icon location (strings 3 and 4) are read
+        // whole, so counts of 0x7FFF and more run past the end.
+        if (name.starts_with("header-size=") || name.starts_with("linkinfo-size=") ||
+            name == "idlist-size=65535" ||
+            ((has("string3-count=") || has("string4-count=")) && (has("=3276") || has("=6553"))))
             EXPECT_FALSE(data) << name;
-        }
-        if (name.rfind("extra-", 0) == 0) {
+        // A block of fewer than 8 bytes before the environment blocks.
+        if (name.starts_with("extra-block-size=")) {
             ASSERT_TRUE(data) << name;
-            EXPECT_EQ(data->target, "\\\\server\\share\\Tools\\edit.exe") << name;
+            EXPECT_EQ(data->iconFile, "C:\\Tools\\edit.exe") << name;
+            EXPECT_EQ(data->target, "Z:\\Tools\\edit.exe") << name;
         }
     }
 }
