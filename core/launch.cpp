@@ -5,6 +5,9 @@
 namespace corvane {
 
 void LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand) {
+    // Given no file, the shell would open the current folder.
+    if (entry.Path.empty())
+        return;
     const std::string folder = CutTo(FolderPart(entry.Path), kShellTextMax);
     const std::string params = CutTo(entry.Params, kShellTextMax);
     const std::string file = CutTo(entry.Path, kShellTextMax);

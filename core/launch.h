@@ -8,6 +8,7 @@ namespace corvane {
 
 // Opens the entry's Path with its Params in the folder of its Path, owned by
 // owner, with the given show command; does not wait and reads no result.
+// An empty Path starts nothing.
 void LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand);
 
 } // namespace corvane

@@ -54,12 +54,16 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
         {"C:/unix/style.exe", "", "C:/unix/style.exe", "", "C:"},
         {deep, std::string(300, 'p'), deep.substr(0, 255), std::string(255, 'p'),
          deep.substr(0, 255)},
+        {"", "-n", ""}, // no file: nothing, not the current folder
     };
     for (const Row& row : rows) {
+        shell.calls.clear();
         LaunchEntry(shell, kWindow, {.Path = row.path, .Params = row.params}, kSwShowMaximized);
         // No verb: the file's default action.
-        EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, true, "", row.file, row.paramsSent,
-                                                 row.folder, kSwShowMaximized}));
+        EXPECT_EQ(shell.calls, std::vector(!row.file.empty(),
+                                           ShellCall{kWindow, true, "", row.file, row.paramsSent,
+                                                     row.folder, kSwShowMaximized}))
+            << row.path;
     }
 }
 
