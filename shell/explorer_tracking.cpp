@@ -14,6 +14,21 @@ constexpr unsigned kWindowTitleMax = 260;
 // A Windows directory longer than this is not used.
 constexpr unsigned kWindowsDirCapacity = 200;
 
+// A drive path: a letter, a colon and a backslash.
+bool IsDrivePath(std::string_view folder) {
+    const char letter = folder.empty() ? '\0' : folder[0];
+    const bool isLetter = ('A' <= letter && letter <= 'Z') || ('a' <= letter && letter <= 'z');
+    return isLetter && folder.substr(1, 2) == ":\\";
+}
+
+// A UNC path: two backslashes, a server name, a backslash and a share name.
+bool IsUncPath(std::string_view folder) {
+    if (folder.substr(0, 2) != "\\\\")
+        return false;
+    const std::size_t share = folder.find('\\', 2) + 1; // 0 when there is none
+    return share > 3 && folder.find_first_not_of('\\', share) == share;
+}
+
 } // namespace
 
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
@@ -21,7 +36,14 @@ std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
         return std::nullopt;
     if (title.size() <= kExploringPrefixLength)
         return std::string();
-    return std::string(title.substr(kExploringPrefixLength));
+    // Whatever else follows the marker would reach Explorer's command line:
+    // only an absolute folder, which cannot begin with a switch, is taken,
+    // and none with a double quote, which would end the quotes around it.
+    // Nothing here touches the file system; it runs on every title report.
+    const std::string_view folder = title.substr(kExploringPrefixLength);
+    if (!(IsDrivePath(folder) || IsUncPath(folder)) || folder.find('"') != std::string_view::npos)
+        return std::nullopt;
+    return std::string(folder);
 }
 
 void ExplorerTracker::Start() {
@@ -41,7 +63,10 @@ void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
 }
 
 void ExplorerTracker::Recall(WindowRef owner) const {
-    const std::string params = CutTo("/n,/e," + lastFolder_, kShellTextMax);
+    // Explorer reads a comma outside double quotes as the start of a switch.
+    const bool quoted = lastFolder_.find(',') != std::string::npos;
+    const std::string folder = quoted ? '"' + lastFolder_ + '"' : lastFolder_;
+    const std::string params = CutTo("/n,/e," + folder, kShellTextMax);
     const std::string file = CutTo(explorerPath_, kShellTextMax);
     const std::string directory = CutTo(windowsDir_, kShellTextMax);
     shell_.Execute(owner, "open", file.c_str(), params.c_str(), directory.c_str(), kSwShow);

@@ -17,7 +17,9 @@ namespace corvane {
 // The folder an Explorer window's title names, or nothing when the title is
 // not an Explorer title. Only a title that begins with "Exploring - " counts;
 // a window whose title merely mentions it ("Mail - Exploring - notes") says
-// nothing about where the user is exploring.
+// nothing about where the user is exploring. The folder is empty (Explorer's
+// own default view) or an absolute path, "C:\..." or "\\server\share...",
+// without a double quote; any other title names nothing.
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title);
 
 class ExplorerTracker {
@@ -28,8 +30,9 @@ public:
     void Start();
     // A window report: remembers the folder an Explorer title names.
     void OnWindowReported(WindowRef window, std::intptr_t code);
-    // Opens a new Explorer window on the folder explored last; with none
-    // reported yet Explorer gets its switches alone.
+    // Opens a new Explorer window on the folder explored last, in double
+    // quotes when it holds a comma; with none reported yet Explorer gets its
+    // switches alone.
     void Recall(WindowRef owner) const;
 
     const std::string& ExplorerPath() const { return explorerPath_; }

@@ -52,14 +52,21 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
         {"E:setup.exe", "", "E:setup.exe", "", "E:"},
         {"notepad.exe", "", "notepad.exe", "", ""},
         {"C:/unix/style.exe", "", "C:/unix/style.exe", "", "C:"},
-        {deep, std::string(300, 'p'), deep.substr(0, 255), std::string(255, 'p'),
+        // Quotes as "Copy as path" gives them: the file inside, cut after.
+        {"\"C:\\A b\\x.exe\"", "\"q\"", "C:\\A b\\x.exe", "\"q\"", "C:\\A b\\"},
+        {'"' + deep + '"', std::string(300, 'p'), deep.substr(0, 255), std::string(255, 'p'),
          deep.substr(0, 255)},
+        {"", "-n", ""}, // no file: nothing, not the current folder
+        {"\"\"", "-n", ""},
     };
     for (const Row& row : rows) {
+        shell.calls.clear();
         LaunchEntry(shell, kWindow, {.Path = row.path, .Params = row.params}, kSwShowMaximized);
         // No verb: the file's default action.
-        EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, true, "", row.file, row.paramsSent,
-                                                 row.folder, kSwShowMaximized}));
+        EXPECT_EQ(shell.calls, std::vector(!row.file.empty(),
+                                           ShellCall{kWindow, true, "", row.file, row.paramsSent,
+                                                     row.folder, kSwShowMaximized}))
+            << row.path;
     }
 }
 

@@ -25,7 +25,7 @@ protected:
     ExplorerTracker tracker{system, shell};
 };
 
-TEST_F(ExplorerTrackingTest, OnlyATitleThatBeginsWithTheMarkerNamesAFolder) {
+TEST_F(ExplorerTrackingTest, OnlyATitleThatBeginsWithTheMarkerNamesAFolderAndOnlyAnAbsoluteOne) {
     const std::pair<const char*, const char*> rows[] = {
         {"", ""}, // also what a window that has gone gives
         {"Exploring - C:\\Projects", "C:\\Projects"},
@@ -34,9 +34,17 @@ TEST_F(ExplorerTrackingTest, OnlyATitleThatBeginsWithTheMarkerNamesAFolder) {
         {"Mail - Exploring - notes", "C:\\Projects"},
         {" Exploring - D:\\Old", "C:\\Projects"},
         {"Exploring", "C:\\Projects"},
+        // Only an absolute folder counts: a title adds no switches of its own.
+        {"Exploring - x,/root,\\\\host\\share", "C:\\Projects"},
+        {"Exploring - /:\\x", "C:\\Projects"},
+        {"Exploring - C:x", "C:\\Projects"},
+        {"Exploring - \\\\\\share", "C:\\Projects"},
+        {"Exploring - \\\\host\\", "C:\\Projects"},
+        {"Exploring - C:\\a\"b", "C:\\Projects"},
         {"Exploring - D:\\Docs - Exploring - x", "D:\\Docs - Exploring - x"},
+        {"Exploring - \\\\host\\s", "\\\\host\\s"},
         {"Exploring -", ""},
-        {"Exploring - C:\\Projects", "C:\\Projects"},
+        {"Exploring - C:\\a,b", "\"C:\\a,b\""},
         {"Exploring - ", ""},
     };
     for (auto [title, folder] : rows) {
