@@ -1,6 +1,7 @@
-// Measuring and drawing the owner-drawn rows of the pop-up launcher menu. The
-// rows carry no data: they are measured and drawn from the entry table as it
-// stands when the request comes.
+// Measuring and drawing the owner-drawn rows of the pop-up launcher menu, and
+// looking up their icons when the menu is built. The rows carry no data: they
+// are measured and drawn from the entry table as it stands when the request
+// comes, with the icons looked up for it.
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
@@ -68,15 +69,19 @@ void DrawIcon(Canvas& canvas, DeviceContextRef dc, const ScopedIcon& icon, int x
         canvas.DrawIconEx(dc, x, y, icon.get(), size, size, kDiNormal);
 }
 
+// The entry rows' icon size for their height.
+int EntryIconSize(int itemHeight) {
+    return itemHeight < kLargeIconSize ? kSmallIconSize : kLargeIconSize;
+}
+
 // The PathRecall row: Explorer's small icon and its text. iconY is where the
 // icon goes in the context's coordinates.
-void DrawPathRecallRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemRequest& request,
-                       const std::string& explorerPath, int iconY) {
+void DrawPathRecallRow(Canvas& canvas, const DrawItemRequest& request, const ScopedIcon& icon,
+                       int iconY) {
     const DeviceContextRef dc = request.hDC;
     const Rect& row = request.rcItem;
     const ScopedColors colors = RowColors(canvas, request);
 
-    const ScopedIcon icon(shellIcons, GetSystemImageIcon(shellIcons, explorerPath, kSmallIconSize));
     DrawIcon(canvas, dc, icon, kPathRecallIconX, iconY, kSmallIconSize);
 
     Rect opaque = row;
@@ -85,8 +90,8 @@ void DrawPathRecallRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemR
 }
 
 // An entry row: the entry's icon in the icon column and its description.
-void DrawEntryRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemRequest& request,
-                  const Entry& entry, int itemHeight) {
+void DrawEntryRow(Canvas& canvas, const DrawItemRequest& request, const Entry& entry,
+                  const ScopedIcon* icon, int itemHeight) {
     const DeviceContextRef dc = request.hDC;
     const int id = static_cast<int>(request.itemID);
     const ScopedColors colors = RowColors(canvas, request);
@@ -95,17 +100,33 @@ void DrawEntryRow(Canvas& canvas, ShellIconApi& shellIcons, const DrawItemReques
     Rect text = request.rcItem;
     text.left = request.rcItem.left + itemHeight + kEntryTextGap;
 
-    const bool small = itemHeight < kLargeIconSize;
-    const int size = small ? kSmallIconSize : kLargeIconSize;
-    const ScopedIcon icon(shellIcons, GetSystemImageIcon(shellIcons, entry.IconPath, size));
-    DrawIcon(canvas, dc, icon, kEntryIconX, id * itemHeight + (small ? kSmallIconTopOffset : 0),
-             size);
+    const int size = EntryIconSize(itemHeight);
+    const bool small = size == kSmallIconSize;
+    // A row with no icon looked up for it shows none.
+    if (icon != nullptr)
+        DrawIcon(canvas, dc, *icon, kEntryIconX,
+                 id * itemHeight + (small ? kSmallIconTopOffset : 0), size);
 
     canvas.ExtTextOutAnsi(dc, text.left + kEntryTextIndent, text.top + itemHeight / 4, kEtoOpaque,
                           &text, entry.ToolTip);
 }
 
 } // namespace
+
+void PopupMenu::LookUpEntryIcons() {
+    entryIcons_.clear();
+    if (!popUp_)
+        return;
+    const int size = EntryIconSize(itemHeight_);
+    for (int i = 0; i < table_.Count(); ++i)
+        entryIcons_.emplace_back(shellIcons_,
+                                 GetSystemImageIcon(shellIcons_, table_.At(i).IconPath, size));
+}
+
+void PopupMenu::LookUpExplorerIcon() {
+    explorerIcon_ =
+        ScopedIcon(shellIcons_, GetSystemImageIcon(shellIcons_, explorerPath_, kSmallIconSize));
+}
 
 bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const {
     if (request.CtlType != kOdtMenu)
@@ -151,12 +172,13 @@ bool PopupMenu::Draw(Canvas& canvas, const DrawItemRequest& request) const {
         const int iconY = popUp_
                               ? table_.Count() * itemHeight_ + kSeparatorAllowance
                               : row.top + std::max(0, (row.bottom - row.top - kSmallIconSize) / 2);
-        DrawPathRecallRow(canvas, shellIcons_, request, explorerPath_, iconY);
+        DrawPathRecallRow(canvas, request, explorerIcon_, iconY);
         return true;
     }
     if (entryRow) {
-        DrawEntryRow(canvas, shellIcons_, request, table_.At(static_cast<int>(request.itemID)),
-                     itemHeight_);
+        const auto slot = static_cast<std::size_t>(request.itemID);
+        DrawEntryRow(canvas, request, table_.At(static_cast<int>(slot)),
+                     slot < entryIcons_.size() ? &entryIcons_[slot] : nullptr, itemHeight_);
         return true;
     }
     return false;

@@ -18,6 +18,23 @@ void PopupMenu::Rebuild() {
     menus_.AppendString(menu, kCmdOptions, "Options...");
     menus_.AppendString(menu, kCmdHelp, "Help");
     menus_.AppendString(menu, kCmdExit, "Exit Corvane");
+    LookUpEntryIcons();
+    LookUpExplorerIcon();
+}
+
+void PopupMenu::Destroy() {
+    menu_.reset();
+    entryIcons_.clear();
+    explorerIcon_.reset();
+}
+
+void PopupMenu::SetSmallIcons(bool small) {
+    const int height = small ? kSmallItemHeight : kLargeItemHeight;
+    if (height == itemHeight_)
+        return;
+    itemHeight_ = height;
+    if (Exists())
+        LookUpEntryIcons();
 }
 
 void PopupMenu::Track(int x, int y, WindowRef owner) {

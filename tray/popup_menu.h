@@ -2,15 +2,19 @@
 // The pop-up launcher menu: entry rows drawn by the program (in pop-up mode),
 // PathRecall, "Options...", "Help" and "Exit Corvane". It owns the menu and
 // the side banner, and measures and draws its rows from the entry table as it
-// stands when the request comes.
+// stands when the request comes. The rows' icons are asked of the shell when
+// the menu is built, never while it paints: a slow file would otherwise stall
+// every repaint.
 #include "core/entry.h"
 #include "core/system_api.h"
 #include "tray/canvas.h"
 #include "tray/menu_api.h"
 #include "tray/owner_draw.h"
 #include "tray/shell_icon_api.h"
+#include "tray/tray_icons.h"
 
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -21,19 +25,22 @@ inline constexpr int kLargeItemHeight = 38;
 class PopupMenu {
 public:
     PopupMenu(MenuApi& menus, ShellIconApi& shellIcons, const EntryTable& table)
-        : menus_(menus), shellIcons_(shellIcons), table_(table), menu_(menus) {}
+        : menus_(menus), shellIcons_(shellIcons), table_(table), menu_(menus),
+          explorerIcon_(shellIcons, IconRef::None) {}
 
     // The look chosen at start.
     void SetPopUp(bool popUp) { popUp_ = popUp; }
     void SetBanner(OwnedBitmap banner) { banner_ = std::move(banner); }
     void SetExplorerPath(std::string path) { explorerPath_ = std::move(path); }
-    void SetSmallIcons(bool small) { itemHeight_ = small ? kSmallItemHeight : kLargeItemHeight; }
+    // A new size looks the entry rows' icons up again.
+    void SetSmallIcons(bool small);
 
     // An empty menu, until the first rebuild.
     void CreateEmpty() { menu_.reset(menus_.CreatePopupMenu()); }
-    // A new menu for the table as it stands.
+    // A new menu for the table as it stands, with its icons.
     void Rebuild();
-    void Destroy() { menu_.reset(); }
+    // The menu and its icons go.
+    void Destroy();
     bool Exists() const { return menu_.get() != MenuRef::None; }
 
     // Runs the menu at x, y (right-aligned) for owner; nothing when the menu
@@ -46,12 +53,20 @@ public:
     bool Draw(Canvas& canvas, const DrawItemRequest& request) const;
 
 private:
+    // The entry rows' icons at the rows' size (none outside pop-up mode), and
+    // Explorer's.
+    void LookUpEntryIcons();
+    void LookUpExplorerIcon();
+
     MenuApi& menus_;
     ShellIconApi& shellIcons_;
     const EntryTable& table_;
     OwnedMenu menu_;
     OwnedBitmap banner_;
     std::string explorerPath_;
+    // The icons drawn in the rows, by slot, and Explorer's for PathRecall.
+    std::vector<ScopedIcon> entryIcons_;
+    ScopedIcon explorerIcon_;
     bool popUp_ = false;
     int itemHeight_ = kLargeItemHeight;
 };

@@ -44,9 +44,11 @@ protected:
     Lines Draw(const DrawItemRequest& request, bool answered = true) {
         canvas.drawn.clear();
         const auto iconsBefore = icons.liveIcons;
+        const std::size_t asked = icons.fileInfoPaths.size();
         EXPECT_EQ(menu.Draw(canvas, request), answered);
         EXPECT_EQ(canvas.Problems(), "");
         EXPECT_EQ(icons.liveIcons, iconsBefore) << "an icon made for the row is alive";
+        EXPECT_EQ(icons.fileInfoPaths.size(), asked) << "the shell asked while painting";
         return canvas.drawn;
     }
 
@@ -134,9 +136,14 @@ TEST_F(PopupMenuTest, EntryRowsPlaceIconAndTextByTheRowHeight) {
     EXPECT_EQ(Draw(selected),
               (Lines{"icon 16 at 22,3,16,16 flags 3",
                      "text 'Entry 0' at 50,5 options 2 in 45,0,150,22 colours 14/13"}));
+    // The icons are the menu's from its build to its end, at the rows' size.
     table.Modify(1, {"app.exe", "C:\\gone.ico"}); // no icon found, no description
-    EXPECT_EQ(Draw(Row(1, Rect{0, 22, 150, 44})),
-              (Lines{"text '' at 47,27 options 2 in 42,22,150,44 colours 7/4"}));
+    menu.SetSmallIcons(false);
+    EXPECT_EQ(Draw(Row(2, Rect{0, 76, 150, 114})).front(), "icon 32 at 22,76,32,32 flags 3");
+    EXPECT_EQ(Draw(Row(1, Rect{0, 38, 150, 76})),
+              (Lines{"text '' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
+    menu.Destroy();
+    EXPECT_TRUE(icons.liveIcons.empty());
 }
 
 TEST_F(PopupMenuTest, PathRecallShowsExplorersIconBelowTheEntriesInPopUpModeElseMidRow) {

@@ -1,6 +1,6 @@
-// kestrel.dll on real windows: a window of another process is reported, no
-// report comes once Kestrel_Stop has returned, and only the thread owning the
-// receiving window can start the reporting.
+// kestrel.dll on real windows: a window of another process is reported, the poll
+// ends at a delivered title event, nothing is reported once Kestrel_Stop has
+// returned, and only the thread owning the receiving window can start reporting.
 #include "shell/win32/kestrel/kestrel.h"
 
 #include <windows.h>
@@ -10,13 +10,21 @@
 #include <algorithm>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace corvane::win32 {
 namespace {
 
-// Each report: the process of the reported window and its title at the time.
-std::vector<std::pair<DWORD, std::string>> reports;
+// Each report: the process of the reported window, its title then, its code.
+std::vector<std::tuple<DWORD, std::string, LPARAM>> reports;
+
+// The reports of a window of process titled title, with code when not 0.
+std::ptrdiff_t Reported(DWORD process, const std::string& title, LPARAM code = 0) {
+    return std::count_if(reports.begin(), reports.end(), [&](const auto& report) {
+        return report == std::tuple(process, title, code ? code : std::get<2>(report));
+    });
+}
 
 LRESULT CALLBACK Receive(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != kWmExplorerWindow)
@@ -25,7 +33,7 @@ LRESULT CALLBACK Receive(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
     DWORD process = 0;
     GetWindowThreadProcessId(reinterpret_cast<HWND>(wParam), &process);
-    reports.emplace_back(process, title);
+    reports.emplace_back(process, title, lParam);
     return 0;
 }
 
@@ -35,7 +43,16 @@ void DispatchWaitingMessages() {
         DispatchMessageA(&msg);
 }
 
-TEST(Kestrel, ReportsAWindowOfAnotherProcessAndNothingOnceStopped) {
+// Dispatches messages until done(), or for up to 20 s so that a failure ends.
+template <typename Condition> bool WaitFor(const Condition& done) {
+    for (const ULONGLONG end = GetTickCount64() + 20000; !done() && GetTickCount64() < end;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        DispatchWaitingMessages();
+    }
+    return done();
+}
+
+TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopped) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = Receive;
     windowClass.lpszClassName = "KestrelTestReceiver";
@@ -58,18 +75,28 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessAndNothingOnceStopped) {
     PROCESS_INFORMATION helper{};
     ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                nullptr, nullptr, &startup, &helper));
-    const auto reported = [&] {
-        return std::count(reports.begin(), reports.end(), std::pair(helper.dwProcessId, title));
-    };
-    // Up to 20 s, only so that a failure ends.
-    for (const ULONGLONG end = GetTickCount64() + 20000; !reported() && GetTickCount64() < end;) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        DispatchWaitingMessages();
-    }
-    EXPECT_TRUE(reported());
+    EXPECT_TRUE(WaitFor([&] { return Reported(helper.dwProcessId, title) > 0; }));
     TerminateProcess(helper.hProcess, 0);
     CloseHandle(helper.hThread);
     CloseHandle(helper.hProcess);
+
+    // Wine sends no activation or title events: the poll reports the window in front.
+    const DWORD self = GetCurrentProcessId();
+    HWND front = CreateWindowExA(0, "STATIC", "Polled", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(front);
+    ASSERT_TRUE(WaitFor([&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
+    DispatchWaitingMessages();
+    ASSERT_EQ(Reported(self, "Polled", kReportTitleChanged), 1) << "the event reported";
+    SetWindowTextA(front, "Unpolled");
+    // A timer four polls long: a poll still running reports the title first.
+    const UINT_PTR later = SetTimer(nullptr, 0, 1000, nullptr);
+    for (MSG msg;
+         GetMessageA(&msg, nullptr, 0, 0) > 0 && (msg.message != WM_TIMER || msg.wParam != later);)
+        DispatchMessageA(&msg);
+    KillTimer(nullptr, later);
+    EXPECT_EQ(Reported(self, "Unpolled"), 0);
 
     ASSERT_TRUE(Kestrel_Stop());
     reports.clear();

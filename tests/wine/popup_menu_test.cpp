@@ -1,6 +1,6 @@
 // The pop-up menu's owner-drawn rows on real GDI: many rounds of measuring
-// and drawing into a memory context give back every object made and leave
-// the context as it was, and the rows show the band and the highlight.
+// and drawing into a memory context ask the shell nothing, give back every
+// object made and leave the context as it was; the rows show band and highlight.
 #include "core/win32/handle_refs.h"
 #include "core/win32/system_win32.h"
 #include "tray/popup_menu.h"
@@ -57,6 +57,16 @@ public:
     MenuRef CreatePopupMenu() override { return made = Win32Menus::CreatePopupMenu(); }
 };
 
+// The real shell, counting the file requests made of it.
+struct CountingShellIcons : Win32ShellIcons {
+    int asked = 0;
+    std::uintptr_t GetFileInfo(const char* path, std::uint32_t attributes, FileInfoRecord& record,
+                               std::uint32_t recordSize, std::uint32_t flags) override {
+        ++asked;
+        return Win32ShellIcons::GetFileInfo(path, attributes, record, recordSize, flags);
+    }
+};
+
 // A 32-bit top-down DIB section filled with rgb (0xRRGGBB).
 HBITMAP Dib(int width, int height, std::uint32_t rgb) {
     BITMAPINFO info{{sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
@@ -74,7 +84,7 @@ TEST(PopupMenuRows, GiveBackEveryObjectAndLeaveTheContextAsItWas) {
     for (int i = 0; i < 8; ++i)
         table.Append(Entry{notepad, notepad, "", "Entry " + std::to_string(i)});
     RecordingMenus menus;
-    Win32ShellIcons shellIcons;
+    CountingShellIcons shellIcons;
     Win32System system;
     PopupMenu menu(menus, shellIcons, table);
     menu.SetPopUp(true);
@@ -104,6 +114,7 @@ TEST(PopupMenuRows, GiveBackEveryObjectAndLeaveTheContextAsItWas) {
         ASSERT_EQ(canvas.live, 0) << "round " << round;
         ASSERT_EQ(canvas.kept, 0) << "round " << round;
     }
+    EXPECT_EQ(shellIcons.asked, 8) << "once an entry, when the menu was built";
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), surface);
     EXPECT_EQ(GetTextColor(dc), RGB(10, 20, 30));

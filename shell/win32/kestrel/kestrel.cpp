@@ -3,7 +3,9 @@
 // - out-of-context WinEvent hooks, which the system calls back on that thread
 //   while it pumps messages;
 // - a thread timer that looks at the foreground window, for systems that send
-//   no title or activation events (Wine sends only the creation events).
+//   no title or activation events (Wine sends only the creation events). The
+//   first such event the system delivers ends it: it would only wake the
+//   processor four times a second for nothing.
 // Either way a report is a direct call into the receiving window's procedure;
 // nothing is ever left waiting in a message queue. A hook call or timer tick
 // that comes after the reporting has ended finds it ended and reports nothing.
@@ -97,12 +99,23 @@ LPARAM CodeOf(HWINEVENTHOOK hook, DWORD event) {
     return 0;
 }
 
+void StopPolling() {
+    if (reporting.timer != 0)
+        KillTimer(nullptr, reporting.timer);
+    reporting.timer = 0;
+}
+
 void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,
                          DWORD, DWORD) {
-    if (object != OBJID_WINDOW || child != CHILDID_SELF)
-        return;
     const LPARAM code = CodeOf(hook, event);
-    if (code != 0 && IsTopLevel(window))
+    if (code == 0)
+        return;
+    // The system sends what the timer looks for. Before the report: its
+    // receiver may stop the reporting and start another, with a timer of its
+    // own.
+    if (code == kReportWindowActivated || code == kReportTitleChanged)
+        StopPolling();
+    if (object == OBJID_WINDOW && child == CHILDID_SELF && IsTopLevel(window))
         Report(window, code);
 }
 
@@ -129,9 +142,7 @@ void End() {
             UnhookWinEvent(hook);
         hook = nullptr;
     }
-    if (reporting.timer != 0)
-        KillTimer(nullptr, reporting.timer);
-    reporting.timer = 0;
+    StopPolling();
     reporting.front = nullptr;
     reporting.frontTitle[0] = 0;
     reporting.thread.store(0);

@@ -5,7 +5,8 @@
 //
 // How it works: out-of-context WinEvent hooks and a thread timer that looks
 // at the foreground window four times a second (for systems that send no
-// title or activation events), all made on the thread that calls
+// title or activation events; it ends at the first such event the system
+// delivers), all made on the thread that calls
 // Kestrel_Start. The system calls them back on that thread while it pumps
 // messages, and each report is then sent straight to the receiving window,
 // which belongs to the same thread. A report is therefore handled before the
