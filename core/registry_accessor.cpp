@@ -21,6 +21,12 @@ std::string Message(const char* pattern, const std::string& name) {
     throw ERegistryException(Message("Failed to set data for '%s'", name));
 }
 
+std::optional<RegKey> Opened(const OpenedKey& opened) {
+    if (opened.status != OpenedKey::Status::Ok)
+        return std::nullopt;
+    return opened.key;
+}
+
 } // namespace
 
 RegistryAccessor::RegistryAccessor(RegistryApi& api) : api_(api) {}
@@ -43,7 +49,7 @@ bool RegistryAccessor::OpenKey(const std::string& path, bool create) {
     std::string relative;
     const RegKey base = BaseFor(path, relative);
     const std::optional<RegKey> opened =
-        create ? api_.CreateKey(base, relative) : api_.OpenKey(base, relative);
+        create ? api_.CreateKey(base, relative) : Opened(api_.OpenKey(base, relative));
     if (!opened)
         return false;
     if (current_ != RegKey::None)
@@ -55,11 +61,16 @@ bool RegistryAccessor::OpenKey(const std::string& path, bool create) {
 bool RegistryAccessor::KeyExists(const std::string& path) {
     std::string relative;
     const RegKey base = BaseFor(path, relative);
-    const std::optional<RegKey> opened = api_.OpenKey(base, relative);
-    if (!opened)
-        return false;
-    api_.CloseKey(*opened);
-    return true;
+    const OpenedKey opened = api_.OpenKey(base, relative);
+    if (opened.status == OpenedKey::Status::Ok)
+        api_.CloseKey(opened.key);
+    return opened.status == OpenedKey::Status::Ok;
+}
+
+bool RegistryAccessor::DeleteKey(const std::string& path) {
+    std::string relative;
+    const RegKey base = BaseFor(path, relative);
+    return api_.DeleteKey(base, relative);
 }
 
 RegValue RegistryAccessor::Query(const std::string& name) {

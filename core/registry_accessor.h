@@ -29,6 +29,9 @@ public:
     // Whether a key exists, without creating it or changing the current key.
     bool KeyExists(const std::string& path);
 
+    // Removes a key that has no subkeys. True when it was there and is gone.
+    bool DeleteKey(const std::string& path);
+
     // Whether the current key holds a value of that name, of any type.
     bool ValueExists(const std::string& name);
 
