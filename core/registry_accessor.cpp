@@ -50,12 +50,10 @@ bool RegistryAccessor::OpenKey(const std::string& path, bool create) {
     const RegKey base = BaseFor(path, relative);
     const std::optional<RegKey> opened =
         create ? api_.CreateKey(base, relative) : Opened(api_.OpenKey(base, relative));
-    if (!opened)
-        return false;
     if (current_ != RegKey::None)
         api_.CloseKey(current_);
-    current_ = *opened;
-    return true;
+    current_ = opened.value_or(RegKey::None);
+    return opened.has_value();
 }
 
 bool RegistryAccessor::KeyExists(const std::string& path) {

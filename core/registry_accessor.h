@@ -23,7 +23,8 @@ public:
 
     // A path beginning with a backslash starts at the root key, any other at
     // the current key. Opens or creates; on success the key becomes current.
-    // On failure the previous current key stays current.
+    // On failure no key is current: reads fail and so do writes, which thus
+    // never land in a key they were not meant for.
     bool OpenKey(const std::string& path, bool create);
 
     // Whether a key exists, without creating it or changing the current key.
