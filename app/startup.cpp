@@ -46,9 +46,7 @@ void Launcher::OnCreate() {
 }
 
 void Launcher::LoadEntries(int count) {
-    for (int i = 0; i < count; ++i) {
-        registry_.OpenKey(EntrySubkey(i), true);
-        Entry entry = ReadEntryValues(registry_);
+    ReadEntries(registry_, count, [this](Entry entry) {
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
             LaunchEntry(env_.shell, env_.view.Handle(), entry, ShowCommandFor(entry.StartMode));
@@ -56,7 +54,7 @@ void Launcher::LoadEntries(int count) {
             tray_.AddEntryIcon(entry, table_.NextIconId());
         const int slot = table_.Append(std::move(entry));
         editor_.AddRow(slot, table_.At(slot));
-    }
+    });
 }
 
 void Launcher::ReadOptionsAfterLoad() {

@@ -62,7 +62,7 @@ bool RegistryAccessor::KeyExists(const std::string& path) {
     const OpenedKey opened = api_.OpenKey(base, relative);
     if (opened.status == OpenedKey::Status::Ok)
         api_.CloseKey(opened.key);
-    return opened.status == OpenedKey::Status::Ok;
+    return opened.status != OpenedKey::Status::NotFound;
 }
 
 bool RegistryAccessor::DeleteKey(const std::string& path) {

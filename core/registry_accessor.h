@@ -27,7 +27,8 @@ public:
     // never land in a key they were not meant for.
     bool OpenKey(const std::string& path, bool create);
 
-    // Whether a key exists, without creating it or changing the current key.
+    // Whether a key exists, opened or not, without creating it or changing
+    // the current key.
     bool KeyExists(const std::string& path);
 
     // Removes a key that has no subkeys. True when it was there and is gone.

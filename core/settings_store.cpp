@@ -64,17 +64,25 @@ void WriteFirstRunDefaults(RegistryAccessor& reg) {
 std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     try {
         const std::int32_t stored = reg.ReadInteger(kValIconCount);
-        if (stored <= 0)
-            return 0;
-        return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
+        if (stored > 0)
+            return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
     } catch (const ERegistryException&) {
-        if (!reg.ValueExists(kValIconCount))
-            return std::nullopt;
+        // Missing or damaged: subkey 0 tells.
     }
-    int count = 0;
-    while (count < kMaxEntries && reg.KeyExists(EntrySubkey(count)))
-        ++count;
-    return count;
+    if (reg.KeyExists(EntrySubkey(0)))
+        return kMaxEntries;
+    if (!reg.ValueExists(kValIconCount))
+        return std::nullopt;
+    return 0;
+}
+
+bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entry)>& take) {
+    for (int slot = 0; slot < count; ++slot) {
+        if (!reg.OpenKey(EntrySubkey(slot), false))
+            return reg.KeyExists(EntrySubkey(slot));
+        take(ReadEntryValues(reg));
+    }
+    return false;
 }
 
 void WriteOptions(RegistryAccessor& reg, const Options& options) {

@@ -69,21 +69,33 @@ protected:
     RegistryAccessor reg{registry};
 };
 
-TEST_F(StoreTest, TheStoredCountIsClampedAndADamagedOneCountsTheEntryKeys) {
-    reg.OpenKey("\\" + kSettings, true);
-    EXPECT_EQ(StoredEntryCount(reg), std::nullopt) << "no count: a first run";
-    for (auto [stored, loaded] :
-         {std::pair{-5, 0}, {0, 0}, {1, 1}, {20, 20}, {21, 20}, {INT32_MIN, 0}, {INT32_MAX, 20}}) {
-        registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(stored));
-        EXPECT_EQ(StoredEntryCount(reg), loaded) << stored;
+// A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads
+// this many entries (-1: a first run); where unread, it stops at a key that
+// cannot be opened.
+TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
+    const std::tuple<int, int, int, bool> rows[] = {
+        {INT_MIN, 0, -1, false},  {0, 0, 0, false},       {1, 3, 1, false},     {5, 3, 3, false},
+        {21, 25, 20, false},      {INT_MIN, 3, 3, false}, {0, 3, 3, false},     {-2, 3, 3, false},
+        {INT_MAX, 25, 20, false}, {3, 3, 1, true},        {INT_MIN, 2, 0, true}};
+    for (auto [count, keys, loaded, unread] : rows) {
+        MemoryRegistry registry;
+        RegistryAccessor reg(registry);
+        if (count == INT_MAX)
+            registry.PutString(kSettings, "Icon Count", "3");
+        else if (count != INT_MIN)
+            registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(count));
+        for (int slot = 0; slot < keys; ++slot)
+            registry.PutString(EntryKey(slot), "Path", "x");
+        if (unread)
+            registry.Lock(EntryKey(loaded));
+        reg.OpenKey("\\" + kSettings, true);
+        const std::optional<int> stored = StoredEntryCount(reg);
+        int read = 0;
+        const bool stopped = ReadEntries(reg, stored.value_or(0), [&](const Entry&) { ++read; });
+        EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped), std::make_tuple(loaded, unread))
+            << count << " over " << keys;
+        EXPECT_FALSE(registry.Exists(EntryKey(keys)));
     }
-    registry.PutString(kSettings, "Icon Count", "two, really");
-    for (int slot : {0, 1, 2, 4})
-        registry.PutString(EntryKey(slot), "Path", "x");
-    EXPECT_EQ(StoredEntryCount(reg), 3) << "the consecutive entry keys from slot 0";
-    for (int slot = 3; slot < 25; ++slot)
-        registry.PutString(EntryKey(slot), "Path", "x");
-    EXPECT_EQ(StoredEntryCount(reg), 20);
 }
 
 TEST_F(StoreTest, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
