@@ -89,6 +89,10 @@ private:
     // The running mode and click rule; the boxes may differ until next start.
     bool popUp_ = false;
     bool singleClick_ = false;
+    // The load stopped at an entry subkey that exists but could not be
+    // opened: the subkeys from there on were never read, so no save of this
+    // run removes them.
+    bool unreadEntryKeys_ = false;
     std::string programPath_;
     TrayPresence tray_;
     PopupMenu menu_;

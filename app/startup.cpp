@@ -46,7 +46,7 @@ void Launcher::OnCreate() {
 }
 
 void Launcher::LoadEntries(int count) {
-    ReadEntries(registry_, count, [this](Entry entry) {
+    unreadEntryKeys_ = ReadEntries(registry_, count, [this](Entry entry) {
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
             LaunchEntry(env_.shell, env_.view.Handle(), entry, ShowCommandFor(entry.StartMode));
@@ -107,7 +107,7 @@ void Launcher::OnStartupTimer() {
 Launcher::SaveOutcome Launcher::SaveSettings() {
     // The boxes, not the running mode: a change of pop-up mode reaches the
     // next start.
-    WriteSettings(registry_, OptionBoxes(env_.view), table_);
+    WriteSettings(registry_, OptionBoxes(env_.view), table_, !unreadEntryKeys_);
     if (table_.Count() == 0) {
         env_.view.EndProgram();
         return SaveOutcome::ProgramEnded;
@@ -147,7 +147,7 @@ void Launcher::OnDestroy() {
 
 void Launcher::OnEndSession() {
     try {
-        WriteSettings(registry_, OptionBoxes(env_.view), table_);
+        WriteSettings(registry_, OptionBoxes(env_.view), table_, !unreadEntryKeys_);
     } catch (const ERegistryException&) {
         // The session is ending; there is nobody left to tell.
     }

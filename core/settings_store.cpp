@@ -91,15 +91,19 @@ void WriteOptions(RegistryAccessor& reg, const Options& options) {
     reg.WriteBool(kValPopUpIt, options.popUp);
 }
 
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
-    reg.OpenKey(kSettingsKey, true);
-    WriteOptions(reg, options);
-    // Written even when it is 0, so deleted entries never come back.
-    reg.WriteInteger(kValIconCount, table.Count());
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
+                   bool removeLeftovers) {
     for (int i = 0; i < table.Count(); ++i) {
         reg.OpenKey(EntrySubkey(i), true);
         WriteEntryValues(reg, table.At(i));
     }
+    reg.OpenKey(kSettingsKey, true);
+    WriteOptions(reg, options);
+    // Written even when it is 0, so that deleted entries never come back.
+    reg.WriteInteger(kValIconCount, table.Count());
+    // The save is complete: a subkey that cannot be removed stays, past the count.
+    for (int slot = table.Count(); removeLeftovers && slot < kMaxEntries; ++slot)
+        reg.DeleteKey(EntrySubkey(slot));
 }
 
 } // namespace corvane

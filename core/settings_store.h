@@ -67,8 +67,15 @@ bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entr
 // ("SmallIcons" is stored the moment it changes.)
 void WriteOptions(RegistryAccessor& reg, const Options& options);
 
-// A save: the options, "Icon Count" and every entry, each into its subkey.
-// Subkeys past the count are left as they are; nobody reads them.
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
+// A save: every entry into its subkey, then the options and "Icon Count".
+// Cut short before the count, it leaves the old count standing and every
+// kept entry in its old subkey or its new one, each value old or new (an
+// entry only ever moves down, so it is written at its new slot before its
+// old one is overwritten).
+// Then, with removeLeftovers, the entry subkeys at and above the count go: a
+// deleted entry's values do not stay behind. A failed write throws and ends
+// the save there.
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
+                   bool removeLeftovers);
 
 } // namespace corvane

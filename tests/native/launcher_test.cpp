@@ -26,7 +26,7 @@ protected:
         EntryTable table;
         for (const Entry& entry : entries)
             table.Append(entry);
-        WriteSettings(reg, options, table);
+        WriteSettings(reg, options, table, true);
         registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
     }
     void Start() {
@@ -92,6 +92,9 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                                  {"E:d.exe", "", "-two x", "D", true, 9}}); // 9 opens as Normal
     // A count of 0 or less over entry keys is damage: the keys there are loaded.
     registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(-2));
+    // Past a key that cannot be opened nothing was read, and no save removes it.
+    registry.Lock(kSettings + "\\Tool Box Icon  4");
+    registry.PutString(kSettings + "\\Tool Box Icon  5", "Path", "e.exe");
     Start();
     EXPECT_EQ(shell.calls,
               (std::vector<ShellCall>{
@@ -113,6 +116,8 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     view.selected = 3;
     launcher->OnListClick();
     EXPECT_EQ(view.combo, -1) << "no start mode chosen";
+    launcher->OnMinimize();
+    EXPECT_EQ(registry.Text(kSettings + "\\Tool Box Icon  5", "Path"), "e.exe");
 }
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThem) {
@@ -151,7 +156,7 @@ TEST_F(LauncherTest, MinimizeSavesWhatTheBoxesShowAndHidesTheProgram) {
     StartWith({}, 2);
     view.checked[Ctl::cbSingle] = view.checked[Ctl::chkHide] = view.checked[Ctl::cbPopUp] = true;
     launcher->OnMinimize();
-    EXPECT_EQ(Lines(registry.writeLog.begin(), registry.writeLog.begin() + 4),
+    EXPECT_EQ(Lines(registry.writeLog.end() - 4, registry.writeLog.end()),
               (Lines{"Single Click=1", "Hide on Start=1", "PopUpIt=1", "Icon Count=2"}));
     EXPECT_EQ(registry.writeLog.size(), 4u + 2u * 6u);
     EXPECT_EQ(log, (Lines{"hide app", "hide form"}));
