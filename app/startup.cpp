@@ -5,6 +5,11 @@
 #include "ui/options_page.h"
 
 namespace corvane {
+namespace {
+
+const char* const kEndWithoutSaving = "Corvane could not save your entries. End without saving?";
+
+} // namespace
 
 Launcher::Launcher(const Platform& platform)
     : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
@@ -121,21 +126,24 @@ void Launcher::OnMinimize() {
     SaveSettings();
 }
 
-bool Launcher::SaveAndRelease() {
-    if (SaveSettings() == SaveOutcome::ProgramEnded)
-        return false;
+void Launcher::QuitApp() {
+    try {
+        if (SaveSettings() == SaveOutcome::ProgramEnded)
+            return;
+    } catch (const ERegistryException& error) {
+        // The general error report, then a way out of a store that cannot be
+        // written: the store stays as it was last written.
+        env_.view.ShowMessage(std::string(error.what()) + ".", kApplicationTitle);
+        if (!env_.view.AskYesNo(kEndWithoutSaving, kApplicationTitle))
+            return;
+    }
     menu_.Destroy();
     tray_.RemoveEntryIcons(table_);
-    return true;
-}
-
-void Launcher::QuitApp() {
-    if (SaveAndRelease())
-        env_.view.EndProgram();
+    env_.view.EndProgram();
 }
 
 void Launcher::OnClose() {
-    SaveAndRelease();
+    QuitApp();
 }
 
 void Launcher::OnDestroy() {

@@ -175,26 +175,28 @@ TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredAndASaveEndsTheProgram) {
     EXPECT_EQ(log, (Lines{"end program", "end program"})) << "each ended inside the save";
 }
 
-TEST_F(LauncherTest, AFailedSaveStopsAtTheFailureAndKeepsEverything) {
+TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSaving) {
     StartWith({}, 2);
     registry.failingWrites = {"Params"};
-    EXPECT_THROW(launcher->OnMinimize(), ERegistryException);
-    EXPECT_THROW(launcher->OnMenuCommand(kCmdExit), ERegistryException);
-    EXPECT_THROW(launcher->OnClose(), ERegistryException);
+    EXPECT_THROW(launcher->OnMinimize(), ERegistryException) << "for the window to report";
+    launcher->OnMenuCommand(kCmdExit);
+    launcher->OnClose();
+    view.yes = true;
+    launcher->OnClose();
+    const std::string report = "message Failed to set data for 'Params'.",
+                      ask = "ask Corvane could not save your entries. End without saving?";
+    EXPECT_EQ(log, (Lines{report, ask, report, ask, report, ask, "menu destroy", "tray delete 1000",
+                          "tray delete 1001", "end program"}));
     EXPECT_EQ(registry.writeLog.back(), "Path=C:\\Apps\\0.exe");
-    EXPECT_TRUE(log.empty());
 }
 
-TEST_F(LauncherTest, CloseAndExitSaveLetGoOfTheMenuAndTheIconsAndExitEnds) {
+TEST_F(LauncherTest, QuitSavesLetsGoOfTheMenuAndTheIconsAndEnds) {
     StartWith({}, 2);
     launcher->OnClose();
     EXPECT_EQ(registry.writeLog.size(), 4u + 2u * 6u);
     EXPECT_EQ(log, (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
-                          "tray delete 1001"}));
+                          "tray delete 1001", "end program"}));
     EXPECT_TRUE(icons.trayIcons.empty());
-    log.clear();
-    launcher->OnMenuCommand(kCmdExit);
-    EXPECT_EQ(log.back(), "end program");
 }
 
 TEST_F(LauncherTest, AtTheEndOfTheSessionEverythingIsSavedAsItStandsAndTheProgramEnds) {
