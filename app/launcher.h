@@ -72,10 +72,9 @@ private:
     // Stores options and entries, then hides the program; with no entries it
     // ends the program instead. A failed write throws.
     SaveOutcome SaveSettings();
-    // Saves, then lets go of the menu and the entries' tray icons. False when
-    // the save has ended the program already.
-    bool SaveAndRelease();
-    // The menu's "Exit Corvane".
+    // The menu's "Exit Corvane", "&Quit" and closing: saves, lets go of the
+    // menu and the entries' tray icons, and ends the program. When the save
+    // fails, the error is reported and the user may end without saving.
     void QuitApp();
     void LoadEntries(int count);
     void ReadOptionsAfterLoad();
@@ -89,6 +88,10 @@ private:
     // The running mode and click rule; the boxes may differ until next start.
     bool popUp_ = false;
     bool singleClick_ = false;
+    // The load stopped at an entry subkey that exists but could not be
+    // opened: the subkeys from there on were never read, so no save of this
+    // run removes them.
+    bool unreadEntryKeys_ = false;
     std::string programPath_;
     TrayPresence tray_;
     PopupMenu menu_;

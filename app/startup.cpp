@@ -5,6 +5,11 @@
 #include "ui/options_page.h"
 
 namespace corvane {
+namespace {
+
+const char* const kEndWithoutSaving = "Corvane could not save your entries. End without saving?";
+
+} // namespace
 
 Launcher::Launcher(const Platform& platform)
     : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
@@ -46,9 +51,7 @@ void Launcher::OnCreate() {
 }
 
 void Launcher::LoadEntries(int count) {
-    for (int i = 0; i < count; ++i) {
-        registry_.OpenKey(EntrySubkey(i), true);
-        Entry entry = ReadEntryValues(registry_);
+    unreadEntryKeys_ = ReadEntries(registry_, count, [this](Entry entry) {
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
             LaunchEntry(env_.shell, env_.view.Handle(), entry, ShowCommandFor(entry.StartMode));
@@ -56,7 +59,7 @@ void Launcher::LoadEntries(int count) {
             tray_.AddEntryIcon(entry, table_.NextIconId());
         const int slot = table_.Append(std::move(entry));
         editor_.AddRow(slot, table_.At(slot));
-    }
+    });
 }
 
 void Launcher::ReadOptionsAfterLoad() {
@@ -109,7 +112,7 @@ void Launcher::OnStartupTimer() {
 Launcher::SaveOutcome Launcher::SaveSettings() {
     // The boxes, not the running mode: a change of pop-up mode reaches the
     // next start.
-    WriteSettings(registry_, OptionBoxes(env_.view), table_);
+    WriteSettings(registry_, OptionBoxes(env_.view), table_, !unreadEntryKeys_);
     if (table_.Count() == 0) {
         env_.view.EndProgram();
         return SaveOutcome::ProgramEnded;
@@ -123,21 +126,24 @@ void Launcher::OnMinimize() {
     SaveSettings();
 }
 
-bool Launcher::SaveAndRelease() {
-    if (SaveSettings() == SaveOutcome::ProgramEnded)
-        return false;
+void Launcher::QuitApp() {
+    try {
+        if (SaveSettings() == SaveOutcome::ProgramEnded)
+            return;
+    } catch (const ERegistryException& error) {
+        // The general error report, then a way out of a store that cannot be
+        // written: the store stays as it was last written.
+        env_.view.ShowMessage(std::string(error.what()) + ".", kApplicationTitle);
+        if (!env_.view.AskYesNo(kEndWithoutSaving, kApplicationTitle))
+            return;
+    }
     menu_.Destroy();
     tray_.RemoveEntryIcons(table_);
-    return true;
-}
-
-void Launcher::QuitApp() {
-    if (SaveAndRelease())
-        env_.view.EndProgram();
+    env_.view.EndProgram();
 }
 
 void Launcher::OnClose() {
-    SaveAndRelease();
+    QuitApp();
 }
 
 void Launcher::OnDestroy() {
@@ -149,7 +155,7 @@ void Launcher::OnDestroy() {
 
 void Launcher::OnEndSession() {
     try {
-        WriteSettings(registry_, OptionBoxes(env_.view), table_);
+        WriteSettings(registry_, OptionBoxes(env_.view), table_, !unreadEntryKeys_);
     } catch (const ERegistryException&) {
         // The session is ending; there is nobody left to tell.
     }

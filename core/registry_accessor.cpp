@@ -21,6 +21,12 @@ std::string Message(const char* pattern, const std::string& name) {
     throw ERegistryException(Message("Failed to set data for '%s'", name));
 }
 
+std::optional<RegKey> Opened(const OpenedKey& opened) {
+    if (opened.status != OpenedKey::Status::Ok)
+        return std::nullopt;
+    return opened.key;
+}
+
 } // namespace
 
 RegistryAccessor::RegistryAccessor(RegistryApi& api) : api_(api) {}
@@ -43,23 +49,26 @@ bool RegistryAccessor::OpenKey(const std::string& path, bool create) {
     std::string relative;
     const RegKey base = BaseFor(path, relative);
     const std::optional<RegKey> opened =
-        create ? api_.CreateKey(base, relative) : api_.OpenKey(base, relative);
-    if (!opened)
-        return false;
+        create ? api_.CreateKey(base, relative) : Opened(api_.OpenKey(base, relative));
     if (current_ != RegKey::None)
         api_.CloseKey(current_);
-    current_ = *opened;
-    return true;
+    current_ = opened.value_or(RegKey::None);
+    return opened.has_value();
 }
 
 bool RegistryAccessor::KeyExists(const std::string& path) {
     std::string relative;
     const RegKey base = BaseFor(path, relative);
-    const std::optional<RegKey> opened = api_.OpenKey(base, relative);
-    if (!opened)
-        return false;
-    api_.CloseKey(*opened);
-    return true;
+    const OpenedKey opened = api_.OpenKey(base, relative);
+    if (opened.status == OpenedKey::Status::Ok)
+        api_.CloseKey(opened.key);
+    return opened.status != OpenedKey::Status::NotFound;
+}
+
+bool RegistryAccessor::DeleteKey(const std::string& path) {
+    std::string relative;
+    const RegKey base = BaseFor(path, relative);
+    return api_.DeleteKey(base, relative);
 }
 
 RegValue RegistryAccessor::Query(const std::string& name) {

@@ -23,11 +23,16 @@ public:
 
     // A path beginning with a backslash starts at the root key, any other at
     // the current key. Opens or creates; on success the key becomes current.
-    // On failure the previous current key stays current.
+    // On failure no key is current: reads fail and so do writes, which thus
+    // never land in a key they were not meant for.
     bool OpenKey(const std::string& path, bool create);
 
-    // Whether a key exists, without creating it or changing the current key.
+    // Whether a key exists, opened or not, without creating it or changing
+    // the current key.
     bool KeyExists(const std::string& path);
+
+    // Removes a key that has no subkeys. True when it was there and is gone.
+    bool DeleteKey(const std::string& path);
 
     // Whether the current key holds a value of that name, of any type.
     bool ValueExists(const std::string& name);

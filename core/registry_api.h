@@ -26,6 +26,13 @@ struct RegValue {
     std::vector<std::uint8_t> data;
 };
 
+// A key opened for reading, or why it was not.
+struct OpenedKey {
+    enum class Status { Ok, NotFound, Failed };
+    Status status = Status::NotFound;
+    RegKey key = RegKey::None;
+};
+
 class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
@@ -34,14 +41,17 @@ public:
     virtual RegKey CurrentUser() const = 0;
     // RegCreateKeyExA, non-volatile, KEY_ALL_ACCESS: opens or creates.
     virtual std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) = 0;
-    // RegOpenKeyExA for reading; never creates.
-    virtual std::optional<RegKey> OpenKey(RegKey parent, const std::string& path) = 0;
+    // RegOpenKeyExA for reading; never creates. NotFound only when the key
+    // does not exist; Failed when it exists but cannot be opened.
+    virtual OpenedKey OpenKey(RegKey parent, const std::string& path) = 0;
     virtual void CloseKey(RegKey key) = 0;
     // RegQueryValueExA: the type and the whole data of a value.
     virtual RegValue QueryValue(RegKey key, const std::string& name) = 0;
     // RegSetValueExA. True on success.
     virtual bool SetValue(RegKey key, const std::string& name, RegType type,
                           const std::vector<std::uint8_t>& data) = 0;
+    // RegDeleteKeyA: removes a key that has no subkeys. True on success.
+    virtual bool DeleteKey(RegKey parent, const std::string& path) = 0;
 };
 
 } // namespace corvane

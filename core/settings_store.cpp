@@ -64,17 +64,25 @@ void WriteFirstRunDefaults(RegistryAccessor& reg) {
 std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     try {
         const std::int32_t stored = reg.ReadInteger(kValIconCount);
-        if (stored <= 0)
-            return 0;
-        return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
+        if (stored > 0)
+            return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
     } catch (const ERegistryException&) {
-        if (!reg.ValueExists(kValIconCount))
-            return std::nullopt;
+        // Missing or damaged: subkey 0 tells.
     }
-    int count = 0;
-    while (count < kMaxEntries && reg.KeyExists(EntrySubkey(count)))
-        ++count;
-    return count;
+    if (reg.KeyExists(EntrySubkey(0)))
+        return kMaxEntries;
+    if (!reg.ValueExists(kValIconCount))
+        return std::nullopt;
+    return 0;
+}
+
+bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entry)>& take) {
+    for (int slot = 0; slot < count; ++slot) {
+        if (!reg.OpenKey(EntrySubkey(slot), false))
+            return reg.KeyExists(EntrySubkey(slot));
+        take(ReadEntryValues(reg));
+    }
+    return false;
 }
 
 void WriteOptions(RegistryAccessor& reg, const Options& options) {
@@ -83,15 +91,19 @@ void WriteOptions(RegistryAccessor& reg, const Options& options) {
     reg.WriteBool(kValPopUpIt, options.popUp);
 }
 
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
-    reg.OpenKey(kSettingsKey, true);
-    WriteOptions(reg, options);
-    // Written even when it is 0, so deleted entries never come back.
-    reg.WriteInteger(kValIconCount, table.Count());
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
+                   bool removeLeftovers) {
     for (int i = 0; i < table.Count(); ++i) {
         reg.OpenKey(EntrySubkey(i), true);
         WriteEntryValues(reg, table.At(i));
     }
+    reg.OpenKey(kSettingsKey, true);
+    WriteOptions(reg, options);
+    // Written even when it is 0, so that deleted entries never come back.
+    reg.WriteInteger(kValIconCount, table.Count());
+    // The save is complete: a subkey that cannot be removed stays, past the count.
+    for (int slot = table.Count(); removeLeftovers && slot < kMaxEntries; ++slot)
+        reg.DeleteKey(EntrySubkey(slot));
 }
 
 } // namespace corvane

@@ -4,6 +4,7 @@
 #include "core/entry.h"
 #include "core/registry_accessor.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -48,18 +49,33 @@ bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback);
 // The written defaults of a first run, into the current key.
 void WriteFirstRunDefaults(RegistryAccessor& reg);
 
-// How many entry subkeys to load, from the current (settings) key: the
-// stored count clamped to 0..20; when "Icon Count" is present but unreadable
-// the entries are still there, so the consecutive entry subkeys from slot 0
-// that exist. Nothing when there is no count at all: a first run.
+// How many entry subkeys to load, from the current (settings) key. A stored
+// "Icon Count" of 1 to 20 is trusted; a larger one loads 20. Without such a
+// count (missing, of the wrong type, 0 or less) while entry subkey 0 exists,
+// the store is damaged but its entries are still there: up to 20, as many as
+// follow one another. Nothing when there is neither a count nor subkey 0: a
+// first run.
 std::optional<int> StoredEntryCount(RegistryAccessor& reg);
+
+// Reads up to count entry subkeys from slot 0, without creating any, and
+// hands each entry to take as soon as it is read. Stops at the first subkey
+// that is missing or cannot be opened. True when it stopped at one that
+// exists but could not be opened: the subkeys from there on were never read.
+bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entry)>& take);
 
 // "Single Click", "Hide on Start" and "PopUpIt" into the current key.
 // ("SmallIcons" is stored the moment it changes.)
 void WriteOptions(RegistryAccessor& reg, const Options& options);
 
-// A save: the options, "Icon Count" and every entry, each into its subkey.
-// Subkeys past the count are left as they are; nobody reads them.
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
+// A save: every entry into its subkey, then the options and "Icon Count".
+// Cut short before the count, it leaves the old count standing and every
+// kept entry in its old subkey or its new one, each value old or new (an
+// entry only ever moves down, so it is written at its new slot before its
+// old one is overwritten).
+// Then, with removeLeftovers, the entry subkeys at and above the count go: a
+// deleted entry's values do not stay behind. A failed write throws and ends
+// the save there.
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
+                   bool removeLeftovers);
 
 } // namespace corvane

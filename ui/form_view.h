@@ -77,6 +77,9 @@ public:
     virtual void ShowWelcome() = 0;
     // A modal box owned by the application window, with the error icon.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+    // A modal Yes/No question owned by the application window; No is the
+    // default button. True for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
     // Ends the message loop; the options window is destroyed on the way out
     // and the process ends with exit code 0.
     virtual void EndProgram() = 0;

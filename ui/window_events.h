@@ -21,8 +21,9 @@ public:
     virtual void OnCreate() = 0;
     // The one-shot start-up timer, about 100 ms after creation.
     virtual void OnStartupTimer() = 0;
-    // "&Quit" or a close request from the system. Throws when the save
-    // failed: the window then stays open.
+    // "&Quit" or a close request from the system: saves and ends the
+    // program. When the save fails, the program reports it and ends only if
+    // the user chooses to end without saving; the window otherwise stays.
     virtual void OnClose() = 0;
     virtual void OnDestroy() = 0;
     // Windows is logging off or shutting down.

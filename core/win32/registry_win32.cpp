@@ -24,11 +24,14 @@ std::optional<RegKey> Win32Registry::CreateKey(RegKey parent, const std::string&
     return ToRef<RegKey>(key);
 }
 
-std::optional<RegKey> Win32Registry::OpenKey(RegKey parent, const std::string& path) {
+OpenedKey Win32Registry::OpenKey(RegKey parent, const std::string& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(FromRef<HKEY>(parent), path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return std::nullopt;
-    return ToRef<RegKey>(key);
+    const LONG status = RegOpenKeyExA(FromRef<HKEY>(parent), path.c_str(), 0, KEY_READ, &key);
+    if (status == ERROR_SUCCESS)
+        return {OpenedKey::Status::Ok, ToRef<RegKey>(key)};
+    return {status == ERROR_FILE_NOT_FOUND ? OpenedKey::Status::NotFound
+                                           : OpenedKey::Status::Failed,
+            RegKey::None};
 }
 
 void Win32Registry::CloseKey(RegKey key) {
@@ -77,6 +80,10 @@ bool Win32Registry::SetValue(RegKey key, const std::string& name, RegType type,
     return RegSetValueExA(FromRef<HKEY>(key), name.c_str(), 0, static_cast<DWORD>(type),
                           buffer.empty() ? nullptr : buffer.data(),
                           static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::DeleteKey(RegKey parent, const std::string& path) {
+    return RegDeleteKeyA(FromRef<HKEY>(parent), path.c_str()) == ERROR_SUCCESS;
 }
 
 } // namespace corvane::win32

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace corvane::testing {
@@ -15,6 +16,12 @@ namespace {
 const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
 std::string EntryKey(int slot) {
     return kSettings + "\\Tool Box Icon  " + std::to_string(slot);
+}
+EntryTable TableOf(const std::vector<Entry>& entries) {
+    EntryTable table;
+    for (const Entry& entry : entries)
+        table.Append(entry);
+    return table;
 }
 
 TEST(EntryTable, HoldsTwentyEntriesNumberedFrom1000AndNeverReusesANumber) {
@@ -76,21 +83,33 @@ protected:
     RegistryAccessor reg{registry};
 };
 
-TEST_F(StoreTest, TheStoredCountIsClampedAndADamagedOneCountsTheEntryKeys) {
-    reg.OpenKey("\\" + kSettings, true);
-    EXPECT_EQ(StoredEntryCount(reg), std::nullopt) << "no count: a first run";
-    for (auto [stored, loaded] :
-         {std::pair{-5, 0}, {0, 0}, {1, 1}, {20, 20}, {21, 20}, {INT32_MIN, 0}, {INT32_MAX, 20}}) {
-        registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(stored));
-        EXPECT_EQ(StoredEntryCount(reg), loaded) << stored;
+// A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads
+// this many entries (-1: a first run); where unread, it stops at a key that
+// cannot be opened.
+TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
+    const std::tuple<int, int, int, bool> rows[] = {
+        {INT_MIN, 0, -1, false},  {0, 0, 0, false},       {1, 3, 1, false},     {5, 3, 3, false},
+        {21, 25, 20, false},      {INT_MIN, 3, 3, false}, {0, 3, 3, false},     {-2, 3, 3, false},
+        {INT_MAX, 25, 20, false}, {3, 3, 1, true},        {INT_MIN, 2, 0, true}};
+    for (auto [count, keys, loaded, unread] : rows) {
+        MemoryRegistry registry;
+        RegistryAccessor reg(registry);
+        if (count == INT_MAX)
+            registry.PutString(kSettings, "Icon Count", "3");
+        else if (count != INT_MIN)
+            registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(count));
+        for (int slot = 0; slot < keys; ++slot)
+            registry.PutString(EntryKey(slot), "Path", "x");
+        if (unread)
+            registry.Lock(EntryKey(loaded));
+        reg.OpenKey("\\" + kSettings, true);
+        const std::optional<int> stored = StoredEntryCount(reg);
+        int read = 0;
+        const bool stopped = ReadEntries(reg, stored.value_or(0), [&](const Entry&) { ++read; });
+        EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped), std::make_tuple(loaded, unread))
+            << count << " over " << keys;
+        EXPECT_FALSE(registry.Exists(EntryKey(keys)));
     }
-    registry.PutString(kSettings, "Icon Count", "two, really");
-    for (int slot : {0, 1, 2, 4})
-        registry.PutString(EntryKey(slot), "Path", "x");
-    EXPECT_EQ(StoredEntryCount(reg), 3) << "the consecutive entry keys from slot 0";
-    for (int slot = 3; slot < 25; ++slot)
-        registry.PutString(EntryKey(slot), "Path", "x");
-    EXPECT_EQ(StoredEntryCount(reg), 20);
 }
 
 TEST_F(StoreTest, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
@@ -109,23 +128,56 @@ TEST_F(StoreTest, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
     EXPECT_EQ(ReadEntryValues(reg), (Entry{"f.exe", "f.ico", "", "F", true, smHidden}));
 }
 
-TEST_F(StoreTest, ASaveWritesTheOptionsTheCountAndEachEntryIntoItsKey) {
-    registry.PutString(EntryKey(2), "Path", "old");
-    EntryTable table;
-    table.Append({"C:\\a.exe", "", "-p", "A", true, smMinimized});
-    table.Append({"b.exe", "b.ico", "", "B"});
-    WriteSettings(reg, Options{true, false, true, true}, table);
+TEST_F(StoreTest, ASaveWritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntryKeys) {
+    WriteSettings(
+        reg, Options{true, false, true, true},
+        TableOf({{"C:\\a.exe", "", "-p", "A", true, smMinimized}, {"b.exe", "b.ico", "", "B"}}),
+        true);
     // SmallIcons is stored the moment it changes, not here.
     EXPECT_EQ(registry.writeLog,
-              (std::vector<std::string>{"Single Click=1", "Hide on Start=0", "PopUpIt=1",
-                                        "Icon Count=2", "Icon Path=C:\\a.exe", "Path=C:\\a.exe",
-                                        "Params=-p", "Tool Tip=A", "Auto Start=1", "StartMode=2",
+              (std::vector<std::string>{"Icon Path=C:\\a.exe", "Path=C:\\a.exe", "Params=-p",
+                                        "Tool Tip=A", "Auto Start=1", "StartMode=2",
                                         "Icon Path=b.ico", "Path=b.exe", "Params=", "Tool Tip=B",
-                                        "Auto Start=0", "StartMode=0"}));
-    EXPECT_EQ(std::make_tuple(registry.Text(EntryKey(0), "Path"),
-                              registry.Text(EntryKey(1), "Path"),
-                              registry.Text(EntryKey(2), "Path")),
-              std::make_tuple("C:\\a.exe", "b.exe", "old")); // nobody reads past the count
+                                        "Auto Start=0", "StartMode=0", "Single Click=1",
+                                        "Hide on Start=0", "PopUpIt=1", "Icon Count=2"}));
+}
+
+// Every write may be the program's last. A save cut short after any number of
+// writes leaves every entry that both tables hold to the next start, with its
+// old or its new values (each change here is of one value).
+TEST(StoreSave, CutShortAnywhereItLosesNoEntryThatBothTablesHold) {
+    const Entry a{"a.exe", "a.ico", "-a", "A"}, b{"b.exe", "b.ico", "", "B", true},
+        c{"c.exe", "c.ico", "-c", "C", false, smHidden}, d{"d.exe", "d.ico", "", "D"},
+        a2{"a.exe", "a.ico", "-a2", "A"}, c2{"c.exe", "c.ico", "-c", "C2", false, smHidden};
+    using Entries = std::vector<Entry>;
+    const std::pair<Entries, Entries> rows[] = {{{a, b, c}, {a, c}},   {{a, b, c}, {b, c}},
+                                                {{a, b}, {}},          {{a}, {a, b, d}},
+                                                {{a, b, c}, {a2, c2}}, {{a, c}, {c2, d}}};
+    for (const auto& [before, after] : rows)
+        for (int cut = 0;; ++cut) {
+            MemoryRegistry registry;
+            RegistryAccessor reg(registry);
+            WriteSettings(reg, {}, TableOf(before), true);
+            registry.writesLeft = cut;
+            try {
+                WriteSettings(reg, {}, TableOf(after), true);
+            } catch (const ERegistryException&) {
+            }
+            reg.OpenKey("\\" + kSettings, true);
+            Entries loaded;
+            ReadEntries(reg, StoredEntryCount(reg).value_or(0),
+                        [&](const Entry& entry) { loaded.push_back(entry); });
+            for (const Entry& now : after)
+                for (const Entry& then : before)
+                    EXPECT_TRUE(now.Path != then.Path || std::ranges::count(loaded, then) ||
+                                std::ranges::count(loaded, now))
+                        << now.Path << " lost after " << cut << " writes";
+            if (registry.writesLeft > 0) { // the whole save went through
+                EXPECT_EQ(loaded, after);
+                EXPECT_FALSE(registry.Exists(EntryKey(static_cast<int>(after.size()))));
+                break;
+            }
+        }
 }
 
 } // namespace

@@ -204,6 +204,10 @@ struct FakeView : FormView {
     void ShowMessage(const std::string& text, const std::string&) override {
         log.push_back("message " + text);
     }
+    bool AskYesNo(const std::string& text, const std::string&) override {
+        log.push_back("ask " + text);
+        return yes;
+    }
     void EndProgram() override { log.push_back("end program"); }
     void Note(bool& field, bool value, const char* line) {
         field = value;
@@ -219,6 +223,7 @@ struct FakeView : FormView {
     IconRef preview = IconRef::None;
     int selected = -1;
     bool appVisible = true, formVisible = true;
+    bool yes = false; // the answer to every question
 };
 
 } // namespace corvane::testing

@@ -26,7 +26,7 @@ protected:
         EntryTable table;
         for (const Entry& entry : entries)
             table.Append(entry);
-        WriteSettings(reg, options, table);
+        WriteSettings(reg, options, table, true);
         registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
     }
     void Start() {
@@ -90,18 +90,21 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                                  {"D:\\Tools\\b.exe", "", "-one", "B", true, smHidden},
                                  {"c.exe", "", "", "C"},
                                  {"E:d.exe", "", "-two x", "D", true, 9}}); // 9 opens as Normal
-    registry.PutDword(kSettings, "Icon Count", 5); // and the fifth entry's key is missing
+    // A count of 0 or less over entry keys is damage: the keys there are loaded.
+    registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(-2));
+    // Past a key that cannot be opened nothing was read, and no save removes it.
+    registry.Lock(kSettings + "\\Tool Box Icon  4");
+    registry.PutString(kSettings + "\\Tool Box Icon  5", "Path", "e.exe");
     Start();
     EXPECT_EQ(shell.calls,
               (std::vector<ShellCall>{
                   {kWindow, true, "", "D:\\Tools\\b.exe", "-one", "D:\\Tools\\", kSwHide},
                   {kWindow, true, "", "E:d.exe", "-two x", "E:", kSwShow}}));
     // Each starts before its own icon and row; the menu is built for them all.
-    EXPECT_EQ(log,
-              (Lines{"hook start 4660", "load bitmap STRIPE", "menu create", "tray add 1000",
-                     "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B", "tray add 1002",
-                     "row C", "execute E:d.exe", "tray add 1003", "row D", "tray add 1004", "row ",
-                     "menu destroy", "menu create", "timer stop", "form normal"}));
+    EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "menu create", "tray add 1000",
+                          "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B",
+                          "tray add 1002", "row C", "execute E:d.exe", "tray add 1003", "row D",
+                          "menu destroy", "menu create", "timer stop", "form normal"}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
     EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hWnd, b.hIcon),
               std::make_tuple("B", kWindow, IconRef::None)); // no icon file found
@@ -113,6 +116,8 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     view.selected = 3;
     launcher->OnListClick();
     EXPECT_EQ(view.combo, -1) << "no start mode chosen";
+    launcher->OnMinimize();
+    EXPECT_EQ(registry.Text(kSettings + "\\Tool Box Icon  5", "Path"), "e.exe");
 }
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThem) {
@@ -151,7 +156,7 @@ TEST_F(LauncherTest, MinimizeSavesWhatTheBoxesShowAndHidesTheProgram) {
     StartWith({}, 2);
     view.checked[Ctl::cbSingle] = view.checked[Ctl::chkHide] = view.checked[Ctl::cbPopUp] = true;
     launcher->OnMinimize();
-    EXPECT_EQ(Lines(registry.writeLog.begin(), registry.writeLog.begin() + 4),
+    EXPECT_EQ(Lines(registry.writeLog.end() - 4, registry.writeLog.end()),
               (Lines{"Single Click=1", "Hide on Start=1", "PopUpIt=1", "Icon Count=2"}));
     EXPECT_EQ(registry.writeLog.size(), 4u + 2u * 6u);
     EXPECT_EQ(log, (Lines{"hide app", "hide form"}));
@@ -170,26 +175,28 @@ TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredAndASaveEndsTheProgram) {
     EXPECT_EQ(log, (Lines{"end program", "end program"})) << "each ended inside the save";
 }
 
-TEST_F(LauncherTest, AFailedSaveStopsAtTheFailureAndKeepsEverything) {
+TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSaving) {
     StartWith({}, 2);
     registry.failingWrites = {"Params"};
-    EXPECT_THROW(launcher->OnMinimize(), ERegistryException);
-    EXPECT_THROW(launcher->OnMenuCommand(kCmdExit), ERegistryException);
-    EXPECT_THROW(launcher->OnClose(), ERegistryException);
+    EXPECT_THROW(launcher->OnMinimize(), ERegistryException) << "for the window to report";
+    launcher->OnMenuCommand(kCmdExit);
+    launcher->OnClose();
+    view.yes = true;
+    launcher->OnClose();
+    const std::string report = "message Failed to set data for 'Params'.",
+                      ask = "ask Corvane could not save your entries. End without saving?";
+    EXPECT_EQ(log, (Lines{report, ask, report, ask, report, ask, "menu destroy", "tray delete 1000",
+                          "tray delete 1001", "end program"}));
     EXPECT_EQ(registry.writeLog.back(), "Path=C:\\Apps\\0.exe");
-    EXPECT_TRUE(log.empty());
 }
 
-TEST_F(LauncherTest, CloseAndExitSaveLetGoOfTheMenuAndTheIconsAndExitEnds) {
+TEST_F(LauncherTest, QuitSavesLetsGoOfTheMenuAndTheIconsAndEnds) {
     StartWith({}, 2);
     launcher->OnClose();
     EXPECT_EQ(registry.writeLog.size(), 4u + 2u * 6u);
     EXPECT_EQ(log, (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
-                          "tray delete 1001"}));
+                          "tray delete 1001", "end program"}));
     EXPECT_TRUE(icons.trayIcons.empty());
-    log.clear();
-    launcher->OnMenuCommand(kCmdExit);
-    EXPECT_EQ(log.back(), "end program");
 }
 
 TEST_F(LauncherTest, AtTheEndOfTheSessionEverythingIsSavedAsItStandsAndTheProgramEnds) {

@@ -1,10 +1,11 @@
 #pragma once
 // An in-memory registry with the Win32 registry's behaviour for the calls the
-// program makes (key and value names compared without case), and a switch to
-// make writes fail.
+// program makes (key and value names compared without case), and switches to
+// make opening a key and writing fail.
 #include "core/registry_api.h"
 
 #include <cctype>
+#include <climits>
 #include <map>
 #include <set>
 #include <sstream>
@@ -17,9 +18,10 @@ class MemoryRegistry : public RegistryApi {
 public:
     RegKey CurrentUser() const override { return RefOf<RegKey>(kRoot); }
     std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) override {
-        return Open(parent, path, true);
+        const OpenedKey opened = Open(parent, path, true);
+        return opened.status == OpenedKey::Status::Ok ? std::optional(opened.key) : std::nullopt;
     }
-    std::optional<RegKey> OpenKey(RegKey parent, const std::string& path) override {
+    OpenedKey OpenKey(RegKey parent, const std::string& path) override {
         return Open(parent, path, false);
     }
     void CloseKey(RegKey key) override { handles_.erase(RawOf(key)); }
@@ -32,13 +34,17 @@ public:
     bool SetValue(RegKey key, const std::string& name, RegType type,
                   const std::vector<std::uint8_t>& data) override {
         const std::string* k = KeyOf(key);
-        if (!k || failingWrites.count(name))
+        if (writesLeft-- <= 0 || !k || failingWrites.count(name))
             return false;
         Put(*k, name, type, data);
         writeLog.push_back(name + "=" +
                            (type == RegType::Dword ? std::to_string(*Dword(*k, name))
                                                    : std::string(data.begin(), data.end())));
         return true;
+    }
+    bool DeleteKey(RegKey parent, const std::string& path) override {
+        const std::string* base = KeyOf(parent);
+        return writesLeft-- > 0 && base && keys_.erase(Key(path, *base));
     }
 
     // Test-side access by full path below HKEY_CURRENT_USER ("A\B\C").
@@ -78,11 +84,16 @@ public:
         return value ? std::string(value->data.begin(), value->data.end()) : "(none)";
     }
     int openHandles() const { return static_cast<int>(handles_.size()); }
+    // The key exists from now on and cannot be opened (access rights).
+    void Lock(const std::string& path) { Create(*locked_.insert(Key(path)).first); }
 
     // Every SetValue whose value name is in this set fails.
     std::set<std::string> failingWrites;
     // The successful writes in order, as "name=value".
     std::vector<std::string> writeLog;
+    // Writes (values set, keys deleted) still to succeed, as if the program
+    // were killed after them.
+    int writesLeft = INT_MAX;
 
 private:
     static constexpr std::uintptr_t kRoot = 0x80000001u;
@@ -110,18 +121,21 @@ private:
         const auto found = handles_.find(RawOf(key));
         return RawOf(key) == kRoot ? &root : found == handles_.end() ? nullptr : &found->second;
     }
-    std::optional<RegKey> Open(RegKey parent, const std::string& path, bool create) {
+    OpenedKey Open(RegKey parent, const std::string& path, bool create) {
         const std::string* base = KeyOf(parent);
-        if (!base || (!create && !keys_.count(Key(path, *base))))
-            return std::nullopt;
-        const std::string key = Key(path, *base);
+        const std::string key = base ? Key(path, *base) : "";
+        if (!base || locked_.count(key))
+            return {OpenedKey::Status::Failed};
+        if (!create && !keys_.count(key))
+            return {OpenedKey::Status::NotFound};
         Create(key);
         handles_[nextHandle_] = key;
-        return RefOf<RegKey>(nextHandle_++);
+        return {OpenedKey::Status::Ok, RefOf<RegKey>(nextHandle_++)};
     }
 
     std::map<std::string, Values> keys_{{"", {}}};
     std::map<std::uintptr_t, std::string> handles_;
+    std::set<std::string> locked_;
     std::uintptr_t nextHandle_ = 0x100;
 };
 

@@ -12,17 +12,19 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 const std::string kKey = "SOFTWARE\\Test";
 
-TEST(RegistryAccessor, ABackslashStartsAtTheRootAndAFailedOpenKeepsTheCurrentKey) {
+TEST(RegistryAccessor, ABackslashStartsAtTheRootAndAFailedOpenLeavesNoKeyCurrent) {
     MemoryRegistry registry;
     {
         RegistryAccessor reg(registry);
         EXPECT_TRUE(reg.OpenKey("\\SOFTWARE\\Test", true));
         EXPECT_TRUE(reg.OpenKey("Child", true));
-        EXPECT_FALSE(reg.OpenKey("\\Missing", false));
         EXPECT_FALSE(reg.KeyExists("\\Missing") || reg.KeyExists("Child"));
         EXPECT_TRUE(reg.KeyExists("\\SOFTWARE"));
         reg.WriteInteger("n", 7);
         EXPECT_EQ(registry.openHandles(), 1) << "one key open at a time";
+        registry.Lock(kKey + "\\Locked");
+        EXPECT_FALSE(reg.OpenKey("\\SOFTWARE\\Test\\Locked", true));
+        EXPECT_THROW(reg.WriteInteger("n", 8), ERegistryException) << "no key is current";
     }
     EXPECT_EQ(registry.openHandles(), 0);
     EXPECT_EQ(registry.Dword(kKey + "\\Child", "n"), 7u);

@@ -56,7 +56,7 @@ public:
 
 class CountingRegistry : public MemoryRegistry {
 public:
-    std::optional<RegKey> OpenKey(RegKey parent, const std::string& path) override {
+    OpenedKey OpenKey(RegKey parent, const std::string& path) override {
         ++opens;
         return MemoryRegistry::OpenKey(parent, path);
     }

@@ -8,7 +8,7 @@
 namespace corvane::win32 {
 namespace {
 
-TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBack) {
+TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) {
     const char* const path = "SOFTWARE\\Quennard\\CorvaneTests";
     RegDeleteTreeA(HKEY_CURRENT_USER, path);
     Win32Registry api;
@@ -30,6 +30,9 @@ TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBack) {
     EXPECT_EQ(read.type, RegType::Dword);
     EXPECT_EQ(read.data, dword);
     EXPECT_EQ(api.QueryValue(*key, "absent").status, RegValue::Status::NotFound);
+    api.CloseKey(*api.CreateKey(*key, "Gone"));
+    EXPECT_TRUE(api.DeleteKey(*key, "Gone"));
+    EXPECT_EQ(api.OpenKey(*key, "Gone").status, OpenedKey::Status::NotFound);
     api.CloseKey(*key);
     RegDeleteTreeA(HKEY_CURRENT_USER, path);
 }

@@ -131,6 +131,11 @@ void OptionsWindow::ShowMessage(const std::string& text, const std::string& capt
     MessageBoxA(ApplicationHandle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 
+bool OptionsWindow::AskYesNo(const std::string& text, const std::string& caption) {
+    return MessageBoxA(ApplicationHandle(), text.c_str(), caption.c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 void OptionsWindow::EndProgram() {
     if (ending_)
         return;

@@ -192,14 +192,8 @@ void OptionsWindow::OnClose() {
         DestroyWindow(ApplicationHandle());
         return;
     }
-    // A failed save keeps the window open; the error has been reported.
-    bool closed = false;
-    Run([&](OptionsWindowEvents& events) {
-        events.OnClose();
-        closed = true;
-    });
-    if (closed && !ending_)
-        EndProgram();
+    // The program ends itself, or stays when its entries could not be saved.
+    Run([](OptionsWindowEvents& events) { events.OnClose(); });
 }
 
 void OptionsWindow::OnEndSession() {

@@ -53,6 +53,7 @@ public:
     void StopStartupTimer() override;
     void ShowWelcome() override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
+    bool AskYesNo(const std::string& text, const std::string& caption) override;
     void EndProgram() override;
 
 protected:
