@@ -60,12 +60,7 @@ public:
         ++opens;
         return MemoryRegistry::OpenKey(parent, path);
     }
-    std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) override {
-        ++creates;
-        return MemoryRegistry::CreateKey(parent, path);
-    }
     int opens = 0;
-    int creates = 0;
 };
 
 } // namespace corvane::testing
