@@ -51,7 +51,6 @@ TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
         {kSeeds / "full-ansi.lnk", Full("Z:\\Tools\\edit.exe")},
         {kSeeds / "network-only.lnk", Full(share)},
         {kSeeds / "linkinfo-local-base-offset=0.lnk", Full(share)},
-        {kSeeds / "linkinfo-local-base-offset=4294967295.lnk", Full(share)},
         // A LinkInfo that cannot be read, or that the flags say to ignore:
         // the ID list's path, with the long names.
         {kSeeds / "linkinfo-header-size=0.lnk", Full("C:\\Tools\\edit.exe")},
@@ -77,7 +76,6 @@ TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
           std::string(300, 'a'), std::string(259, 'i'), "%A%", 1}},
         {kSeeds / "local-unicode.lnk", {.target = "C:\\Caf\xE9.exe"}},
         {kSeeds / "linkinfo-unicode-base-offset=0.lnk", {.target = "C:\\A~1.EXEx"}},
-        {kSeeds / "linkinfo-unicode-base-offset=4294967295.lnk", {.target = "C:\\A~1.EXEx"}},
         {kSeeds / "linkinfo-header-only.lnk", {.arguments = "-a"}},
         {kSeeds / "network-share-only.lnk", {.target = "\\\\srv\\pub"}},
         {kSeeds / "network-share-ends-in-backslash.lnk", {.target = "\\\\srv\\pub\\x.txt"}},

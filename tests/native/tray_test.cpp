@@ -62,8 +62,7 @@ TEST(TrayClicks, ALaunchClickFollowsTheClickOptionAndARightPressOpensTheMenu) {
                         {kWmLButtonDblClk, None, LaunchEntry},
                         {kWmRButtonDown, ShowMenu, ShowMenu},
                         {0x202, None, None},
-                        {0x206, None, None},
-                        {0x207, None, None}};
+                        {0x206, None, None}};
     // In pop-up mode a launch click opens the menu instead.
     const auto popUp = [](TrayAction a) {
         return a == LaunchEntry ? ShowMenu : a;
