@@ -1,8 +1,12 @@
 // The shortcut reader on hand-made files, each made to show one shape of the
-// format (tests/fuzz/seeds), and on its parts.
+// format (tests/fuzz/seeds), and on its parts. The fuzzer's rules hold here
+// too, under the native suite's sanitizers: for the hostile seeds, whose names
+// say which size, offset or count of seeds/full.lnk they damage, and for every
+// cut of the shortcuts that the shell's object made.
 #include "shell/byte_view.h"
 #include "shell/shllink_format.h"
 #include "shell/shllink_parts.h"
+#include "tests/fuzz/shllink_check.h"
 #include "tests/native/shell_doubles.h"
 
 #include <gtest/gtest.h>
@@ -114,10 +118,12 @@ TEST(ShellLinkFiles, EveryCutBeforeTheExtraDataFailsAndEveryLaterCutStillReads) 
     EXPECT_FALSE(ParseShellLink(otherClass, kCodePage));
 }
 
-TEST(ShellLinkFiles, APartMayEndTheFileAndAnOffsetAtTheEndOfItsPartIsNone) {
+TEST(ShellLinkFiles, APartMayEndTheFileButNotRunPastIt) {
     Bytes drive = FileBytes(kSeeds / "idlist-drive-only.lnk");
     drive.resize(drive.size() - 4); // no terminal block: the ID list ends the file
     EXPECT_EQ(ParseShellLink(drive, kCodePage).value_or(ShellLinkData{}).target, "E:\\");
+    drive[0x4C] = drive[0x4D] = 0xFF; // an ID list past the end, with nothing after it
+    EXPECT_FALSE(ParseShellLink(drive, kCodePage));
 
     // A Unicode offset at the LinkInfo's end points at nothing: the ANSI
     // path counts.
@@ -181,6 +187,43 @@ TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) 
               "\x80\xE9\x92\x9F\x81\x9D");
     EXPECT_EQ(kCodePage.FromUtf16(u"a\U00010000b"), "a?b") << "one character, two units";
     EXPECT_EQ(kCodePage.FromUtf16(std::u16string{u'a', 0xD800, u'b', 0xDC00}), "a?b?");
+}
+
+TEST(HostileShortcuts, EverySeedKeepsTheRulesAndSizesPastTheEndFail) {
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kSeeds)) {
+        const Bytes bytes = FileBytes(entry.path());
+        const std::string name = entry.path().stem().string();
+        EXPECT_EQ(fuzz::CheckShortcutBytes(bytes), "") << name;
+        ++seeds;
+        const auto has = [&](const char* part) {
+            return name.find(part) != std::string::npos;
+        };
+        const std::optional<ShellLinkData> data = ParseShellLink(bytes, Windows1252());
+        // The arguments and the icon location (strings 3 and 4) are read
+        // whole, so counts of 0x7FFF and more run past the end.
+        if (name.starts_with("header-size=") || name.starts_with("linkinfo-size=") ||
+            name == "idlist-size=65535" ||
+            ((has("string3-count=") || has("string4-count=")) && (has("=3276") || has("=6553"))))
+            EXPECT_FALSE(data) << name;
+        // A block of fewer than 8 bytes before the environment blocks only
+        // ends the extra data.
+        if (name.starts_with("extra-block-size=")) {
+            ASSERT_TRUE(data) << name;
+            EXPECT_EQ(data->iconFile, "C:\\Tools\\edit.exe") << name;
+            EXPECT_EQ(data->target, "Z:\\Tools\\edit.exe") << name;
+        }
+    }
+    EXPECT_GT(seeds, 250);
+}
+
+TEST(HostileShortcuts, EveryCutOfTheShellMadeOnesKeepsTheRules) {
+    for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
+        const Bytes bytes = FileBytes(entry.path());
+        for (std::size_t length = 0; length <= bytes.size(); length += 7)
+            EXPECT_EQ(fuzz::CheckShortcutBytes(std::span(bytes).first(length)), "")
+                << entry.path().filename() << " cut at " << length;
+    }
 }
 
 } // namespace
