@@ -60,13 +60,6 @@ TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
         {kSeeds / "linkinfo-header-size=0.lnk", Full("C:\\Tools\\edit.exe")},
         {kSeeds / "flags-all.lnk", Full("C:\\Tools\\edit.exe")},
         {kSeeds / "flags-none.lnk", {.showCommand = 3, .hotKey = 0x0646, .iconIndex = 2}},
-        {kSeeds / "header-only.lnk", {}},
-        {kSeeds / "sample.lnk",
-         {.relativePath = ".\\a.txt", .workingDir = "C:\\test", .target = "C:\\test\\a.txt"}},
-        {kCorpus / "local-and-share.lnk",
-         {.workingDir = "C:\\Shared\\tools",
-          .arguments = "-n",
-          .target = "C:\\Shared\\tools\\edit.exe"}},
         // A working folder stated as 1693 characters: 260 of them are read
         // (C:\Tools and zeros), and the arguments follow.
         {kCorpus / "padded-workdir.lnk",
