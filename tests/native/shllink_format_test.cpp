@@ -1,13 +1,17 @@
 // The shortcut reader on hand-made files, each made to show one shape of the
-// format (tests/fuzz/seeds), and on its parts. The fuzzer's rules hold here
-// too, under the native suite's sanitizers: for the hostile seeds, whose names
-// say which size, offset or count of seeds/full.lnk they damage, and for every
-// cut of the shortcuts that the shell's object made.
+// format (tests/fuzz/seeds), on its parts, and behind the loader on the
+// shortcuts that the shell's object made under Wine (tests/fuzz/corpus). The
+// fuzzer's rules hold here too, under the native suite's sanitizers: for the
+// hostile seeds, whose names say which size, offset or count of
+// seeds/full.lnk they damage, and for every cut of the shell-made ones.
 #include "shell/byte_view.h"
+#include "shell/portable_link_loader.h"
 #include "shell/shllink_format.h"
 #include "shell/shllink_parts.h"
+#include "shell/std_file_system.h"
 #include "tests/fuzz/shllink_check.h"
 #include "tests/native/shell_doubles.h"
+#include "tests/wine/shortcut_corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -125,22 +129,26 @@ TEST(ShellLinkFiles, APartMayEndTheFileButNotRunPastIt) {
     EXPECT_EQ(ParseShellLink(local, kCodePage).value_or(ShellLinkData{}).target, "C:\\A~1.EXE");
 }
 
-// The shell's object names the same file through the ID list and through
-// the LinkInfo of the shortcuts it made.
-TEST(ShellLinkParts, IdListAndLinkInfoOfShellMadeShortcutsNameTheSamePath) {
+// The shell's object also names the target through the ID list.
+TEST(ShellMadeShortcuts, ReadAsWindowsGivesThemBackAndTheIdListNamesTheSameTarget) {
+    StdFileSystem files;
+    PortableLinkLoader reader(files, kCodePage);
     int both = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
-        const Bytes bytes = FileBytes(entry.path());
+    for (const CorpusShortcut& s : ShortcutCorpus()) {
+        SCOPED_TRACE(s.name);
+        const std::filesystem::path path = kCorpus / (s.name + ".lnk");
+        LinkValues v;
+        ASSERT_EQ(reader.Load(path.string(), v), LoadOutcome::Loaded);
+        const LinkValues windows = WindowsValues(s);
+        EXPECT_EQ(AllButShowCmd(v), AllButShowCmd(windows));
+        EXPECT_EQ(v.showCmd, windows.showCmd);
+        const Bytes bytes = FileBytes(path);
         const ByteView file(bytes);
         constexpr std::uint32_t kBoth = shllink::kHasLinkTargetIdList | shllink::kHasLinkInfo;
-        if ((*file.U32(0x14) & kBoth) != kBoth)
-            continue;
-        const std::size_t listSize = *file.U16(0x4C);
-        const ByteView info = file.Sub(0x4E + listSize, *file.U32(0x4E + listSize));
-        const std::string path = shllink::IdListPath(file.Sub(0x4E, listSize), kCodePage);
-        EXPECT_EQ(path, shllink::LinkInfoTarget(info, kCodePage)) << entry.path().filename();
-        EXPECT_NE(path, "") << entry.path().filename();
-        ++both;
+        if ((*file.U32(0x14) & kBoth) == kBoth) {
+            EXPECT_EQ(shllink::IdListPath(file.Sub(0x4E, *file.U16(0x4C)), kCodePage), v.target);
+            ++both;
+        }
     }
     EXPECT_GT(both, 20);
 }
@@ -180,6 +188,34 @@ TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) 
               "\x80\xE9\x92\x9F\x81\x9D");
     EXPECT_EQ(kCodePage.FromUtf16(u"a\U00010000b"), "a?b") << "one character, two units";
     EXPECT_EQ(kCodePage.FromUtf16(std::u16string{u'a', 0xD800, u'b', 0xDC00}), "a?b?");
+}
+
+TEST(PortableLoader, FailsForANameTooLongForTheBufferAndForAFileItCannotRead) {
+    MemoryFiles files;
+    Windows1252 codePage;
+    PortableLinkLoader loader(files, codePage);
+    const std::string longest = "C:\\" + std::string(252, 'x') + ".lnk"; // 259 characters
+    for (const std::string& name : {longest, longest + "x", std::string("a.lnk")})
+        files.files[name] = FileBytes(kSeeds / "header-only.lnk");
+    LinkValues v;
+    v.description = "kept";
+    EXPECT_EQ(loader.Load(longest + "x", v), LoadOutcome::ReadFailed);
+    EXPECT_EQ(loader.Load("missing.lnk", v), LoadOutcome::ReadFailed);
+    EXPECT_EQ(v.description, "kept");
+    EXPECT_EQ(loader.Load(longest, v), LoadOutcome::Loaded);
+    EXPECT_EQ(loader.Load(std::string("a.lnk\0b", 7), v), LoadOutcome::Loaded);
+    EXPECT_EQ(files.reads, (std::vector<std::string>{"missing.lnk", longest, "a.lnk"}));
+}
+
+TEST(StdFileSystem, OnlyAFileIsOneAndAReadTakesAtMostTheBytesAsked) {
+    StdFileSystem files;
+    for (const std::filesystem::path& notAFile : {kSeeds, kSeeds / "missing.lnk", {}}) {
+        EXPECT_FALSE(files.IsFile(notAFile.string())) << notAFile;
+        EXPECT_FALSE(files.ReadFile(notAFile.string(), 8)) << notAFile;
+    }
+    const Bytes sample = FileBytes(kSeeds / "sample.lnk");
+    EXPECT_EQ(files.ReadFile((kSeeds / "sample.lnk").string(), 5),
+              Bytes(sample.begin(), sample.begin() + 5));
 }
 
 TEST(HostileShortcuts, EverySeedKeepsTheRulesAndSizesPastTheEndFail) {
