@@ -1,8 +1,6 @@
 #pragma once
-// Doubles for the shortcut reader (a scripted loader, an in-memory file
-// system, a registry that counts how often a key is opened) and its sample
-// files: the hand-made seeds and the shortcuts that the shell's own object
-// made under Wine, both kept as the fuzzer's seeds.
+// Doubles for the shortcut reader, and its sample files: the fuzzer's
+// hand-made seeds and the shortcuts that the shell's object made under Wine.
 #include "shell/file_system_api.h"
 #include "shell/link_loader.h"
 #include "tests/native/memory_registry.h"
@@ -60,12 +58,7 @@ public:
         ++opens;
         return MemoryRegistry::OpenKey(parent, path);
     }
-    std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) override {
-        ++creates;
-        return MemoryRegistry::CreateKey(parent, path);
-    }
     int opens = 0;
-    int creates = 0;
 };
 
 } // namespace corvane::testing

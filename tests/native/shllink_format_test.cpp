@@ -1,9 +1,17 @@
 // The shortcut reader on hand-made files, each made to show one shape of the
-// format (tests/fuzz/seeds), and on its parts.
+// format (tests/fuzz/seeds), on its parts, and behind the loader on the
+// shortcuts that the shell's object made under Wine (tests/fuzz/corpus). The
+// fuzzer's rules hold here too, under the native suite's sanitizers: for the
+// hostile seeds, whose names say which size, offset or count of
+// seeds/full.lnk they damage, and for every cut of the shell-made ones.
 #include "shell/byte_view.h"
+#include "shell/portable_link_loader.h"
 #include "shell/shllink_format.h"
 #include "shell/shllink_parts.h"
+#include "shell/std_file_system.h"
+#include "tests/fuzz/shllink_check.h"
 #include "tests/native/shell_doubles.h"
+#include "tests/wine/shortcut_corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -51,19 +59,11 @@ TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
         {kSeeds / "full-ansi.lnk", Full("Z:\\Tools\\edit.exe")},
         {kSeeds / "network-only.lnk", Full(share)},
         {kSeeds / "linkinfo-local-base-offset=0.lnk", Full(share)},
-        {kSeeds / "linkinfo-local-base-offset=4294967295.lnk", Full(share)},
         // A LinkInfo that cannot be read, or that the flags say to ignore:
         // the ID list's path, with the long names.
         {kSeeds / "linkinfo-header-size=0.lnk", Full("C:\\Tools\\edit.exe")},
         {kSeeds / "flags-all.lnk", Full("C:\\Tools\\edit.exe")},
         {kSeeds / "flags-none.lnk", {.showCommand = 3, .hotKey = 0x0646, .iconIndex = 2}},
-        {kSeeds / "header-only.lnk", {}},
-        {kSeeds / "sample.lnk",
-         {.relativePath = ".\\a.txt", .workingDir = "C:\\test", .target = "C:\\test\\a.txt"}},
-        {kCorpus / "local-and-share.lnk",
-         {.workingDir = "C:\\Shared\\tools",
-          .arguments = "-n",
-          .target = "C:\\Shared\\tools\\edit.exe"}},
         // A working folder stated as 1693 characters: 260 of them are read
         // (C:\Tools and zeros), and the arguments follow.
         {kCorpus / "padded-workdir.lnk",
@@ -77,7 +77,6 @@ TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
           std::string(300, 'a'), std::string(259, 'i'), "%A%", 1}},
         {kSeeds / "local-unicode.lnk", {.target = "C:\\Caf\xE9.exe"}},
         {kSeeds / "linkinfo-unicode-base-offset=0.lnk", {.target = "C:\\A~1.EXEx"}},
-        {kSeeds / "linkinfo-unicode-base-offset=4294967295.lnk", {.target = "C:\\A~1.EXEx"}},
         {kSeeds / "linkinfo-header-only.lnk", {.arguments = "-a"}},
         {kSeeds / "network-share-only.lnk", {.target = "\\\\srv\\pub"}},
         {kSeeds / "network-share-ends-in-backslash.lnk", {.target = "\\\\srv\\pub\\x.txt"}},
@@ -120,7 +119,7 @@ TEST(ShellLinkFiles, APartMayEndTheFileButNotRunPastIt) {
     Bytes drive = FileBytes(kSeeds / "idlist-drive-only.lnk");
     drive.resize(drive.size() - 4); // no terminal block: the ID list ends the file
     EXPECT_EQ(ParseShellLink(drive, kCodePage).value_or(ShellLinkData{}).target, "E:\\");
-    drive[0x4C] = drive[0x4D] = 0xFF;
+    drive[0x4C] = drive[0x4D] = 0xFF; // an ID list past the end, with nothing after it
     EXPECT_FALSE(ParseShellLink(drive, kCodePage));
 
     // A Unicode offset at the LinkInfo's end points at nothing: the ANSI
@@ -130,22 +129,26 @@ TEST(ShellLinkFiles, APartMayEndTheFileButNotRunPastIt) {
     EXPECT_EQ(ParseShellLink(local, kCodePage).value_or(ShellLinkData{}).target, "C:\\A~1.EXE");
 }
 
-// The shell's object names the same file through the ID list and through
-// the LinkInfo of the shortcuts it made.
-TEST(ShellLinkParts, IdListAndLinkInfoOfShellMadeShortcutsNameTheSamePath) {
+// The shell's object also names the target through the ID list.
+TEST(ShellMadeShortcuts, ReadAsWindowsGivesThemBackAndTheIdListNamesTheSameTarget) {
+    StdFileSystem files;
+    PortableLinkLoader reader(files, kCodePage);
     int both = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
-        const Bytes bytes = FileBytes(entry.path());
+    for (const CorpusShortcut& s : ShortcutCorpus()) {
+        SCOPED_TRACE(s.name);
+        const std::filesystem::path path = kCorpus / (s.name + ".lnk");
+        LinkValues v;
+        ASSERT_EQ(reader.Load(path.string(), v), LoadOutcome::Loaded);
+        const LinkValues windows = WindowsValues(s);
+        EXPECT_EQ(AllButShowCmd(v), AllButShowCmd(windows));
+        EXPECT_EQ(v.showCmd, windows.showCmd);
+        const Bytes bytes = FileBytes(path);
         const ByteView file(bytes);
         constexpr std::uint32_t kBoth = shllink::kHasLinkTargetIdList | shllink::kHasLinkInfo;
-        if ((*file.U32(0x14) & kBoth) != kBoth)
-            continue;
-        const std::size_t listSize = *file.U16(0x4C);
-        const ByteView info = file.Sub(0x4E + listSize, *file.U32(0x4E + listSize));
-        const std::string path = shllink::IdListPath(file.Sub(0x4E, listSize), kCodePage);
-        EXPECT_EQ(path, shllink::LinkInfoTarget(info, kCodePage)) << entry.path().filename();
-        EXPECT_NE(path, "") << entry.path().filename();
-        ++both;
+        if ((*file.U32(0x14) & kBoth) == kBoth) {
+            EXPECT_EQ(shllink::IdListPath(file.Sub(0x4E, *file.U16(0x4C)), kCodePage), v.target);
+            ++both;
+        }
     }
     EXPECT_GT(both, 20);
 }
@@ -185,6 +188,71 @@ TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) 
               "\x80\xE9\x92\x9F\x81\x9D");
     EXPECT_EQ(kCodePage.FromUtf16(u"a\U00010000b"), "a?b") << "one character, two units";
     EXPECT_EQ(kCodePage.FromUtf16(std::u16string{u'a', 0xD800, u'b', 0xDC00}), "a?b?");
+}
+
+TEST(PortableLoader, FailsForANameTooLongForTheBufferAndForAFileItCannotRead) {
+    MemoryFiles files;
+    Windows1252 codePage;
+    PortableLinkLoader loader(files, codePage);
+    const std::string longest = "C:\\" + std::string(252, 'x') + ".lnk"; // 259 characters
+    for (const std::string& name : {longest, longest + "x", std::string("a.lnk")})
+        files.files[name] = FileBytes(kSeeds / "header-only.lnk");
+    LinkValues v;
+    v.description = "kept";
+    EXPECT_EQ(loader.Load(longest + "x", v), LoadOutcome::ReadFailed);
+    EXPECT_EQ(loader.Load("missing.lnk", v), LoadOutcome::ReadFailed);
+    EXPECT_EQ(v.description, "kept");
+    EXPECT_EQ(loader.Load(longest, v), LoadOutcome::Loaded);
+    EXPECT_EQ(loader.Load(std::string("a.lnk\0b", 7), v), LoadOutcome::Loaded);
+    EXPECT_EQ(files.reads, (std::vector<std::string>{"missing.lnk", longest, "a.lnk"}));
+}
+
+TEST(StdFileSystem, OnlyAFileIsOneAndAReadTakesAtMostTheBytesAsked) {
+    StdFileSystem files;
+    for (const std::filesystem::path& notAFile : {kSeeds, kSeeds / "missing.lnk", {}}) {
+        EXPECT_FALSE(files.IsFile(notAFile.string())) << notAFile;
+        EXPECT_FALSE(files.ReadFile(notAFile.string(), 8)) << notAFile;
+    }
+    const Bytes sample = FileBytes(kSeeds / "sample.lnk");
+    EXPECT_EQ(files.ReadFile((kSeeds / "sample.lnk").string(), 5),
+              Bytes(sample.begin(), sample.begin() + 5));
+}
+
+TEST(HostileShortcuts, EverySeedKeepsTheRulesAndSizesPastTheEndFail) {
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kSeeds)) {
+        const Bytes bytes = FileBytes(entry.path());
+        const std::string name = entry.path().stem().string();
+        EXPECT_EQ(fuzz::CheckShortcutBytes(bytes), "") << name;
+        ++seeds;
+        const auto has = [&](const char* part) {
+            return name.find(part) != std::string::npos;
+        };
+        const std::optional<ShellLinkData> data = ParseShellLink(bytes, Windows1252());
+        // The arguments and the icon location (strings 3 and 4) are read
+        // whole, so counts of 0x7FFF and more run past the end.
+        if (name.starts_with("header-size=") || name.starts_with("linkinfo-size=") ||
+            name == "idlist-size=65535" ||
+            ((has("string3-count=") || has("string4-count=")) && (has("=3276") || has("=6553"))))
+            EXPECT_FALSE(data) << name;
+        // A block of fewer than 8 bytes before the environment blocks only
+        // ends the extra data.
+        if (name.starts_with("extra-block-size=")) {
+            ASSERT_TRUE(data) << name;
+            EXPECT_EQ(data->iconFile, "C:\\Tools\\edit.exe") << name;
+            EXPECT_EQ(data->target, "Z:\\Tools\\edit.exe") << name;
+        }
+    }
+    EXPECT_GT(seeds, 250);
+}
+
+TEST(HostileShortcuts, EveryCutOfTheShellMadeOnesKeepsTheRules) {
+    for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
+        const Bytes bytes = FileBytes(entry.path());
+        for (std::size_t length = 0; length <= bytes.size(); length += 7)
+            EXPECT_EQ(fuzz::CheckShortcutBytes(std::span(bytes).first(length)), "")
+                << entry.path().filename() << " cut at " << length;
+    }
 }
 
 } // namespace
