@@ -79,10 +79,6 @@ public:
         const auto& d = value->data;
         return static_cast<std::uint32_t>(d[0] | d[1] << 8 | d[2] << 16 | d[3] << 24);
     }
-    std::string Text(const std::string& path, const std::string& name) const {
-        const RegValue* value = Get(path, name);
-        return value ? std::string(value->data.begin(), value->data.end()) : "(none)";
-    }
     int openHandles() const { return static_cast<int>(handles_.size()); }
     // The key exists from now on and cannot be opened (access rights).
     void Lock(const std::string& path) { Create(*locked_.insert(Key(path)).first); }
