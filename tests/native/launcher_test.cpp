@@ -120,7 +120,7 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     EXPECT_TRUE(registry.Exists(kSettings + "\\Tool Box Icon  5"));
 }
 
-TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThem) {
+TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
     StartWith({.singleClick = true, .popUp = true}, 3);
     EXPECT_EQ(icons.trayIcons.size(), 1u);
     const NotifyIconRecord& main = icons.trayIcons.at(1111);
@@ -131,6 +131,18 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThe
     icons.trayIcons.clear(); // the tray restarted
     launcher->OnTrayRestarted();
     EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
+    launcher->OnMinimize(); // leaves an entry's key open
+    log.clear();
+    view.checked[Ctl::cbSmallIcons] = true;
+    launcher->OnSmallIconsToggled();
+    EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u) << "stored at once";
+    EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
+    EXPECT_EQ(RowHeight(), 22u);
+    for (bool on : {false, true}) {
+        view.checked[Ctl::cbPopUp] = on;
+        launcher->OnPopUpToggled();
+        EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
+    }
 }
 
 TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
@@ -146,7 +158,7 @@ TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
     EXPECT_NO_THROW(launcher->OnStartupTimer()) << "the program runs on";
 }
 
-TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryAndMinimizeSavesWhatTheBoxesShowAndHides) {
+TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheSessionsEnd) {
     StartWith({.hideOnStart = true}, 1);
     EXPECT_FALSE(view.appVisible || view.formVisible);
     view.checked[Ctl::cbSingle] = view.checked[Ctl::cbPopUp] = true;
@@ -154,10 +166,16 @@ TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryAndMinimizeSavesWhatTheBoxesSho
     launcher->OnMinimize();
     EXPECT_EQ(Lines(registry.writeLog.end() - 4, registry.writeLog.end()),
               (Lines{"Single Click=1", "Hide on Start=0", "PopUpIt=1", "Icon Count=1"}));
-    EXPECT_EQ(log, (Lines{"hide app", "hide form"}));
     // The running mode and click rule stay until the next start.
     launcher->OnTrayNotify(1000, kWmLButtonDblClk);
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
+    registry.writeLog.clear();
+    launcher->OnEndSession();
+    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
+    registry.failingWrites = {"Path"};
+    EXPECT_NO_THROW(launcher->OnEndSession());
+    EXPECT_EQ(log, (Lines{"hide app", "hide form", "execute C:\\Apps\\0.exe", "end program",
+                          "end program"}));
 }
 
 TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredASaveEndsTheProgramAndNothingOutlivesIt) {
@@ -189,40 +207,7 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
     EXPECT_EQ(registry.writeLog.back(), "Path=C:\\Apps\\0.exe");
 }
 
-TEST_F(LauncherTest, QuitSavesLetsGoOfTheMenuAndTheIconsAndEnds) {
-    StartWith({}, 2);
-    launcher->OnClose();
-    EXPECT_EQ(log, (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
-                          "tray delete 1001", "end program"}));
-    EXPECT_TRUE(icons.trayIcons.empty());
-}
-
-TEST_F(LauncherTest, AtTheEndOfTheSessionEverythingIsSavedAsItStandsAndTheProgramEnds) {
-    StartWith({}, 1);
-    launcher->OnEndSession();
-    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
-    registry.failingWrites = {"Path"};
-    EXPECT_NO_THROW(launcher->OnEndSession());
-    EXPECT_EQ(log, (Lines{"end program", "end program"}));
-}
-
-TEST_F(LauncherTest, SmallIconsIsStoredAtOnceAndRebuildsTheMenuAndPopUpEnablesIt) {
-    StartWith({.popUp = true}, 1);
-    launcher->OnMinimize(); // leaves the entry's key open
-    log.clear();
-    view.checked[Ctl::cbSmallIcons] = true;
-    launcher->OnSmallIconsToggled();
-    EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u);
-    EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
-    EXPECT_EQ(RowHeight(), 22u);
-    for (bool on : {false, true}) {
-        view.checked[Ctl::cbPopUp] = on;
-        launcher->OnPopUpToggled();
-        EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
-    }
-}
-
-TEST_F(LauncherTest, ALaunchClickStartsTheEntryBehindTheIconVisiblyAndARightPressOpensTheMenu) {
+TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
     menus.cursorX = 1270;
     menus.cursorY = 990;
@@ -242,9 +227,15 @@ TEST_F(LauncherTest, ALaunchClickStartsTheEntryBehindTheIconVisiblyAndARightPres
     icons.trayIcons.clear(); // the tray restarted
     launcher->OnTrayRestarted();
     EXPECT_EQ(log, (Lines{"tray add 1000", "tray add 1001", "tray add 1002", "tray add 1003"}));
+    log.clear();
+    launcher->OnClose();
+    EXPECT_EQ(log,
+              (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
+                     "tray delete 1001", "tray delete 1002", "tray delete 1003", "end program"}));
+    EXPECT_TRUE(icons.trayIcons.empty());
 }
 
-TEST_F(LauncherTest, MenuCommandsStartEntriesWithTheirStartModeRecallShowAndHelp) {
+TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelectedEntry) {
     StartWith({.popUp = true}, 4);
     for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
         launcher->OnMenuCommand(id);
@@ -264,16 +255,14 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesWithTheirStartModeRecallShowAndHelp
     log.clear();
     launcher->OnMenuCommand(kCmdOptions);
     EXPECT_EQ(log, (Lines{"show form", "restore app"}));
-}
-
-TEST_F(LauncherTest, AClickOnTheListShowsTheSelectedEntry) {
-    StartWith({}, 4);
+    const std::uintptr_t shown = RawOf(view.preview);
     view.selected = 3;
     launcher->OnListClick();
     EXPECT_EQ(std::tie(view.texts[Ctl::txtPath], view.texts[Ctl::txtIconPath],
                        view.texts[Ctl::txtParameters], view.texts[Ctl::txtToolTip], view.combo),
               std::make_tuple("C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", 3));
-    EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)}) << "the old preview is gone";
+    EXPECT_TRUE(icons.liveIcons.count(RawOf(view.preview)) && !icons.liveIcons.count(shown))
+        << "the old preview is gone";
     view.texts.clear();
     view.enabled.clear();
     view.selected = 4; // no entry
