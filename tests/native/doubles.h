@@ -56,8 +56,6 @@ struct FakeShellIcons : ShellIconApi {
         const auto found = trayIcons.find(record.uID);
         // The shell knows an icon by its window and identifier together.
         const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
-        if (record.cbSize != NotifyIconRecord::kSize)
-            return false;
         if (op == NotifyOp::Add)
             return trayIcons.emplace(record.uID, record).second;
         if (known && op == NotifyOp::Delete)

@@ -55,11 +55,9 @@ TEST(RegistryAccessor, ValuesAreStoredAsTheSystemKeepsThemAndReadBackSo) {
     registry.Put(kKey, "inner", RegType::Sz, {'a', 'b', 0, 'c'});
     registry.Put(kKey, "expand", RegType::ExpandSz, {'%', 'W', '%', 0});
     registry.Put(kKey, "nothing", RegType::Dword, {});
-    for (auto [name, text] : {std::pair{"text", "abc"},
-                              {"inner", "ab"},
-                              {"expand", "%W%"},
-                              {"nothing", ""},
-                              {"absent", ""}})
+    const std::pair<const char*, const char*> texts[] = {
+        {"text", "abc"}, {"inner", "ab"}, {"expand", "%W%"}, {"nothing", ""}, {"absent", ""}};
+    for (auto [name, text] : texts)
         EXPECT_EQ(reg.ReadString(name), text) << name;
 }
 
