@@ -76,12 +76,6 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
     }
 }
 
-class StoreTest : public ::testing::Test {
-protected:
-    MemoryRegistry registry;
-    RegistryAccessor reg{registry};
-};
-
 // A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads
 // this many entries (-1: a first run); where unread, it stops at a key that
 // cannot be opened.
@@ -111,7 +105,9 @@ TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
     }
 }
 
-TEST_F(StoreTest, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
+TEST(StoreLoad, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
+    MemoryRegistry registry;
+    RegistryAccessor reg(registry);
     registry.PutDword("E", "Path", 3);
     registry.PutString("E", "Params", "-x", true);
     registry.PutString("E", "Auto Start", "yes");
@@ -122,7 +118,9 @@ TEST_F(StoreTest, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
     EXPECT_TRUE(ReadEntryValues(reg).AutoStart) << "any number but 0";
 }
 
-TEST_F(StoreTest, ASaveWritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntryKeys) {
+TEST(StoreSave, WritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntryKeys) {
+    MemoryRegistry registry;
+    RegistryAccessor reg(registry);
     WriteSettings(
         reg, Options{true, false, true, true},
         TableOf({{"C:\\a.exe", "", "-p", "A", true, smMinimized}, {"b.exe", "b.ico", "", "B"}}),

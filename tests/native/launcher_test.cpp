@@ -53,7 +53,6 @@ protected:
         const std::string n = std::to_string(slot);
         return {kWindow, true, "", "C:\\Apps\\" + n + ".exe", "-p" + n, "C:\\Apps\\", show};
     }
-    // The height the menu gives an entry row now.
     std::uint32_t RowHeight() {
         MeasureItemRequest request{kOdtMenu};
         EXPECT_TRUE(launcher->OnMeasureItem(canvas, request));

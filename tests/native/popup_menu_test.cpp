@@ -139,27 +139,22 @@ TEST_F(PopupMenuTest, EntryRowsPlaceIconAndTextByTheRowHeight) {
 }
 
 TEST_F(PopupMenuTest, PathRecallShowsExplorersIconBelowTheEntriesInPopUpModeElseMidRow) {
-    struct Case {
-        bool popUp, small;
-        Rect rect;
-        int iconY;
-    };
     // In pop-up mode the icon's place is 4 entry rows and the separator down,
     // wherever the request puts the row.
-    for (const Case& c : {Case{true, true, {0, 300, 160, 330}, 97},
-                          {true, false, {0, 300, 160, 330}, 161},
-                          {false, true, {0, 3, 120, 23}, 5},
-                          {false, true, {4, 2, 120, 12}, 2}}) {
-        Build(4, c.popUp, c.small);
-        DrawItemRequest row = Row(kCmdPathRecall, c.rect);
-        row.itemState = c.small ? 0 : kOdsSelected;
-        const auto [l, t, r, b] = c.rect;
+    for (auto [popUp, small, rect, iconY] : {std::tuple{true, true, Rect{0, 300, 160, 330}, 97},
+                                             {true, false, Rect{0, 300, 160, 330}, 161},
+                                             {false, true, Rect{0, 3, 120, 23}, 5},
+                                             {false, true, Rect{4, 2, 120, 12}, 2}}) {
+        Build(4, popUp, small);
+        DrawItemRequest row = Row(kCmdPathRecall, rect);
+        row.itemState = small ? 0 : kOdsSelected;
+        const auto [l, t, r, b] = rect;
         char text[100];
         std::snprintf(text, sizeof text,
                       "text 'PathRecaller' at %d,%d options 2 in %d,%d,%d,%d colours %s", l + 22, t,
-                      l + 22, t, r, b, c.small ? "7/4" : "14/13");
+                      l + 22, t, r, b, small ? "7/4" : "14/13");
         EXPECT_EQ(Draw(row),
-                  (Lines{"icon 16 at 2," + std::to_string(c.iconY) + ",16,16 flags 3", text}));
+                  (Lines{"icon 16 at 2," + std::to_string(iconY) + ",16,16 flags 3", text}));
     }
 }
 
