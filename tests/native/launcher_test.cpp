@@ -144,8 +144,7 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
     }
 }
 
-// The settings key is opened for writing: a store that can only be read gives
-// its entries and leaves the options at their defaults.
+// The settings key is opened for writing.
 TEST_F(LauncherTest, AStoreThatCanOnlyBeReadGivesItsEntriesButNotItsOptions) {
     Store({.singleClick = true, .hideOnStart = true}, {{"a.exe", "", "", "A"}});
     registry.Lock(kSettings, true);
