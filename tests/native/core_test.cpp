@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 
 namespace corvane::testing {
@@ -50,10 +51,8 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
     CallLog log;
     RecordingShell shell(log);
     const std::string deep = "C:\\" + std::string(290, 'f') + "\\x.exe";
-    struct Row {
-        std::string path, params, file, paramsSent, folder;
-    };
-    const Row rows[] = {
+    // The path and params given; the file, params and folder asked to open.
+    const std::array<std::string, 5> rows[] = {
         {"D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\"},
         {"E:setup.exe", "", "E:setup.exe", "", "E:"},
         {"notepad.exe", "", "notepad.exe", "", ""},
@@ -65,14 +64,14 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
         {"", "-n", ""}, // no file: nothing, not the current folder
         {"\"\"", "-n", ""},
     };
-    for (const Row& row : rows) {
+    for (const auto& [path, params, file, paramsSent, folder] : rows) {
         shell.calls.clear();
-        LaunchEntry(shell, kWindow, {.Path = row.path, .Params = row.params}, kSwShowMaximized);
+        LaunchEntry(shell, kWindow, {.Path = path, .Params = params}, kSwShowMaximized);
         // No verb: the file's default action.
-        EXPECT_EQ(shell.calls, std::vector(!row.file.empty(),
-                                           ShellCall{kWindow, true, "", row.file, row.paramsSent,
-                                                     row.folder, kSwShowMaximized}))
-            << row.path;
+        EXPECT_EQ(shell.calls,
+                  std::vector(!file.empty(), ShellCall{kWindow, true, "", file, paramsSent, folder,
+                                                       kSwShowMaximized}))
+            << path;
     }
 }
 
