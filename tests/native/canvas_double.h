@@ -36,7 +36,6 @@ public:
     }
     Extent TextExtent(DeviceContextRef dc, std::string_view text) override {
         Check(Find(dc).window == kWindow, "TextExtent outside the window's own context");
-        measured.emplace_back(text);
         Extent extent{0, fontHeight};
         for (char c : text) // as in a proportional font
             extent.cx += c == 'i' || c == 'l' ? 3 : c == 'M' ? 11 : 7;
@@ -102,8 +101,7 @@ public:
     }
 
     int fontHeight = 16;
-    std::vector<std::string> drawn;    // a line a drawing call
-    std::vector<std::string> measured; // texts measured
+    std::vector<std::string> drawn; // a line a drawing call
 
 private:
     static constexpr std::uintptr_t kFirstBrush = 0xB000;

@@ -8,7 +8,6 @@
 #include "ui/form_view.h"
 
 #include <cstring>
-#include <functional>
 #include <map>
 #include <ostream>
 #include <set>
@@ -57,8 +56,6 @@ struct FakeShellIcons : ShellIconApi {
         const auto found = trayIcons.find(record.uID);
         // The shell knows an icon by its window and identifier together.
         const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
-        if (record.cbSize != NotifyIconRecord::kSize)
-            return false;
         if (op == NotifyOp::Add)
             return trayIcons.emplace(record.uID, record).second;
         if (known && op == NotifyOp::Delete)
@@ -117,11 +114,7 @@ struct FakeMenus : MenuApi {
     void AppendString(MenuRef menu, std::uint32_t id, const char*) override {
         menus.at(RawOf(menu)).push_back("text " + std::to_string(id));
     }
-    void DispatchWaitingMessages() override {
-        log.push_back("dispatch waiting");
-        if (onDispatch)
-            onDispatch();
-    }
+    void DispatchWaitingMessages() override { log.push_back("dispatch waiting"); }
     void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) override {
         log.push_back("track " + std::to_string(RawOf(menu)) + " flags " + std::to_string(flags) +
                       " at " + std::to_string(x) + "," + std::to_string(y) + " for " +
@@ -138,7 +131,6 @@ struct FakeMenus : MenuApi {
     std::map<std::uintptr_t, std::vector<std::string>> menus; // the live ones
     std::uintptr_t next = 0x7000;
     int cursorX = 0, cursorY = 0;
-    std::function<void()> onDispatch; // the handlers of the messages waiting
 };
 
 struct FakeSystem : SystemApi, HookLibrary {
@@ -193,12 +185,12 @@ struct FakeView : FormView {
     void DeleteListRow(int) override {}
     int SelectedRow() override { return selected; }
     void SelectRow(int index) override { selected = index; }
-    void HideApplicationWindow() override { Note(appVisible, false, "hide app"); }
-    void RestoreApplicationWindow() override { Note(appVisible, true, "restore app"); }
+    void HideApplicationWindow() override { appVisible = false, log.push_back("hide app"); }
+    void RestoreApplicationWindow() override { appVisible = true, log.push_back("restore app"); }
     void ForegroundApplicationWindow() override { log.push_back("foreground app"); }
-    void HideOptionsWindow() override { Note(formVisible, false, "hide form"); }
+    void HideOptionsWindow() override { formVisible = false, log.push_back("hide form"); }
     void SetOptionsWindowNormal() override { log.push_back("form normal"); }
-    void ShowOptionsWindow() override { Note(formVisible, true, "show form"); }
+    void ShowOptionsWindow() override { formVisible = true, log.push_back("show form"); }
     void StopStartupTimer() override { log.push_back("timer stop"); }
     void ShowWelcome() override { log.push_back("welcome"); }
     void ShowMessage(const std::string& text, const std::string&) override {
@@ -209,10 +201,6 @@ struct FakeView : FormView {
         return yes;
     }
     void EndProgram() override { log.push_back("end program"); }
-    void Note(bool& field, bool value, const char* line) {
-        field = value;
-        log.push_back(line);
-    }
 
     CallLog& log;
     // The window as designed, before start-up touches it.

@@ -53,7 +53,6 @@ protected:
         const std::string n = std::to_string(slot);
         return {kWindow, true, "", "C:\\Apps\\" + n + ".exe", "-p" + n, "C:\\Apps\\", show};
     }
-    // The height the menu gives an entry row now.
     std::uint32_t RowHeight() {
         MeasureItemRequest request{kOdtMenu};
         EXPECT_TRUE(launcher->OnMeasureItem(canvas, request));
@@ -81,7 +80,6 @@ TEST_F(LauncherTest, AFirstRunWritesTheDefaultsAndWelcomesOverANormalWindow) {
     // The timer set the boxes from the defaults just written.
     EXPECT_FALSE(view.checked[Ctl::chkHide] || view.checked[Ctl::cbSmallIcons] ||
                  view.enabled[Ctl::cbSmallIcons]);
-    EXPECT_EQ(RowHeight(), 38u);
 }
 
 TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
@@ -106,21 +104,22 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                           "tray add 1002", "row C", "execute E:d.exe", "tray add 1003", "row D",
                           "menu destroy", "menu create", "timer stop", "form normal"}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
-    EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hWnd, b.hIcon),
-              std::make_tuple("B", kWindow, IconRef::None)); // no icon file found
-    EXPECT_NE(icons.trayIcons.at(1000).hIcon, IconRef::None);
+    EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon),
+              std::make_tuple("B", IconRef::None));
+    EXPECT_NE(icons.trayIcons.at(1000).hIcon, IconRef::None) << "only a.exe is found";
     // Row 0 is shown in the editor; only the preview still holds an icon.
     EXPECT_EQ(std::tie(view.selected, view.texts[Ctl::txtPath]), std::make_tuple(0, "C:\\a.exe"));
     EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)});
     EXPECT_EQ(RowHeight(), 22u);
     view.selected = 3;
     launcher->OnListClick();
-    EXPECT_EQ(view.combo, -1) << "no start mode chosen";
+    EXPECT_EQ(std::tie(view.combo, view.checked[Ctl::cbAutoStart]), std::make_tuple(-1, true))
+        << "no start mode chosen";
     launcher->OnMinimize();
-    EXPECT_EQ(registry.Text(kSettings + "\\Tool Box Icon  5", "Path"), "e.exe");
+    EXPECT_TRUE(registry.Exists(kSettings + "\\Tool Box Icon  5"));
 }
 
-TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThem) {
+TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
     StartWith({.singleClick = true, .popUp = true}, 3);
     EXPECT_EQ(icons.trayIcons.size(), 1u);
     const NotifyIconRecord& main = icons.trayIcons.at(1111);
@@ -131,12 +130,28 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndTheMenuListsThe
     icons.trayIcons.clear(); // the tray restarted
     launcher->OnTrayRestarted();
     EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
-    EXPECT_EQ(icons.trayIcons.at(1111).hWnd, kWindow);
+    launcher->OnMinimize(); // leaves an entry's key open
+    log.clear();
+    view.checked[Ctl::cbSmallIcons] = true;
+    launcher->OnSmallIconsToggled();
+    EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u) << "stored at once";
+    EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
+    EXPECT_EQ(RowHeight(), 22u);
+    for (bool on : {false, true}) {
+        view.checked[Ctl::cbPopUp] = on;
+        launcher->OnPopUpToggled();
+        EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
+    }
 }
 
-TEST_F(LauncherTest, HideOnStartHidesTheProgramEvenWithOneEntry) {
-    StartWith({.hideOnStart = true}, 1);
-    EXPECT_FALSE(view.appVisible || view.formVisible);
+// The settings key is opened for writing.
+TEST_F(LauncherTest, AStoreThatCanOnlyBeReadGivesItsEntriesButNotItsOptions) {
+    Store({.singleClick = true, .hideOnStart = true}, {{"a.exe", "", "", "A"}});
+    registry.Lock(kSettings, true);
+    Start();
+    EXPECT_EQ(icons.trayIcons.size(), 1u);
+    EXPECT_FALSE(view.checked[Ctl::cbSingle] || view.checked[Ctl::chkHide]);
+    EXPECT_TRUE(view.appVisible && view.formVisible);
 }
 
 TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
@@ -152,27 +167,39 @@ TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
     EXPECT_NO_THROW(launcher->OnStartupTimer()) << "the program runs on";
 }
 
-TEST_F(LauncherTest, MinimizeSavesWhatTheBoxesShowAndHidesTheProgram) {
-    StartWith({}, 2);
-    view.checked[Ctl::cbSingle] = view.checked[Ctl::chkHide] = view.checked[Ctl::cbPopUp] = true;
+TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheSessionsEnd) {
+    StartWith({.hideOnStart = true}, 1);
+    EXPECT_FALSE(view.appVisible || view.formVisible);
+    view.checked[Ctl::cbSingle] = view.checked[Ctl::cbPopUp] = true;
+    view.checked[Ctl::chkHide] = false;
     launcher->OnMinimize();
     EXPECT_EQ(Lines(registry.writeLog.end() - 4, registry.writeLog.end()),
-              (Lines{"Single Click=1", "Hide on Start=1", "PopUpIt=1", "Icon Count=2"}));
-    EXPECT_EQ(registry.writeLog.size(), 4u + 2u * 6u);
-    EXPECT_EQ(log, (Lines{"hide app", "hide form"}));
+              (Lines{"Single Click=1", "Hide on Start=0", "PopUpIt=1", "Icon Count=1"}));
     // The running mode and click rule stay until the next start.
     launcher->OnTrayNotify(1000, kWmLButtonDblClk);
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
+    registry.writeLog.clear();
+    launcher->OnEndSession();
+    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
+    registry.failingWrites = {"Path"};
+    EXPECT_NO_THROW(launcher->OnEndSession());
+    EXPECT_EQ(log, (Lines{"hide app", "hide form", "execute C:\\Apps\\0.exe", "end program",
+                          "end program"}));
 }
 
-TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredAndASaveEndsTheProgram) {
-    StartWith({.hideOnStart = true}, 0);
+TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredASaveEndsTheProgramAndNothingOutlivesIt) {
+    StartWith({.hideOnStart = true, .popUp = true}, 0);
     EXPECT_TRUE(view.appVisible && view.formVisible);
     launcher->OnMinimize();
     launcher->OnMenuCommand(kCmdExit);
     EXPECT_EQ(Lines(registry.writeLog.begin(), registry.writeLog.begin() + 4),
-              (Lines{"Single Click=0", "Hide on Start=1", "PopUpIt=0", "Icon Count=0"}));
-    EXPECT_EQ(log, (Lines{"end program", "end program"})) << "each ended inside the save";
+              (Lines{"Single Click=0", "Hide on Start=1", "PopUpIt=1", "Icon Count=0"}));
+    launcher->OnDestroy();
+    EXPECT_EQ(log, (Lines{"end program", "end program", "hook stop", "tray delete 1111"}))
+        << "each ended inside the save";
+    EXPECT_TRUE(icons.trayIcons.empty());
+    launcher.reset();
+    EXPECT_TRUE(menus.menus.empty() && system.liveBitmaps.empty());
 }
 
 TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSaving) {
@@ -180,64 +207,24 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
     registry.failingWrites = {"Params"};
     EXPECT_THROW(launcher->OnMinimize(), ERegistryException) << "for the window to report";
     launcher->OnMenuCommand(kCmdExit);
-    launcher->OnClose();
     view.yes = true;
     launcher->OnClose();
     const std::string report = "message Failed to set data for 'Params'.",
                       ask = "ask Corvane could not save your entries. End without saving?";
-    EXPECT_EQ(log, (Lines{report, ask, report, ask, report, ask, "menu destroy", "tray delete 1000",
+    EXPECT_EQ(log, (Lines{report, ask, report, ask, "menu destroy", "tray delete 1000",
                           "tray delete 1001", "end program"}));
     EXPECT_EQ(registry.writeLog.back(), "Path=C:\\Apps\\0.exe");
 }
 
-TEST_F(LauncherTest, QuitSavesLetsGoOfTheMenuAndTheIconsAndEnds) {
-    StartWith({}, 2);
-    launcher->OnClose();
-    EXPECT_EQ(registry.writeLog.size(), 4u + 2u * 6u);
-    EXPECT_EQ(log, (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
-                          "tray delete 1001", "end program"}));
-    EXPECT_TRUE(icons.trayIcons.empty());
-}
-
-TEST_F(LauncherTest, AtTheEndOfTheSessionEverythingIsSavedAsItStandsAndTheProgramEnds) {
-    StartWith({}, 1);
-    launcher->OnEndSession();
-    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
-    registry.failingWrites = {"Path"};
-    EXPECT_NO_THROW(launcher->OnEndSession());
-    EXPECT_EQ(log, (Lines{"end program", "end program"}));
-}
-
-TEST_F(LauncherTest, NothingOutlivesTheProgram) {
-    StartWith({.popUp = true}, 0);
-    launcher->OnMinimize(); // an empty table ends the program inside the save
-    launcher->OnDestroy();
-    EXPECT_EQ(log, (Lines{"end program", "hook stop", "tray delete 1111"}));
-    EXPECT_TRUE(icons.trayIcons.empty());
-    launcher.reset();
-    EXPECT_TRUE(menus.menus.empty());
-    EXPECT_TRUE(system.liveBitmaps.empty());
-}
-
-TEST_F(LauncherTest, SmallIconsIsStoredAtOnceAndRebuildsTheMenuAndPopUpEnablesIt) {
-    StartWith({.popUp = true}, 1);
-    launcher->OnMinimize(); // leaves the entry's key open
-    log.clear();
-    view.checked[Ctl::cbSmallIcons] = true;
-    launcher->OnSmallIconsToggled();
-    EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u);
-    EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
-    EXPECT_EQ(RowHeight(), 22u);
-    for (bool on : {false, true}) {
-        view.checked[Ctl::cbPopUp] = on;
-        launcher->OnPopUpToggled();
-        EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
-    }
-}
-
-TEST_F(LauncherTest, ALaunchClickStartsTheEntryBehindTheIconVisibly) {
+TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
-    for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 999u, 1004u, 1111u})
+    menus.cursorX = 1270;
+    menus.cursorY = 990;
+    launcher->OnTrayNotify(1000, kWmRButtonDown);
+    EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
+                          "track " + std::to_string(menus.Live()) + " flags 8 at 1270,990 for 4660",
+                          "post null 4660"}));
+    for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 1004u})
         launcher->OnTrayNotify(id, kWmLButtonDown);
     launcher->OnSingleClickToggled();
     launcher->OnTrayNotify(1003, kWmLButtonDown);
@@ -249,21 +236,15 @@ TEST_F(LauncherTest, ALaunchClickStartsTheEntryBehindTheIconVisibly) {
     icons.trayIcons.clear(); // the tray restarted
     launcher->OnTrayRestarted();
     EXPECT_EQ(log, (Lines{"tray add 1000", "tray add 1001", "tray add 1002", "tray add 1003"}));
-    EXPECT_EQ(std::string(icons.trayIcons.at(1003).szTip.data()), "Entry 3");
+    log.clear();
+    launcher->OnClose();
+    EXPECT_EQ(log,
+              (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
+                     "tray delete 1001", "tray delete 1002", "tray delete 1003", "end program"}));
+    EXPECT_TRUE(icons.trayIcons.empty());
 }
 
-TEST_F(LauncherTest, TheMenuOpensAtTheCursorOnceTheProgramIsInFrontAndMessagesAreDone) {
-    StartWith({}, 2);
-    menus.cursorX = 1270;
-    menus.cursorY = 990;
-    launcher->OnTrayNotify(1000, kWmRButtonDown);
-    EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
-                          "track " + std::to_string(menus.Live()) + " flags 8 at 1270,990 for 4660",
-                          "post null 4660"}));
-    EXPECT_TRUE(shell.calls.empty());
-}
-
-TEST_F(LauncherTest, MenuCommandsStartEntriesWithTheirStartModeRecallShowAndHelp) {
+TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelectedEntry) {
     StartWith({.popUp = true}, 4);
     for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
         launcher->OnMenuCommand(id);
@@ -283,16 +264,14 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesWithTheirStartModeRecallShowAndHelp
     log.clear();
     launcher->OnMenuCommand(kCmdOptions);
     EXPECT_EQ(log, (Lines{"show form", "restore app"}));
-}
-
-TEST_F(LauncherTest, AClickOnTheListShowsTheSelectedEntry) {
-    StartWith({}, 4);
+    const std::uintptr_t shown = RawOf(view.preview);
     view.selected = 3;
     launcher->OnListClick();
     EXPECT_EQ(std::tie(view.texts[Ctl::txtPath], view.texts[Ctl::txtIconPath],
                        view.texts[Ctl::txtParameters], view.texts[Ctl::txtToolTip], view.combo),
               std::make_tuple("C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", 3));
-    EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)}) << "the old preview is gone";
+    EXPECT_TRUE(icons.liveIcons.count(RawOf(view.preview)) && !icons.liveIcons.count(shown))
+        << "the old preview is gone";
     view.texts.clear();
     view.enabled.clear();
     view.selected = 4; // no entry

@@ -79,13 +79,13 @@ public:
         const auto& d = value->data;
         return static_cast<std::uint32_t>(d[0] | d[1] << 8 | d[2] << 16 | d[3] << 24);
     }
-    std::string Text(const std::string& path, const std::string& name) const {
-        const RegValue* value = Get(path, name);
-        return value ? std::string(value->data.begin(), value->data.end()) : "(none)";
-    }
     int openHandles() const { return static_cast<int>(handles_.size()); }
-    // The key exists from now on and cannot be opened (access rights).
-    void Lock(const std::string& path) { Create(*locked_.insert(Key(path)).first); }
+    // The key exists from now on and cannot be opened (access rights), or only
+    // to be read.
+    void Lock(const std::string& path, bool readable = false) {
+        Create(Key(path));
+        locked_[Key(path)] = readable;
+    }
 
     // Every SetValue whose value name is in this set fails.
     std::set<std::string> failingWrites;
@@ -124,7 +124,8 @@ private:
     OpenedKey Open(RegKey parent, const std::string& path, bool create) {
         const std::string* base = KeyOf(parent);
         const std::string key = base ? Key(path, *base) : "";
-        if (!base || locked_.count(key))
+        const auto lock = locked_.find(key);
+        if (!base || (lock != locked_.end() && (create || !lock->second)))
             return {OpenedKey::Status::Failed};
         if (!create && !keys_.count(key))
             return {OpenedKey::Status::NotFound};
@@ -135,7 +136,7 @@ private:
 
     std::map<std::string, Values> keys_{{"", {}}};
     std::map<std::uintptr_t, std::string> handles_;
-    std::set<std::string> locked_;
+    std::map<std::string, bool> locked_; // whether each can still be read
     std::uintptr_t nextHandle_ = 0x100;
 };
 

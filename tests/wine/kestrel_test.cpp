@@ -53,9 +53,7 @@ template <typename Condition> bool WaitFor(const Condition& done) {
 }
 
 TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopped) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = Receive;
-    windowClass.lpszClassName = "KestrelTestReceiver";
+    const WNDCLASSA windowClass{.lpfnWndProc = Receive, .lpszClassName = "KestrelTestReceiver"};
     ASSERT_TRUE(RegisterClassA(&windowClass));
     HWND receiver = CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                     nullptr, nullptr, nullptr);
@@ -64,17 +62,13 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     EXPECT_FALSE(started) << "started on a thread not owning the window";
     ASSERT_TRUE(Kestrel_Start(receiver));
 
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program(path);
-    program = program.substr(0, program.rfind('\\') + 1) + "kestrel_window_helper.exe";
+    // The helper is found beside this program.
     const std::string title = "Exploring - C:\\Projects";
-    std::string commandLine = "\"" + program + "\" " + title;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
+    std::string commandLine = "kestrel_window_helper.exe " + title;
+    STARTUPINFOA startup{.cb = sizeof(STARTUPINFOA)};
     PROCESS_INFORMATION helper{};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                               nullptr, nullptr, &startup, &helper));
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &helper));
     EXPECT_TRUE(WaitFor([&] { return Reported(helper.dwProcessId, title) > 0; }));
     TerminateProcess(helper.hProcess, 0);
     CloseHandle(helper.hThread);

@@ -1,5 +1,4 @@
-// A window of another process for the kestrel.dll tests: a top-level window
-// titled with the command line, kept until the process is ended.
+// A top-level window of another process for the kestrel.dll tests, titled with the command line.
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR title, int) {

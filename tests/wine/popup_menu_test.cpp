@@ -111,8 +111,7 @@ TEST(PopupMenuRows, GiveBackEveryObjectAndLeaveTheContextAsItWas) {
         MeasureItemRequest measure{kOdtMenu, 0, 7};
         ASSERT_TRUE(menu.Measure(canvas, ToRef<WindowRef>(GetDesktopWindow()), measure));
         ASSERT_TRUE(menu.Draw(canvas, row));
-        ASSERT_EQ(canvas.live, 0) << "round " << round;
-        ASSERT_EQ(canvas.kept, 0) << "round " << round;
+        ASSERT_EQ(std::make_pair(canvas.live, canvas.kept), std::make_pair(0, 0)) << round;
     }
     EXPECT_EQ(shellIcons.asked, 8) << "once an entry, when the menu was built";
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
@@ -123,10 +122,8 @@ TEST(PopupMenuRows, GiveBackEveryObjectAndLeaveTheContextAsItWas) {
     EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 255));
     EXPECT_EQ(GetPixel(dc, 10, 100), RGB(0, 255, 0));
     EXPECT_EQ(GetPixel(dc, 248, 157), GetSysColor(COLOR_HIGHLIGHT));
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(brush);
-    DeleteObject(surface);
+    DeleteObject(SelectObject(dc, oldBrush));
+    DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);
 }
 
