@@ -38,8 +38,6 @@ def desktop():
 
 @pytest.fixture
 def corvane(desktop):
-    """No store, a fresh probe in C:\\corvane-e2e, and the program, which the
-    test starts; ended after it."""
     wine("reg", "delete", r"HKCU\SOFTWARE\Quennard", "/f")
     shutil.rmtree(PROBE_DIR, ignore_errors=True)
     os.makedirs(PROBE_DIR)
@@ -53,7 +51,7 @@ def corvane(desktop):
 @pytest.fixture
 def explorer(desktop):
     """probe.exe in the place of C:\\windows\\explorer.exe, which PathRecall
-    starts; answers the folder of its log. (The desktop runs another copy.)"""
+    starts (the desktop runs another copy); answers the folder of its log."""
     folder = os.path.join(DRIVE_C, "windows")
     explorer = os.path.join(folder, "explorer.exe")
     original = explorer + ".e2e-original"
@@ -65,5 +63,3 @@ def explorer(desktop):
         os.remove(log)
     yield folder
     os.replace(original, explorer)
-    with contextlib.suppress(FileNotFoundError):
-        os.remove(log)

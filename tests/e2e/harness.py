@@ -35,7 +35,6 @@ TIMEOUT = 30.0
 
 
 def poll(what, probe, timeout=TIMEOUT):
-    """Calls probe until it answers something true, and answers that."""
     deadline = time.monotonic() + timeout
     while not (answer := probe()):
         if time.monotonic() > deadline:
@@ -144,9 +143,7 @@ class Corvane:
         return tray_icon()
 
     def choose(self, icon, row):
-        """Opens the pop-up menu with a right click on `icon` (the menu is a
-        new window of the program), clicks `row` and waits for the menu to
-        close."""
+        """Clicks `row` of the pop-up menu, a new window of the program."""
         def windows():
             return set(shown("^corvane.exe$", "--classname"))
         before = windows()

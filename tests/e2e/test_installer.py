@@ -1,6 +1,4 @@
-"""What ships, under Wine: a silent per-user install, the installed program in the tray, an
-update over the running program that lets it save, and a silent uninstall that keeps the
-entries."""
+"""What ships, installed, updated and uninstalled under Wine."""
 
 import glob
 import os

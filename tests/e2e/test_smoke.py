@@ -1,6 +1,4 @@
-"""A short smoke of the real corvane.exe under Wine, used as a user uses it:
-the first run, a launch from the tray, the pop-up menu, PathRecall, and
-saving on exit."""
+"""The real corvane.exe under Wine, used as a user uses it."""
 
 import os
 import subprocess

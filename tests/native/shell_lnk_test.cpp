@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
 
 namespace corvane::testing {
@@ -26,7 +25,7 @@ protected:
         registry.PutString(kFolders, "Templates", "C:\\WINDOWS\\ShellNew");
     }
 
-    std::string MessageOf(const std::function<void()>& action) {
+    std::string MessageOf(const auto& action) {
         try {
             action();
         } catch (const EKvShellLink& e) {

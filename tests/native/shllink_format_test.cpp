@@ -192,8 +192,7 @@ TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) 
 
 TEST(PortableLoader, FailsForANameTooLongForTheBufferAndForAFileItCannotRead) {
     MemoryFiles files;
-    Windows1252 codePage;
-    PortableLinkLoader loader(files, codePage);
+    PortableLinkLoader loader(files, kCodePage);
     const std::string longest = "C:\\" + std::string(252, 'x') + ".lnk"; // 259 characters
     for (const std::string& name : {longest, longest + "x", std::string("a.lnk")})
         files.files[name] = FileBytes(kSeeds / "header-only.lnk");
@@ -228,7 +227,7 @@ TEST(HostileShortcuts, EverySeedKeepsTheRulesAndSizesPastTheEndFail) {
         const auto has = [&](const char* part) {
             return name.find(part) != std::string::npos;
         };
-        const std::optional<ShellLinkData> data = ParseShellLink(bytes, Windows1252());
+        const std::optional<ShellLinkData> data = ParseShellLink(bytes, kCodePage);
         // The arguments and the icon location (strings 3 and 4) are read
         // whole, so counts of 0x7FFF and more run past the end.
         if (name.starts_with("header-size=") || name.starts_with("linkinfo-size=") ||
