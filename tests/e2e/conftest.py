@@ -1,9 +1,5 @@
-"""Fixtures of the end-to-end smoke: one Wine virtual desktop for the run, and
-for every test an empty store, a fresh probe and the program, ended after it.
-
-The run needs DISPLAY (a private X server, 1024 x 768) and WINEPREFIX, as
-./test sets them, and the Windows build: corvane.exe and probe.exe.
-"""
+"""One Wine virtual desktop for the run (DISPLAY and WINEPREFIX as ./test sets them), and for
+every test an empty store, a fresh probe and the program, ended after it."""
 
 import contextlib
 import os

@@ -1,11 +1,5 @@
-"""Driving the real corvane.exe in a Wine virtual desktop on the private X
-screen. Wine gives every shown top-level window of the desktop (the program's
-windows, its pop-up menus, the task bar) an X window inside the desktop's, so
-xdotool and xwininfo see and click them. The registry is read with Wine's
-reg; probe.exe logs what the program started.
-
-Every wait is a poll with a generous limit: Wine's start-up times vary a lot.
-"""
+"""Driving corvane.exe in a Wine virtual desktop, whose shown windows are X windows that xdotool
+and xwininfo see and click. Every wait is a poll: Wine's start-up times vary a lot."""
 
 import os
 import re
@@ -25,9 +19,7 @@ KEY = r"HKEY_CURRENT_USER\SOFTWARE\Quennard\Corvane\3.0"
 DESKTOP = "CorvaneE2E"  # named in data/desktop.reg
 SCREEN = (1024, 768)  # the desktop's size, which the private X screen has too
 
-# Pop-up menu rows, as pixels from the menu's top or bottom edge: the first
-# row (an entry in pop-up mode, else PathRecall) and the last ("Exit
-# Corvane").
+# The pop-up menu's first row (an entry, or PathRecall) and last ("Exit Corvane"), from its edges.
 FIRST_ROW = 8
 LAST_ROW = -8
 

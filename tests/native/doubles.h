@@ -9,7 +9,6 @@
 
 #include <cstring>
 #include <map>
-#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,11 +27,6 @@ struct ShellCall {
     int show;
     bool operator==(const ShellCall&) const = default;
 };
-inline void PrintTo(const ShellCall& c, std::ostream* out) {
-    *out << "{owner " << RawOf(c.owner) << (c.verbIsNull ? ", no verb" : ", verb " + c.verb)
-         << ", \"" << c.file << "\" \"" << c.params << "\" in \"" << c.directory << "\", show "
-         << c.show << "}";
-}
 
 struct RecordingShell : ShellApi {
     explicit RecordingShell(CallLog& log) : log(log) {}

@@ -179,11 +179,5 @@ TEST_F(ShellLinkTest, ReadLinkLoadsTheFileThatFileNameNamesAndAFailureChangesNot
     EXPECT_EQ(Shown(link), Fields(LinkValues{})) << "even empty values replace the earlier ones";
 }
 
-TEST_F(ShellLinkTest, WritingFileIconCopiesBothFields) {
-    link.SetFileIcon(TFileIcon{"C:\\icons.dll", -3});
-    EXPECT_EQ(std::tie(link.FileIcon().FileName, link.FileIcon().IconIndex),
-              std::make_tuple("C:\\icons.dll", -3));
-}
-
 } // namespace
 } // namespace corvane::testing

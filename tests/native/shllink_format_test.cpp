@@ -206,17 +206,6 @@ TEST(PortableLoader, FailsForANameTooLongForTheBufferAndForAFileItCannotRead) {
     EXPECT_EQ(files.reads, (std::vector<std::string>{"missing.lnk", longest, "a.lnk"}));
 }
 
-TEST(StdFileSystem, OnlyAFileIsOneAndAReadTakesAtMostTheBytesAsked) {
-    StdFileSystem files;
-    for (const std::filesystem::path& notAFile : {kSeeds, kSeeds / "missing.lnk", {}}) {
-        EXPECT_FALSE(files.IsFile(notAFile.string())) << notAFile;
-        EXPECT_FALSE(files.ReadFile(notAFile.string(), 8)) << notAFile;
-    }
-    const Bytes sample = FileBytes(kSeeds / "sample.lnk");
-    EXPECT_EQ(files.ReadFile((kSeeds / "sample.lnk").string(), 5),
-              Bytes(sample.begin(), sample.begin() + 5));
-}
-
 TEST(HostileShortcuts, EverySeedKeepsTheRulesAndSizesPastTheEndFail) {
     int seeds = 0;
     for (const auto& entry : std::filesystem::directory_iterator(kSeeds)) {

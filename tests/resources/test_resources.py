@@ -1,5 +1,5 @@
-"""The program's resources: what the menu and the tray need of the banner and the icon, and the
-committed files match their generator."""
+"""The program's resources: what the menu needs of its banner, and the committed files match
+their generator."""
 
 import struct
 import subprocess
@@ -20,17 +20,6 @@ def test_stripe_is_a_20_by_154_bottom_up_8_bit_bitmap_whose_top_row_is_the_band_
     palette = [tuple(data[54 + 4 * i:57 + 4 * i]) for i in range(used or 256)]
     top_row = data[offset + 153 * 20:offset + 154 * 20]  # rows are stored bottom up
     assert all(palette[i] == (255, 0, 0) for i in top_row[1:19])  # BGR blue inside the black edges
-
-
-def test_icon_holds_16_and_32_pixel_images():
-    data = (RES / "corvane.ico").read_bytes()
-    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
-    sizes = []
-    for i in range(count):
-        w, h, _, _, _, bpp, size, at = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
-        assert at + size <= len(data)
-        sizes.append((w, h, bpp))
-    assert (reserved, kind, sorted(sizes)) == (0, 1, [(16, 16, 32), (32, 32, 32)])
 
 
 def test_committed_resources_match_the_generator_and_check_sees_a_difference(tmp_path):

@@ -1,6 +1,4 @@
-// kestrel.dll on real windows: a window of another process is reported, the poll
-// ends at a delivered title event, nothing is reported once Kestrel_Stop has
-// returned, and only the thread owning the receiving window can start reporting.
+// kestrel.dll on real windows, with a window of another process.
 #include "shell/win32/kestrel/kestrel.h"
 
 #include <windows.h>

@@ -20,9 +20,6 @@ TEST(Win32ShellIcons, TheTrayAnswersForTheIconsItHoldsOnly) {
     const WindowRef owner = ToRef<WindowRef>(windows[0]), other = ToRef<WindowRef>(windows[1]);
     const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
     EXPECT_TRUE(TrayAddIcon(shell, 4001, owner, icon, "Notepad"));
-    EXPECT_FALSE(TrayModifyIcon(shell, 4002, owner, icon, "another identifier"));
-    EXPECT_FALSE(TrayModifyIcon(shell, 4001, other, icon, "another window"));
-    EXPECT_TRUE(TrayModifyIcon(shell, 4001, owner, icon, "Notepad, renamed"));
     EXPECT_FALSE(TrayDeleteIcon(shell, 4001, other));
     EXPECT_TRUE(TrayDeleteIcon(shell, 4001, owner));
     EXPECT_FALSE(TrayDeleteIcon(shell, 4001, owner)) << "already gone";
