@@ -4,7 +4,6 @@
 #include "core/handles.h"
 
 #include <string>
-#include <utility>
 
 namespace corvane {
 
@@ -24,32 +23,8 @@ public:
     virtual IconRef LoadIconResource(const char* name) = 0;
 };
 
-// Owns a bitmap loaded through SystemApi.
-class OwnedBitmap {
-public:
-    OwnedBitmap() = default;
-    OwnedBitmap(SystemApi& system, BitmapRef bitmap) : system_(&system), bitmap_(bitmap) {}
-    ~OwnedBitmap() { reset(); }
-    OwnedBitmap(OwnedBitmap&& other) noexcept
-        : system_(other.system_), bitmap_(std::exchange(other.bitmap_, BitmapRef::None)) {}
-    OwnedBitmap& operator=(OwnedBitmap&& other) noexcept {
-        if (this != &other) {
-            reset();
-            system_ = other.system_;
-            bitmap_ = std::exchange(other.bitmap_, BitmapRef::None);
-        }
-        return *this;
-    }
-    BitmapRef get() const { return bitmap_; }
-    void reset() {
-        if (bitmap_ != BitmapRef::None)
-            system_->DeleteBitmap(std::exchange(bitmap_, BitmapRef::None));
-    }
-
-private:
-    SystemApi* system_ = nullptr;
-    BitmapRef bitmap_ = BitmapRef::None;
-};
+// A bitmap loaded through SystemApi, given back when it goes.
+using OwnedBitmap = Owned<BitmapRef, SystemApi, &SystemApi::DeleteBitmap>;
 
 // kestrel.dll: reports top-level windows to a window with WM_EXPLORERWINDOW.
 class HookLibrary {

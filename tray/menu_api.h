@@ -27,24 +27,7 @@ public:
     virtual void CursorPos(int& x, int& y) = 0;
 };
 
-// Owns one menu and destroys it when it goes.
-class OwnedMenu {
-public:
-    explicit OwnedMenu(MenuApi& menus) : menus_(menus) {}
-    ~OwnedMenu() { reset(); }
-    OwnedMenu(const OwnedMenu&) = delete;
-    OwnedMenu& operator=(const OwnedMenu&) = delete;
-
-    MenuRef get() const { return menu_; }
-    void reset(MenuRef menu = MenuRef::None) {
-        if (menu_ != MenuRef::None)
-            menus_.DestroyMenu(menu_);
-        menu_ = menu;
-    }
-
-private:
-    MenuApi& menus_;
-    MenuRef menu_ = MenuRef::None;
-};
+// A menu, destroyed when it goes.
+using OwnedMenu = Owned<MenuRef, MenuApi, &MenuApi::DestroyMenu>;
 
 } // namespace corvane

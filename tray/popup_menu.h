@@ -25,7 +25,7 @@ inline constexpr int kLargeItemHeight = 38;
 class PopupMenu {
 public:
     PopupMenu(MenuApi& menus, ShellIconApi& shellIcons, const EntryTable& table)
-        : menus_(menus), shellIcons_(shellIcons), table_(table), menu_(menus),
+        : menus_(menus), shellIcons_(shellIcons), table_(table), menu_(menus, MenuRef::None),
           explorerIcon_(shellIcons, IconRef::None) {}
 
     // The look chosen at start.

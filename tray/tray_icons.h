@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 
 namespace corvane {
 
@@ -28,34 +27,7 @@ std::string GetFileDisplayName(ShellIconApi& shell, const std::string& path);
 // 32 x 32 for any other size; null when the shell gives none.
 IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, int size);
 
-// Owns one icon and destroys it when it goes.
-class ScopedIcon {
-public:
-    ScopedIcon(ShellIconApi& shell, IconRef icon) : shell_(&shell), icon_(icon) {}
-    ~ScopedIcon() { reset(); }
-    ScopedIcon(ScopedIcon&& other) noexcept
-        : shell_(other.shell_), icon_(std::exchange(other.icon_, IconRef::None)) {}
-    ScopedIcon& operator=(ScopedIcon&& other) noexcept {
-        if (this != &other) {
-            reset();
-            shell_ = other.shell_;
-            icon_ = std::exchange(other.icon_, IconRef::None);
-        }
-        return *this;
-    }
-    ScopedIcon(const ScopedIcon&) = delete;
-    ScopedIcon& operator=(const ScopedIcon&) = delete;
-
-    IconRef get() const { return icon_; }
-    IconRef release() { return std::exchange(icon_, IconRef::None); }
-    void reset() {
-        if (icon_ != IconRef::None)
-            shell_->DestroyIcon(std::exchange(icon_, IconRef::None));
-    }
-
-private:
-    ShellIconApi* shell_;
-    IconRef icon_;
-};
+// An icon, destroyed when it goes.
+using ScopedIcon = Owned<IconRef, ShellIconApi, &ShellIconApi::DestroyIcon>;
 
 } // namespace corvane
