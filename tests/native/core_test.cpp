@@ -75,9 +75,8 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
     }
 }
 
-// A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads
-// this many entries (-1: a first run); where unread, it stops at a key that
-// cannot be opened.
+// A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads this many entries
+// (-1: a first run); where unread, it stops at a key that cannot be opened.
 TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
     const std::tuple<int, int, int, bool> rows[] = {
         {INT_MIN, 0, -1, false}, {0, 0, 0, false},         {1, 3, 1, false},
@@ -133,9 +132,8 @@ TEST(StoreSave, WritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntry
                                         "Hide on Start=0", "PopUpIt=1", "Icon Count=2"}));
 }
 
-// Every write may be the program's last. A save cut short after any number of
-// writes leaves every entry that both tables hold to the next start, with its
-// old or its new values (each change here is of one value).
+// Every write may be the program's last. A save cut short after any number of writes leaves every
+// entry that both tables hold to the next start, old or new (each change here is of one value).
 TEST(StoreSave, CutShortAnywhereItLosesNoEntryThatBothTablesHold) {
     const Entry a{"a.exe", "a.ico", "-a", "A"}, b{"b.exe", "b.ico", "", "B", true},
         c{"c.exe", "c.ico", "-c", "C", false, smHidden}, d{"d.exe", "d.ico", "", "D"},

@@ -1,6 +1,6 @@
 #pragma once
-// Test doubles that record what the logic asked of the platform. The calls
-// whose order matters go into one log shared by every double.
+// Doubles that record what the logic asked of the platform; calls whose order matters go into
+// one log shared by every double.
 #include "core/shell_api.h"
 #include "core/system_api.h"
 #include "tray/menu_api.h"
@@ -39,9 +39,8 @@ struct RecordingShell : ShellApi {
     std::vector<ShellCall> calls;
 };
 
-// The tray, and file icons handed out as numbers for the paths the shell
-// finds. A system image list icon's number tells its list: 0x16xxx small,
-// 0x32xxx large.
+// The tray, and file icons handed out as numbers for the paths the shell finds. A system image
+// list icon's number tells its list: 0x16xxx small, 0x32xxx large.
 struct FakeShellIcons : ShellIconApi {
     explicit FakeShellIcons(CallLog& log) : log(log) {}
     bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override {

@@ -1,5 +1,4 @@
-// The launcher wired to every double: start-up, saving, the ways out, and its
-// answers to the tray, the menu and the options page.
+// The launcher on every double: start-up, saving, the ways out, the tray, menu and options page.
 #include "app/launcher.h"
 #include "core/show_commands.h"
 #include "tests/native/canvas_double.h"
@@ -33,8 +32,7 @@ protected:
         launcher->OnCreate();
         launcher->OnStartupTimer();
     }
-    // Started with entries "Entry i" (start mode i % 4) whose icons the shell
-    // finds; the records start empty afterwards.
+    // Started on entries "Entry i" (start mode i % 4) with icons; the records emptied after.
     void StartWith(const Options& options, int count) {
         std::vector<Entry> entries;
         for (int i = 0; i < count; ++i) {

@@ -1,7 +1,6 @@
 #pragma once
-// An in-memory registry with the Win32 registry's behaviour for the calls the
-// program makes (key and value names compared without case), and switches to
-// make opening a key and writing fail.
+// An in-memory registry that behaves as the Win32 one for the program's calls (names compared
+// without case), with switches that make opening a key and writing fail.
 #include "core/registry_api.h"
 
 #include <cctype>
@@ -80,8 +79,7 @@ public:
         return static_cast<std::uint32_t>(d[0] | d[1] << 8 | d[2] << 16 | d[3] << 24);
     }
     int openHandles() const { return static_cast<int>(handles_.size()); }
-    // The key exists from now on and cannot be opened (access rights), or only
-    // to be read.
+    // The key exists from now on and cannot be opened (access rights), or only read.
     void Lock(const std::string& path, bool readable = false) {
         Create(Key(path));
         locked_[Key(path)] = readable;
@@ -91,8 +89,7 @@ public:
     std::set<std::string> failingWrites;
     // The successful writes in order, as "name=value".
     std::vector<std::string> writeLog;
-    // Writes (values set, keys deleted) still to succeed, as if the program
-    // were killed after them.
+    // Writes (values set, keys deleted) still to succeed, as if the program were killed then.
     int writesLeft = INT_MAX;
 
 private:

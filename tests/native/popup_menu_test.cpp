@@ -14,8 +14,7 @@ constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
 
 class PopupMenuTest : public ::testing::Test {
 protected:
-    // Entries "Entry 0".. whose icon files the shell finds, and a menu built
-    // for them.
+    // Entries "Entry 0".. whose icon files the shell finds, and a menu built for them.
     void Build(int entries, bool popUp, bool small) {
         for (int i = table.Count(); i < entries; ++i) {
             const std::string n = std::to_string(i);

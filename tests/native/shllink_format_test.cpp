@@ -1,9 +1,6 @@
-// The shortcut reader on hand-made files, each made to show one shape of the
-// format (tests/fuzz/seeds), on its parts, and behind the loader on the
-// shortcuts that the shell's object made under Wine (tests/fuzz/corpus). The
-// fuzzer's rules hold here too, under the native suite's sanitizers: for the
-// hostile seeds, whose names say which size, offset or count of
-// seeds/full.lnk they damage, and for every cut of the shell-made ones.
+// The shortcut reader on hand-made files of one shape each (tests/fuzz/seeds) and on the ones the
+// shell's object made under Wine (tests/fuzz/corpus). The fuzzer's rules hold here too, for the
+// hostile seeds (named after what of seeds/full.lnk they damage) and every cut of the shell-made.
 #include "shell/byte_view.h"
 #include "shell/portable_link_loader.h"
 #include "shell/shllink_format.h"
@@ -37,9 +34,8 @@ auto Fields(const auto& d) {
                            d.target, d.showCommand, d.hotKey, d.iconIndex);
 }
 
-// The values of seeds/full.lnk: every part, with a LinkInfo that has both a
-// local base path (Z:\) and a share (\\server\share), an ID list to
-// C:\Tools\edit.exe, an environment block and an icon environment block.
+// seeds/full.lnk: every part; a LinkInfo with a local base path (Z:\) and a share
+// (\\server\share), an ID list to C:\Tools\edit.exe, an environment and an icon environment block.
 Expected Full(std::string target) {
     return {"Full shortcut",
             "..\\Tools\\edit.exe",
@@ -182,8 +178,7 @@ TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) 
         }
     }
     EXPECT_EQ(characterOf.size(), 256u);
-    // A few of the characters that 1252 puts at 0x80 to 0x9F, and two of
-    // the bytes it leaves undefined, which stand for the C1 controls.
+    // Some of 1252's characters at 0x80 to 0x9F, and two undefined bytes for C1 controls.
     EXPECT_EQ(kCodePage.FromUtf16(u"\u20AC\u00E9\u2019\u0178\u0081\u009D"),
               "\x80\xE9\x92\x9F\x81\x9D");
     EXPECT_EQ(kCodePage.FromUtf16(u"a\U00010000b"), "a?b") << "one character, two units";
@@ -217,14 +212,12 @@ TEST(HostileShortcuts, EverySeedKeepsTheRulesAndSizesPastTheEndFail) {
             return name.find(part) != std::string::npos;
         };
         const std::optional<ShellLinkData> data = ParseShellLink(bytes, kCodePage);
-        // The arguments and the icon location (strings 3 and 4) are read
-        // whole, so counts of 0x7FFF and more run past the end.
+        // Arguments and icon location are read whole: counts from 0x7FFF run past the end.
         if (name.starts_with("header-size=") || name.starts_with("linkinfo-size=") ||
             name == "idlist-size=65535" ||
             ((has("string3-count=") || has("string4-count=")) && (has("=3276") || has("=6553"))))
             EXPECT_FALSE(data) << name;
-        // A block of fewer than 8 bytes before the environment blocks only
-        // ends the extra data.
+        // A block of fewer than 8 bytes before the environment blocks ends the extra data.
         if (name.starts_with("extra-block-size=")) {
             ASSERT_TRUE(data) << name;
             EXPECT_EQ(data->iconFile, "C:\\Tools\\edit.exe") << name;
