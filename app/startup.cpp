@@ -133,7 +133,7 @@ void Launcher::QuitApp() {
     } catch (const ERegistryException& error) {
         // The general error report, then a way out of a store that cannot be
         // written: the store stays as it was last written.
-        env_.view.ShowMessage(std::string(error.what()) + ".", kApplicationTitle);
+        env_.view.ShowMessage(ErrorReportText(error.what()), kApplicationTitle);
         if (!env_.view.AskYesNo(kEndWithoutSaving, kApplicationTitle))
             return;
     }

@@ -87,4 +87,9 @@ public:
 
 inline constexpr const char* kApplicationTitle = "Corvane Box";
 
+// The text of the general error report: the error's message and a full stop.
+inline std::string ErrorReportText(const std::string& message) {
+    return message + ".";
+}
+
 } // namespace corvane

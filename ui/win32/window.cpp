@@ -58,8 +58,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 void ShowErrorReport(HWND owner, const std::string& message) {
-    // The message followed by a full stop.
-    const std::string text = message + ".";
+    const std::string text = ErrorReportText(message);
     MessageBoxA(owner, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
