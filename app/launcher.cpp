@@ -87,14 +87,6 @@ void Launcher::OnHelp() {
     env_.shell.Execute(env_.view.Handle(), nullptr, "Corvane.hlp", "", folder.c_str(), kSwShow);
 }
 
-void Launcher::OnListClick() {
-    editor_.ShowSelected(table_);
-}
-
-void Launcher::OnPathChanged() {
-    editor_.OnPathChanged();
-}
-
 void Launcher::OnSingleClickToggled() {
     singleClick_ = !singleClick_;
 }

@@ -6,6 +6,7 @@
 // Which file holds what:
 //   app/startup.cpp   start-up, the start-up timer, saving and every way out
 //   app/launcher.cpp  tray clicks, menu commands, the options page, Explorer
+//   app/editing.cpp   the editor's buttons and files dropped on the window
 //   core/             entries, launching, the registry accessor and store
 //   tray/             tray icons, the click rule, the menu and its drawing
 //   shell/            the shortcut reader, Explorer title tracking
@@ -21,6 +22,7 @@
 #include "tray/popup_menu.h"
 #include "tray/shell_icon_api.h"
 #include "tray/tray_presence.h"
+#include "ui/dropped_files.h"
 #include "ui/entry_editor.h"
 #include "ui/form_view.h"
 #include "ui/window_events.h"
@@ -38,6 +40,11 @@ struct Platform {
     FormView& view;
     SystemApi& system;
     HookLibrary& hook;
+    FileDialogApi& dialogs;
+    DropApi& drops;
+    // What the shortcut reader reads through.
+    LinkLoader& links;
+    FileSystemApi& files;
 };
 
 class Launcher : public OptionsWindowEvents {
@@ -56,6 +63,11 @@ public:
     void OnHelp() override;
     void OnListClick() override;
     void OnPathChanged() override;
+    void OnAdd() override;
+    void OnDelete() override;
+    void OnModify() override;
+    void OnBrowse() override;
+    void OnIconBrowse() override;
     void OnSingleClickToggled() override;
     void OnPopUpToggled() override;
     void OnSmallIconsToggled() override;
@@ -66,6 +78,7 @@ public:
     bool OnDrawItem(Canvas& canvas, const DrawItemRequest& request) override;
     void OnMenuCommand(std::uint32_t wParam) override;
     void OnExplorerWindow(WindowRef window, std::intptr_t code) override;
+    void OnFilesDropped(DropRef drop) override;
 
 private:
     enum class SaveOutcome { Saved, ProgramEnded };

@@ -14,7 +14,9 @@ const char* const kEndWithoutSaving = "Corvane could not save your entries. End 
 Launcher::Launcher(const Platform& platform)
     : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
       menu_(platform.menus, platform.shellIcons, table_),
-      explorer_(platform.system, platform.shell), editor_(platform.view, platform.shellIcons) {}
+      explorer_(platform.system, platform.shell),
+      editor_(EditorPlatform{platform.view, platform.shellIcons, platform.dialogs, platform.links,
+                             platform.files, platform.registry}) {}
 
 void Launcher::OnCreate() {
     FormView& view = env_.view;

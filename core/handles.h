@@ -13,6 +13,7 @@ enum class BitmapRef : std::uintptr_t { None = 0 };
 enum class ImageListRef : std::uintptr_t { None = 0 };
 enum class DeviceContextRef : std::uintptr_t { None = 0 };
 enum class RegKey : std::uintptr_t { None = 0 };
+enum class DropRef : std::uintptr_t { None = 0 };
 
 template <typename Ref> constexpr std::uintptr_t RawOf(Ref ref) {
     return static_cast<std::uintptr_t>(ref);

@@ -20,9 +20,17 @@ void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
     TrayAddIcon(shellIcons_, id, owner_, icon.get(), CutTo(entry.ToolTip, kShellTextMax));
 }
 
+void TrayPresence::ModifyEntryIcon(const Entry& entry, IconRef icon) {
+    TrayModifyIcon(shellIcons_, entry.IconId, owner_, icon, CutTo(entry.ToolTip, kShellTextMax));
+}
+
+void TrayPresence::RemoveEntryIcon(std::int32_t id) {
+    TrayDeleteIcon(shellIcons_, id, owner_);
+}
+
 void TrayPresence::RemoveEntryIcons(const EntryTable& table) {
     for (int i = 0; i < table.Count(); ++i)
-        TrayDeleteIcon(shellIcons_, table.At(i).IconId, owner_);
+        RemoveEntryIcon(table.At(i).IconId);
 }
 
 void TrayPresence::Restore(const EntryTable& table, bool popUp) {

@@ -21,6 +21,9 @@ public:
     void RemoveMainIcon();
     // The entry's icon under the given identifier, its description as tip.
     void AddEntryIcon(const Entry& entry, std::int32_t id);
+    // The entry's icon shows icon and the entry's description.
+    void ModifyEntryIcon(const Entry& entry, IconRef icon);
+    void RemoveEntryIcon(std::int32_t id);
     void RemoveEntryIcons(const EntryTable& table);
     // The shell's tray came back (it restarted): show every icon again.
     void Restore(const EntryTable& table, bool popUp);

@@ -3,6 +3,23 @@
 #include "core/show_commands.h"
 
 namespace corvane {
+namespace {
+
+const char* const kSorry = "Sorry!";
+const char* const kDuplicate = "Already have this Application in your List";
+const char* const kNoPath = "You Must specify a path before adding";
+
+} // namespace
+
+EntryEditor::EntryEditor(const EditorPlatform& platform)
+    : view_(platform.view), shellIcons_(platform.shellIcons), dialogs_(platform.dialogs),
+      link_(platform.links, platform.files, platform.registry),
+      programDialog_("Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
+                     true),
+      iconDialog_("Select an Icon File",
+                  "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*", "ico",
+                  false),
+      preview_(platform.shellIcons, IconRef::None) {}
 
 void EntryEditor::AddRow(int index, const Entry& entry) {
     // The list keeps its own copy of the image.
@@ -26,16 +43,86 @@ void EntryEditor::ShowSelected(const EntryTable& table) {
     view_.SetText(Ctl::txtIconPath, entry.IconPath);
     view_.SetText(Ctl::txtParameters, entry.Params);
     view_.SetText(Ctl::txtToolTip, entry.ToolTip);
-    view_.SetComboIndex(entry.StartMode >= smNormal && entry.StartMode <= smHidden ? entry.StartMode
-                                                                                   : -1);
-    preview_ = ScopedIcon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
-    view_.SetPreviewIcon(preview_.get());
+    // A start mode outside the box's items starts as Normal, and shows so.
+    const bool known = entry.StartMode >= smNormal && entry.StartMode <= smHidden;
+    view_.SetComboIndex(known ? entry.StartMode : smNormal);
+    ShowPreview(entry.IconPath);
     view_.SetChecked(Ctl::cbAutoStart, entry.AutoStart);
+}
+
+void EntryEditor::ShowPreview(const std::string& path) {
+    preview_ = ScopedIcon(shellIcons_, GetFileIconHandle(shellIcons_, path));
+    view_.SetPreviewIcon(preview_.get());
 }
 
 void EntryEditor::OnPathChanged() {
     if (!view_.Enabled(Ctl::btnAdd))
         view_.SetEnabled(Ctl::btnAdd, true);
+}
+
+Entry EntryEditor::Fields() {
+    Entry entry;
+    entry.Path = view_.Text(Ctl::txtPath);
+    entry.IconPath = view_.Text(Ctl::txtIconPath);
+    entry.Params = view_.Text(Ctl::txtParameters);
+    entry.ToolTip = view_.Text(Ctl::txtToolTip);
+    entry.AutoStart = view_.Checked(Ctl::cbAutoStart);
+    const int mode = view_.ComboIndex();
+    entry.StartMode = mode < smNormal ? smNormal : mode;
+    return entry;
+}
+
+std::optional<int> EntryEditor::Add(EntryTable& table) {
+    if (table.Full())
+        return std::nullopt;
+    bool ok = true;
+    const std::string tip = view_.Text(Ctl::txtToolTip);
+    for (int i = 0; i < table.Count(); ++i) {
+        if (table.At(i).ToolTip == tip) {
+            ok = false;
+            view_.ShowMessage(kDuplicate, kSorry);
+        }
+    }
+    if (view_.Text(Ctl::txtPath).empty()) {
+        ok = false;
+        view_.ShowMessage(kNoPath, kSorry);
+    }
+    if (!ok)
+        return std::nullopt;
+    const int slot = table.Append(Fields());
+    AddRow(slot, table.At(slot));
+    // The new entry is the one the fields show, and the one Modify changes.
+    Select(slot, table);
+    if (table.Full())
+        view_.SetEnabled(Ctl::btnAdd, false);
+    return slot;
+}
+
+std::optional<Entry> EntryEditor::Delete(EntryTable& table) {
+    const int k = view_.SelectedRow();
+    if (!table.IsUsed(k))
+        return std::nullopt;
+    Entry removed = table.At(k);
+    table.Delete(k);
+    view_.DeleteListRow(k);
+    if (table.Count() > 0) {
+        view_.SetEnabled(Ctl::btnAdd, true);
+        // The fields show the entry now selected, not the one removed.
+        Select(0, table);
+    } else {
+        view_.SetEnabled(Ctl::btnDelete, false);
+        view_.SetEnabled(Ctl::btnModify, false);
+    }
+    return removed;
+}
+
+std::optional<int> EntryEditor::Modify(EntryTable& table) {
+    const int k = view_.SelectedRow();
+    if (!table.IsUsed(k))
+        return std::nullopt;
+    table.Modify(k, Fields());
+    view_.SetListRow(k, table.At(k).ToolTip, preview_.get());
+    return k;
 }
 
 } // namespace corvane

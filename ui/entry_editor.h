@@ -1,16 +1,31 @@
 #pragma once
-// The "General" page: the entry list, one row per slot, and the editor fields
-// that show the selected entry.
+// The "General" page: the entry list, one row per slot, the editor fields
+// that show the selected entry, the buttons that add, delete and modify
+// entries, and the two Browse buttons with their open-file dialogs.
 #include "core/entry.h"
+#include "shell/shell_lnk.h"
 #include "tray/tray_icons.h"
 #include "ui/form_view.h"
+#include "ui/open_dialog.h"
+
+#include <optional>
 
 namespace corvane {
 
+// What the editor works through.
+struct EditorPlatform {
+    FormView& view;
+    ShellIconApi& shellIcons;
+    FileDialogApi& dialogs;
+    // The shortcut reader's own seams.
+    LinkLoader& links;
+    FileSystemApi& files;
+    RegistryApi& registry;
+};
+
 class EntryEditor {
 public:
-    EntryEditor(FormView& view, ShellIconApi& shellIcons)
-        : view_(view), shellIcons_(shellIcons), preview_(shellIcons, IconRef::None) {}
+    explicit EntryEditor(const EditorPlatform& platform);
 
     // Row index of the list for an entry, with its description and icon.
     void AddRow(int index, const Entry& entry);
@@ -22,9 +37,36 @@ public:
     // The path field changed: Add becomes possible.
     void OnPathChanged();
 
+    // The fields as a new entry, after the duplicate and path checks (each
+    // refusal is told in a box). The new row is selected. Returns its slot,
+    // or nothing when nothing was added.
+    std::optional<int> Add(EntryTable& table);
+    // Removes the selected entry and its row, then shows row 0. Returns the
+    // entry removed.
+    std::optional<Entry> Delete(EntryTable& table);
+    // The fields into the selected entry; its IconId stays. Returns its slot.
+    std::optional<int> Modify(EntryTable& table);
+    // The icon the preview shows.
+    IconRef Preview() const { return preview_.get(); }
+
+    // Fills the fields from a program, a document or a shortcut file.
+    void Browse(const EntryTable& table);
+    // Fills the icon path from an icon file.
+    void BrowseIcon(const EntryTable& table);
+
 private:
+    // The fields as an entry (no IconId).
+    Entry Fields();
+    void ShowPreview(const std::string& path);
+    // The folder of the selected entry's path, for a dialog to open in.
+    void OpenAtSelectedEntry(OpenDialog& dialog, const EntryTable& table);
+
     FormView& view_;
     ShellIconApi& shellIcons_;
+    FileDialogApi& dialogs_;
+    TKvShellLink link_;
+    OpenDialog programDialog_;
+    OpenDialog iconDialog_;
     // The icon the preview shows; the view only borrows it.
     ScopedIcon preview_;
 };

@@ -56,6 +56,8 @@ public:
 
     // The entry list. AddListRow adds an image (a copy of icon) and a row.
     virtual void AddListRow(int index, const std::string& caption, IconRef icon) = 0;
+    // A row's new text and image (a copy of icon).
+    virtual void SetListRow(int index, const std::string& caption, IconRef icon) = 0;
     virtual void DeleteListRow(int index) = 0;
     virtual int SelectedRow() = 0;
     virtual void SelectRow(int index) = 0;

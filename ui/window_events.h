@@ -34,6 +34,11 @@ public:
     virtual void OnHelp() = 0;
     virtual void OnListClick() = 0;
     virtual void OnPathChanged() = 0;
+    virtual void OnAdd() = 0;
+    virtual void OnDelete() = 0;
+    virtual void OnModify() = 0;
+    virtual void OnBrowse() = 0;
+    virtual void OnIconBrowse() = 0;
     virtual void OnSingleClickToggled() = 0;
     virtual void OnPopUpToggled() = 0;
     virtual void OnSmallIconsToggled() = 0;
@@ -50,6 +55,9 @@ public:
     virtual void OnMenuCommand(std::uint32_t wParam) = 0;
     // WM_EXPLORERWINDOW: the reported window and the event code.
     virtual void OnExplorerWindow(WindowRef window, std::intptr_t code) = 0;
+    // WM_DROPFILES: files dropped from the shell. The program owns the drop
+    // from here and always releases it.
+    virtual void OnFilesDropped(DropRef drop) = 0;
 };
 
 } // namespace corvane

@@ -5,7 +5,9 @@
 #include "core/system_api.h"
 #include "tray/menu_api.h"
 #include "tray/shell_icon_api.h"
+#include "ui/dropped_files.h"
 #include "ui/form_view.h"
+#include "ui/open_dialog.h"
 
 #include <cstring>
 #include <map>
@@ -172,10 +174,14 @@ struct FakeView : FormView {
     int ComboIndex() override { return combo; }
     void SetComboIndex(int index) override { combo = index; }
     void SetPreviewIcon(IconRef icon) override { preview = icon; }
-    void AddListRow(int, const std::string& caption, IconRef) override {
+    void AddListRow(int index, const std::string& caption, IconRef icon) override {
         log.push_back("row " + caption);
+        rows.insert(rows.begin() + index, {caption, icon});
     }
-    void DeleteListRow(int) override {}
+    void SetListRow(int index, const std::string& caption, IconRef icon) override {
+        rows.at(static_cast<std::size_t>(index)) = {caption, icon};
+    }
+    void DeleteListRow(int index) override { rows.erase(rows.begin() + index); }
     int SelectedRow() override { return selected; }
     void SelectRow(int index) override { selected = index; }
     void HideApplicationWindow() override { appVisible = false, log.push_back("hide app"); }
@@ -203,8 +209,42 @@ struct FakeView : FormView {
     int combo = -1;
     IconRef preview = IconRef::None;
     int selected = -1;
+    std::vector<std::pair<std::string, IconRef>> rows; // caption and image
     bool appVisible = true, formVisible = true;
     bool yes = false; // the answer to every question
+};
+
+// The open-file dialog: each run records its request and gives the next answer queued.
+struct ScriptedDialogs : FileDialogApi {
+    std::optional<OpenFileChoice> ChooseFile(WindowRef, const OpenFileRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<OpenFileChoice> answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    std::vector<OpenFileRequest> requests;
+    std::vector<std::optional<OpenFileChoice>> answers; // nothing: cancelled
+};
+
+// A drop of names; copies are cut to the buffer as the shell cuts them.
+struct FakeDrops : DropApi {
+    std::uint32_t QueryFile(DropRef, std::uint32_t index, char* buffer,
+                            std::uint32_t size) override {
+        if (index == kDropCountQuery)
+            return static_cast<std::uint32_t>(names.size());
+        const std::string& name = names.at(index);
+        if (!buffer)
+            return static_cast<std::uint32_t>(name.size());
+        const std::size_t copied = std::min<std::size_t>(name.size(), size - 1);
+        std::memcpy(buffer, name.data(), copied);
+        buffer[copied] = '\0';
+        return static_cast<std::uint32_t>(copied);
+    }
+    void Finish(DropRef drop) override { finished.push_back(drop); }
+    std::vector<std::string> names;
+    std::vector<DropRef> finished;
 };
 
 } // namespace corvane::testing

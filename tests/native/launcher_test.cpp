@@ -3,6 +3,7 @@
 #include "core/show_commands.h"
 #include "tests/native/canvas_double.h"
 #include "tests/native/memory_registry.h"
+#include "tests/native/shell_doubles.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
 
@@ -65,8 +66,12 @@ protected:
     FakeView view{log};
     FakeSystem system{log};
     RecordingCanvas canvas{icons};
-    std::unique_ptr<Launcher> launcher =
-        std::make_unique<Launcher>(Platform{registry, shell, icons, menus, view, system, system});
+    ScriptedDialogs dialogs;
+    FakeDrops drops;
+    ScriptedLoader links;
+    MemoryFiles files;
+    std::unique_ptr<Launcher> launcher = std::make_unique<Launcher>(Platform{
+        registry, shell, icons, menus, view, system, system, dialogs, drops, links, files});
 };
 
 TEST_F(LauncherTest, AFirstRunWritesTheDefaultsAndWelcomesOverANormalWindow) {
@@ -111,8 +116,8 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     EXPECT_EQ(RowHeight(), 22u);
     view.selected = 3;
     launcher->OnListClick();
-    EXPECT_EQ(std::tie(view.combo, view.checked[Ctl::cbAutoStart]), std::make_tuple(-1, true))
-        << "no start mode chosen";
+    EXPECT_EQ(std::tie(view.combo, view.checked[Ctl::cbAutoStart]), std::make_tuple(smNormal, true))
+        << "shown as it starts";
     launcher->OnMinimize();
     EXPECT_TRUE(registry.Exists(kSettings + "\\Tool Box Icon  5"));
 }

@@ -1,0 +1,77 @@
+// The launcher's answers to the editor's buttons and to files dropped on the
+// options window. Every change shows at once in the list, the tray and the
+// pop-up menu; the store gets it with the next save.
+#include "app/launcher.h"
+
+namespace corvane {
+
+void Launcher::OnListClick() {
+    editor_.ShowSelected(table_);
+}
+
+void Launcher::OnPathChanged() {
+    editor_.OnPathChanged();
+}
+
+void Launcher::OnBrowse() {
+    editor_.Browse(table_);
+}
+
+void Launcher::OnIconBrowse() {
+    editor_.BrowseIcon(table_);
+}
+
+void Launcher::OnAdd() {
+    const std::optional<int> slot = editor_.Add(table_);
+    if (!slot)
+        return;
+    const Entry& added = table_.At(*slot);
+    if (popUp_)
+        menu_.Rebuild();
+    else
+        tray_.AddEntryIcon(added, added.IconId);
+}
+
+// In pop-up mode the entries have no tray icons, and an entry's identifier
+// may equal the main icon's: no tray request is made for them.
+void Launcher::OnDelete() {
+    const std::optional<Entry> removed = editor_.Delete(table_);
+    if (!removed)
+        return;
+    if (!popUp_)
+        tray_.RemoveEntryIcon(removed->IconId);
+    menu_.Rebuild();
+}
+
+void Launcher::OnModify() {
+    const std::optional<int> slot = editor_.Modify(table_);
+    if (!slot)
+        return;
+    if (!popUp_)
+        tray_.ModifyEntryIcon(table_.At(*slot), editor_.Preview());
+    menu_.Rebuild();
+}
+
+void Launcher::OnFilesDropped(DropRef drop) {
+    const OwnedDrop owned(env_.drops, drop);
+    const std::vector<std::string> names = DroppedNames(env_.drops, drop);
+    // All or nothing.
+    if (table_.Count() + names.size() > static_cast<std::size_t>(kMaxEntries)) {
+        env_.view.ShowMessage("Attempted to Drop too many Icons, Max is 20", "Error");
+        return;
+    }
+    for (const std::string& name : names) {
+        Entry entry;
+        entry.Path = name;
+        entry.IconPath = name;
+        entry.ToolTip = GetFileDisplayName(env_.shellIcons, name);
+        if (!popUp_)
+            tray_.AddEntryIcon(entry, table_.NextIconId());
+        const int slot = table_.Append(std::move(entry));
+        editor_.AddRow(slot, table_.At(slot));
+    }
+    if (popUp_ && !names.empty())
+        menu_.Rebuild();
+}
+
+} // namespace corvane
