@@ -1,6 +1,7 @@
 #pragma once
 // Doubles that record what the logic asked of the platform; calls whose order matters go into
 // one log shared by every double.
+#include "core/entry.h"
 #include "core/shell_api.h"
 #include "core/system_api.h"
 #include "tray/menu_api.h"
@@ -9,11 +10,20 @@
 #include "ui/form_view.h"
 #include "ui/open_dialog.h"
 
+#include <cstdio>
 #include <cstring>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
+
+namespace corvane {
+inline void PrintTo(const Entry& e, std::ostream* out) {
+    *out << "{" << e.Path << "|" << e.IconPath << "|" << e.Params << "|" << e.ToolTip << "|"
+         << e.AutoStart << "|" << e.StartMode << "|" << e.IconId << "}";
+}
+} // namespace corvane
 
 namespace corvane::testing {
 
@@ -55,6 +65,8 @@ struct FakeShellIcons : ShellIconApi {
             return trayIcons.emplace(record.uID, record).second;
         if (known && op == NotifyOp::Delete)
             trayIcons.erase(found);
+        if (known && op == NotifyOp::Modify)
+            found->second = record;
         return known;
     }
     std::uintptr_t GetFileInfo(const char* path, std::uint32_t, FileInfoRecord& record,
@@ -69,8 +81,13 @@ struct FakeShellIcons : ShellIconApi {
         }
         if (flags & kShgfiSysIconIndex)
             return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;
-        record.hIcon = RefOf<IconRef>(nextIcon);
-        liveIcons.insert(nextIcon++);
+        if (flags & kShgfiDisplayName) // the name after the folder, with a mark
+            std::snprintf(record.szDisplayName.data(), record.szDisplayName.size(), "~%s",
+                          std::strrchr(path, '\\') ? std::strrchr(path, '\\') + 1 : path);
+        if (flags & kShgfiIcon) {
+            record.hIcon = RefOf<IconRef>(nextIcon);
+            liveIcons.insert(nextIcon++);
+        }
         return 1;
     }
     IconRef ImageListGetIcon(ImageListRef list, std::int32_t, std::uint32_t) override {

@@ -1,0 +1,298 @@
+// The "General" page through the launcher: Add, Delete, Modify, both Browse dialogs and files
+// dropped on the window, with the list, the tray and the menu following.
+#include "app/launcher.h"
+#include "tests/native/doubles.h"
+#include "tests/native/memory_registry.h"
+#include "core/show_commands.h"
+#include "core/text.h"
+#include "tests/native/shell_doubles.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace corvane::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+const std::string kDuplicate = "message Already have this Application in your List";
+const std::string kNoPath = "message You Must specify a path before adding";
+const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
+
+// A started program whose entry i is "C:\Apps\i.exe" with the icon "D:\Icons\i.ico".
+struct Rig {
+    explicit Rig(const Lines& tips, bool popUp = false) {
+        RegistryAccessor store(registry);
+        EntryTable table;
+        for (std::size_t i = 0; i < tips.size(); ++i) {
+            const std::string n = std::to_string(i);
+            table.Append({"C:\\Apps\\" + n + ".exe", "D:\\Icons\\" + n + ".ico", "", tips[i]});
+            icons.knownFiles.insert("D:\\Icons\\" + n + ".ico");
+        }
+        WriteSettings(store, {.popUp = popUp}, table, true);
+        launcher.OnCreate();
+        launcher.OnStartupTimer();
+        log.clear();
+    }
+    void Type(const std::string& path, const std::string& tip) {
+        view.texts[Ctl::txtPath] = path;
+        view.texts[Ctl::txtIconPath] = path;
+        view.texts[Ctl::txtToolTip] = tip;
+        icons.knownFiles.insert(path);
+    }
+    Entry Shown() {
+        return {view.texts[Ctl::txtPath],
+                view.texts[Ctl::txtIconPath],
+                view.texts[Ctl::txtParameters],
+                view.texts[Ctl::txtToolTip],
+                false,
+                view.combo};
+    }
+    // The entries as a save now stores them (icon identifiers are not stored).
+    std::vector<Entry> Saved() {
+        launcher.OnMinimize();
+        RegistryAccessor store(registry);
+        store.OpenKey(kSettingsKey, false);
+        std::vector<Entry> entries;
+        ReadEntries(store, *StoredEntryCount(store), [&](Entry e) { entries.push_back(e); });
+        return entries;
+    }
+    Lines Captions() {
+        Lines captions;
+        for (const auto& row : view.rows)
+            captions.push_back(row.first);
+        return captions;
+    }
+
+    CallLog log;
+    MemoryRegistry registry;
+    RecordingShell shell{log};
+    FakeShellIcons icons{log};
+    FakeMenus menus{log};
+    FakeView view{log};
+    FakeSystem system{log};
+    ScriptedDialogs dialogs;
+    FakeDrops drops;
+    ScriptedLoader links;
+    MemoryFiles files;
+    Launcher launcher{Platform{registry, shell, icons, menus, view, system, system, dialogs, drops,
+                               links, files}};
+};
+
+TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
+    struct Case {
+        Lines tips;
+        std::string path, tip;
+        Lines boxes;
+    };
+    const Case cases[] = {
+        {{"Editor", "Mail", "Editor"}, "C:\\e.exe", "Editor", {kDuplicate, kDuplicate}},
+        {{"Editor"}, "", "Editor", {kDuplicate, kNoPath}},
+        {{"Editor"}, "C:\\e.exe", "editor", {}},  // case-sensitive
+        {{"Editor"}, "C:\\e.exe", "Editor ", {}}, // no trimming
+        {{"Editor"}, "C:\\e.exe", "", {}},
+        {{}, "", "", {kNoPath}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tip + "|" + c.path);
+        Rig rig(c.tips);
+        rig.Type(c.path, c.tip);
+        rig.view.combo = -1;
+        rig.launcher.OnAdd();
+        Lines expected = c.boxes;
+        const int slot = static_cast<int>(c.tips.size());
+        if (c.boxes.empty())
+            expected = {"row " + c.tip, "tray add " + std::to_string(1000 + slot)};
+        EXPECT_EQ(rig.log, expected);
+        EXPECT_EQ(rig.view.rows.size(), c.tips.size() + c.boxes.empty());
+        if (!c.boxes.empty())
+            continue;
+        // The new row is selected and shows the entry, which starts as Normal.
+        EXPECT_EQ(std::tie(rig.view.selected, rig.view.combo), std::make_tuple(slot, 0));
+        EXPECT_NE(rig.view.rows.back().second, IconRef::None);
+        EXPECT_EQ(rig.icons.trayIcons.at(1000 + slot).szTip.data(), c.tip);
+        rig.view.texts[Ctl::txtParameters] = "-changed";
+        rig.launcher.OnModify(); // changes the entry just added, no other
+        const std::vector<Entry> saved = rig.Saved();
+        EXPECT_EQ(saved.back(), (Entry{c.path, c.path, "-changed", c.tip}));
+        EXPECT_EQ(saved.size(), c.tips.size() + 1);
+    }
+}
+
+TEST(EditorTest, TheTwentiethEntryDisablesAddAndAFullTableTakesNoMore) {
+    Rig rig(Lines(19, "x"));
+    rig.Type("C:\\e.exe", "twenty");
+    rig.view.enabled[Ctl::btnAdd] = true;
+    rig.launcher.OnAdd();
+    EXPECT_FALSE(rig.view.enabled[Ctl::btnAdd]);
+    rig.launcher.OnPathChanged();
+    EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
+    rig.Type("C:\\f.exe", "more");
+    rig.log.clear();
+    rig.launcher.OnAdd();
+    EXPECT_EQ(rig.log, Lines{});
+    EXPECT_EQ(rig.view.rows.size(), 20u);
+}
+
+TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesTheButtons) {
+    Rig rig({"A", "B", "C"});
+    rig.view.selected = 1;
+    rig.launcher.OnListClick();
+    rig.log.clear();
+    rig.launcher.OnDelete();
+    EXPECT_EQ(rig.log, (Lines{"tray delete 1001", "menu destroy", "menu create"}));
+    EXPECT_EQ(rig.Captions(), (Lines{"A", "C"}));
+    // Row 0 is selected and shown, so a Modify now keeps entry A as it is.
+    EXPECT_EQ(rig.view.selected, 0);
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "D:\\Icons\\0.ico", "", "A"}));
+    EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
+    rig.launcher.OnDelete();
+    rig.launcher.OnDelete();
+    EXPECT_TRUE(rig.view.rows.empty() && rig.icons.trayIcons.empty());
+    EXPECT_FALSE(rig.view.enabled[Ctl::btnDelete] || rig.view.enabled[Ctl::btnModify]);
+    EXPECT_EQ(rig.view.texts[Ctl::txtToolTip], "C") << "the fields keep the last entry";
+    rig.log.clear();
+    rig.launcher.OnDelete();
+    rig.launcher.OnModify();
+    EXPECT_EQ(rig.log, Lines{}) << "nothing selected";
+}
+
+TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTheMenu) {
+    for (const bool popUp : {false, true}) {
+        Rig rig({"A", "B"}, popUp);
+        rig.view.selected = 1;
+        rig.launcher.OnListClick();
+        rig.Type("C:\\new.exe", "New");
+        rig.view.texts[Ctl::txtParameters] = "-n";
+        rig.view.checked[Ctl::cbAutoStart] = true;
+        rig.view.combo = smHidden;
+        rig.log.clear();
+        rig.launcher.OnModify();
+        // The tray shows the preview, the icon of entry B until a Browse.
+        const IconRef preview = rig.view.preview;
+        EXPECT_EQ(rig.view.rows.at(1), std::make_pair(std::string("New"), preview));
+        if (!popUp) {
+            EXPECT_EQ(rig.icons.trayIcons.at(1001).hIcon, preview);
+            EXPECT_EQ(rig.icons.trayIcons.at(1001).szTip.data(), std::string("New"));
+        }
+        // In pop-up mode no tray request: an entry's identifier may be the main icon's.
+        EXPECT_EQ(rig.log, popUp ? (Lines{"menu destroy", "menu create"})
+                                 : (Lines{"tray modify 1001", "menu destroy", "menu create"}));
+        EXPECT_EQ(rig.Saved().at(1),
+                  (Entry{"C:\\new.exe", "C:\\new.exe", "-n", "New", true, smHidden}));
+    }
+}
+
+TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
+    Rig rig({"A"});
+    rig.files.files = {{"D:\\Links\\max.lnk", {}}, {"D:\\Apps\\tool.exe.lnk", {}}};
+    rig.links.result = {"Described", "C:\\Target.exe", "", "-args", 3};
+    rig.icons.knownFiles.insert("E:\\x.exe");
+    struct Step {
+        std::optional<OpenFileChoice> choice;
+        std::int32_t showCmd;
+        Entry shown;
+    };
+    const Entry before{"C:\\Apps\\0.exe", "D:\\Icons\\0.ico", "-keep", "A", false, smHidden};
+    const Entry maximized{"C:\\Target.exe", "C:\\Target.exe", "-args", "Described", false, 1};
+    Entry minimized = maximized, normal = maximized;
+    minimized.StartMode = 2, normal.StartMode = 0;
+    const Step steps[] = {
+        {std::nullopt, 3, before}, // cancelled
+        {OpenFileChoice{"", 1}, 3, before},
+        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 3, maximized},
+        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 7, minimized},
+        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 1, normal},
+        // A name without its shortcut beside it is the file itself; with one, the shortcut.
+        {OpenFileChoice{"E:\\x.exe", 1}, 3, {"E:\\x.exe", "E:\\x.exe", "-keep", "~x.exe", 0, 3}},
+        {OpenFileChoice{"D:\\Apps\\tool.exe", 1}, 7, minimized},
+    };
+    for (const Step& step : steps) {
+        rig.view.texts[Ctl::txtParameters] = "-keep";
+        rig.view.combo = smHidden;
+        rig.links.result.showCmd = step.showCmd;
+        rig.dialogs.answers = {step.choice};
+        rig.launcher.OnBrowse();
+        EXPECT_EQ(rig.Shown(), step.shown) << rig.dialogs.requests.size();
+    }
+    EXPECT_EQ(rig.links.paths.back(), "D:\\Apps\\tool.exe.lnk");
+    const OpenFileRequest first{"Select an Executable",
+                                "Executables (*.exe)|*.exe|All Files (*.*)|*.*",
+                                "exe",
+                                "C:\\Apps\\",
+                                "",
+                                1,
+                                true};
+    EXPECT_EQ(rig.dialogs.requests.front(), first);
+    // The next use opens with the name and filter chosen last.
+    OpenFileRequest fourth = first;
+    fourth.fileName = "max.lnk";
+    fourth.filterIndex = 2;
+    EXPECT_EQ(rig.dialogs.requests.at(3), fourth);
+}
+
+TEST(EditorTest, IconBrowseOpensAtTheEntrysPathAndChangesOnlyTheIconPathAndPreview) {
+    Rig rig({"A"});
+    rig.icons.knownFiles.insert("E:\\i.ico");
+    rig.dialogs.answers = {OpenFileChoice{"E:\\i.ico", 1}};
+    rig.launcher.OnIconBrowse();
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "E:\\i.ico", "", "A"}));
+    EXPECT_EQ(rig.dialogs.requests.at(0),
+              (OpenFileRequest{"Select an Icon File",
+                               "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files "
+                               "(*.*)|*.*",
+                               "ico", "C:\\Apps\\", "", 1, false}));
+    EXPECT_EQ(rig.icons.fileInfoPaths.back(), "E:\\i.ico");
+    EXPECT_EQ(rig.view.preview, RefOf<IconRef>(rig.icons.nextIcon - 1));
+    // With no row selected the dialogs open where they opened last.
+    rig.view.selected = -1;
+    rig.launcher.OnIconBrowse();
+    rig.launcher.OnBrowse();
+    EXPECT_EQ(rig.dialogs.requests.at(1).initialFolder, "C:\\Apps\\");
+    EXPECT_EQ(rig.dialogs.requests.at(2).initialFolder, "");
+}
+
+TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAndTheDropIsAlwaysReleased) {
+    const std::string longName = "C:\\" + std::string(300, 'n') + ".txt";
+    struct Case {
+        int existing;
+        Lines names;
+        bool popUp, added;
+    };
+    const Case cases[] = {
+        {18, {"a", "b", "c"}, false, false},
+        {20, {"a"}, false, false},
+        {17, {"C:\\a.exe", longName, "C:\\s.lnk"}, false, true},
+        {0, {"C:\\a.exe", "C:\\b.exe"}, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.existing);
+        Rig rig(Lines(static_cast<std::size_t>(c.existing), "x"), c.popUp);
+        const Entry shown = rig.Shown();
+        const int selected = rig.view.selected;
+        rig.drops.names = c.names;
+        rig.icons.knownFiles.insert(c.names.begin(), c.names.end());
+        rig.launcher.OnFilesDropped(RefOf<DropRef>(0xD0));
+        EXPECT_EQ(rig.drops.finished, std::vector{RefOf<DropRef>(0xD0)});
+        EXPECT_EQ(rig.log.at(c.added && !c.popUp), c.added ? "row ~a.exe" : kTooMany);
+        EXPECT_EQ(rig.view.rows.size(), c.existing + (c.added ? c.names.size() : 0));
+        EXPECT_EQ(std::make_tuple(rig.view.selected, rig.Shown()), std::make_tuple(selected, shown))
+            << "the editor is left alone";
+        if (!c.added)
+            continue;
+        const std::vector<Entry> saved = rig.Saved();
+        for (std::size_t k = 0; k < c.names.size(); ++k) {
+            const std::string& name = c.names[k];
+            // The shell has no display name for a name it is handed cut.
+            const std::string tip = name.size() > kShellTextMax ? "" : "~" + FileNamePart(name);
+            EXPECT_EQ(saved.at(c.existing + k), (Entry{name, name, "", tip}));
+            EXPECT_EQ(rig.icons.trayIcons.count(1000 + c.existing + static_cast<int>(k)),
+                      c.popUp ? 0u : 1u);
+        }
+        if (c.popUp)
+            EXPECT_EQ(rig.menus.menus.at(rig.menus.Live()).size(), c.names.size() + 5u);
+    }
+}
+
+} // namespace
+} // namespace corvane::testing
