@@ -9,8 +9,7 @@ std::vector<std::string> DroppedNames(DropApi& drops, DropRef drop) {
         // A buffer sized to the name: long names are read whole.
         const std::uint32_t length = drops.QueryFile(drop, k, nullptr, 0);
         std::string name(length + 1, '\0');
-        const std::uint32_t copied = drops.QueryFile(drop, k, name.data(), length + 1);
-        name.resize(copied < length ? copied : length);
+        name.resize(drops.QueryFile(drop, k, name.data(), length + 1));
         names.push_back(std::move(name));
     }
     return names;

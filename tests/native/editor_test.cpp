@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace corvane::testing {
@@ -216,6 +217,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
         EXPECT_EQ(rig.Shown(), step.shown) << rig.dialogs.requests.size();
     }
     EXPECT_EQ(rig.links.paths.back(), "D:\\Apps\\tool.exe.lnk");
+    EXPECT_EQ(rig.icons.fileInfoPaths.back(), "D:\\Apps\\tool.exe") << "the preview's";
     const OpenFileRequest first{"Select an Executable",
                                 "Executables (*.exe)|*.exe|All Files (*.*)|*.*",
                                 "exe",
@@ -289,6 +291,8 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAndTheDropIsAlwaysReleased
             EXPECT_EQ(rig.icons.trayIcons.count(1000 + c.existing + static_cast<int>(k)),
                       c.popUp ? 0u : 1u);
         }
+        // Only pop-up mode's menu lists entries.
+        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "menu create"), c.popUp ? 1 : 0);
         if (c.popUp)
             EXPECT_EQ(rig.menus.menus.at(rig.menus.Live()).size(), c.names.size() + 5u);
     }
