@@ -5,10 +5,14 @@
 #include "core/win32/registry_win32.h"
 #include "core/win32/shell_win32.h"
 #include "core/win32/system_win32.h"
+#include "shell/win32/com_link_loader.h"
+#include "shell/win32/file_system_win32.h"
 #include "shell/win32/kestrel_hook.h"
 #include "tray/win32/menus_win32.h"
 #include "tray/win32/shell_icons_win32.h"
 #include "ui/win32/app_window.h"
+#include "ui/win32/drops_win32.h"
+#include "ui/win32/file_dialog_win32.h"
 #include "ui/win32/options_window.h"
 
 #include <windows.h>
@@ -27,6 +31,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32Menus menus;
     Win32System system;
     KestrelHook hook;
+    Win32FileDialogs dialogs;
+    Win32Drops drops;
+    ComLinkLoader links;
+    Win32FileSystem files;
 
     ApplicationWindow application;
     OptionsWindow options;
@@ -35,7 +43,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     application.Attach(&options);
     ShowWindow(application.hwnd(), SW_SHOWNOACTIVATE);
 
-    Launcher launcher(Platform{registry, shell, shellIcons, menus, options, system, hook});
+    Launcher launcher(Platform{registry, shell, shellIcons, menus, options, system, hook, dialogs,
+                               drops, links, files});
     options.Attach(&launcher);
     Guarded(application.hwnd(), [&] { launcher.OnCreate(); });
 

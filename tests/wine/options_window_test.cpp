@@ -1,22 +1,33 @@
 // The options window on real windows, with real keys through the program's
 // own message loop.
+#include "ui/win32/drops_win32.h"
 #include "ui/win32/options_window.h"
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace corvane::win32 {
 namespace {
 
-// Keeps the menu commands that reach the program.
+// Keeps the menu commands and the dropped names that reach the program; it
+// releases a drop as the program does.
 class MenuCommands : public OptionsWindowEvents {
 public:
     std::vector<std::uint32_t> seen;
+    std::vector<std::string> dropped;
+    Win32Drops drops;
     void OnMenuCommand(std::uint32_t wParam) override { seen.push_back(wParam); }
+    void OnFilesDropped(DropRef drop) override {
+        const OwnedDrop owned(drops, drop);
+        dropped = DroppedNames(drops, drop);
+    }
     void OnCreate() override {}
     void OnStartupTimer() override {}
     void OnClose() override {}
@@ -26,6 +37,11 @@ public:
     void OnHelp() override {}
     void OnListClick() override {}
     void OnPathChanged() override {}
+    void OnAdd() override {}
+    void OnDelete() override {}
+    void OnModify() override {}
+    void OnBrowse() override {}
+    void OnIconBrowse() override {}
     void OnSingleClickToggled() override {}
     void OnPopUpToggled() override {}
     void OnSmallIconsToggled() override {}
@@ -91,12 +107,50 @@ TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandButAPostedCommandArrives) 
 }
 
 TEST_F(OptionsWindowTest, TheListLeavesItsImagesToTheWindowObject) {
-    options.AddListRow(0, "Notepad", ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION)));
+    const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
+    options.AddListRow(0, "Notepad", icon);
+    options.SetListRow(0, "Editor", icon);
     HWND list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
     HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
-    ASSERT_EQ(ImageList_GetImageCount(images), 1);
+    char text[16] = {};
+    LVITEMA row{};
+    row.mask = LVIF_TEXT | LVIF_IMAGE;
+    row.pszText = text;
+    row.cchTextMax = sizeof text;
+    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+    EXPECT_STREQ(text, "Editor");
+    EXPECT_EQ(row.iImage, 1) << "the changed row shows a new copy";
+    ASSERT_EQ(ImageList_GetImageCount(images), 2);
     DestroyWindow(options.hwnd());
-    EXPECT_EQ(ImageList_GetImageCount(images), 1) << "the list destroyed the images it borrowed";
+    EXPECT_EQ(ImageList_GetImageCount(images), 2) << "the list destroyed the images it borrowed";
+}
+
+// A drop as the shell makes it: DROPFILES, then each ANSI name with its zero,
+// then one more zero.
+HGLOBAL MakeDrop(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names)
+        list += name + '\0';
+    list += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    std::memcpy(header + 1, list.data(), list.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+TEST_F(OptionsWindowTest, DroppedNamesReachTheProgramWholeAndEveryDropIsReleased) {
+    EXPECT_TRUE(GetWindowLongA(options.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    const std::vector<std::string> names{"C:\\a.exe", "C:\\" + std::string(300, 'n') + ".txt",
+                                         "D:\\b c\\d.lnk"};
+    for (OptionsWindowEvents* program : std::vector<OptionsWindowEvents*>{&events, nullptr}) {
+        options.Attach(program);
+        HGLOBAL drop = MakeDrop(names);
+        SendMessageA(options.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        EXPECT_EQ(GlobalFlags(drop), GMEM_INVALID_HANDLE) << "released, program " << program;
+    }
+    EXPECT_EQ(events.dropped, names);
 }
 
 } // namespace

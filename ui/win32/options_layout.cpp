@@ -162,6 +162,9 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     for (const char* mode : {"Normal", "Maximized", "Minimized", "Hidden"})
         SendMessageA(made.named.at(Ctl::cbStartMode), CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(mode));
+    // "Normal" until an entry says otherwise: no entry is ever stored without
+    // a start mode.
+    SendMessageA(made.named.at(Ctl::cbStartMode), CB_SETCURSEL, 0, 0);
     SendMessageA(made.named.at(Ctl::chkHide), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageA(made.named.at(Ctl::cbSmallIcons), BM_SETCHECK, BST_CHECKED, 0);
 

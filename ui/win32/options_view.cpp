@@ -55,17 +55,29 @@ void OptionsWindow::SetPreviewIcon(IconRef icon) {
     SendMessageA(controls_.preview, STM_SETICON, reinterpret_cast<WPARAM>(FromRef<HICON>(icon)), 0);
 }
 
-void OptionsWindow::AddListRow(int index, const std::string& caption, IconRef icon) {
-    const int image = icon == IconRef::None
+void OptionsWindow::WriteListRow(bool insert, int index, const std::string& caption, IconRef icon) {
+    // The image list keeps an image of its own. A row without one says so:
+    // -1 would ask the window for an image (I_IMAGECALLBACK).
+    const int added = icon == IconRef::None
                           ? -1
                           : ImageList_AddIcon(resources_.images.get(), FromRef<HICON>(icon));
+    const int image = added >= 0 ? added : I_IMAGENONE;
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = index;
     item.iImage = image;
     item.pszText = const_cast<char*>(caption.c_str());
-    SendMessageA(controls_.list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(controls_.list, insert ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
+                 reinterpret_cast<LPARAM>(&item));
     SendMessageA(controls_.list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
+}
+
+void OptionsWindow::AddListRow(int index, const std::string& caption, IconRef icon) {
+    WriteListRow(true, index, caption, icon);
+}
+
+void OptionsWindow::SetListRow(int index, const std::string& caption, IconRef icon) {
+    WriteListRow(false, index, caption, icon);
 }
 
 void OptionsWindow::DeleteListRow(int index) {

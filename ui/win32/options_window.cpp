@@ -4,6 +4,7 @@
 #include "tray/shell_icon_api.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace corvane::win32 {
 namespace {
@@ -23,6 +24,11 @@ constexpr ControlEvent kControlEvents[] = {
     {Ctl::txtPath, EN_CHANGE, &OptionsWindowEvents::OnPathChanged},
     {Ctl::btnMinimize, BN_CLICKED, &OptionsWindowEvents::OnMinimize},
     {Ctl::btnHelp, BN_CLICKED, &OptionsWindowEvents::OnHelp},
+    {Ctl::btnAdd, BN_CLICKED, &OptionsWindowEvents::OnAdd},
+    {Ctl::btnDelete, BN_CLICKED, &OptionsWindowEvents::OnDelete},
+    {Ctl::btnModify, BN_CLICKED, &OptionsWindowEvents::OnModify},
+    {Ctl::btnBrowse, BN_CLICKED, &OptionsWindowEvents::OnBrowse},
+    {Ctl::btnIconBrowse, BN_CLICKED, &OptionsWindowEvents::OnIconBrowse},
     {Ctl::cbSingle, BN_CLICKED, &OptionsWindowEvents::OnSingleClickToggled},
     {Ctl::cbPopUp, BN_CLICKED, &OptionsWindowEvents::OnPopUpToggled},
     {Ctl::cbSmallIcons, BN_CLICKED, &OptionsWindowEvents::OnSmallIconsToggled},
@@ -48,6 +54,8 @@ bool OptionsWindow::Create(ApplicationWindow& application) {
         return false;
     controls_ = CreateOptionsControls(hwnd(), pages_, resources_);
     SelectPage(kGeneralPage);
+    // Files dropped anywhere on the window, on either page, come here.
+    DragAcceptFiles(hwnd(), TRUE);
     // Sent to every top-level window when the shell's tray (re)starts.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     SetTimer(hwnd(), kStartupTimer, 100, nullptr);
@@ -102,6 +110,15 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnDrawItem(wParam, lParam);
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    case WM_DROPFILES:
+        // The program owns the drop from here; without one it is released now.
+        if (events_)
+            Run([&](OptionsWindowEvents& events) {
+                events.OnFilesDropped(ToRef<DropRef>(reinterpret_cast<HDROP>(wParam)));
+            });
+        else
+            DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(ControlId(Ctl::btnMinimize), DC_HASDEFID);

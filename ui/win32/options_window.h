@@ -41,6 +41,7 @@ public:
     void SetComboIndex(int index) override;
     void SetPreviewIcon(IconRef icon) override;
     void AddListRow(int index, const std::string& caption, IconRef icon) override;
+    void SetListRow(int index, const std::string& caption, IconRef icon) override;
     void DeleteListRow(int index) override;
     int SelectedRow() override;
     void SelectRow(int index) override;
@@ -64,6 +65,9 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotify(const NMHDR& header);
     void OnClose();
+    // Writes a row's text and image (a copy of icon, or none) and refits the
+    // column. insert makes a new row at index.
+    void WriteListRow(bool insert, int index, const std::string& caption, IconRef icon);
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     void SelectPage(int page);
