@@ -192,6 +192,10 @@ void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         PostMessageA(hwnd(), WM_CLOSE, 0, 0);
         return;
     }
+    if (id == ControlId(Ctl::btnAbout) && notification == BN_CLICKED) {
+        about_.ShowModal(hwnd());
+        return;
+    }
     for (const ControlEvent& event : kControlEvents)
         if (id == ControlId(event.control) && notification == event.notification)
             Run([&](OptionsWindowEvents& events) { (events.*event.handler)(); });

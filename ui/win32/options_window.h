@@ -6,6 +6,7 @@
 #include "tray/win32/canvas_win32.h"
 #include "ui/form_view.h"
 #include "ui/window_events.h"
+#include "ui/win32/about_window.h"
 #include "ui/win32/app_window.h"
 #include "ui/win32/options_layout.h"
 #include "ui/win32/welcome_window.h"
@@ -84,6 +85,7 @@ private:
     PageWindow pages_[2];
     OptionsControls controls_;
     WelcomeWindow welcome_;
+    AboutWindow about_;
     Win32Canvas canvas_;
     UINT taskbarCreated_ = 0;
     bool ending_ = false;

@@ -1,0 +1,29 @@
+#pragma once
+// The about window: made on first use, then kept for the run, and shown
+// modally over its owner.
+#include "ui/win32/handles.h"
+#include "ui/win32/window.h"
+
+namespace corvane::win32 {
+
+class AboutWindow : public Window {
+public:
+    ~AboutWindow() override { Destroy(); }
+
+    // Shows the window over owner, which takes no input until it closes
+    // ("OK", Enter, Esc or its close box). Returns when it has closed.
+    void ShowModal(HWND owner);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool CreateWindowAndControls(HWND owner);
+    void Close();
+
+    UniqueFont nameFont_;
+    UniqueFont textFont_;
+    bool open_ = false;
+};
+
+} // namespace corvane::win32
