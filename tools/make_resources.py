@@ -4,10 +4,11 @@
     res/stripe.bmp   20 x 154, 256 colours: "Corvane 3.0" written upwards in white
                      on a blue gradient (pure blue at the top, black at the bottom)
     res/corvane.ico  16 x 16 and 32 x 32, 32-bit with alpha and an AND mask
+    res/buttons/     the buttons' 16 x 16 pictures (tools/button_pictures.py)
 
 Standard library only; the output is the same byte for byte on every run.
 
-    make_resources.py            write both files into res/
+    make_resources.py            write every file into res/
     make_resources.py --check    exit 1 when the files in res/ differ from a fresh drawing
 """
 
@@ -16,6 +17,9 @@ import math
 import struct
 import sys
 from pathlib import Path
+
+from button_pictures import button_pictures
+from ico_file import ico_file
 
 RES_DIR = Path(__file__).resolve().parent.parent / "res"
 
@@ -339,39 +343,14 @@ def icon_rgba(size):
     return rows
 
 
-def icon_image(size):
-    """One icon image: BITMAPINFOHEADER (double height), BGRA rows, AND mask, bottom-up."""
-    rgba = icon_rgba(size)
-    xor = bytearray()
-    for row in reversed(rgba):
-        for r, g, b, a in row:
-            xor += bytes((b, g, r, a))
-    mask_stride = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(rgba):
-        bits = bytearray(mask_stride)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-    return info + bytes(xor) + bytes(mask)
-
-
 def make_icon(sizes=(16, 32)):
-    images = [icon_image(s) for s in sizes]
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, data in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-    return out + b"".join(images)
+    return ico_file([icon_rgba(s) for s in sizes])
 
 
 # ---------------------------------------------------------------------------
 
 def outputs():
-    return {"stripe.bmp": make_stripe(), "corvane.ico": make_icon()}
+    return {"stripe.bmp": make_stripe(), "corvane.ico": make_icon(), **button_pictures()}
 
 
 def main(argv):

@@ -46,12 +46,17 @@ struct FontTraits {
     using handle_type = HFONT;
     static void Close(HFONT h) { DeleteObject(h); }
 };
+struct IconTraits {
+    using handle_type = HICON;
+    static void Close(HICON h) { DestroyIcon(h); }
+};
 struct ImageListTraits {
     using handle_type = HIMAGELIST;
     static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
 
 using UniqueFont = UniqueHandle<FontTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueImageList = UniqueHandle<ImageListTraits>;
 
 } // namespace corvane::win32

@@ -99,6 +99,32 @@ std::vector<ControlLayout> BottomButtons() {
     };
 }
 
+// The buttons that show a small picture beside their caption, and the icon
+// resource of each picture.
+struct ButtonPicture {
+    Ctl control;
+    const char* resource;
+};
+constexpr ButtonPicture kButtonPictures[] = {
+    {Ctl::btnMinimize, "BTN_TICK"}, {Ctl::btnQuit, "BTN_DOOR"}, {Ctl::btnAbout, "BTN_INFO"},
+    {Ctl::btnHelp, "BTN_HELP"},     {Ctl::btnAdd, "BTN_ADD"},   {Ctl::btnDelete, "BTN_DELETE"},
+    {Ctl::btnModify, "BTN_MODIFY"},
+};
+
+// With Common Controls 6 a push button shows an image set on it beside its
+// caption. A program built without the pictures shows the captions alone.
+void SetButtonPictures(const OptionsControls& made, OptionsResources& resources) {
+    for (const ButtonPicture& picture : kButtonPictures) {
+        UniqueIcon icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), picture.resource,
+                                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+        if (!icon)
+            continue;
+        SendMessageA(made.named.at(picture.control), BM_SETIMAGE, IMAGE_ICON,
+                     reinterpret_cast<LPARAM>(icon.get()));
+        resources.pictures.push_back(std::move(icon));
+    }
+}
+
 UniqueFont MakeFont(int height, int weight, const char* face) {
     return UniqueFont(CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -167,6 +193,7 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     SendMessageA(made.named.at(Ctl::cbStartMode), CB_SETCURSEL, 0, 0);
     SendMessageA(made.named.at(Ctl::chkHide), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageA(made.named.at(Ctl::cbSmallIcons), BM_SETCHECK, BST_CHECKED, 0);
+    SetButtonPictures(made, resources);
 
     HWND general = pages[kGeneralPage].hwnd();
     made.list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",

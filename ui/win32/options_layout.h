@@ -6,6 +6,7 @@
 #include "ui/win32/handles.h"
 
 #include <map>
+#include <vector>
 
 namespace corvane::win32 {
 
@@ -27,6 +28,8 @@ struct OptionsResources {
     UniqueFont system;
     // The entry list's small images; the list only borrows them.
     UniqueImageList images;
+    // The buttons' pictures; the buttons only borrow them.
+    std::vector<UniqueIcon> pictures;
 };
 
 struct OptionsControls {
@@ -37,7 +40,7 @@ struct OptionsControls {
 };
 
 // Makes the notebook with its two pages, every control in tab order, the
-// entry list and the preview, on window.
+// entry list, the preview and the buttons' pictures, on window.
 OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
                                       OptionsResources& resources);
 
