@@ -16,14 +16,16 @@
 namespace corvane::win32 {
 namespace {
 
-// Keeps the menu commands and the dropped names that reach the program; it
-// releases a drop as the program does.
+// Keeps the menu commands, the help requests and the dropped names that
+// reach the program; it releases a drop as the program does.
 class MenuCommands : public OptionsWindowEvents {
 public:
     std::vector<std::uint32_t> seen;
+    int helps = 0;
     std::vector<std::string> dropped;
     Win32Drops drops;
     void OnMenuCommand(std::uint32_t wParam) override { seen.push_back(wParam); }
+    void OnHelp() override { ++helps; }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
@@ -34,7 +36,6 @@ public:
     void OnDestroy() override {}
     void OnEndSession() override {}
     void OnMinimize() override {}
-    void OnHelp() override {}
     void OnListClick() override {}
     void OnPathChanged() override {}
     void OnAdd() override {}
@@ -83,24 +84,25 @@ protected:
 };
 
 // IsDialogMessage makes Esc a WM_COMMAND(IDCANCEL = 2, lParam 0): the way
-// the menu command of entry row 2 arrives.
-TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandButAPostedCommandArrives) {
+// the menu command of entry row 2 arrives. F1 in a field is "&Help".
+TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandF1RunsHelpAndAPostedCommandArrives) {
     ShowWindow(options.hwnd(), SW_SHOW);
     ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
     for (const Ctl field : {Ctl::txtPath, Ctl::txtIconPath, Ctl::txtParameters, Ctl::txtToolTip}) {
         HWND edit = GetDlgItem(general, ControlId(field));
         SetFocus(edit);
         ASSERT_EQ(GetFocus(), edit);
-        INPUT keys[2]{};
-        for (INPUT& key : keys) {
-            key.type = INPUT_KEYBOARD;
-            key.ki.wVk = VK_ESCAPE;
+        INPUT keys[4]{};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = i < 2 ? VK_ESCAPE : VK_F1;
+            keys[i].ki.dwFlags = i % 2 ? KEYEVENTF_KEYUP : 0;
         }
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ASSERT_EQ(SendInput(2, keys, sizeof(INPUT)), 2u);
+        ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
         EXPECT_TRUE(RunWaitingMessages()) << "the key went through the loop";
     }
     EXPECT_EQ(events.seen, std::vector<std::uint32_t>{});
+    EXPECT_EQ(events.helps, 4);
     PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
     RunWaitingMessages();
     EXPECT_EQ(events.seen, std::vector<std::uint32_t>{2});

@@ -39,6 +39,12 @@ bool IsEscapeKey(const MSG& msg) {
            msg.wParam == VK_ESCAPE;
 }
 
+// A press of F1, not its repeats while held down.
+bool IsHelpKey(const MSG& msg) {
+    constexpr LPARAM kWasDown = 1 << 30;
+    return msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && (msg.lParam & kWasDown) == 0;
+}
+
 } // namespace
 
 bool OptionsWindow::Create(ApplicationWindow& application) {
@@ -78,8 +84,14 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
         return false;
     // The dialog keys would turn Esc into WM_COMMAND(IDCANCEL) with lParam 0,
     // which is the menu command of entry row 2: Esc does nothing here.
-    if (IsEscapeKey(msg) && (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd)))
+    const bool inWindow = msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd);
+    if (IsEscapeKey(msg) && inWindow)
         return true;
+    // F1 anywhere in the window is the "&Help" button.
+    if (IsHelpKey(msg) && inWindow) {
+        Run([](OptionsWindowEvents& events) { events.OnHelp(); });
+        return true;
+    }
     return IsDialogMessageA(hwnd(), &msg) != FALSE;
 }
 

@@ -26,8 +26,8 @@ public:
 
     // Windows is logging off or shutting down.
     void OnEndSession();
-    // For the message loop: Enter, Tab and access keys in the window. True
-    // when the message has been dealt with.
+    // For the message loop: Enter, Tab, access keys and F1 in the window.
+    // True when the message has been dealt with.
     bool PreTranslate(MSG& msg);
 
     // FormView
