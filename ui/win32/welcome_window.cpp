@@ -1,7 +1,5 @@
 #include "ui/win32/welcome_window.h"
 
-#include <string>
-
 namespace corvane::win32 {
 namespace {
 
@@ -9,24 +7,40 @@ constexpr int kOkButton = 1;
 constexpr int kWidth = 370;
 constexpr int kHeight = 315;
 
-// The text of the welcome window's box, line by line.
-const char* const kWelcomeLines[] = {
-    "Thanks for trying Corvane Version 3.0",
-    "",
-    "Since this is your first time using Corvane, let me give you some hints ",
-    "on how to use the program.",
-    "To add an icon simply click on the browse button for the path, when ",
-    "you have found the file you want to use click open.",
-    "Information about this program will fill in the boxes on the form, if you ",
-    "want to change anything, go ahead and personalize it!",
-    "Now click ADD and viola! you have added an icon.  ",
-    "To delete or modify the icon, click on the list of added programs and ",
-    "then either delete, or change the data then press modify.",
-    "",
-    "Enjoy Corvane and remember you can get specific help anytime by ",
-    "pressing F1",
-};
-const int kWelcomeLineCount = static_cast<int>(sizeof kWelcomeLines / sizeof kWelcomeLines[0]);
+// The text of the welcome window's box. The box wraps it at its own width: a
+// line that ends in a blank goes on in the next literal, a line break ends a
+// paragraph's line, an empty line separates paragraphs.
+constexpr char kWelcomeText[] =
+    "Thanks for trying Corvane Version 3.0\r\n"
+    "\r\n"
+    "Since this is your first time using Corvane, let me give you some hints "
+    "on how to use the program.\r\n"
+    "To add an icon simply click on the browse button for the path, when "
+    "you have found the file you want to use click open.\r\n"
+    "Information about this program will fill in the boxes on the form, if you "
+    "want to change anything, go ahead and personalize it!\r\n"
+    "Now click ADD and viola! you have added an icon.  "
+    "To delete or modify the icon, click on the list of added programs and "
+    "then either delete, or change the data then press modify.\r\n"
+    "\r\n"
+    "Enjoy Corvane and remember you can get specific help anytime by "
+    "pressing F1";
+
+constexpr DWORD kBoxStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY;
+
+// True when the box shows every line of its text.
+bool ShowsAllLines(HWND box, HFONT font) {
+    HDC dc = GetDC(box);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(box, dc);
+    RECT format{};
+    SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const LRESULT lines = SendMessageA(box, EM_GETLINECOUNT, 0, 0);
+    return metrics.tmHeight > 0 && lines * metrics.tmHeight <= format.bottom - format.top;
+}
 
 } // namespace
 
@@ -56,17 +70,19 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
                                    8, width, 22, hwnd(), nullptr, nullptr, nullptr);
     SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), TRUE);
 
-    std::string text;
-    for (int i = 0; i < kWelcomeLineCount; ++i) {
-        if (i)
-            text += "\r\n";
-        text += kWelcomeLines[i];
+    // Read-only, so that it can be scrolled and selected; a scroll bar only
+    // when the text does not fit.
+    auto makeBox = [&](DWORD style) {
+        HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kWelcomeText, style, 8, 36, width,
+                                   client.bottom - 36 - 44, hwnd(), nullptr, nullptr, nullptr);
+        SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+        return box;
+    };
+    HWND box = makeBox(kBoxStyle);
+    if (!ShowsAllLines(box, textFont_.get())) {
+        DestroyWindow(box);
+        makeBox(kBoxStyle | WS_VSCROLL);
     }
-    HWND box =
-        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text.c_str(),
-                        WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_MULTILINE | ES_READONLY, 8, 36,
-                        width, client.bottom - 36 - 44, hwnd(), nullptr, nullptr, nullptr);
-    SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
 
     HWND ok =
         CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
