@@ -41,6 +41,11 @@ std::vector<CorpusShortcut> ShortcutCorpus() {
          .workingDir = "C:\\Donn\351es",
          .arguments = "/titre=\"\307a va\" \223quoted\224"},
         {.name = "network-file", .path = "\\\\server\\share\\tools\\tool.exe"},
+        // The shortcut that the end-to-end suite chooses through Browse.
+        {.name = "probe",
+         .path = "C:\\corvane-e2e\\probe.exe",
+         .description = "Probe by shortcut",
+         .arguments = "from-shortcut"},
         {.name = "everything",
          .path = notepad,
          .description = "Every field \351t\351 set",
