@@ -1,0 +1,93 @@
+"""The options window's editor and About box, used with the mouse and the keyboard as a user does.
+Its controls are no X windows: clicks go to their spots within the window's X geometry.
+With CORVANE_SCREENSHOTS=DIR the run also saves the README's pictures of the window into DIR."""
+
+import os
+import shutil
+import subprocess
+
+from harness import HERE, PROBE_DIR, click, geometry, poll, probe_runs, registry, shown, tray_icon
+
+OPTIONS = "Corvane 3.0 Options"
+# Where the client area and the "General" page start within the options
+# window's X window (frame, caption, tabs), measured once on a screenshot.
+CLIENT, PAGE = (3, 22), (8, 47)
+# Spots on the page, then in the client area.
+PATH, ICON_PATH, PARAMETERS, DESCRIPTION = (200, 22), (200, 55), (200, 84), (370, 114)
+BROWSE, ADD, DELETE, FIRST_ROW = (425, 22), (421, 150), (421, 190), (60, 135)
+OPTIONS_TAB, ABOUT, MINIMIZE = (85, 14), (432, 349), (49, 349)
+PROBE = "C:\\corvane-e2e\\probe.exe"
+
+
+def at(window, spot, origin=PAGE):
+    left, top = geometry(window)[:2]
+    return left + origin[0] + spot[0], top + origin[1] + spot[1]
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=20)
+
+
+def grab(left, top, width, height, into="rgb:-"):
+    return subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
+                           "+repage", into], capture_output=True, check=True, timeout=60).stdout
+
+
+def drawn(point):
+    """Whether the 12-pixel square around point shows more than one colour."""
+    pixels = grab(point[0] - 6, point[1] - 6, 12, 12)
+    return len({pixels[i:i + 3] for i in range(0, len(pixels), 3)}) > 1
+
+
+def screenshot(window, name):
+    """The window once two grabs in a row agree, into $CORVANE_SCREENSHOTS/name."""
+    if folder := os.environ.get("CORVANE_SCREENSHOTS"):
+        box, shots = geometry(window), [b""]
+        poll(f"{name} to settle", lambda: shots.append(grab(*box)) or shots[-1] == shots[-2])
+        grab(*box, into=os.path.join(folder, name))
+
+
+def test_entries_typed_or_browsed_are_added_started_deleted_and_saved(corvane):
+    shutil.copy(os.path.join(HERE, "..", "fuzz", "corpus", "probe.lnk"), PROBE_DIR)
+    corvane.start()
+    (options,) = corvane.wait_shown(OPTIONS)
+    left, top, width, height = geometry(corvane.wait_shown("Welcome")[0])
+    click((left + width // 2, top + height - 25))  # its OK
+    poll("the welcome window to close", lambda: not shown("^Welcome$"))
+    typed = (PATH, PROBE), (ICON_PATH, PROBE), (PARAMETERS, "a b"), (DESCRIPTION, "Typed probe")
+    for field, text in typed:
+        click(at(options, field))
+        xdotool("type", text)
+    click(at(options, ADD))
+    icon = tray_icon()
+    poll("the entry's tray icon", lambda: drawn(icon))
+    click(icon, double=True)
+    assert poll("the entry to start", probe_runs) == [f'"{PROBE}" a b']
+
+    click(at(options, BROWSE))
+    poll("the open-file dialog", lambda: shown("^Select an Executable$"))
+    xdotool("type", "C:\\corvane-e2e\\probe.lnk")
+    xdotool("key", "Return")
+    poll("the open-file dialog to close", lambda: not shown("^Select an Executable$"))
+    click(at(options, ADD))
+    second = (icon[0] - 20, icon[1])  # Wine's tray puts a new icon to the left
+    poll("the second entry's tray icon", lambda: drawn(second))
+    screenshot(options, "general-page.png")
+    click(at(options, FIRST_ROW))
+    click(at(options, DELETE))
+    poll("one tray icon to go", lambda: not drawn(second))
+
+    click(at(options, ABOUT, CLIENT))
+    corvane.wait_shown("About")
+    xdotool("key", "Return")  # its OK, which has the focus
+    poll("the About window to close", lambda: not shown("^About$"))
+    click(at(options, OPTIONS_TAB, CLIENT))
+    screenshot(options, "options-page.png")
+    click(at(options, MINIMIZE, CLIENT))
+    poll("the options window to hide", lambda: not shown(f"^{OPTIONS}$"))
+    saved = registry()
+    assert saved[""]["Icon Count"] == ("REG_DWORD", "0x1")
+    assert saved["Tool Box Icon  0"] == {
+        "Path": ("REG_SZ", PROBE), "Icon Path": ("REG_SZ", PROBE),
+        "Params": ("REG_SZ", "from-shortcut"), "Tool Tip": ("REG_SZ", "Probe by shortcut"),
+        "Auto Start": ("REG_DWORD", "0x0"), "StartMode": ("REG_DWORD", "0x0")}
