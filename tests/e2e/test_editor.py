@@ -30,7 +30,8 @@ def xdotool(*args):
 
 def grab(left, top, width, height, into="rgb:-"):
     return subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
-                           "+repage", into], capture_output=True, check=True, timeout=60).stdout
+                           "+repage", "-define", "png:exclude-chunk=date,time", into],
+                          capture_output=True, check=True, timeout=60).stdout
 
 
 def drawn(point):
