@@ -64,6 +64,10 @@ Entry EntryEditor::Fields() {
     Entry entry;
     entry.Path = view_.Text(Ctl::txtPath);
     entry.IconPath = view_.Text(Ctl::txtIconPath);
+    // Without an icon file the entry shows the icon of what it starts, as it
+    // does once stored.
+    if (entry.IconPath.empty())
+        entry.IconPath = entry.Path;
     entry.Params = view_.Text(Ctl::txtParameters);
     entry.ToolTip = view_.Text(Ctl::txtToolTip);
     entry.AutoStart = view_.Checked(Ctl::cbAutoStart);

@@ -123,9 +123,11 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
 TEST(EditorTest, TheTwentiethEntryDisablesAddAndAFullTableTakesNoMore) {
     Rig rig(Lines(19, "x"));
     rig.Type("C:\\e.exe", "twenty");
+    rig.view.texts[Ctl::txtIconPath] = "";
     rig.view.enabled[Ctl::btnAdd] = true;
     rig.launcher.OnAdd();
     EXPECT_FALSE(rig.view.enabled[Ctl::btnAdd]);
+    EXPECT_NE(rig.icons.trayIcons.at(1019).hIcon, IconRef::None) << "the program's own icon";
     rig.launcher.OnPathChanged();
     EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
     rig.Type("C:\\f.exe", "more");
