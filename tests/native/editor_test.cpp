@@ -42,12 +42,9 @@ struct Rig {
         icons.knownFiles.insert(path);
     }
     Entry Shown() {
-        return {view.texts[Ctl::txtPath],
-                view.texts[Ctl::txtIconPath],
-                view.texts[Ctl::txtParameters],
-                view.texts[Ctl::txtToolTip],
-                false,
-                view.combo};
+        auto& t = view.texts;
+        return {t[Ctl::txtPath], t[Ctl::txtIconPath], t[Ctl::txtParameters], t[Ctl::txtToolTip],
+                false,           view.combo};
     }
     // The entries as a save now stores them (icon identifiers are not stored).
     std::vector<Entry> Saved() {
@@ -57,12 +54,6 @@ struct Rig {
         std::vector<Entry> entries;
         ReadEntries(store, *StoredEntryCount(store), [&](Entry e) { entries.push_back(e); });
         return entries;
-    }
-    Lines Captions() {
-        Lines captions;
-        for (const auto& row : view.rows)
-            captions.push_back(row.first);
-        return captions;
     }
 
     CallLog log;
@@ -144,7 +135,7 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     rig.log.clear();
     rig.launcher.OnDelete();
     EXPECT_EQ(rig.log, (Lines{"tray delete 1001", "menu destroy", "menu create"}));
-    EXPECT_EQ(rig.Captions(), (Lines{"A", "C"}));
+    EXPECT_EQ(rig.view.rows.at(1).first, "C");
     // Row 0 is selected and shown, so a Modify now keeps entry A as it is.
     EXPECT_EQ(rig.view.selected, 0);
     EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "D:\\Icons\\0.ico", "", "A"}));
@@ -220,13 +211,8 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
     }
     EXPECT_EQ(rig.links.paths.back(), "D:\\Apps\\tool.exe.lnk");
     EXPECT_EQ(rig.icons.fileInfoPaths.back(), "D:\\Apps\\tool.exe") << "the preview's";
-    const OpenFileRequest first{"Select an Executable",
-                                "Executables (*.exe)|*.exe|All Files (*.*)|*.*",
-                                "exe",
-                                "C:\\Apps\\",
-                                "",
-                                1,
-                                true};
+    const char* filter = "Executables (*.exe)|*.exe|All Files (*.*)|*.*";
+    const OpenFileRequest first{"Select an Executable", filter, "exe", "C:\\Apps\\", "", 1, true};
     EXPECT_EQ(rig.dialogs.requests.front(), first);
     // The next use opens with the name and filter chosen last.
     OpenFileRequest fourth = first;
