@@ -107,7 +107,7 @@ TEST(StoreLoad, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
     MemoryRegistry registry;
     RegistryAccessor reg(registry);
     registry.PutDword("E", "Path", 3);
-    registry.PutString("E", "Params", "-x", true);
+    registry.PutString("E", "Params", "-x");
     registry.PutString("E", "Auto Start", "yes");
     registry.Put("E", "StartMode", RegType::Binary, std::vector<std::uint8_t>(8, 0xFF));
     reg.OpenKey("\\E", true);

@@ -49,13 +49,4 @@ struct MemoryFiles : FileSystemApi {
     std::vector<std::string> reads;
 };
 
-class CountingRegistry : public MemoryRegistry {
-public:
-    OpenedKey OpenKey(RegKey parent, const std::string& path) override {
-        ++opens;
-        return MemoryRegistry::OpenKey(parent, path);
-    }
-    int opens = 0;
-};
-
 } // namespace corvane::testing
