@@ -2,13 +2,13 @@
 #include "core/launch.h"
 #include "core/settings_store.h"
 #include "core/show_commands.h"
+#include "tests/data_rows.h"
 #include "tests/native/doubles.h"
 #include "tests/native/memory_registry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <tuple>
 
 namespace corvane::testing {
@@ -47,31 +47,20 @@ TEST(EntryTable, HoldsTwentyEntriesNumberedFrom1000AndNeverReusesANumber) {
     EXPECT_EQ(t.At(3), changed) << "the fields change, the number stays";
 }
 
-TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
+// The file's default action (no verb), each text cut to 255.
+TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolder) {
     CallLog log;
     RecordingShell shell(log);
     const std::string deep = "C:\\" + std::string(290, 'f') + "\\x.exe";
-    // The path and params given; the file, params and folder asked to open.
-    const std::array<std::string, 5> rows[] = {
-        {"D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\"},
-        {"E:setup.exe", "", "E:setup.exe", "", "E:"},
-        {"notepad.exe", "", "notepad.exe", "", ""},
-        {"C:/unix/style.exe", "", "C:/unix/style.exe", "", "C:"},
-        // Quotes as "Copy as path" gives them: the file inside, cut after.
-        {"\"C:\\A b\\x.exe\"", "\"q\"", "C:\\A b\\x.exe", "\"q\"", "C:\\A b\\"},
-        {'"' + deep + '"', std::string(300, 'p'), deep.substr(0, 255), std::string(255, 'p'),
-         deep.substr(0, 255)},
-        {"", "-n", ""}, // no file: nothing, not the current folder
-        {"\"\"", "-n", ""},
-    };
-    for (const auto& [path, params, file, paramsSent, folder] : rows) {
+    std::vector<DataRow> rows = DataRows("launches.tsv");
+    rows.push_back({'"' + deep + '"', std::string(300, 'p'), deep.substr(0, 255),
+                    std::string(255, 'p'), deep.substr(0, 255)});
+    for (const DataRow& r : rows) {
         shell.calls.clear();
-        LaunchEntry(shell, kWindow, {.Path = path, .Params = params}, kSwShowMaximized);
-        // No verb: the file's default action.
-        EXPECT_EQ(shell.calls,
-                  std::vector(!file.empty(), ShellCall{kWindow, true, "", file, paramsSent, folder,
-                                                       kSwShowMaximized}))
-            << path;
+        LaunchEntry(shell, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized);
+        EXPECT_EQ(shell.calls, std::vector(!r[2].empty(), ShellCall{kWindow, true, "", r[2], r[3],
+                                                                    r[4], kSwShowMaximized}))
+            << r[0];
     }
 }
 
