@@ -1,3 +1,5 @@
+// The pop-up menu: its rows, their sizes and drawing, and the icons it holds.
+#include "tests/data_rows.h"
 #include "tests/native/canvas_double.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
@@ -16,6 +18,8 @@ class PopupMenuTest : public ::testing::Test {
 protected:
     // Entries "Entry 0".. whose icon files the shell finds, and a menu built for them.
     void Build(int entries, bool popUp, bool small) {
+        while (table.Count() > entries)
+            table.Delete(entries);
         for (int i = table.Count(); i < entries; ++i) {
             const std::string n = std::to_string(i);
             table.Append({"app.exe", n + ".ico", "", "Entry " + n});
@@ -35,20 +39,24 @@ protected:
         EXPECT_EQ(canvas.Problems(), "");
         return {answered, request.itemWidth, request.itemHeight};
     }
-    // A menu row drawn whole and not selected.
-    DrawItemRequest Row(std::uint32_t id, Rect rect) {
-        return {kOdtMenu, 0, id, kOdaDrawEntire, 0, menus.Live(), canvas.RequestDC(), rect};
+    // A menu row drawn whole.
+    DrawItemRequest Row(int id, Rect rect, int state = 0) {
+        DrawItemRequest r{kOdtMenu, 0, std::uint32_t(id), kOdaDrawEntire, std::uint32_t(state)};
+        r.hwndItem = menus.Live(), r.hDC = canvas.RequestDC(), r.rcItem = rect;
+        return r;
     }
-    // What the row drew, a line a call; nothing made for it may be left.
-    Lines Draw(const DrawItemRequest& request, bool answered = true) {
+    // Whether the row answered and what it drew, a line a call; nothing made for it may be left,
+    // and the shell is asked nothing.
+    Lines Draw(const DrawItemRequest& request) {
         canvas.drawn.clear();
         const auto iconsBefore = icons.liveIcons;
         const std::size_t asked = icons.fileInfoPaths.size();
-        EXPECT_EQ(menu.Draw(canvas, request), answered);
+        Lines drawn{menu.Draw(canvas, request) ? "yes" : "no"};
         EXPECT_EQ(canvas.Problems(), "");
         EXPECT_EQ(icons.liveIcons, iconsBefore) << "an icon made for the row is alive";
         EXPECT_EQ(icons.fileInfoPaths.size(), asked) << "the shell asked while painting";
-        return canvas.drawn;
+        drawn.insert(drawn.end(), canvas.drawn.begin(), canvas.drawn.end());
+        return drawn;
     }
 
     CallLog log;
@@ -88,67 +96,30 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     EXPECT_EQ(log.back(), "menu destroy") << "no menu, nothing tracked";
 }
 
-TEST_F(PopupMenuTest, EachWholeEntryRowReaching154DrawsTheBannerDownToItsBottom) {
-    // 4 x 38 is not enough.
-    for (auto [h, id, bottom] : {std::tuple{22, 6, 154}, {38, 3, 0}, {38, 4, 190}}) {
-        Build(10, true, h == 22);
-        const Lines drawn = Draw(Row(id, Rect{0, id * h, 180, id * h + h}));
-        const std::string b = std::to_string(bottom), top = std::to_string(bottom - 154);
-        const Lines banner{"rect 0,0,20," + b + " fill ff0000",
-                           "blit b17 from 0,0,20,154 to 0," + top + ",20,154 rop cc0020"};
-        ASSERT_EQ(drawn.size(), bottom ? 4u : 2u) << id;
-        EXPECT_EQ(Lines(drawn.begin(), drawn.end() - 2), bottom ? banner : Lines{});
+TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
+    for (const DataRow& r : DataRows("menu_rows.tsv")) {
+        Build(std::stoi(r[0]), r[1] == "pop-up", r[2] == "small");
+        const auto n = [&](int i) {
+            return std::stoi(r.at(i));
+        };
+        const int id = r[4] == "r" ? kCmdPathRecall : r[4] == "o" ? kCmdOptions : n(4);
+        DrawItemRequest request = Row(id, {n(8), n(9), n(10), n(11)}, n(6));
+        request.CtlType = n(3), request.itemAction = n(5);
+        request.hwndItem = r[7] == "own" ? request.hwndItem : 0x4242;
+        EXPECT_EQ(Draw(request), Lines(r.begin() + 12, r.end())) << r[4] << " at " << r[9];
     }
-    // Not for a partial draw, another window's item, or another row or kind.
-    const DrawItemRequest row = Row(8, Rect{0, 176, 180, 198});
-    DrawItemRequest selection = row, otherWindow = row, listBox = row, button = row;
-    selection.itemAction = 2; // ODA_SELECT
-    otherWindow.hwndItem = 0x4242;
-    listBox.CtlType = kOdtListBox;
-    button.CtlType = 4; // an owner-drawn button
-    for (const DrawItemRequest& other :
-         {selection, otherWindow, listBox, Row(kCmdPathRecall, Rect{0, 229, 180, 245})})
-        EXPECT_EQ(Draw(other).size(), 2u) << "the icon and the text only";
-    EXPECT_TRUE(Draw(button, false).empty());
-    EXPECT_TRUE(Draw(Row(kCmdOptions, Rect{0, 0, 180, 300}), false).empty());
 }
 
-TEST_F(PopupMenuTest, EntryRowsPlaceIconAndTextByTheRowHeight) {
-    Build(3, true, true);
-    // Selected (and focused): highlighted right of the icon column.
-    DrawItemRequest selected = Row(2, Rect{3, 44, 150, 66});
-    selected.itemState = kOdsSelected | 0x10;
-    EXPECT_EQ(Draw(selected),
-              (Lines{"icon 16 at 22,47,16,16 flags 3",
-                     "text 'Entry 2' at 50,49 options 2 in 45,44,150,66 colours 14/13"}));
-    // The icons are the menu's from its build to its end, at the rows' size.
+// The icons are the menu's from its build to its end, at the rows' size.
+TEST_F(PopupMenuTest, AnEntryRowWithoutAnIconShowsNone) {
+    Build(3, true, false);
     table.Modify(1, {"app.exe", "C:\\gone.ico"}); // no icon found, no description
+    menu.SetSmallIcons(true);
     menu.SetSmallIcons(false);
-    EXPECT_EQ(Draw(Row(2, Rect{0, 76, 150, 114})).front(), "icon 32 at 22,76,32,32 flags 3");
-    EXPECT_EQ(Draw(Row(1, Rect{0, 38, 150, 76})),
-              (Lines{"text '' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
+    EXPECT_EQ(Draw(Row(1, {0, 38, 150, 76})),
+              (Lines{"yes", "text '' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
     menu.Destroy();
     EXPECT_TRUE(icons.liveIcons.empty());
-}
-
-TEST_F(PopupMenuTest, PathRecallShowsExplorersIconBelowTheEntriesInPopUpModeElseMidRow) {
-    // In pop-up mode the icon's place is 4 entry rows and the separator down,
-    // wherever the request puts the row.
-    for (auto [popUp, small, rect, iconY] : {std::tuple{true, true, Rect{0, 300, 160, 330}, 97},
-                                             {true, false, Rect{0, 300, 160, 330}, 161},
-                                             {false, true, Rect{0, 3, 120, 23}, 5},
-                                             {false, true, Rect{4, 2, 120, 12}, 2}}) {
-        Build(4, popUp, small);
-        DrawItemRequest row = Row(kCmdPathRecall, rect);
-        row.itemState = small ? 0 : kOdsSelected;
-        const auto [l, t, r, b] = rect;
-        char text[100];
-        std::snprintf(text, sizeof text,
-                      "text 'PathRecaller' at %d,%d options 2 in %d,%d,%d,%d colours %s", l + 22, t,
-                      l + 22, t, r, b, small ? "7/4" : "14/13");
-        EXPECT_EQ(Draw(row),
-                  (Lines{"icon 16 at 2," + std::to_string(iconY) + ",16,16 flags 3", text}));
-    }
 }
 
 } // namespace
