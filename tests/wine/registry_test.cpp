@@ -28,7 +28,7 @@ TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) 
     const std::vector<std::uint8_t> dword{0xFE, 0xFF, 0xFF, 0xFF};
     ASSERT_TRUE(api.SetValue(*key, "dword", RegType::Dword, dword));
     const RegValue read = api.QueryValue(*key, "dword");
-    EXPECT_EQ(std::tie(read.type, read.data), std::tie(RegType::Dword, dword));
+    EXPECT_EQ(std::tie(read.type, read.data), std::make_tuple(RegType::Dword, dword));
     EXPECT_EQ(api.QueryValue(*key, "absent").status, RegValue::Status::NotFound);
     api.CloseKey(*api.CreateKey(*key, "Gone"));
     EXPECT_TRUE(api.DeleteKey(*key, "Gone"));
