@@ -91,9 +91,9 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                                  {"D:\\Tools\\b.exe", "", "-one", "B", true, smHidden},
                                  {"c.exe", "", "", "C"},
                                  {"E:d.exe", "", "-two x", "D", true, 9}}); // 9 opens as Normal
-    // A count of 0 or less over entry keys is damage: the keys there are loaded.
+    // A count of 0 or less over entry keys is damage: the keys there are loaded. Past a key that
+    // cannot be opened nothing was read, and no save removes it.
     registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(-2));
-    // Past a key that cannot be opened nothing was read, and no save removes it.
     registry.Lock(kSettings + "\\Tool Box Icon  4");
     registry.PutString(kSettings + "\\Tool Box Icon  5", "Path", "e.exe");
     Start();
@@ -107,9 +107,10 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                           "tray add 1002", "row C", "execute E:d.exe", "tray add 1003", "row D",
                           "menu destroy", "menu create", "timer stop", "form normal"}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
-    EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon),
-              std::make_tuple("B", IconRef::None));
-    EXPECT_NE(icons.trayIcons.at(1000).hIcon, IconRef::None) << "only a.exe is found";
+    EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon,
+                              icons.trayIcons.at(1000).hIcon != IconRef::None),
+              std::make_tuple("B", IconRef::None, true))
+        << "the file icon of the icon path: only a.exe is found";
     // Row 0 is shown in the editor; only the preview still holds an icon.
     EXPECT_EQ(std::tie(view.selected, view.texts[Ctl::txtPath]), std::make_tuple(0, "C:\\a.exe"));
     EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)});
