@@ -1,6 +1,6 @@
 #pragma once
-// The rows of a tab-separated file in tests/data/. Lines that are blank or start with '#' are
-// skipped; \xHH (upper-case hex digits) in a cell stands for that byte.
+// The rows of a tab-separated file in tests/data/, lines that are blank or start with '#' skipped.
+// {HH} in a cell stands for the byte of those hex digits.
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -9,10 +9,6 @@
 namespace corvane::testing {
 
 using DataRow = std::vector<std::string>;
-
-inline bool Hex(const std::string& s, std::size_t i) {
-    return i < s.size() && ((s[i] >= '0' && s[i] <= '9') || (s[i] >= 'A' && s[i] <= 'F'));
-}
 
 inline std::vector<DataRow> DataRows(const std::string& name) {
     std::string path = __FILE__;
@@ -32,8 +28,8 @@ inline std::vector<DataRow> DataRows(const std::string& name) {
         for (std::size_t i = 0; i < line.size(); ++i)
             if (line[i] == '\t')
                 row.emplace_back();
-            else if (line.compare(i, 2, "\\x") == 0 && Hex(line, i + 2) && Hex(line, i + 3))
-                row.back() += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16)),
+            else if (line[i] == '{' && line.find('}', i) == i + 3)
+                row.back() += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16)),
                     i += 3;
             else
                 row.back() += line[i];
