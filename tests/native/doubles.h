@@ -46,8 +46,10 @@ struct RecordingShell : ShellApi {
 struct FakeShellIcons : ShellIconApi {
     explicit FakeShellIcons(CallLog& log) : log(log) {}
     bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override {
-        static const char* const kOps[] = {"add ", "modify ", "delete "};
-        log.push_back("tray " + (kOps[static_cast<int>(op)] + std::to_string(record.uID)));
+        log.push_back(std::string(op == NotifyOp::Add      ? "tray add "
+                                  : op == NotifyOp::Delete ? "tray delete "
+                                                           : "tray modify ") +
+                      std::to_string(record.uID));
         const auto found = trayIcons.find(record.uID);
         // The shell knows an icon by its window and identifier together.
         const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
@@ -61,16 +63,14 @@ struct FakeShellIcons : ShellIconApi {
                                std::uint32_t recordSize, std::uint32_t flags) override {
         fileInfoPaths.push_back(path);
         if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path)) {
-            if (scribbleOnFailure) {
-                record.hIcon = RefOf<IconRef>(0x00500073);
-                std::strcpy(record.szDisplayName.data(), "junk");
-            }
+            if (scribbleOnFailure) // an icon field that is no icon, and a name, as some shells do
+                record.hIcon = RefOf<IconRef>(0x00500073), record.szDisplayName[0] = 'j';
             return 0;
         }
         if (flags & kShgfiSysIconIndex)
             return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;
-        record.hIcon = RefOf<IconRef>(nextIcon);
-        liveIcons.insert(nextIcon++);
+        liveIcons.insert(nextIcon);
+        record.hIcon = RefOf<IconRef>(nextIcon++);
         return 1;
     }
     IconRef ImageListGetIcon(ImageListRef list, std::int32_t, std::uint32_t) override {
@@ -82,8 +82,6 @@ struct FakeShellIcons : ShellIconApi {
 
     CallLog& log;
     std::set<std::string> knownFiles;
-    // A failed request writes an icon field that is no icon and a name into
-    // the record, as some shells do, instead of leaving it untouched.
     bool scribbleOnFailure = false;
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
     std::vector<std::string> fileInfoPaths;
@@ -91,6 +89,7 @@ struct FakeShellIcons : ShellIconApi {
     std::uintptr_t nextIcon = 0x5000;
 };
 
+// Menus' items as "drawn ID", "separator" and "text ID".
 struct FakeMenus : MenuApi {
     explicit FakeMenus(CallLog& log) : log(log) {}
     MenuRef CreatePopupMenu() override {
@@ -101,7 +100,6 @@ struct FakeMenus : MenuApi {
     void DestroyMenu(MenuRef menu) override {
         log.push_back(menus.erase(RawOf(menu)) ? "menu destroy" : "destroy of no menu");
     }
-    // Items as "drawn ID", "separator" and "text ID".
     void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char*) override {
         menus.at(RawOf(menu)).push_back("drawn " + std::to_string(id));
     }
@@ -119,8 +117,7 @@ struct FakeMenus : MenuApi {
         log.push_back("post null " + std::to_string(RawOf(window)));
     }
     void CursorPos(int& x, int& y) override { x = cursorX, y = cursorY; }
-    // The one live menu.
-    std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; }
+    std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
     std::map<std::uintptr_t, std::vector<std::string>> menus; // the live ones
