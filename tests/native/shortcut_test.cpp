@@ -57,22 +57,12 @@ protected:
 };
 
 TEST_F(ShellLinkTest, FileNameIsNormalizedAsTheTableSays) {
-    const std::tuple<const char*, TShellFolder, const char*> rows[] = {
-        {"C:\\Links\\Editor", sfNone, "C:\\Links\\Editor.lnk"},
-        {"C:\\Links\\Editor.Lnk", sfNone, "C:\\Links\\Editor.Lnk"},
-        {"C:\\Docs\\notes.txt", sfNone, "C:\\Docs\\notes.txt.lnk"},
-        {"C:\\Links\\", sfNone, ""},
-        {"C:\\Links\\.lnk", sfNone, ""},
-        {"D:\\Other\\Blank", sfTemplates, "C:\\WINDOWS\\ShellNew\\Blank.lnk"},
-        {"C:\\dir.v2\\Editor", sfNone, "C:\\dir.v2\\Editor.lnk"},
-        {"C:\\x\\Editor", sfFavorites, "\\Editor.lnk"}, // no such value: no folder
-    };
-    for (const auto& [written, folder, stored] : rows) {
+    for (const DataRow& r : DataRows("link_names.tsv")) {
         TKvShellLink fresh(loader, files, registry);
         fresh.SetFileName("C:\\previous.lnk");
-        fresh.SetShellFolder(folder);
-        fresh.SetFileName(written);
-        EXPECT_EQ(fresh.FileName(), stored) << written;
+        fresh.SetShellFolder(static_cast<TShellFolder>(std::stoi(r[1])));
+        fresh.SetFileName(r[0]);
+        EXPECT_EQ(fresh.FileName(), r.at(2)) << r[0];
     }
     MemoryRegistry bare; // no Shell Folders key at all, and none is made
     TKvShellLink other(loader, files, bare);
