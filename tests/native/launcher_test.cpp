@@ -125,9 +125,8 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
     StartWith({.singleClick = true, .popUp = true}, 3);
-    EXPECT_EQ(icons.trayIcons.size(), 1u);
-    const NotifyIconRecord& main = icons.trayIcons.at(1111);
-    EXPECT_EQ(std::tie(main.hIcon, main.hWnd), std::make_tuple(FakeSystem::kMainIcon, kWindow));
+    EXPECT_EQ(std::make_pair(icons.trayIcons.size(), icons.trayIcons.at(1111).hIcon),
+              std::make_pair(std::size_t{1}, FakeSystem::kMainIcon));
     EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
@@ -186,7 +185,7 @@ TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheS
     launcher->OnEndSession();
     EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
     registry.failingWrites = {"Path"};
-    EXPECT_NO_THROW(launcher->OnEndSession());
+    EXPECT_NO_THROW(launcher->OnEndSession()) << "nobody is left to tell";
     EXPECT_EQ(log, (Lines{"hide app", "hide form", "execute C:\\Apps\\0.exe", "end program",
                           "end program"}));
 }
@@ -222,8 +221,7 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
 
 TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
-    menus.cursorX = 1270;
-    menus.cursorY = 990;
+    menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
     EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
                           "track " + std::to_string(menus.Live()) + " flags 8 at 1270,990 for 4660",
@@ -276,12 +274,10 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
               std::make_tuple("C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", 3));
     EXPECT_TRUE(icons.liveIcons.count(RawOf(view.preview)) && !icons.liveIcons.count(shown))
         << "the old preview is gone";
-    view.texts.clear();
-    view.enabled.clear();
+    view.texts.clear(), view.enabled.clear();
     view.selected = 4; // no entry
     launcher->OnListClick();
-    EXPECT_TRUE(view.enabled[Ctl::btnDelete] && view.enabled[Ctl::btnModify]);
-    EXPECT_TRUE(view.texts.empty());
+    EXPECT_TRUE(view.enabled[Ctl::btnDelete] && view.enabled[Ctl::btnModify] && view.texts.empty());
     launcher->OnPathChanged();
     EXPECT_TRUE(view.enabled[Ctl::btnAdd]);
 }
