@@ -110,6 +110,7 @@ TEST(StoreLoad, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
 TEST(StoreSave, WritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntryKeys) {
     MemoryRegistry registry;
     RegistryAccessor reg(registry);
+    registry.PutString(EntryKey(20), "Path", "x"); // no entry key: not the store's to remove
     WriteSettings(
         reg, Options{true, false, true, true},
         TableOf({{"C:\\a.exe", "", "-p", "A", true, smMinimized}, {"b.exe", "b.ico", "", "B"}}),
@@ -121,6 +122,7 @@ TEST(StoreSave, WritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntry
                                         "Icon Path=b.ico", "Path=b.exe", "Params=", "Tool Tip=B",
                                         "Auto Start=0", "StartMode=0", "Single Click=1",
                                         "Hide on Start=0", "PopUpIt=1", "Icon Count=2"}));
+    EXPECT_TRUE(registry.Exists(EntryKey(20)));
 }
 
 // Every write may be the program's last. A save cut short after any number of writes leaves every

@@ -24,7 +24,7 @@ public:
         ++opens;
         return Open(parent, path, false);
     }
-    void CloseKey(RegKey key) override { handles_.erase(RawOf(key)); }
+    void CloseKey(RegKey key) override { handles_.erase(RawOf(key)), readOnly_.erase(RawOf(key)); }
     RegValue QueryValue(RegKey key, const std::string& name) override {
         const std::string* k = KeyOf(key);
         const RegValue* value = k ? Get(*k, name) : nullptr;
@@ -34,7 +34,7 @@ public:
     bool SetValue(RegKey key, const std::string& name, RegType type,
                   const std::vector<std::uint8_t>& data) override {
         const std::string* k = KeyOf(key);
-        if (writesLeft-- <= 0 || !k || failingWrites.count(name))
+        if (writesLeft-- <= 0 || !k || readOnly_.count(RawOf(key)) || failingWrites.count(name))
             return false;
         Put(*k, name, type, data);
         writeLog.push_back(name + "=" +
@@ -122,12 +122,15 @@ private:
             return {OpenedKey::Status::NotFound};
         Create(key);
         handles_[nextHandle_] = key;
+        if (!create) // opened for reading
+            readOnly_.insert(nextHandle_);
         return {OpenedKey::Status::Ok, RefOf<RegKey>(nextHandle_++)};
     }
 
     std::map<std::string, Values> keys_{{"", {}}};
     std::map<std::uintptr_t, std::string> handles_;
     std::map<std::string, bool> locked_; // whether each can still be read
+    std::set<std::uintptr_t> readOnly_;
     std::uintptr_t nextHandle_ = 0x100;
 };
 
