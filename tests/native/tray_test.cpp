@@ -139,6 +139,7 @@ protected:
 
 TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirDescription) {
     Build(2, true, true);
+    EXPECT_EQ(icons.fileInfoPaths, (Lines{"0.ico", "1.ico", kExplorer})) << "once each, at build";
     table.Modify(0, {"app.exe", "", "", "Mail"}); // 11 + 7 + 3 + 3 wide
     EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 22u + 15u, 22u));
     canvas.fontHeight = 25;
