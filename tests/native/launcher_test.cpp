@@ -125,8 +125,9 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
     StartWith({.singleClick = true, .popUp = true}, 3);
-    EXPECT_EQ(std::make_pair(icons.trayIcons.size(), icons.trayIcons.at(1111).hIcon),
-              std::make_pair(std::size_t{1}, FakeSystem::kMainIcon));
+    const NotifyIconRecord& main = icons.trayIcons.at(1111);
+    EXPECT_EQ(std::make_tuple(icons.trayIcons.size(), main.hIcon, main.hWnd),
+              std::make_tuple(std::size_t{1}, FakeSystem::kMainIcon, kWindow));
     EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
