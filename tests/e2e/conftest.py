@@ -1,7 +1,6 @@
 """One Wine virtual desktop for the run (DISPLAY and WINEPREFIX as ./test sets them), and for
 every test an empty store, a fresh probe and the program, ended after it."""
 
-import contextlib
 import os
 import shutil
 import subprocess
@@ -27,8 +26,7 @@ def desktop():
                               stderr=subprocess.DEVNULL)
     poll("the virtual desktop", lambda: shown(f"^{DESKTOP} - Wine desktop$"), timeout=60)
     yield
-    # Ends the desktop with every other process of the tests' Wine prefix.
-    subprocess.run(["wineserver", "-k"], timeout=60)
+    subprocess.run(["wineserver", "-k"], timeout=60)  # every process of the tests' prefix
     holder.wait(timeout=60)
 
 
@@ -46,16 +44,15 @@ def corvane(desktop):
 
 @pytest.fixture
 def explorer(desktop):
-    """probe.exe in the place of C:\\windows\\explorer.exe, which PathRecall
-    starts (the desktop runs another copy); answers the folder of its log."""
+    """probe.exe in the place of C:\\windows\\explorer.exe, which PathRecall starts (the desktop
+    runs another copy), with no log yet; answers the folder of its log."""
     folder = os.path.join(DRIVE_C, "windows")
-    explorer = os.path.join(folder, "explorer.exe")
+    explorer, log = os.path.join(folder, "explorer.exe"), os.path.join(folder, "probe-log.txt")
     original = explorer + ".e2e-original"
-    log = os.path.join(folder, "probe-log.txt")
     if not os.path.exists(original):  # else a run cut short left it there
         os.replace(explorer, original)
     shutil.copyfile(PROBE_EXE, explorer)
-    with contextlib.suppress(FileNotFoundError):
+    if os.path.exists(log):
         os.remove(log)
     yield folder
     os.replace(original, explorer)

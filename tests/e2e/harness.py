@@ -13,20 +13,13 @@ BUILD = os.path.join(ROOT, "build", "windows")
 CORVANE_EXE = os.path.join(BUILD, "app", "win32", "corvane.exe")
 PROBE_EXE = os.path.join(BUILD, "tests", "e2e", "probe", "probe.exe")
 DRIVE_C = os.path.join(os.environ.get("WINEPREFIX", ""), "drive_c")
-# C:\corvane-e2e, where the entry of data/entry.reg points.
-PROBE_DIR = os.path.join(DRIVE_C, "corvane-e2e")
+PROBE_DIR = os.path.join(DRIVE_C, "corvane-e2e")  # where the entry of data/entry.reg points
 KEY = r"HKEY_CURRENT_USER\SOFTWARE\Quennard\Corvane\3.0"
-DESKTOP = "CorvaneE2E"  # named in data/desktop.reg
-SCREEN = (1024, 768)  # the desktop's size, which the private X screen has too
-
-# The pop-up menu's first row (an entry, or PathRecall) and last ("Exit Corvane"), from its edges.
-FIRST_ROW = 8
-LAST_ROW = -8
-
-TIMEOUT = 30.0
+DESKTOP, SCREEN = "CorvaneE2E", (1024, 768)  # as data/desktop.reg names it; the X screen's size
+FIRST_ROW, LAST_ROW = 8, -8  # the pop-up menu's first and last rows, from its edges
 
 
-def poll(what, probe, timeout=TIMEOUT):
+def poll(what, probe, timeout=30.0):
     deadline = time.monotonic() + timeout
     while not (answer := probe()):
         if time.monotonic() > deadline:
@@ -36,9 +29,8 @@ def poll(what, probe, timeout=TIMEOUT):
 
 
 def wine(*args):
-    """Runs a Wine program to its end; answers (exit code, output). The output
-    goes through a file: a Wine process started on the way may inherit a pipe
-    and hold it open."""
+    """(exit code, output) of a Wine program run to its end. The output goes through a file: a
+    Wine process started on the way may inherit a pipe and hold it open."""
     with tempfile.TemporaryFile() as out:
         code = subprocess.run(["wine", *args], stdin=subprocess.DEVNULL, stdout=out,
                               stderr=subprocess.DEVNULL, timeout=120).returncode
@@ -47,13 +39,11 @@ def wine(*args):
 
 
 def reg_import(name):
-    path = "Z:" + os.path.join(HERE, "data", name).replace("/", "\\")
-    assert wine("reg", "import", path)[0] == 0, name
+    assert wine("reg", "import", "Z:" + os.path.join(HERE, "data", name).replace("/", "\\"))[0] == 0
 
 
 def registry():
-    """The settings key as {subkey ("" for the key itself): {value: (type,
-    data)}} as `reg query` shows it; {} when there is no key."""
+    """The settings key as {subkey ("" for the key itself): {value: (type, data)}}; {} if none."""
     code, text = wine("reg", "query", KEY, "/s")
     tree, values = {}, None
     for line in text.splitlines():
@@ -65,33 +55,27 @@ def registry():
 
 
 def probe_runs(folder=PROBE_DIR):
-    """The command lines that probe.exe in `folder` was started with."""
-    path = os.path.join(folder, "probe-log.txt")
-    if not os.path.exists(path):
+    """The command lines that probe.exe in folder was started with."""
+    try:
+        with open(os.path.join(folder, "probe-log.txt"), encoding="utf-8", errors="replace") as log:
+            return log.read().splitlines()
+    except FileNotFoundError:
         return []
-    with open(path, encoding="utf-8", errors="replace") as log:
-        return log.read().splitlines()
 
 
 def shown(pattern, field="--name"):
-    """The mapped X windows whose title (or other `field`) matches pattern."""
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", field, pattern],
-                           capture_output=True, text=True, timeout=20)
-    return found.stdout.split()
+    """The mapped X windows whose title (or other field) matches pattern."""
+    return subprocess.run(["xdotool", "search", "--onlyvisible", field, pattern],
+                          capture_output=True, text=True, timeout=20).stdout.split()
 
 
 def geometry(window):
-    """left, top, width, height of an X window on the screen. (xdotool
-    getwindowgeometry doubles the position of a window inside the desktop's.)"""
+    """left, top, width, height on the screen (xdotool doubles the position of a window inside
+    the desktop's)."""
     info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
                           timeout=20).stdout
     return [int(re.search(rf"{name}:\s+(-?\d+)", info)[1]) for name in (
         "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
-
-
-def centre(window):
-    left, top, width, height = geometry(window)
-    return left + width // 2, top + height // 2
 
 
 def click(point, button=1, double=False):
@@ -101,9 +85,8 @@ def click(point, button=1, double=False):
 
 
 def tray_icon():
-    """Centre of the first tray icon: Wine's task bar, a window of the
-    desktop's explorer.exe across the bottom of the screen, shows it in its
-    rightmost 20 pixels. The bar is hidden while it has nothing to show."""
+    """The first tray icon, in the rightmost 20 pixels of Wine's task bar: a window of the
+    desktop's explorer.exe across the screen's foot, hidden while it has nothing to show."""
     def bar():
         for window in shown("^explorer.exe$", "--classname"):
             left, top, width, height = geometry(window)
@@ -113,9 +96,7 @@ def tray_icon():
 
 
 class Corvane:
-    def __init__(self):
-        self.process = None
-        self.menus = 0
+    process, menus = None, 0
 
     def start(self, exe=CORVANE_EXE):
         self.process = subprocess.Popen(["wine", exe], cwd=os.path.dirname(exe),
@@ -135,13 +116,12 @@ class Corvane:
         return tray_icon()
 
     def choose(self, icon, row):
-        """Clicks `row` of the pop-up menu, a new window of the program."""
+        """Clicks row of the pop-up menu, a new window of the program. A right click on the spot
+        of the one before, within the double-click time, opens no menu: every other one goes 4
+        pixels to the side."""
         def windows():
             return set(shown("^corvane.exe$", "--classname"))
         before = windows()
-        # A right click on the spot of the one before, within the double-click
-        # time, is a double click, which opens no menu: every other one goes
-        # 4 pixels to the side.
         self.menus += 1
         click((icon[0] + 4 * (self.menus % 2), icon[1]), button=3)
         menu = poll("the pop-up menu", lambda: windows() - before)
@@ -150,8 +130,7 @@ class Corvane:
         poll("the pop-up menu to close", lambda: not windows() & menu)
 
     def wait_exit(self):
-        code = self.process.wait(timeout=TIMEOUT)
-        self.process = None
+        code, self.process = self.process.wait(timeout=30), None
         return code
 
     def kill(self):

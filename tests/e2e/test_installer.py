@@ -8,10 +8,6 @@ from harness import DRIVE_C, KEY, ROOT, poll, reg_import, registry, wine
 UNINSTALL = r"HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane"
 
 
-def on_linux(path):
-    return os.path.join(DRIVE_C, *path.split("\\")[1:])
-
-
 def uninstall_values():
     code, text = wine("reg", "query", UNINSTALL)
     return {line.split()[0]: line.split(None, 2)[2] for line in text.splitlines()
@@ -19,13 +15,12 @@ def uninstall_values():
 
 
 def test_install_update_and_uninstall_for_one_user(corvane, monkeypatch):
-    # No Linux menu entries for the shortcuts the installer makes.
-    monkeypatch.setenv("WINEDLLOVERRIDES", "mscoree,mshtml,winemenubuilder.exe=d")
+    monkeypatch.setenv("WINEDLLOVERRIDES", "mscoree,mshtml,winemenubuilder.exe=d")  # no menu files
     [setup] = glob.glob(os.path.join(ROOT, "build", "release", "Corvane-*-setup.exe"))
     home, appdata = wine("cmd", "/c", "echo %LOCALAPPDATA%\\Programs\\Corvane&echo %APPDATA%")[1].splitlines()[:2]
-    menu = on_linux(appdata + r"\Microsoft\Windows\Start Menu\Programs")
-    folder, shortcuts = on_linux(home), [os.path.join(menu, "Corvane.lnk"),
-                                         os.path.join(menu, "StartUp", "Corvane.lnk")]
+    folder, menu = (os.path.join(DRIVE_C, *path.split("\\")[1:]) for path in (
+        home, appdata + r"\Microsoft\Windows\Start Menu\Programs"))
+    shortcuts = [os.path.join(menu, "Corvane.lnk"), os.path.join(menu, "StartUp", "Corvane.lnk")]
     wine("reg", "delete", UNINSTALL, "/f")  # no earlier install's choices
 
     assert wine(setup, "/S")[0] == 0
@@ -40,8 +35,8 @@ def test_install_update_and_uninstall_for_one_user(corvane, monkeypatch):
     assert (values["DisplayName"], values["Publisher"]) == ("Corvane", "Quennard")
     assert values["DisplayVersion"] == os.path.basename(setup).split("-")[1]
 
-    # The installed program, with an entry, shows its tray icon; the update
-    # closes it through its window, and it saves on the way out.
+    # The installed program, with an entry, shows its tray icon; the update closes it through its
+    # window, and it saves on the way out.
     reg_import("entry.reg")
     wine("reg", "delete", KEY, "/v", "Single Click", "/f")  # only a save writes it back
     corvane.start_with_icon(os.path.join(folder, "corvane.exe"))

@@ -3,13 +3,11 @@
 import os
 import subprocess
 
-from harness import (FIRST_ROW, KEY, LAST_ROW, PROBE_DIR, centre, click, poll, probe_runs,
+from harness import (FIRST_ROW, KEY, LAST_ROW, PROBE_DIR, click, geometry, poll, probe_runs,
                      reg_import, registry, wine)
 
-# How probe.exe logs the start of the entry in data/entry.reg.
-ENTRY_RUN = '"C:\\corvane-e2e\\probe.exe" from-corvane'
-# How the stand-in for Explorer logs PathRecall's start of it with no folder.
-NO_FOLDER = '"C:\\windows\\Explorer.exe" /n,/e,'
+ENTRY_RUN = '"C:\\corvane-e2e\\probe.exe" from-corvane'  # the start of data/entry.reg's entry
+NO_FOLDER = '"C:\\windows\\Explorer.exe" /n,/e,'  # PathRecall's start of Explorer on no folder
 
 
 def test_first_run_shows_the_options_and_welcome_windows_and_writes_the_defaults(corvane):
@@ -23,16 +21,14 @@ def test_first_run_shows_the_options_and_welcome_windows_and_writes_the_defaults
 
 def test_a_double_click_on_the_entry_icon_starts_the_entry(corvane):
     reg_import("entry.reg")
-    icon = corvane.start_with_icon()
-    click(icon, double=True)
+    click(corvane.start_with_icon(), double=True)
     assert poll("the entry to start", probe_runs) == [ENTRY_RUN]
 
 
 def test_a_row_of_the_popup_menu_starts_its_entry(corvane):
     reg_import("entry.reg")
     assert wine("reg", "add", KEY, "/v", "PopUpIt", "/t", "REG_DWORD", "/d", "1", "/f")[0] == 0
-    icon = corvane.start_with_icon()  # pop-up mode's one icon
-    corvane.choose(icon, FIRST_ROW)  # the entry
+    corvane.choose(corvane.start_with_icon(), FIRST_ROW)  # pop-up mode's one icon; the entry
     assert poll("the entry to start", probe_runs) == [ENTRY_RUN]
 
 
@@ -45,15 +41,15 @@ def test_path_recall_opens_explorer_on_the_folder_of_the_explorer_window_in_fron
         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         (exploring,) = corvane.wait_shown("Exploring - C:.Projects")
-        # The program looks at the window in front four times a second, and
-        # its menu takes the front away: until it has seen the Explorer
-        # window there, PathRecall names no folder. A click brings the window
-        # back to the front while Explorer starts; then PathRecall is tried
-        # again.
+        left, top, width, height = geometry(exploring)
+        # The program looks at the window in front four times a second, and its menu takes the
+        # front away: until it has seen the Explorer window there, PathRecall names no folder. A
+        # click brings the window back to the front while Explorer starts; then PathRecall is
+        # tried again.
         runs = []
         for _ in range(5):
             corvane.choose(icon, FIRST_ROW)  # PathRecall
-            click(centre(exploring))
+            click((left + width // 2, top + height // 2))
             runs = poll("Explorer to start",
                         lambda: probe_runs(explorer)[len(runs):] and probe_runs(explorer))
             if runs[-1] != NO_FOLDER:

@@ -4,8 +4,8 @@
 #include "shell/shllink_format.h"
 
 #include <algorithm>
-#include <tuple>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace corvane::fuzz {
@@ -16,19 +16,14 @@ struct OneFile : FileSystemApi {
     bool IsFile(const std::string& path) override { return path == kName; }
     std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
                                                       std::size_t maxBytes) override {
-        if (path != kName)
-            return std::nullopt;
-        return std::vector<std::uint8_t>(bytes.begin(),
-                                         bytes.begin() + std::min(maxBytes, bytes.size()));
+        return path != kName
+                   ? std::nullopt
+                   : std::optional(std::vector<std::uint8_t>(
+                         bytes.begin(), bytes.begin() + std::min(maxBytes, bytes.size())));
     }
     static constexpr const char* kName = "C:\\fuzz.lnk";
     std::span<const std::uint8_t> bytes;
 };
-
-auto Fields(const ShellLinkData& d) {
-    return std::tie(d.description, d.relativePath, d.workingDir, d.arguments, d.iconFile, d.target,
-                    d.showCommand, d.hotKey, d.iconIndex);
-}
 
 } // namespace
 
@@ -36,8 +31,7 @@ std::string CheckShortcutBytes(std::span<const std::uint8_t> bytes) {
     const Windows1252 codePage;
     const std::optional<ShellLinkData> data = ParseShellLink(bytes, codePage);
     if (data) {
-        // A string's count is 16 bits wide, so the arguments hold at most
-        // 65535 characters.
+        // A string's count is 16 bits wide, so the arguments hold at most 65535 characters.
         for (const auto& [field, text, max] : {
                  std::tuple{"description", &data->description, kLinkTextMax},
                  std::tuple{"relative path", &data->relativePath, kLinkTextMax},
@@ -52,21 +46,23 @@ std::string CheckShortcutBytes(std::span<const std::uint8_t> bytes) {
                 return std::string(field) + " holds a zero";
         }
         const std::optional<ShellLinkData> again = ParseShellLink(bytes, codePage);
-        if (!again || Fields(*data) != Fields(*again))
+        const auto fields = [](const ShellLinkData& d) {
+            return std::tie(d.description, d.relativePath, d.workingDir, d.arguments, d.iconFile,
+                            d.target, d.showCommand, d.hotKey, d.iconIndex);
+        };
+        if (!again || fields(*data) != fields(*again))
             return "a second reading differs";
     }
-
     OneFile files(bytes);
     PortableLinkLoader loader(files, codePage);
-    LinkValues values;
-    values.description = "untouched";
-    const LoadOutcome outcome = loader.Load(OneFile::kName, values);
-    if (outcome != (data ? LoadOutcome::Loaded : LoadOutcome::ReadFailed))
+    LinkValues values{.description = "untouched"};
+    if (loader.Load(OneFile::kName, values) !=
+        (data ? LoadOutcome::Loaded : LoadOutcome::ReadFailed))
         return "the loader and the reader disagree";
     if (!data)
         return values.description == "untouched" ? std::string() : "a failed load wrote a value";
-    // The loader hands on the reader's values, the arguments cut to the 259
-    // characters that its buffer holds.
+    // The loader hands on the reader's values, the arguments cut to the 259 characters that its
+    // buffer holds.
     if (std::tie(values.description, values.target, values.workingDir, values.iconFile,
                  values.showCmd, values.hotKey, values.iconIndex) !=
             std::tie(data->description, data->target, data->workingDir, data->iconFile,

@@ -1,14 +1,16 @@
-// The entry table, launching an entry, and the settings store.
+// The entry table, launching an entry, the registry accessor and the settings store.
 #include "core/launch.h"
+#include "core/registry_accessor.h"
 #include "core/settings_store.h"
 #include "core/show_commands.h"
+#include "tests/data_rows.h"
 #include "tests/native/doubles.h"
 #include "tests/native/memory_registry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
+#include <sstream>
 #include <tuple>
 
 namespace corvane::testing {
@@ -47,31 +49,20 @@ TEST(EntryTable, HoldsTwentyEntriesNumberedFrom1000AndNeverReusesANumber) {
     EXPECT_EQ(t.At(3), changed) << "the fields change, the number stays";
 }
 
-TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderEachCutTo255) {
+// The file's default action (no verb), each text cut to 255.
+TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolder) {
     CallLog log;
     RecordingShell shell(log);
     const std::string deep = "C:\\" + std::string(290, 'f') + "\\x.exe";
-    // The path and params given; the file, params and folder asked to open.
-    const std::array<std::string, 5> rows[] = {
-        {"D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\edit.exe", "-n a.txt", "D:\\Tools\\"},
-        {"E:setup.exe", "", "E:setup.exe", "", "E:"},
-        {"notepad.exe", "", "notepad.exe", "", ""},
-        {"C:/unix/style.exe", "", "C:/unix/style.exe", "", "C:"},
-        // Quotes as "Copy as path" gives them: the file inside, cut after.
-        {"\"C:\\A b\\x.exe\"", "\"q\"", "C:\\A b\\x.exe", "\"q\"", "C:\\A b\\"},
-        {'"' + deep + '"', std::string(300, 'p'), deep.substr(0, 255), std::string(255, 'p'),
-         deep.substr(0, 255)},
-        {"", "-n", ""}, // no file: nothing, not the current folder
-        {"\"\"", "-n", ""},
-    };
-    for (const auto& [path, params, file, paramsSent, folder] : rows) {
+    std::vector<DataRow> rows = DataRows("launches.tsv");
+    rows.push_back({'"' + deep + '"', std::string(300, 'p'), deep.substr(0, 255),
+                    std::string(255, 'p'), deep.substr(0, 255)});
+    for (const DataRow& r : rows) {
         shell.calls.clear();
-        LaunchEntry(shell, kWindow, {.Path = path, .Params = params}, kSwShowMaximized);
-        // No verb: the file's default action.
-        EXPECT_EQ(shell.calls,
-                  std::vector(!file.empty(), ShellCall{kWindow, true, "", file, paramsSent, folder,
-                                                       kSwShowMaximized}))
-            << path;
+        LaunchEntry(shell, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized);
+        EXPECT_EQ(shell.calls, std::vector(!r[2].empty(), ShellCall{kWindow, true, "", r[2], r[3],
+                                                                    r[4], kSwShowMaximized}))
+            << r[0];
     }
 }
 
@@ -107,7 +98,7 @@ TEST(StoreLoad, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
     MemoryRegistry registry;
     RegistryAccessor reg(registry);
     registry.PutDword("E", "Path", 3);
-    registry.PutString("E", "Params", "-x", true);
+    registry.PutString("E", "Params", "-x");
     registry.PutString("E", "Auto Start", "yes");
     registry.Put("E", "StartMode", RegType::Binary, std::vector<std::uint8_t>(8, 0xFF));
     reg.OpenKey("\\E", true);
@@ -119,6 +110,7 @@ TEST(StoreLoad, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
 TEST(StoreSave, WritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntryKeys) {
     MemoryRegistry registry;
     RegistryAccessor reg(registry);
+    registry.PutString(EntryKey(20), "Path", "x"); // no entry key: not the store's to remove
     WriteSettings(
         reg, Options{true, false, true, true},
         TableOf({{"C:\\a.exe", "", "-p", "A", true, smMinimized}, {"b.exe", "b.ico", "", "B"}}),
@@ -130,6 +122,7 @@ TEST(StoreSave, WritesEachEntryThenTheOptionsAndTheCountThenRemovesTheOtherEntry
                                         "Icon Path=b.ico", "Path=b.exe", "Params=", "Tool Tip=B",
                                         "Auto Start=0", "StartMode=0", "Single Click=1",
                                         "Hide on Start=0", "PopUpIt=1", "Icon Count=2"}));
+    EXPECT_TRUE(registry.Exists(EntryKey(20)));
 }
 
 // Every write may be the program's last. A save cut short after any number of writes leaves every
@@ -167,6 +160,80 @@ TEST(StoreSave, CutShortAnywhereItLosesNoEntryThatBothTablesHold) {
                 break;
             }
         }
+}
+
+const std::string kKey = "SOFTWARE\\Test";
+
+// What an action gave, or its failure's message with the value's quoted name as "*".
+std::string Outcome(const std::string& name, const auto& action) {
+    try {
+        return action();
+    } catch (const ERegistryException& e) {
+        std::string text = e.what();
+        const std::size_t at = text.find("'" + name + "'");
+        return at == std::string::npos ? "name missing: " + text
+                                       : text.replace(at, name.size() + 2, "*");
+    }
+}
+
+TEST(RegistryAccessor, ABackslashStartsAtTheRootAndAFailedOpenLeavesNoKeyCurrent) {
+    MemoryRegistry registry;
+    {
+        RegistryAccessor reg(registry);
+        const auto write = [&](const char* name) { // an integer
+            return Outcome(name, [&] { return reg.WriteInteger(name, 7), std::string("written"); });
+        };
+        EXPECT_EQ(Outcome("n", [&] { return std::to_string(reg.ReadInteger("n")); }),
+                  "Failed to get data for *")
+            << "no key open";
+        EXPECT_EQ(write("n"), "Failed to set data for *");
+        EXPECT_TRUE(reg.OpenKey("\\SOFTWARE\\Test", true) && reg.OpenKey("Child", true));
+        EXPECT_FALSE(reg.KeyExists("\\Missing") || reg.KeyExists("Child"));
+        EXPECT_TRUE(reg.KeyExists("\\SOFTWARE"));
+        EXPECT_EQ(write("n"), "written");
+        EXPECT_EQ(registry.openHandles(), 1) << "one key open at a time";
+        registry.failingWrites = {"Path"};
+        EXPECT_EQ(write("Path"), "Failed to set data for *");
+        registry.Lock(kKey + "\\Locked");
+        EXPECT_FALSE(reg.OpenKey("\\SOFTWARE\\Test\\Locked", true));
+        EXPECT_EQ(write("n"), "Failed to set data for *") << "no key is current";
+    }
+    EXPECT_EQ(registry.openHandles(), 0);
+    EXPECT_EQ(registry.Dword(kKey + "\\Child", "n"), 7u);
+    EXPECT_FALSE(registry.Exists("Child") || registry.Exists("Missing"));
+}
+
+TEST(RegistryAccessor, ValuesAreReadAndWrittenAsTheSystemKeepsThem) {
+    for (const DataRow& r : DataRows("registry_values.tsv")) {
+        MemoryRegistry registry;
+        RegistryAccessor reg(registry);
+        reg.OpenKey("\\" + kKey, true);
+        const RegType type = static_cast<RegType>(std::stoi(r[1]));
+        std::vector<std::uint8_t> bytes;
+        std::istringstream hex(r[2]);
+        for (unsigned byte; hex >> std::hex >> byte;)
+            bytes.push_back(static_cast<std::uint8_t>(byte));
+        if (type != RegType::None)
+            registry.Put(kKey, "v", type, bytes);
+        EXPECT_EQ(Outcome("v", [&] { return reg.ReadString("v"); }), r[3]) << r[2];
+        EXPECT_EQ(Outcome("v", [&] { return std::to_string(reg.ReadInteger("v")); }), r[4]) << r[2];
+        if (r[0] == "written") {
+            type == RegType::Sz ? reg.WriteString("w", r[3])
+                                : reg.WriteInteger("w", std::stoi(r[4]));
+            EXPECT_EQ(std::tie(registry.Get(kKey, "w")->type, registry.Get(kKey, "w")->data),
+                      std::tie(type, bytes))
+                << r[2];
+        }
+    }
+    MemoryRegistry registry;
+    RegistryAccessor reg(registry);
+    reg.OpenKey("\\" + kKey, true);
+    reg.WriteBool("yes", true);
+    reg.WriteBool("no", false);
+    registry.PutDword(kKey, "two", 2);
+    EXPECT_EQ(std::make_tuple(registry.Dword(kKey, "yes"), registry.Dword(kKey, "no"),
+                              reg.ReadBool("two"), reg.ReadBool("no")),
+              std::make_tuple(1u, 0u, true, false));
 }
 
 } // namespace

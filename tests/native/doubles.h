@@ -56,8 +56,10 @@ struct RecordingShell : ShellApi {
 struct FakeShellIcons : ShellIconApi {
     explicit FakeShellIcons(CallLog& log) : log(log) {}
     bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override {
-        static const char* const kOps[] = {"add ", "modify ", "delete "};
-        log.push_back("tray " + (kOps[static_cast<int>(op)] + std::to_string(record.uID)));
+        log.push_back(std::string(op == NotifyOp::Add      ? "tray add "
+                                  : op == NotifyOp::Delete ? "tray delete "
+                                                           : "tray modify ") +
+                      std::to_string(record.uID));
         const auto found = trayIcons.find(record.uID);
         // The shell knows an icon by its window and identifier together.
         const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
@@ -73,10 +75,8 @@ struct FakeShellIcons : ShellIconApi {
                                std::uint32_t recordSize, std::uint32_t flags) override {
         fileInfoPaths.push_back(path);
         if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path)) {
-            if (scribbleOnFailure) {
-                record.hIcon = RefOf<IconRef>(0x00500073);
-                std::strcpy(record.szDisplayName.data(), "junk");
-            }
+            if (scribbleOnFailure) // an icon field that is no icon, and a name, as some shells do
+                record.hIcon = RefOf<IconRef>(0x00500073), record.szDisplayName[0] = 'j';
             return 0;
         }
         if (flags & kShgfiSysIconIndex)
@@ -99,8 +99,6 @@ struct FakeShellIcons : ShellIconApi {
 
     CallLog& log;
     std::set<std::string> knownFiles;
-    // A failed request writes an icon field that is no icon and a name into
-    // the record, as some shells do, instead of leaving it untouched.
     bool scribbleOnFailure = false;
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
     std::vector<std::string> fileInfoPaths;
@@ -108,6 +106,7 @@ struct FakeShellIcons : ShellIconApi {
     std::uintptr_t nextIcon = 0x5000;
 };
 
+// Menus' items as "drawn ID", "separator" and "text ID".
 struct FakeMenus : MenuApi {
     explicit FakeMenus(CallLog& log) : log(log) {}
     MenuRef CreatePopupMenu() override {
@@ -118,7 +117,6 @@ struct FakeMenus : MenuApi {
     void DestroyMenu(MenuRef menu) override {
         log.push_back(menus.erase(RawOf(menu)) ? "menu destroy" : "destroy of no menu");
     }
-    // Items as "drawn ID", "separator" and "text ID".
     void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char*) override {
         menus.at(RawOf(menu)).push_back("drawn " + std::to_string(id));
     }
@@ -136,8 +134,7 @@ struct FakeMenus : MenuApi {
         log.push_back("post null " + std::to_string(RawOf(window)));
     }
     void CursorPos(int& x, int& y) override { x = cursorX, y = cursorY; }
-    // The one live menu.
-    std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; }
+    std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
     std::map<std::uintptr_t, std::vector<std::string>> menus; // the live ones

@@ -91,9 +91,9 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                                  {"D:\\Tools\\b.exe", "", "-one", "B", true, smHidden},
                                  {"c.exe", "", "", "C"},
                                  {"E:d.exe", "", "-two x", "D", true, 9}}); // 9 opens as Normal
-    // A count of 0 or less over entry keys is damage: the keys there are loaded.
+    // A count of 0 or less over entry keys is damage: the keys there are loaded. Past a key that
+    // cannot be opened nothing was read, and no save removes it.
     registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(-2));
-    // Past a key that cannot be opened nothing was read, and no save removes it.
     registry.Lock(kSettings + "\\Tool Box Icon  4");
     registry.PutString(kSettings + "\\Tool Box Icon  5", "Path", "e.exe");
     Start();
@@ -107,9 +107,10 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                           "tray add 1002", "row C", "execute E:d.exe", "tray add 1003", "row D",
                           "menu destroy", "menu create", "timer stop", "form normal"}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
-    EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon),
-              std::make_tuple("B", IconRef::None));
-    EXPECT_NE(icons.trayIcons.at(1000).hIcon, IconRef::None) << "only a.exe is found";
+    EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon,
+                              icons.trayIcons.at(1000).hIcon != IconRef::None),
+              std::make_tuple("B", IconRef::None, true))
+        << "the file icon of the icon path: only a.exe is found";
     // Row 0 is shown in the editor; only the preview still holds an icon.
     EXPECT_EQ(std::tie(view.selected, view.texts[Ctl::txtPath]), std::make_tuple(0, "C:\\a.exe"));
     EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)});
@@ -124,9 +125,9 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
     StartWith({.singleClick = true, .popUp = true}, 3);
-    EXPECT_EQ(icons.trayIcons.size(), 1u);
     const NotifyIconRecord& main = icons.trayIcons.at(1111);
-    EXPECT_EQ(std::tie(main.hIcon, main.hWnd), std::make_tuple(FakeSystem::kMainIcon, kWindow));
+    EXPECT_EQ(std::make_tuple(icons.trayIcons.size(), main.hIcon, main.hWnd),
+              std::make_tuple(std::size_t{1}, FakeSystem::kMainIcon, kWindow));
     EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
@@ -185,7 +186,7 @@ TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheS
     launcher->OnEndSession();
     EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
     registry.failingWrites = {"Path"};
-    EXPECT_NO_THROW(launcher->OnEndSession());
+    EXPECT_NO_THROW(launcher->OnEndSession()) << "nobody is left to tell";
     EXPECT_EQ(log, (Lines{"hide app", "hide form", "execute C:\\Apps\\0.exe", "end program",
                           "end program"}));
 }
@@ -221,8 +222,7 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
 
 TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
-    menus.cursorX = 1270;
-    menus.cursorY = 990;
+    menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
     EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
                           "track " + std::to_string(menus.Live()) + " flags 8 at 1270,990 for 4660",
@@ -275,12 +275,10 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
               std::make_tuple("C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", 3));
     EXPECT_TRUE(icons.liveIcons.count(RawOf(view.preview)) && !icons.liveIcons.count(shown))
         << "the old preview is gone";
-    view.texts.clear();
-    view.enabled.clear();
+    view.texts.clear(), view.enabled.clear();
     view.selected = 4; // no entry
     launcher->OnListClick();
-    EXPECT_TRUE(view.enabled[Ctl::btnDelete] && view.enabled[Ctl::btnModify]);
-    EXPECT_TRUE(view.texts.empty());
+    EXPECT_TRUE(view.enabled[Ctl::btnDelete] && view.enabled[Ctl::btnModify] && view.texts.empty());
     launcher->OnPathChanged();
     EXPECT_TRUE(view.enabled[Ctl::btnAdd]);
 }

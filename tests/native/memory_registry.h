@@ -1,5 +1,5 @@
 #pragma once
-// An in-memory registry that behaves as the Win32 one for the program's calls (names compared
+// An in-memory registry that answers the program's calls as the Win32 one does (names compared
 // without case), with switches that make opening a key and writing fail.
 #include "core/registry_api.h"
 
@@ -21,9 +21,10 @@ public:
         return opened.status == OpenedKey::Status::Ok ? std::optional(opened.key) : std::nullopt;
     }
     OpenedKey OpenKey(RegKey parent, const std::string& path) override {
+        ++opens;
         return Open(parent, path, false);
     }
-    void CloseKey(RegKey key) override { handles_.erase(RawOf(key)); }
+    void CloseKey(RegKey key) override { handles_.erase(RawOf(key)), readOnly_.erase(RawOf(key)); }
     RegValue QueryValue(RegKey key, const std::string& name) override {
         const std::string* k = KeyOf(key);
         const RegValue* value = k ? Get(*k, name) : nullptr;
@@ -33,7 +34,7 @@ public:
     bool SetValue(RegKey key, const std::string& name, RegType type,
                   const std::vector<std::uint8_t>& data) override {
         const std::string* k = KeyOf(key);
-        if (writesLeft-- <= 0 || !k || failingWrites.count(name))
+        if (writesLeft-- <= 0 || !k || readOnly_.count(RawOf(key)) || failingWrites.count(name))
             return false;
         Put(*k, name, type, data);
         writeLog.push_back(name + "=" +
@@ -46,7 +47,7 @@ public:
         return writesLeft-- > 0 && base && keys_.erase(Key(path, *base));
     }
 
-    // Test-side access by full path below HKEY_CURRENT_USER ("A\B\C").
+    // The test's side, by full path below HKEY_CURRENT_USER ("A\B\C").
     bool Exists(const std::string& path) const { return keys_.count(Key(path)) != 0; }
     void Put(const std::string& path, const std::string& name, RegType type,
              std::vector<std::uint8_t> data) {
@@ -54,15 +55,11 @@ public:
     }
     void PutDword(const std::string& path, const std::string& name, std::uint32_t value) {
         Put(path, name, RegType::Dword,
-            {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-             static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+            {std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16),
+             std::uint8_t(value >> 24)});
     }
-    void PutString(const std::string& path, const std::string& name, const std::string& text,
-                   bool withZero = false) {
-        std::vector<std::uint8_t> data(text.begin(), text.end());
-        if (withZero)
-            data.push_back(0);
-        Put(path, name, RegType::Sz, std::move(data));
+    void PutString(const std::string& path, const std::string& name, const std::string& text) {
+        Put(path, name, RegType::Sz, {text.begin(), text.end()});
     }
     const RegValue* Get(const std::string& path, const std::string& name) const {
         const auto key = keys_.find(Key(path));
@@ -72,11 +69,10 @@ public:
         return value == key->second.end() ? nullptr : &value->second;
     }
     std::optional<std::uint32_t> Dword(const std::string& path, const std::string& name) const {
-        const RegValue* value = Get(path, name);
-        if (!value || value->type != RegType::Dword || value->data.size() != 4)
+        const RegValue* v = Get(path, name);
+        if (!v || v->type != RegType::Dword || v->data.size() != 4)
             return std::nullopt;
-        const auto& d = value->data;
-        return static_cast<std::uint32_t>(d[0] | d[1] << 8 | d[2] << 16 | d[3] << 24);
+        return std::uint32_t(v->data[0] | v->data[1] << 8 | v->data[2] << 16 | v->data[3] << 24);
     }
     int openHandles() const { return static_cast<int>(handles_.size()); }
     // The key exists from now on and cannot be opened (access rights), or only read.
@@ -85,12 +81,11 @@ public:
         locked_[Key(path)] = readable;
     }
 
-    // Every SetValue whose value name is in this set fails.
-    std::set<std::string> failingWrites;
-    // The successful writes in order, as "name=value".
-    std::vector<std::string> writeLog;
+    std::set<std::string> failingWrites; // names whose SetValue fails
+    std::vector<std::string> writeLog;   // the successful writes in order, as "name=value"
     // Writes (values set, keys deleted) still to succeed, as if the program were killed then.
     int writesLeft = INT_MAX;
+    int opens = 0; // OpenKey calls
 
 private:
     static constexpr std::uintptr_t kRoot = 0x80000001u;
@@ -107,8 +102,7 @@ private:
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return key;
     }
-    Values& Create(const std::string& key) {
-        // Every key above it comes into being too.
+    Values& Create(const std::string& key) { // with every key above it
         for (std::size_t at = key.find('\\'); at != std::string::npos; at = key.find('\\', at + 1))
             keys_[key.substr(0, at)];
         return keys_[key];
@@ -128,12 +122,15 @@ private:
             return {OpenedKey::Status::NotFound};
         Create(key);
         handles_[nextHandle_] = key;
+        if (!create) // opened for reading
+            readOnly_.insert(nextHandle_);
         return {OpenedKey::Status::Ok, RefOf<RegKey>(nextHandle_++)};
     }
 
     std::map<std::string, Values> keys_{{"", {}}};
     std::map<std::uintptr_t, std::string> handles_;
     std::map<std::string, bool> locked_; // whether each can still be read
+    std::set<std::uintptr_t> readOnly_;
     std::uintptr_t nextHandle_ = 0x100;
 };
 

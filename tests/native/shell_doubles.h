@@ -1,6 +1,5 @@
 #pragma once
-// Doubles for the shortcut reader, and its sample files: the fuzzer's
-// hand-made seeds and the shortcuts that the shell's object made under Wine.
+// Doubles for the shortcut reader, and its sample files in tests/fuzz.
 #include "shell/file_system_api.h"
 #include "shell/link_loader.h"
 #include "tests/native/memory_registry.h"
@@ -16,16 +15,15 @@ namespace corvane::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline const std::filesystem::path kSeeds = CORVANE_SHORTCUT_SEEDS;
-inline const std::filesystem::path kCorpus = CORVANE_SHORTCUT_CORPUS;
+inline const std::filesystem::path kFuzz =
+    std::filesystem::path(__FILE__).parent_path() / "../fuzz";
 
 inline Bytes FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-class ScriptedLoader : public LinkLoader {
-public:
+struct ScriptedLoader : LinkLoader {
     LoadOutcome Load(const std::string& path, LinkValues& values) override {
         paths.push_back(path);
         if (outcome == LoadOutcome::Loaded)
@@ -37,8 +35,7 @@ public:
     std::vector<std::string> paths;
 };
 
-class MemoryFiles : public FileSystemApi {
-public:
+struct MemoryFiles : FileSystemApi {
     bool IsFile(const std::string& path) override { return files.count(path) != 0; }
     std::optional<Bytes> ReadFile(const std::string& path, std::size_t maxBytes) override {
         reads.push_back(path);
@@ -50,15 +47,6 @@ public:
     }
     std::map<std::string, Bytes> files;
     std::vector<std::string> reads;
-};
-
-class CountingRegistry : public MemoryRegistry {
-public:
-    OpenedKey OpenKey(RegKey parent, const std::string& path) override {
-        ++opens;
-        return MemoryRegistry::OpenKey(parent, path);
-    }
-    int opens = 0;
 };
 
 } // namespace corvane::testing

@@ -1,7 +1,12 @@
-// Tray icons and the shell's file icons, the tray's click rule, and the
-// commands that come back from the pop-up menu.
+// The tray's icons and click rule, the shell's file icons, the pop-up menu with its commands and
+// rows, and the Explorer windows that PathRecall follows.
+#include "core/show_commands.h"
+#include "shell/explorer_tracking.h"
+#include "tests/data_rows.h"
+#include "tests/native/canvas_double.h"
 #include "tests/native/doubles.h"
 #include "tray/menu_commands.h"
+#include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
 #include "tray/tray_notify.h"
 
@@ -21,29 +26,27 @@ TEST(TrayIcons, AnIconGoesInWithAFullRecordAndItsTipCutTo63AndOutByWindowAndNumb
     EXPECT_EQ(std::tie(r.cbSize, r.uFlags, r.uCallbackMessage, r.hWnd, r.hIcon),
               std::make_tuple(88u, 7u, 0x40Du, kWindow, icon));
     EXPECT_EQ(r.szTip.data(), std::string(63, 'x'));
-    EXPECT_TRUE(TrayDeleteIcon(shell, 1000, kWindow));
-    EXPECT_TRUE(shell.trayIcons.empty());
+    EXPECT_TRUE(TrayDeleteIcon(shell, 1000, kWindow) && shell.trayIcons.empty());
 }
 
-TEST(TrayIcons, FileIconsComeOnlyForFilesTheShellFindsAskedByTheirCutPath) {
+// Asked by their cut path. What a failed request leaves in the record is never taken for an icon,
+// and an empty path, which the shell would take for the current folder, is not asked at all.
+TEST(TrayIcons, FileIconsComeOnlyForFilesTheShellFinds) {
     CallLog log;
     FakeShellIcons shell(log);
-    const std::string longPath = "C:\\" + std::string(297, 'a');
-    shell.knownFiles = {"C:\\x\\tool.exe", longPath.substr(0, 255)};
+    const std::string tool = "C:\\x\\tool.exe", longPath = "C:\\" + std::string(297, 'a');
+    shell.knownFiles = {tool, longPath.substr(0, 255), ""};
     shell.scribbleOnFailure = true;
-    EXPECT_NE(GetFileIconHandle(shell, "C:\\x\\tool.exe"), IconRef::None);
+    EXPECT_NE(GetFileIconHandle(shell, tool), IconRef::None);
     EXPECT_NE(GetFileIconHandle(shell, longPath), IconRef::None);
     for (auto [size, list] : {std::pair{16, 0x16u}, {32, 0x32u}, {0, 0x32u}, {17, 0x32u}})
-        EXPECT_EQ(RawOf(GetSystemImageIcon(shell, "C:\\x\\tool.exe", size)) >> 12, list) << size;
-    // What a failed request leaves in the record is never taken for an icon,
-    // and an empty path, which the shell would take for the current folder,
-    // is not asked at all.
-    shell.knownFiles.insert("");
+        EXPECT_EQ(RawOf(GetSystemImageIcon(shell, tool, size)) >> 12, list) << size;
     const auto icons = shell.liveIcons;
-    EXPECT_EQ(GetFileIconHandle(shell, "C:\\gone.exe"), IconRef::None);
-    EXPECT_EQ(GetSystemImageIcon(shell, "C:\\gone.exe", 16), IconRef::None);
-    EXPECT_EQ(GetFileIconHandle(shell, ""), IconRef::None);
-    EXPECT_EQ(GetSystemImageIcon(shell, "", 32), IconRef::None);
+    for (const char* path : {"C:\\gone.exe", ""})
+        EXPECT_EQ(
+            std::make_pair(GetFileIconHandle(shell, path), GetSystemImageIcon(shell, path, 16)),
+            std::make_pair(IconRef::None, IconRef::None))
+            << path;
     EXPECT_EQ(shell.liveIcons, icons);
     EXPECT_EQ(shell.fileInfoPaths.size(), 8u);
     EXPECT_EQ(shell.fileInfoPaths[1].size(), 255u);
@@ -51,27 +54,21 @@ TEST(TrayIcons, FileIconsComeOnlyForFilesTheShellFindsAskedByTheirCutPath) {
 
 TEST(TrayClicks, ALaunchClickFollowsTheClickOptionAndARightPressOpensTheMenu) {
     using enum TrayAction;
-    struct Row {
-        std::uint32_t message;
-        TrayAction single, dbl; // with single-click launching on and off
-    };
-    const Row rows[] = {{kWmLButtonDown, LaunchEntry, None},
-                        {kWmLButtonDblClk, None, LaunchEntry},
-                        {kWmRButtonDown, ShowMenu, ShowMenu},
-                        {0x202, None, None},
-                        {0x206, None, None}};
-    // In pop-up mode a launch click opens the menu instead.
     const auto popUp = [](TrayAction a) {
         return a == LaunchEntry ? ShowMenu : a;
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(std::make_tuple(TrayActionFor(true, false, row.message),
-                                  TrayActionFor(false, false, row.message),
-                                  TrayActionFor(true, true, row.message),
-                                  TrayActionFor(false, true, row.message)),
-                  std::make_tuple(row.single, row.dbl, popUp(row.single), popUp(row.dbl)))
-            << row.message;
-    }
+    // A message and its action with single-click launching on and off; in pop-up mode a launch
+    // click opens the menu instead.
+    for (auto [message, single, dbl] : {std::tuple{kWmLButtonDown, LaunchEntry, None},
+                                        {kWmLButtonDblClk, None, LaunchEntry},
+                                        {kWmRButtonDown, ShowMenu, ShowMenu},
+                                        {0x202u, None, None},
+                                        {0x206u, None, None}})
+        EXPECT_EQ(std::make_tuple(
+                      TrayActionFor(true, false, message), TrayActionFor(false, false, message),
+                      TrayActionFor(true, true, message), TrayActionFor(false, true, message)),
+                  std::make_tuple(single, dbl, popUp(single), popUp(dbl)))
+            << message;
 }
 
 TEST(MenuCommands, TheLowWordNamesAnEntryRowBelow20OrACommand) {
@@ -81,6 +78,145 @@ TEST(MenuCommands, TheLowWordNamesAnEntryRowBelow20OrACommand) {
     EXPECT_EQ(DecodeMenuCommand(0x10000 | kCmdExit), (MenuCommand{Kind::Exit}));
     for (std::uint32_t id : {20u, 911u, 916u, 0xFFFFu})
         EXPECT_EQ(DecodeMenuCommand(id), MenuCommand{}) << id;
+}
+
+using Lines = std::vector<std::string>;
+constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
+
+class PopupMenuTest : public ::testing::Test {
+protected:
+    // Entries "Entry 0".. whose icon files the shell finds, and a menu built for them.
+    void Build(int entries, bool popUp, bool small) {
+        while (table.Count() > entries)
+            table.Delete(entries);
+        for (int i = table.Count(); i < entries; ++i) {
+            const std::string n = std::to_string(i);
+            table.Append({"app.exe", n + ".ico", "", "Entry " + n});
+            icons.knownFiles.insert(n + ".ico");
+        }
+        icons.knownFiles.insert(kExplorer);
+        menu.SetPopUp(popUp);
+        menu.SetSmallIcons(small);
+        menu.SetExplorerPath(kExplorer);
+        menu.SetBanner(OwnedBitmap(system, FakeSystem::kStripe));
+        menu.Rebuild();
+    }
+    std::tuple<bool, std::uint32_t, std::uint32_t> Measure(std::uint32_t id,
+                                                           std::uint32_t type = kOdtMenu) {
+        MeasureItemRequest request{type, 0, id, 111, 222};
+        const bool answered = menu.Measure(canvas, kWindow, request);
+        EXPECT_EQ(canvas.Problems(), "");
+        return {answered, request.itemWidth, request.itemHeight};
+    }
+    // A menu row drawn whole.
+    DrawItemRequest Row(int id, Rect rect, int state = 0) {
+        DrawItemRequest r{kOdtMenu, 0, std::uint32_t(id), kOdaDrawEntire, std::uint32_t(state)};
+        r.hwndItem = menus.Live(), r.hDC = canvas.RequestDC(), r.rcItem = rect;
+        return r;
+    }
+    // Whether the row answered and what it drew, a line a call; nothing made for it may be left,
+    // and the shell is asked nothing.
+    Lines Draw(const DrawItemRequest& request) {
+        canvas.drawn.clear();
+        const auto iconsBefore = icons.liveIcons;
+        const std::size_t asked = icons.fileInfoPaths.size();
+        Lines drawn{menu.Draw(canvas, request) ? "yes" : "no"};
+        EXPECT_EQ(canvas.Problems(), "");
+        EXPECT_EQ(icons.liveIcons, iconsBefore) << "an icon made for the row is alive";
+        EXPECT_EQ(icons.fileInfoPaths.size(), asked) << "the shell asked while painting";
+        drawn.insert(drawn.end(), canvas.drawn.begin(), canvas.drawn.end());
+        return drawn;
+    }
+
+    CallLog log;
+    FakeMenus menus{log};
+    FakeShellIcons icons{log};
+    FakeSystem system{log};
+    EntryTable table;
+    PopupMenu menu{menus, icons, table};
+    RecordingCanvas canvas{icons};
+};
+
+TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirDescription) {
+    Build(2, true, true);
+    EXPECT_EQ(icons.fileInfoPaths, (Lines{"0.ico", "1.ico", kExplorer})) << "once each, at build";
+    table.Modify(0, {"app.exe", "", "", "Mail"}); // 11 + 7 + 3 + 3 wide
+    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 22u + 15u, 22u));
+    canvas.fontHeight = 25;
+    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 22u + 15u, 25u)) << "a taller font";
+    menu.SetSmallIcons(false);
+    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 38u + 15u, 38u));
+    EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 40u, 16u));
+    for (auto [id, type] : {std::pair{kCmdOptions, kOdtMenu}, {20u, kOdtMenu}, {0u, kOdtListBox}})
+        EXPECT_EQ(Measure(id, type), std::make_tuple(false, 111u, 222u)) << id;
+
+    const Lines commands{"drawn 912", "text 913", "text 915", "text 914"};
+    Build(2, false, true);
+    EXPECT_EQ(menus.menus.at(menus.Live()), commands);
+    Build(2, true, true);
+    Lines rows{"drawn 0", "drawn 1", "separator"};
+    rows.insert(rows.end(), commands.begin(), commands.end());
+    EXPECT_EQ(menus.menus.at(menus.Live()), rows) << "the old menu is gone";
+    table.Delete(0);
+    table.Delete(0);
+    menu.Rebuild();
+    EXPECT_EQ(menus.menus.at(menus.Live()).front(), "separator");
+    menu.Destroy();
+    menu.Track(0, 0, kWindow);
+    EXPECT_EQ(log.back(), "menu destroy") << "no menu, nothing tracked";
+}
+
+TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
+    for (const DataRow& r : DataRows("menu_rows.tsv")) {
+        Build(std::stoi(r[0]), r[1] == "pop-up", r[2] == "small");
+        const auto n = [&](int i) {
+            return std::stoi(r.at(i));
+        };
+        const int id = r[4] == "r" ? kCmdPathRecall : r[4] == "o" ? kCmdOptions : n(4);
+        DrawItemRequest request = Row(id, {n(8), n(9), n(10), n(11)}, n(6));
+        request.CtlType = n(3), request.itemAction = n(5);
+        request.hwndItem = r[7] == "own" ? request.hwndItem : 0x4242;
+        EXPECT_EQ(Draw(request), Lines(r.begin() + 12, r.end())) << r[4] << " at " << r[9];
+    }
+}
+
+// The icons are the menu's from its build to its end, at the rows' size.
+TEST_F(PopupMenuTest, AnEntryRowWithoutAnIconShowsNone) {
+    Build(3, true, false);
+    table.Modify(1, {"app.exe", "C:\\gone.ico"}); // no icon found, no description
+    menu.SetSmallIcons(true);
+    menu.SetSmallIcons(false);
+    EXPECT_EQ(Draw(Row(1, {0, 38, 150, 76})),
+              (Lines{"yes", "text '' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
+    menu.Destroy();
+    EXPECT_TRUE(icons.liveIcons.empty());
+}
+
+TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindowReported) {
+    CallLog log;
+    FakeSystem system{log};
+    RecordingShell shell{log};
+    ExplorerTracker tracker{system, shell};
+    const auto recalled = [&](const std::string& title, std::intptr_t code = 4) {
+        system.titles[0xE1] = title; // also what a window that has gone gives
+        tracker.OnWindowReported(RefOf<WindowRef>(0xE1), code);
+        tracker.Recall(kWindow);
+        return shell.calls.back().params;
+    };
+    tracker.Start();
+    EXPECT_EQ(recalled("", 4), "/n,/e,");
+    EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
+                                             "/n,/e,", "C:\\WINDOWS", kSwShow}));
+    for (const DataRow& row : DataRows("explorer_titles.tsv"))
+        EXPECT_EQ(recalled(row[0]), "/n,/e," + row[1]) << row[0];
+    const std::string folder = "C:\\" + std::string(300, 'f');
+    EXPECT_EQ(recalled("Exploring - " + folder), "/n,/e," + folder.substr(0, 248));
+    EXPECT_EQ(system.titleLimits.back(), 260u);
+    EXPECT_EQ(recalled("Exploring - D:\\New", 1), "/n,/e," + folder.substr(0, 248))
+        << "a window just made may have no title yet";
+    system.windowsDir = std::string(200, 'w'); // too long for the buffer
+    tracker.Start();
+    EXPECT_EQ(tracker.ExplorerPath(), "\\Explorer.exe");
 }
 
 } // namespace

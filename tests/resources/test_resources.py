@@ -7,13 +7,12 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
-RES = ROOT / "res"
-GENERATOR = ROOT / "tools" / "make_resources.py"
+GENERATOR = [sys.executable, str(ROOT / "tools" / "make_resources.py")]
 
 
 def test_stripe_is_a_20_by_154_bottom_up_8_bit_bitmap_whose_top_row_is_the_band_blue():
     # The menu paints a pure blue band above the bitmap and blits 20 x 154 pixels of it.
-    data = (RES / "stripe.bmp").read_bytes()
+    data = (ROOT / "res" / "stripe.bmp").read_bytes()
     offset = struct.unpack_from("<I", data, 10)[0]
     width, height, _, bpp, compression, _, _, _, used = struct.unpack_from("<iiHHIIiiI", data, 18)
     assert (data[:2], width, height, bpp, compression) == (b"BM", 20, 154, 8, 0)
@@ -23,11 +22,11 @@ def test_stripe_is_a_20_by_154_bottom_up_8_bit_bitmap_whose_top_row_is_the_band_
 
 
 def test_committed_resources_match_the_generator_and_check_sees_a_difference(tmp_path):
-    check = subprocess.run([sys.executable, str(GENERATOR), "--check"], capture_output=True)
+    check = subprocess.run(GENERATOR + ["--check"], capture_output=True)
     assert check.returncode == 0, check.stderr
-    subprocess.run([sys.executable, str(GENERATOR), "--res-dir", str(tmp_path)], check=True)
+    subprocess.run(GENERATOR + ["--res-dir", str(tmp_path)], check=True)
     stripe = tmp_path / "stripe.bmp"
     stripe.write_bytes(stripe.read_bytes()[:-1] + b"\x01")
-    check = subprocess.run([sys.executable, str(GENERATOR), "--check", "--res-dir", str(tmp_path)],
-                           capture_output=True, text=True)
+    check = subprocess.run(GENERATOR + ["--check", "--res-dir", str(tmp_path)], capture_output=True,
+                           text=True)
     assert check.returncode != 0 and "stripe.bmp" in check.stderr

@@ -17,7 +17,7 @@ namespace {
 // Each report: the process of the reported window, its title then, its code.
 std::vector<std::tuple<DWORD, std::string, LPARAM>> reports;
 
-// The reports of a window of process titled title, with code when not 0.
+// Those of a window of process titled title, with code when not 0.
 std::ptrdiff_t Reported(DWORD process, const std::string& title, LPARAM code = 0) {
     return std::count_if(reports.begin(), reports.end(), [&](const auto& report) {
         return report == std::tuple(process, title, code ? code : std::get<2>(report));
@@ -28,8 +28,8 @@ LRESULT CALLBACK Receive(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     if (message != kWmExplorerWindow)
         return DefWindowProcA(hwnd, message, wParam, lParam);
     char title[300] = {};
-    GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
     DWORD process = 0;
+    GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
     GetWindowThreadProcessId(reinterpret_cast<HWND>(wParam), &process);
     reports.emplace_back(process, title, lParam);
     return 0;
@@ -60,9 +60,8 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     EXPECT_FALSE(started) << "started on a thread not owning the window";
     ASSERT_TRUE(Kestrel_Start(receiver));
 
-    // The helper is found beside this program.
     const std::string title = "Exploring - C:\\Projects";
-    std::string commandLine = "kestrel_window_helper.exe " + title;
+    std::string commandLine = "kestrel_window_helper.exe " + title; // beside this program
     STARTUPINFOA startup{.cb = sizeof(STARTUPINFOA)};
     PROCESS_INFORMATION helper{};
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -92,8 +91,8 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
 
     ASSERT_TRUE(Kestrel_Stop());
     reports.clear();
-    // The hooks call back on this thread for its own windows while it makes
-    // them: anything still hooked has reported once the queue is empty.
+    // The hooks call back on this thread for its own windows while it makes them: anything still
+    // hooked has reported once the queue is empty.
     HWND window = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
                                   0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(window);

@@ -1,7 +1,6 @@
 #pragma once
-// The shortcuts the shell's own object makes under Wine for the differential
-// test, and what Windows' object gives back for each. Also read by the native
-// suite, against the copies kept as the fuzzer's seeds (tests/fuzz/corpus).
+// The shortcuts the shell's object makes under Wine (tests/data/shortcut_corpus.tsv; copies kept as
+// the fuzzer's corpus), and what Windows' object gives back for each.
 #include "shell/link_loader.h"
 
 #include <cstdint>
@@ -15,18 +14,16 @@ namespace corvane::testing {
 struct CorpusShortcut {
     std::string name; // file name without ".lnk"
     // Set through IShellLinkA before saving; unset fields are never touched.
-    std::optional<std::string> path{}, description{}, workingDir{}, arguments{}, iconFile{};
+    std::optional<std::string> path, description, workingDir, arguments, iconFile;
     std::int32_t iconIndex = 0;
-    std::optional<std::int32_t> showCmd{};
-    std::optional<std::uint16_t> hotKey{};
-    // The target Windows reports, when it is not the path as set.
-    std::optional<std::string> expectedTarget{};
+    std::optional<std::int32_t> showCmd;
+    std::optional<std::uint16_t> hotKey;
+    std::optional<std::string> expectedTarget; // when not the path as set
 };
 
 std::vector<CorpusShortcut> ShortcutCorpus();
 
-// What Windows' object gives back after loading the shortcut, through the
-// 260-character buffers of a load.
+// Through the 260-character buffers of a load.
 LinkValues WindowsValues(const CorpusShortcut& s);
 
 // Every value but the show command, which Wine's object never loads.

@@ -1,7 +1,6 @@
-// The differential test of the shortcut reader: the shell's own object saves
-// every shortcut of the corpus (into shortcut-corpus\, where the fuzzer's
-// seeds come from), then the loader on that object and our own reader of the
-// format load each, and both must give what Windows' object gives back.
+// The shell's own object saves every shortcut of the corpus (into shortcut-corpus\, where the
+// fuzzer's corpus comes from); the loader on that object and our own reader of the format load
+// each, and both must give what Windows' object gives back.
 #include "shell/portable_link_loader.h"
 #include "shell/win32/com_link_loader.h"
 #include "shell/win32/file_system_win32.h"
@@ -43,10 +42,9 @@ void Save(const CorpusShortcut& s, const std::string& file) {
     link->Release();
 }
 
-// Wine's object never loads the show command; the native suite checks our
-// reader's. Wine's object does not cut texts at 259 characters but fills the
-// buffer without a zero; the loader ends every buffer itself, so both give
-// the first 259, as Windows.
+// Wine's object never loads the show command (the native suite checks our reader's), and fills a
+// buffer without a zero instead of cutting a text at 259 characters; the loader ends every buffer
+// itself, so both give the first 259, as Windows.
 TEST(ShortcutReader, BothLoadersGiveWhatWindowsGivesForEveryShortcutTheShellMade) {
     ASSERT_EQ(GetACP(), 1252u) << "the corpus' texts are Windows-1252";
     CreateDirectoryA("shortcut-corpus", nullptr);

@@ -14,9 +14,9 @@ namespace {
 TEST(Win32ShellIcons, TheTrayAnswersForTheIconsItHoldsOnly) {
     Win32ShellIcons shell;
     HWND windows[2];
-    for (HWND& window : windows)
-        window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                 nullptr);
+    for (HWND& w : windows)
+        w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                            nullptr);
     const WindowRef owner = ToRef<WindowRef>(windows[0]), other = ToRef<WindowRef>(windows[1]);
     const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
     EXPECT_TRUE(TrayAddIcon(shell, 4001, owner, icon, "Notepad"));

@@ -1,0 +1,40 @@
+#pragma once
+// The rows of a tab-separated file in tests/data/, lines that are blank or start with '#' skipped.
+// {HH} in a cell stands for the byte of those hex digits.
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace corvane::testing {
+
+using DataRow = std::vector<std::string>;
+
+inline std::vector<DataRow> DataRows(const std::string& name) {
+    std::string path = __FILE__;
+    path = path.substr(0, path.find_last_of("/\\") + 1) + "data/" + name;
+#ifdef _WIN32
+    if (path[0] == '/')
+        path = "Z:" + path; // under Wine, whose drive Z: is the root
+#endif
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("no data file " + path);
+    std::vector<DataRow> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        DataRow& row = rows.emplace_back(1);
+        for (std::size_t i = 0; i < line.size(); ++i)
+            if (line[i] == '\t')
+                row.emplace_back();
+            else if (line[i] == '{' && line.find('}', i) == i + 3)
+                row.back() += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16)),
+                    i += 3;
+            else
+                row.back() += line[i];
+    }
+    return rows;
+}
+
+} // namespace corvane::testing
