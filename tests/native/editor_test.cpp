@@ -1,11 +1,8 @@
 // The "General" page through the launcher: Add, Delete, Modify, both Browse dialogs and files
 // dropped on the window, with the list, the tray and the menu following.
-#include "app/launcher.h"
-#include "tests/native/doubles.h"
-#include "tests/native/memory_registry.h"
 #include "core/show_commands.h"
 #include "core/text.h"
-#include "tests/native/shell_doubles.h"
+#include "tests/native/launcher_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -15,61 +12,15 @@
 namespace corvane::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
 const std::string kDuplicate = "message Already have this Application in your List";
 const std::string kNoPath = "message You Must specify a path before adding";
 const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
 
-// A started program whose entry i is "C:\Apps\i.exe" with the icon "D:\Icons\i.ico".
-struct Rig {
-    explicit Rig(const Lines& tips, bool popUp = false) {
-        RegistryAccessor store(registry);
-        EntryTable table;
-        for (std::size_t i = 0; i < tips.size(); ++i) {
-            const std::string n = std::to_string(i);
-            table.Append({"C:\\Apps\\" + n + ".exe", "D:\\Icons\\" + n + ".ico", "", tips[i]});
-            icons.knownFiles.insert("D:\\Icons\\" + n + ".ico");
-        }
-        WriteSettings(store, {.popUp = popUp}, table, true);
-        launcher.OnCreate();
-        launcher.OnStartupTimer();
-        log.clear();
-    }
-    void Type(const std::string& path, const std::string& tip) {
-        view.texts[Ctl::txtPath] = path;
-        view.texts[Ctl::txtIconPath] = path;
-        view.texts[Ctl::txtToolTip] = tip;
-        icons.knownFiles.insert(path);
-    }
-    Entry Shown() {
-        auto& t = view.texts;
-        return {t[Ctl::txtPath], t[Ctl::txtIconPath], t[Ctl::txtParameters], t[Ctl::txtToolTip],
-                false,           view.combo};
-    }
-    // The entries as a save now stores them (icon identifiers are not stored).
-    std::vector<Entry> Saved() {
-        launcher.OnMinimize();
-        RegistryAccessor store(registry);
-        store.OpenKey(kSettingsKey, false);
-        std::vector<Entry> entries;
-        ReadEntries(store, *StoredEntryCount(store), [&](Entry e) { entries.push_back(e); });
-        return entries;
-    }
-
-    CallLog log;
-    MemoryRegistry registry;
-    RecordingShell shell{log};
-    FakeShellIcons icons{log};
-    FakeMenus menus{log};
-    FakeView view{log};
-    FakeSystem system{log};
-    ScriptedDialogs dialogs;
-    FakeDrops drops;
-    ScriptedLoader links;
-    MemoryFiles files;
-    Launcher launcher{Platform{registry, shell, icons, menus, view, system, system, dialogs, drops,
-                               links, files}};
-};
+void Type(LauncherRig& rig, const std::string& path, const std::string& tip) {
+    rig.view.texts[Ctl::txtPath] = rig.view.texts[Ctl::txtIconPath] = path;
+    rig.view.texts[Ctl::txtToolTip] = tip;
+    rig.icons.knownFiles.insert(path);
+}
 
 TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
     struct Case {
@@ -87,10 +38,11 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tip + "|" + c.path);
-        Rig rig(c.tips);
-        rig.Type(c.path, c.tip);
+        LauncherRig rig;
+        rig.StartWith({}, static_cast<int>(c.tips.size()), c.tips);
+        Type(rig, c.path, c.tip);
         rig.view.combo = -1;
-        rig.launcher.OnAdd();
+        rig.launcher->OnAdd();
         Lines expected = c.boxes;
         const int slot = static_cast<int>(c.tips.size());
         if (c.boxes.empty())
@@ -104,7 +56,7 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
         EXPECT_NE(rig.view.rows.back().second, IconRef::None);
         EXPECT_EQ(rig.icons.trayIcons.at(1000 + slot).szTip.data(), c.tip);
         rig.view.texts[Ctl::txtParameters] = "-changed";
-        rig.launcher.OnModify(); // changes the entry just added, no other
+        rig.launcher->OnModify(); // changes the entry just added, no other
         const std::vector<Entry> saved = rig.Saved();
         EXPECT_EQ(saved.back(), (Entry{c.path, c.path, "-changed", c.tip}));
         EXPECT_EQ(saved.size(), c.tips.size() + 1);
@@ -112,56 +64,59 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
 }
 
 TEST(EditorTest, TheTwentiethEntryDisablesAddAndAFullTableTakesNoMore) {
-    Rig rig(Lines(19, "x"));
-    rig.Type("C:\\e.exe", "twenty");
+    LauncherRig rig;
+    rig.StartWith({}, 19);
+    Type(rig, "C:\\e.exe", "twenty");
     rig.view.texts[Ctl::txtIconPath] = "";
     rig.view.enabled[Ctl::btnAdd] = true;
-    rig.launcher.OnAdd();
+    rig.launcher->OnAdd();
     EXPECT_FALSE(rig.view.enabled[Ctl::btnAdd]);
     EXPECT_NE(rig.icons.trayIcons.at(1019).hIcon, IconRef::None) << "the program's own icon";
-    rig.launcher.OnPathChanged();
+    rig.launcher->OnPathChanged();
     EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
-    rig.Type("C:\\f.exe", "more");
+    Type(rig, "C:\\f.exe", "more");
     rig.log.clear();
-    rig.launcher.OnAdd();
+    rig.launcher->OnAdd();
     EXPECT_EQ(rig.log, Lines{});
     EXPECT_EQ(rig.view.rows.size(), 20u);
 }
 
 TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesTheButtons) {
-    Rig rig({"A", "B", "C"});
+    LauncherRig rig;
+    rig.StartWith({}, 3, {"A", "B", "C"});
     rig.view.selected = 1;
-    rig.launcher.OnListClick();
+    rig.launcher->OnListClick();
     rig.log.clear();
-    rig.launcher.OnDelete();
+    rig.launcher->OnDelete();
     EXPECT_EQ(rig.log, (Lines{"tray delete 1001", "menu destroy", "menu create"}));
     EXPECT_EQ(rig.view.rows.at(1).first, "C");
     // Row 0 is selected and shown, so a Modify now keeps entry A as it is.
     EXPECT_EQ(rig.view.selected, 0);
-    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "D:\\Icons\\0.ico", "", "A"}));
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-p0", "A"}));
     EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
-    rig.launcher.OnDelete();
-    rig.launcher.OnDelete();
+    rig.launcher->OnDelete();
+    rig.launcher->OnDelete();
     EXPECT_TRUE(rig.view.rows.empty() && rig.icons.trayIcons.empty());
     EXPECT_FALSE(rig.view.enabled[Ctl::btnDelete] || rig.view.enabled[Ctl::btnModify]);
     EXPECT_EQ(rig.view.texts[Ctl::txtToolTip], "C") << "the fields keep the last entry";
     rig.log.clear();
-    rig.launcher.OnDelete();
-    rig.launcher.OnModify();
+    rig.launcher->OnDelete();
+    rig.launcher->OnModify();
     EXPECT_EQ(rig.log, Lines{}) << "nothing selected";
 }
 
 TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTheMenu) {
     for (const bool popUp : {false, true}) {
-        Rig rig({"A", "B"}, popUp);
+        LauncherRig rig;
+        rig.StartWith({.popUp = popUp}, 2);
         rig.view.selected = 1;
-        rig.launcher.OnListClick();
-        rig.Type("C:\\new.exe", "New");
+        rig.launcher->OnListClick();
+        Type(rig, "C:\\new.exe", "New");
         rig.view.texts[Ctl::txtParameters] = "-n";
         rig.view.checked[Ctl::cbAutoStart] = true;
         rig.view.combo = smHidden;
         rig.log.clear();
-        rig.launcher.OnModify();
+        rig.launcher->OnModify();
         // The tray shows the preview, the icon of entry B until a Browse.
         const IconRef preview = rig.view.preview;
         EXPECT_EQ(rig.view.rows.at(1), std::make_pair(std::string("New"), preview));
@@ -178,7 +133,8 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
 }
 
 TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
-    Rig rig({"A"});
+    LauncherRig rig;
+    rig.StartWith({}, 1, {"A"});
     rig.files.files = {{"D:\\Links\\max.lnk", {}}, {"D:\\Apps\\tool.exe.lnk", {}}};
     rig.links.result = {"Described", "C:\\Target.exe", "", "-args", 3};
     rig.icons.knownFiles.insert("E:\\x.exe");
@@ -187,7 +143,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
         std::int32_t showCmd;
         Entry shown;
     };
-    const Entry before{"C:\\Apps\\0.exe", "D:\\Icons\\0.ico", "-keep", "A", false, smHidden};
+    const Entry before{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-keep", "A", false, smHidden};
     const Entry maximized{"C:\\Target.exe", "C:\\Target.exe", "-args", "Described", false, 1};
     Entry minimized = maximized, normal = maximized;
     minimized.StartMode = 2, normal.StartMode = 0;
@@ -206,7 +162,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
         rig.view.combo = smHidden;
         rig.links.result.showCmd = step.showCmd;
         rig.dialogs.answers = {step.choice};
-        rig.launcher.OnBrowse();
+        rig.launcher->OnBrowse();
         EXPECT_EQ(rig.Shown(), step.shown) << rig.dialogs.requests.size();
     }
     EXPECT_EQ(rig.links.paths.back(), "D:\\Apps\\tool.exe.lnk");
@@ -222,11 +178,12 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
 }
 
 TEST(EditorTest, IconBrowseOpensAtTheEntrysPathAndChangesOnlyTheIconPathAndPreview) {
-    Rig rig({"A"});
+    LauncherRig rig;
+    rig.StartWith({}, 1, {"A"});
     rig.icons.knownFiles.insert("E:\\i.ico");
     rig.dialogs.answers = {OpenFileChoice{"E:\\i.ico", 1}};
-    rig.launcher.OnIconBrowse();
-    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "E:\\i.ico", "", "A"}));
+    rig.launcher->OnIconBrowse();
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "E:\\i.ico", "-p0", "A"}));
     EXPECT_EQ(rig.dialogs.requests.at(0),
               (OpenFileRequest{"Select an Icon File",
                                "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files "
@@ -236,8 +193,8 @@ TEST(EditorTest, IconBrowseOpensAtTheEntrysPathAndChangesOnlyTheIconPathAndPrevi
     EXPECT_EQ(rig.view.preview, RefOf<IconRef>(rig.icons.nextIcon - 1));
     // With no row selected the dialogs open where they opened last.
     rig.view.selected = -1;
-    rig.launcher.OnIconBrowse();
-    rig.launcher.OnBrowse();
+    rig.launcher->OnIconBrowse();
+    rig.launcher->OnBrowse();
     EXPECT_EQ(rig.dialogs.requests.at(1).initialFolder, "C:\\Apps\\");
     EXPECT_EQ(rig.dialogs.requests.at(2).initialFolder, "");
 }
@@ -257,12 +214,13 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAndTheDropIsAlwaysReleased
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.existing);
-        Rig rig(Lines(static_cast<std::size_t>(c.existing), "x"), c.popUp);
+        LauncherRig rig;
+        rig.StartWith({.popUp = c.popUp}, c.existing);
         const Entry shown = rig.Shown();
         const int selected = rig.view.selected;
         rig.drops.names = c.names;
         rig.icons.knownFiles.insert(c.names.begin(), c.names.end());
-        rig.launcher.OnFilesDropped(RefOf<DropRef>(0xD0));
+        rig.launcher->OnFilesDropped(RefOf<DropRef>(0xD0));
         EXPECT_EQ(rig.drops.finished, std::vector{RefOf<DropRef>(0xD0)});
         EXPECT_EQ(rig.log.at(c.added && !c.popUp), c.added ? "row ~a.exe" : kTooMany);
         EXPECT_EQ(rig.view.rows.size(), c.existing + (c.added ? c.names.size() : 0));

@@ -1,53 +1,18 @@
 // The launcher on every double: start-up, saving, the ways out, the tray, menu and options page.
-#include "app/launcher.h"
 #include "core/show_commands.h"
-#include "tests/native/canvas_double.h"
-#include "tests/native/memory_registry.h"
-#include "tests/native/shell_doubles.h"
+#include "tests/native/launcher_rig.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <tuple>
 
 namespace corvane::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
-
-class LauncherTest : public ::testing::Test {
+class LauncherTest : public ::testing::Test, public LauncherRig {
 protected:
-    // The store as a save leaves it, and SmallIcons.
-    void Store(const Options& options, const std::vector<Entry>& entries) {
-        RegistryAccessor reg(registry);
-        EntryTable table;
-        for (const Entry& entry : entries)
-            table.Append(entry);
-        WriteSettings(reg, options, table, true);
-        registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
-    }
-    void Start() {
-        launcher->OnCreate();
-        launcher->OnStartupTimer();
-    }
-    // Started on entries "Entry i" (start mode i % 4) with icons; the records emptied after.
-    void StartWith(const Options& options, int count) {
-        std::vector<Entry> entries;
-        for (int i = 0; i < count; ++i) {
-            const std::string n = std::to_string(i);
-            entries.push_back({"C:\\Apps\\" + n + ".exe", "C:\\Icons\\" + n + ".ico", "-p" + n,
-                               "Entry " + n, false, i % 4});
-            icons.knownFiles.insert(entries.back().IconPath);
-        }
-        Store(options, entries);
-        Start();
-        log.clear();
-        shell.calls.clear();
-        registry.writeLog.clear();
-    }
     static ShellCall Launched(int slot, int show) {
         const std::string n = std::to_string(slot);
         return {kWindow, true, "", "C:\\Apps\\" + n + ".exe", "-p" + n, "C:\\Apps\\", show};
@@ -57,21 +22,6 @@ protected:
         EXPECT_TRUE(launcher->OnMeasureItem(canvas, request));
         return request.itemHeight;
     }
-
-    CallLog log;
-    MemoryRegistry registry;
-    RecordingShell shell{log};
-    FakeShellIcons icons{log};
-    FakeMenus menus{log};
-    FakeView view{log};
-    FakeSystem system{log};
-    RecordingCanvas canvas{icons};
-    ScriptedDialogs dialogs;
-    FakeDrops drops;
-    ScriptedLoader links;
-    MemoryFiles files;
-    std::unique_ptr<Launcher> launcher = std::make_unique<Launcher>(Platform{
-        registry, shell, icons, menus, view, system, system, dialogs, drops, links, files});
 };
 
 TEST_F(LauncherTest, AFirstRunWritesTheDefaultsAndWelcomesOverANormalWindow) {

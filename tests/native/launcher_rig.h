@@ -1,0 +1,77 @@
+#pragma once
+// The launcher on every double, started on a store that a save left.
+#include "app/launcher.h"
+#include "tests/native/canvas_double.h"
+#include "tests/native/memory_registry.h"
+#include "tests/native/shell_doubles.h"
+
+#include <memory>
+
+namespace corvane::testing {
+
+using Lines = std::vector<std::string>;
+inline const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
+
+struct LauncherRig {
+    // The store as a save leaves it, and SmallIcons.
+    void Store(const Options& options, const std::vector<Entry>& entries) {
+        RegistryAccessor reg(registry);
+        EntryTable table;
+        for (const Entry& entry : entries)
+            table.Append(entry);
+        WriteSettings(reg, options, table, true);
+        registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
+    }
+    void Start() {
+        launcher->OnCreate();
+        launcher->OnStartupTimer();
+    }
+    // Started on entries described tips[i] (by default "Entry i"), "C:\Apps\i.exe -pi" with the
+    // icon "C:\Icons\i.ico" and start mode i % 4; the records emptied after.
+    void StartWith(const Options& options, int count, Lines tips = {}) {
+        std::vector<Entry> entries;
+        for (int i = 0; i < count; ++i) {
+            const std::string n = std::to_string(i);
+            entries.push_back({"C:\\Apps\\" + n + ".exe", "C:\\Icons\\" + n + ".ico", "-p" + n,
+                               tips.empty() ? "Entry " + n : tips.at(i), false, i % 4});
+            icons.knownFiles.insert(entries.back().IconPath);
+        }
+        Store(options, entries);
+        Start();
+        log.clear();
+        shell.calls.clear();
+        registry.writeLog.clear();
+    }
+    // The editor's fields as an entry.
+    Entry Shown() {
+        auto& t = view.texts;
+        return {t[Ctl::txtPath], t[Ctl::txtIconPath], t[Ctl::txtParameters], t[Ctl::txtToolTip],
+                false,           view.combo};
+    }
+    // The entries as a save now stores them.
+    std::vector<Entry> Saved() {
+        launcher->OnMinimize();
+        RegistryAccessor store(registry);
+        store.OpenKey(kSettingsKey, false);
+        std::vector<Entry> entries;
+        ReadEntries(store, *StoredEntryCount(store), [&](Entry e) { entries.push_back(e); });
+        return entries;
+    }
+
+    CallLog log;
+    MemoryRegistry registry;
+    RecordingShell shell{log};
+    FakeShellIcons icons{log};
+    FakeMenus menus{log};
+    FakeView view{log};
+    FakeSystem system{log};
+    RecordingCanvas canvas{icons};
+    ScriptedDialogs dialogs;
+    FakeDrops drops;
+    ScriptedLoader links;
+    MemoryFiles files;
+    std::unique_ptr<Launcher> launcher = std::make_unique<Launcher>(Platform{
+        registry, shell, icons, menus, view, system, system, dialogs, drops, links, files});
+};
+
+} // namespace corvane::testing
