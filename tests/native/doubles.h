@@ -228,18 +228,14 @@ struct FakeView : FormView {
     bool yes = false; // the answer to every question
 };
 
-// The open-file dialog: each run records its request and gives the next answer queued.
+// The open-file dialog: each run records its request and gives the one answer.
 struct ScriptedDialogs : FileDialogApi {
     std::optional<OpenFileChoice> ChooseFile(WindowRef, const OpenFileRequest& request) override {
         requests.push_back(request);
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<OpenFileChoice> answer = answers.front();
-        answers.erase(answers.begin());
         return answer;
     }
     std::vector<OpenFileRequest> requests;
-    std::vector<std::optional<OpenFileChoice>> answers; // nothing: cancelled
+    std::optional<OpenFileChoice> answer; // nothing: cancelled
 };
 
 // A drop of names; copies are cut to the buffer as the shell cuts them.
@@ -251,8 +247,7 @@ struct FakeDrops : DropApi {
         const std::string& name = names.at(index);
         if (!buffer)
             return static_cast<std::uint32_t>(name.size());
-        const std::size_t copied = std::min<std::size_t>(name.size(), size - 1);
-        std::memcpy(buffer, name.data(), copied);
+        const std::size_t copied = name.copy(buffer, size - 1);
         buffer[copied] = '\0';
         return static_cast<std::uint32_t>(copied);
     }

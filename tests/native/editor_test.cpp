@@ -132,71 +132,59 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
     }
 }
 
-TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFile) {
+TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrowseAnIconFile) {
     LauncherRig rig;
     rig.StartWith({}, 1, {"A"});
     rig.files.files = {{"D:\\Links\\max.lnk", {}}, {"D:\\Apps\\tool.exe.lnk", {}}};
     rig.links.result = {"Described", "C:\\Target.exe", "", "-args", 3};
-    rig.icons.knownFiles.insert("E:\\x.exe");
-    struct Step {
+    rig.icons.knownFiles = {"E:\\x.exe", "E:\\i.ico"};
+    const auto link = [](int mode) {
+        return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", "Described", false, mode};
+    };
+    const Entry before{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-keep", "A", false, smHidden};
+    const struct {
         std::optional<OpenFileChoice> choice;
         std::int32_t showCmd;
         Entry shown;
-    };
-    const Entry before{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-keep", "A", false, smHidden};
-    const Entry maximized{"C:\\Target.exe", "C:\\Target.exe", "-args", "Described", false, 1};
-    Entry minimized = maximized, normal = maximized;
-    minimized.StartMode = 2, normal.StartMode = 0;
-    const Step steps[] = {
+    } steps[] = {
         {std::nullopt, 3, before}, // cancelled
         {OpenFileChoice{"", 1}, 3, before},
-        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 3, maximized},
-        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 7, minimized},
-        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 1, normal},
+        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 3, link(smMaximized)},
+        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 7, link(smMinimized)},
+        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 1, link(smNormal)},
         // A name without its shortcut beside it is the file itself; with one, the shortcut.
         {OpenFileChoice{"E:\\x.exe", 1}, 3, {"E:\\x.exe", "E:\\x.exe", "-keep", "~x.exe", 0, 3}},
-        {OpenFileChoice{"D:\\Apps\\tool.exe", 1}, 7, minimized},
+        {OpenFileChoice{"D:\\Apps\\tool.exe", 1}, 7, link(smMinimized)},
     };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         rig.view.texts[Ctl::txtParameters] = "-keep";
         rig.view.combo = smHidden;
         rig.links.result.showCmd = step.showCmd;
-        rig.dialogs.answers = {step.choice};
+        rig.dialogs.answer = step.choice;
         rig.launcher->OnBrowse();
         EXPECT_EQ(rig.Shown(), step.shown) << rig.dialogs.requests.size();
     }
     EXPECT_EQ(rig.links.paths.back(), "D:\\Apps\\tool.exe.lnk");
     EXPECT_EQ(rig.icons.fileInfoPaths.back(), "D:\\Apps\\tool.exe") << "the preview's";
     const char* filter = "Executables (*.exe)|*.exe|All Files (*.*)|*.*";
-    const OpenFileRequest first{"Select an Executable", filter, "exe", "C:\\Apps\\", "", 1, true};
-    EXPECT_EQ(rig.dialogs.requests.front(), first);
+    EXPECT_EQ(rig.dialogs.requests[0],
+              (OpenFileRequest{"Select an Executable", filter, "exe", "C:\\Apps\\", "", 1, true}));
     // The next use opens with the name and filter chosen last.
-    OpenFileRequest fourth = first;
-    fourth.fileName = "max.lnk";
-    fourth.filterIndex = 2;
-    EXPECT_EQ(rig.dialogs.requests.at(3), fourth);
-}
+    EXPECT_EQ(std::tie(rig.dialogs.requests[3].fileName, rig.dialogs.requests[3].filterIndex),
+              std::make_tuple("max.lnk", 2));
 
-TEST(EditorTest, IconBrowseOpensAtTheEntrysPathAndChangesOnlyTheIconPathAndPreview) {
-    LauncherRig rig;
-    rig.StartWith({}, 1, {"A"});
-    rig.icons.knownFiles.insert("E:\\i.ico");
-    rig.dialogs.answers = {OpenFileChoice{"E:\\i.ico", 1}};
+    rig.dialogs.answer = OpenFileChoice{"E:\\i.ico", 1};
     rig.launcher->OnIconBrowse();
-    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "E:\\i.ico", "-p0", "A"}));
-    EXPECT_EQ(rig.dialogs.requests.at(0),
-              (OpenFileRequest{"Select an Icon File",
-                               "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files "
-                               "(*.*)|*.*",
-                               "ico", "C:\\Apps\\", "", 1, false}));
-    EXPECT_EQ(rig.icons.fileInfoPaths.back(), "E:\\i.ico");
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Target.exe", "E:\\i.ico", "-args", "Described", 0, 2}));
     EXPECT_EQ(rig.view.preview, RefOf<IconRef>(rig.icons.nextIcon - 1));
+    filter = "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*";
+    // It opens in the folder of the entry's path, not of its icon.
+    EXPECT_EQ(rig.dialogs.requests.back(),
+              (OpenFileRequest{"Select an Icon File", filter, "ico", "C:\\Apps\\", "", 1, false}));
     // With no row selected the dialogs open where they opened last.
     rig.view.selected = -1;
     rig.launcher->OnIconBrowse();
-    rig.launcher->OnBrowse();
-    EXPECT_EQ(rig.dialogs.requests.at(1).initialFolder, "C:\\Apps\\");
-    EXPECT_EQ(rig.dialogs.requests.at(2).initialFolder, "");
+    EXPECT_EQ(rig.dialogs.requests.back().initialFolder, "C:\\Apps\\");
 }
 
 TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAndTheDropIsAlwaysReleased) {
