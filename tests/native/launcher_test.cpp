@@ -143,7 +143,7 @@ TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheS
 
 TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredASaveEndsTheProgramAndNothingOutlivesIt) {
     StartWith({.hideOnStart = true, .popUp = true}, 0);
-    EXPECT_TRUE(view.appVisible && view.formVisible);
+    EXPECT_TRUE(view.appVisible && view.formVisible && !view.enabled[Ctl::btnDelete]);
     launcher->OnMinimize();
     launcher->OnMenuCommand(kCmdExit);
     EXPECT_EQ(Lines(registry.writeLog.begin(), registry.writeLog.begin() + 4),
