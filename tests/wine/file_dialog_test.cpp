@@ -1,95 +1,77 @@
-// The record the program hands to the system's open-file dialog, for both of
-// its dialogs, seen by a stand-in for GetOpenFileNameA.
+// The record the program hands to the system's open-file dialog, for both of its dialogs, seen by
+// a stand-in for GetOpenFileNameA.
 #include "core/win32/handle_refs.h"
 #include "ui/win32/file_dialog_win32.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace corvane::win32 {
 namespace {
 
 using namespace std::string_literals;
+using Text = std::optional<std::string>; // nothing for a null pointer
 
-struct Seen {
-    OPENFILENAMEA record;
-    std::string filter; // up to its double zero
-    std::string file, title, extension;
-    std::optional<std::string> folder;
-};
-Seen seen;
-std::string answer; // empty: the user cancels
-DWORD answerIndex = 0;
+// Size, owner, flags, filter up to its double zero, filter index, name, title, default extension
+// and initial folder as GetOpenFileNameA saw them.
+using Record = std::tuple<DWORD, HWND, DWORD, std::string, DWORD, std::string, Text, Text, Text>;
+Record seen;
+std::optional<OpenFileChoice> answer; // nothing: the user cancels
 
-std::optional<std::string> Text(const char* text) {
-    return text ? std::optional<std::string>(text) : std::nullopt;
-}
-
-BOOL WINAPI StandIn(OPENFILENAMEA* record) {
-    const char* end = record->lpstrFilter;
+BOOL WINAPI StandIn(OPENFILENAMEA* r) {
+    const auto text = [](const char* s) {
+        return s ? Text(s) : std::nullopt;
+    };
+    const char* end = r->lpstrFilter;
     while (end[0] || end[1])
         ++end;
-    seen = {*record,
-            std::string(record->lpstrFilter, end + 2),
-            record->lpstrFile,
-            Text(record->lpstrTitle).value_or(""),
-            Text(record->lpstrDefExt).value_or(""),
-            Text(record->lpstrInitialDir)};
+    seen = Record(r->lStructSize, r->hwndOwner, r->Flags, std::string(r->lpstrFilter, end + 2),
+                  r->nFilterIndex, r->lpstrFile, text(r->lpstrTitle), text(r->lpstrDefExt),
+                  text(r->lpstrInitialDir));
     // The real dialog fails when the chosen name does not fit.
-    if (answer.empty() || answer.size() >= record->nMaxFile)
+    if (!answer || answer->fileName.size() >= r->nMaxFile)
         return FALSE;
-    std::strcpy(record->lpstrFile, answer.c_str());
-    record->nFilterIndex = answerIndex;
+    std::strcpy(r->lpstrFile, answer->fileName.c_str());
+    r->nFilterIndex = answer->filterIndex;
     return TRUE;
 }
 
 TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
-    struct Case {
+    const struct {
         OpenFileRequest request;
         DWORD flags;
         std::string filter;
-        std::string answer;
-        DWORD answerIndex;
-    };
-    const Case cases[] = {
+        Text folder;
+        std::optional<OpenFileChoice> answer;
+    } cases[] = {
         {{"Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
           "C:\\Apps\\", "tool.exe", 2, true},
          OFN_NODEREFERENCELINKS,
          "Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
-         "C:\\" + std::string(300, 'n') + ".exe",
-         1},
+         "C:\\Apps\\",
+         OpenFileChoice{"C:\\" + std::string(300, 'n') + ".exe", 1}},
         {{"Select an Icon File",
           "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*", "ico", "", "",
           1, false},
          0,
          "Icon Files (*.ico)\0*.ico\0Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
-         "",
-         0},
+         std::nullopt,
+         std::nullopt},
     };
     HWND owner = GetDesktopWindow();
     Win32FileDialogs dialogs(&StandIn);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.request.title);
-        answer = c.answer;
-        answerIndex = c.answerIndex;
-        const auto choice = dialogs.ChooseFile(ToRef<WindowRef>(owner), c.request);
-        EXPECT_EQ(seen.record.lStructSize, sizeof(OPENFILENAMEA));
-        EXPECT_EQ(seen.record.hwndOwner, owner);
-        EXPECT_EQ(seen.record.Flags, c.flags) << "exactly this option";
-        EXPECT_EQ(seen.filter, c.filter);
-        EXPECT_EQ(seen.record.nFilterIndex, static_cast<DWORD>(c.request.filterIndex));
-        EXPECT_EQ(seen.file, c.request.fileName);
-        EXPECT_EQ(seen.title, c.request.title);
-        EXPECT_EQ(seen.extension, c.request.defaultExtension);
-        EXPECT_EQ(seen.folder, c.request.initialFolder.empty()
-                                   ? std::nullopt
-                                   : std::optional<std::string>(c.request.initialFolder));
-        ASSERT_EQ(choice.has_value(), !c.answer.empty());
-        if (choice) {
-            EXPECT_EQ(choice->fileName, c.answer) << "whole";
-            EXPECT_EQ(choice->filterIndex, static_cast<int>(c.answerIndex));
-        }
+    for (const auto& [request, flags, filter, folder, choice] : cases) {
+        answer = choice;
+        const auto chosen = dialogs.ChooseFile(ToRef<WindowRef>(owner), request);
+        EXPECT_EQ(seen, Record(sizeof(OPENFILENAMEA), owner, flags, filter, request.filterIndex,
+                               request.fileName, request.title, request.defaultExtension, folder));
+        const auto whole = [](const auto& c) {
+            return std::tie(c.fileName, c.filterIndex);
+        };
+        ASSERT_EQ(chosen.has_value(), choice.has_value()) << request.title;
+        EXPECT_TRUE(!chosen || whole(*chosen) == whole(*choice)) << request.title;
     }
 }
 
