@@ -16,7 +16,6 @@ namespace {
 
 // Each report: the process of the reported window, its title then, its code.
 std::vector<std::tuple<DWORD, std::string, LPARAM>> reports;
-
 // Those of a window of process titled title, with code when not 0.
 std::ptrdiff_t Reported(DWORD process, const std::string& title, LPARAM code = 0) {
     return std::count_if(reports.begin(), reports.end(), [&](const auto& report) {
@@ -35,19 +34,16 @@ LRESULT CALLBACK Receive(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     return 0;
 }
 
-void DispatchWaitingMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
-// Dispatches messages until done(), or for up to 20 s so that a failure ends.
-template <typename Condition> bool WaitFor(const Condition& done) {
-    for (const ULONGLONG end = GetTickCount64() + 20000; !done() && GetTickCount64() < end;) {
+// Dispatches the waiting messages, then more as they come until done(), or for up to 20 s so that a
+// failure ends.
+template <typename Condition> bool Pump(const Condition& done) {
+    for (const ULONGLONG end = GetTickCount64() + 20000;;) {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+        if (done() || GetTickCount64() > end)
+            return done();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        DispatchWaitingMessages();
     }
-    return done();
 }
 
 TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopped) {
@@ -61,32 +57,28 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     ASSERT_TRUE(Kestrel_Start(receiver));
 
     const std::string title = "Exploring - C:\\Projects";
-    std::string commandLine = "kestrel_window_helper.exe " + title; // beside this program
+    std::string commandLine = "probe.exe --window \"" + title + '"'; // beside this program
     STARTUPINFOA startup{.cb = sizeof(STARTUPINFOA)};
     PROCESS_INFORMATION helper{};
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &helper));
-    EXPECT_TRUE(WaitFor([&] { return Reported(helper.dwProcessId, title) > 0; }));
+    EXPECT_TRUE(Pump([&] { return Reported(helper.dwProcessId, title) > 0; }));
     TerminateProcess(helper.hProcess, 0);
-    CloseHandle(helper.hThread);
-    CloseHandle(helper.hProcess);
+    CloseHandle(helper.hThread), CloseHandle(helper.hProcess);
 
     // Wine sends no activation or title events: the poll reports the window in front.
     const DWORD self = GetCurrentProcessId();
     HWND front = CreateWindowExA(0, "STATIC", "Polled", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                  100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(front);
-    ASSERT_TRUE(WaitFor([&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
+    ASSERT_TRUE(Pump([&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
-    DispatchWaitingMessages();
+    Pump([] { return true; });
     ASSERT_EQ(Reported(self, "Polled", kReportTitleChanged), 1) << "the event reported";
     SetWindowTextA(front, "Unpolled");
-    // A timer four polls long: a poll still running reports the title first.
-    const UINT_PTR later = SetTimer(nullptr, 0, 1000, nullptr);
-    for (MSG msg;
-         GetMessageA(&msg, nullptr, 0, 0) > 0 && (msg.message != WM_TIMER || msg.wParam != later);)
-        DispatchMessageA(&msg);
-    KillTimer(nullptr, later);
+    // Four polls long: a poll still running would report the title first.
+    const ULONGLONG later = GetTickCount64() + 1000;
+    Pump([&] { return GetTickCount64() > later; });
     EXPECT_EQ(Reported(self, "Unpolled"), 0);
 
     ASSERT_TRUE(Kestrel_Stop());
@@ -97,7 +89,7 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
                                   0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(window);
     SetWindowTextA(window, "Exploring - C:\\Later");
-    DispatchWaitingMessages();
+    Pump([] { return true; });
     EXPECT_TRUE(reports.empty());
     DestroyWindow(window);
     DestroyWindow(receiver);
