@@ -20,14 +20,12 @@ void Save(const CorpusShortcut& s, const std::string& file) {
     ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                reinterpret_cast<void**>(&link)),
               S_OK);
-    if (s.path)
-        link->SetPath(s.path->c_str());
-    if (s.description)
-        link->SetDescription(s.description->c_str());
-    if (s.workingDir)
-        link->SetWorkingDirectory(s.workingDir->c_str());
-    if (s.arguments)
-        link->SetArguments(s.arguments->c_str());
+    for (const auto& [text, set] : {std::pair{&s.path, &IShellLinkA::SetPath},
+                                    {&s.description, &IShellLinkA::SetDescription},
+                                    {&s.workingDir, &IShellLinkA::SetWorkingDirectory},
+                                    {&s.arguments, &IShellLinkA::SetArguments}})
+        if (*text)
+            (link->*set)((*text)->c_str());
     if (s.iconFile)
         link->SetIconLocation(s.iconFile->c_str(), s.iconIndex);
     if (s.showCmd)
