@@ -14,11 +14,8 @@ from harness import (CORVANE_EXE, DESKTOP, DRIVE_C, PROBE_DIR, PROBE_EXE, QUIET,
 
 @pytest.fixture(scope="session")
 def desktop():
-    if not all(map(os.path.isfile, (CORVANE_EXE, PROBE_EXE))):
-        pytest.fail("not built (cmake --build --preset windows)")
-    if not os.environ.get("DISPLAY") or not os.path.isdir(DRIVE_C):
-        pytest.fail("DISPLAY and WINEPREFIX must name a private Xvfb and a prepared prefix: "
-                    "run through ./test")
+    if not (os.path.isfile(CORVANE_EXE) and os.path.isfile(PROBE_EXE) and os.path.isdir(DRIVE_C)):
+        pytest.fail("run through ./test: it builds the programs, a private X display and a prefix")
     reg_import("desktop.reg")
     # The desktop stays up between the tests while this explorer holds it.
     holder = subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},{SCREEN[0]}x{SCREEN[1]}"],
@@ -35,9 +32,9 @@ def corvane(desktop):
     shutil.rmtree(PROBE_DIR, ignore_errors=True)
     os.makedirs(PROBE_DIR)
     shutil.copy(PROBE_EXE, PROBE_DIR)
-    program = Corvane()
-    yield program
-    program.kill()
+    yield (program := Corvane())
+    if program.process:
+        program.wait_exit(kill=True)
     poll("the program's windows to go", lambda: not shown("^corvane.exe$", "--classname"))
 
 

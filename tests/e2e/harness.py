@@ -62,21 +62,17 @@ def registry(key=KEY):
     return tree if code == 0 else {}
 
 
-def probe_runs(folder=PROBE_DIR):
-    """The command lines that probe.exe in folder was started with."""
+def probe_runs(folder=PROBE_DIR):  # the command lines that probe.exe in folder was started with
     log = pathlib.Path(folder, "probe-log.txt")
     return log.read_text("utf-8", "replace").splitlines() if log.exists() else []
 
 
-def shown(pattern, field="--name"):
-    """The mapped X windows whose title (or other field) matches pattern."""
+def shown(pattern, field="--name"):  # the mapped X windows whose title (or field) matches
     return subprocess.run(["xdotool", "search", "--onlyvisible", field, pattern],
                           capture_output=True, text=True, timeout=20).stdout.split()
 
 
-def geometry(window):
-    """left, top, width, height on the screen (xdotool doubles the position of a window inside
-    the desktop's)."""
+def geometry(window):  # left, top, width, height (xdotool doubles a desktop window's position)
     info = run("xwininfo", "-id", window)
     return [int(re.search(rf"{name}:\s+(-?\d+)", info)[1]) for name in (
         "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
@@ -109,8 +105,7 @@ class Corvane:
             return shown(f"^{title}$")
         return poll(f"the window {title!r}", found)
 
-    def start_with_icon(self, exe=CORVANE_EXE):
-        """Starts the program on a stored entry; answers its tray icon."""
+    def start_with_icon(self, exe=CORVANE_EXE):  # on a stored entry; answers its tray icon
         self.start(exe)
         return self.wait_shown("Corvane 3.0 Options") and tray_icon()
 
@@ -128,11 +123,8 @@ class Corvane:
         click((left + width // 2, top + row if row > 0 else top + height + row))
         poll("the pop-up menu to close", lambda: not windows() & menu)
 
-    def wait_exit(self):
+    def wait_exit(self, kill=False):
+        if kill:
+            self.process.kill()
         code, self.process = self.process.wait(timeout=30), None
         return code
-
-    def kill(self):
-        if self.process is not None:
-            self.process.kill()
-            self.wait_exit()
