@@ -110,9 +110,8 @@ class Corvane:
         return self.wait_shown("Corvane 3.0 Options") and tray_icon()
 
     def choose(self, icon, row):
-        """Clicks row of the pop-up menu, a new window of the program. A right click on the spot
-        of the one before, within the double-click time, opens no menu: every other one goes 4
-        pixels to the side."""
+        """Clicks row of the pop-up menu, a new window of the program. A right click on the last
+        one's spot within the double-click time opens none: every other one goes 4 pixels aside."""
         def windows():
             return set(shown("^corvane.exe$", "--classname"))
         before = windows()
