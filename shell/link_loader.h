@@ -18,6 +18,7 @@ struct LinkValues {
     std::uint16_t hotKey = 0;
     std::string iconFile;
     std::int32_t iconIndex = 0;
+    bool operator==(const LinkValues&) const = default;
 };
 
 // Where a load stops. Only Loaded fills the values.

@@ -33,6 +33,7 @@ struct ShellLinkData {
     std::int32_t showCommand = 0;
     std::uint16_t hotKey = 0;
     std::int32_t iconIndex = 0;
+    bool operator==(const ShellLinkData&) const = default;
 };
 
 // The values of a shortcut file, or nothing when it is no shortcut or is cut

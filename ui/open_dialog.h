@@ -31,6 +31,7 @@ struct OpenFileRequest {
 struct OpenFileChoice {
     std::string fileName; // the full name
     int filterIndex = 1;
+    bool operator==(const OpenFileChoice&) const = default;
 };
 
 class FileDialogApi {

@@ -2,28 +2,24 @@
 every test an empty store, a fresh probe and the program, ended after it."""
 
 import os
+import pathlib
 import shutil
 import subprocess
 
 import pytest
 
-from harness import (CORVANE_EXE, DESKTOP, DRIVE_C, PROBE_DIR, PROBE_EXE, SCREEN, Corvane, poll,
-                     reg_import, shown, wine)
+from harness import (CORVANE_EXE, DESKTOP, DRIVE_C, PROBE_DIR, PROBE_EXE, QUIET, SCREEN, Corvane,
+                     poll, reg_import, shown, wine)
 
 
 @pytest.fixture(scope="session")
 def desktop():
-    missing = [p for p in (CORVANE_EXE, PROBE_EXE) if not os.path.isfile(p)]
-    if missing:
-        pytest.fail("not built (cmake --build --preset windows): " + ", ".join(missing))
-    if not os.environ.get("DISPLAY") or not os.path.isdir(DRIVE_C):
-        pytest.fail("DISPLAY and WINEPREFIX must name a private Xvfb and a prepared prefix: "
-                    "run through ./test")
+    if not (os.path.isfile(CORVANE_EXE) and os.path.isfile(PROBE_EXE) and os.path.isdir(DRIVE_C)):
+        pytest.fail("run through ./test: it builds the programs, a private X display and a prefix")
     reg_import("desktop.reg")
     # The desktop stays up between the tests while this explorer holds it.
     holder = subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},{SCREEN[0]}x{SCREEN[1]}"],
-                              stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL)
+                              **QUIET)
     poll("the virtual desktop", lambda: shown(f"^{DESKTOP} - Wine desktop$"), timeout=60)
     yield
     subprocess.run(["wineserver", "-k"], timeout=60)  # every process of the tests' prefix
@@ -36,23 +32,22 @@ def corvane(desktop):
     shutil.rmtree(PROBE_DIR, ignore_errors=True)
     os.makedirs(PROBE_DIR)
     shutil.copy(PROBE_EXE, PROBE_DIR)
-    program = Corvane()
-    yield program
-    program.kill()
+    yield (program := Corvane())
+    if program.process:
+        program.wait_exit(kill=True)
     poll("the program's windows to go", lambda: not shown("^corvane.exe$", "--classname"))
 
 
 @pytest.fixture
 def explorer(desktop):
-    """probe.exe in the place of C:\\windows\\explorer.exe, which PathRecall starts (the desktop
-    runs another copy), with no log yet; answers the folder of its log."""
+    """probe.exe, with no log yet, in the place of C:\\windows\\explorer.exe, which PathRecall
+    starts (the desktop runs another copy); answers the folder of its log."""
     folder = os.path.join(DRIVE_C, "windows")
-    explorer, log = os.path.join(folder, "explorer.exe"), os.path.join(folder, "probe-log.txt")
+    explorer = os.path.join(folder, "explorer.exe")
     original = explorer + ".e2e-original"
     if not os.path.exists(original):  # else a run cut short left it there
         os.replace(explorer, original)
     shutil.copyfile(PROBE_EXE, explorer)
-    if os.path.exists(log):
-        os.remove(log)
+    pathlib.Path(folder, "probe-log.txt").unlink(missing_ok=True)
     yield folder
     os.replace(original, explorer)

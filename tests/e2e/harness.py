@@ -2,6 +2,7 @@
 and xwininfo see and click. Every wait is a poll: Wine's start-up times vary a lot."""
 
 import os
+import pathlib
 import re
 import subprocess
 import tempfile
@@ -28,12 +29,19 @@ def poll(what, probe, timeout=30.0):
     return answer
 
 
+QUIET = {name: subprocess.DEVNULL for name in ("stdin", "stdout", "stderr")}
+
+
+def run(*args, text=True):
+    return subprocess.run(list(map(str, args)), capture_output=True, text=text, check=True,
+                          timeout=60).stdout
+
+
 def wine(*args):
     """(exit code, output) of a Wine program run to its end. The output goes through a file: a
     Wine process started on the way may inherit a pipe and hold it open."""
     with tempfile.TemporaryFile() as out:
-        code = subprocess.run(["wine", *args], stdin=subprocess.DEVNULL, stdout=out,
-                              stderr=subprocess.DEVNULL, timeout=120).returncode
+        code = subprocess.run(["wine", *args], **QUIET | {"stdout": out}, timeout=120).returncode
         out.seek(0)
         return code, out.read().decode("utf-8", "replace")
 
@@ -42,54 +50,44 @@ def reg_import(name):
     assert wine("reg", "import", "Z:" + os.path.join(HERE, "data", name).replace("/", "\\"))[0] == 0
 
 
-def registry():
-    """The settings key as {subkey ("" for the key itself): {value: (type, data)}}; {} if none."""
-    code, text = wine("reg", "query", KEY, "/s")
+def registry(key=KEY):
+    """The key as {subkey ("" for the key itself): {value: (type, data)}}; {} if none."""
+    code, text = wine("reg", "query", key, "/s")
     tree, values = {}, None
     for line in text.splitlines():
         if line.startswith("HKEY_"):
-            values = tree.setdefault(line[len(KEY):].lstrip("\\"), {})
+            values = tree.setdefault(line[len(key):].lstrip("\\"), {})
         elif found := re.match(r"    (.+?)    (REG_\w+)(?:    (.*))?$", line):
             values[found[1]] = (found[2], found[3] or "")
     return tree if code == 0 else {}
 
 
-def probe_runs(folder=PROBE_DIR):
-    """The command lines that probe.exe in folder was started with."""
-    try:
-        with open(os.path.join(folder, "probe-log.txt"), encoding="utf-8", errors="replace") as log:
-            return log.read().splitlines()
-    except FileNotFoundError:
-        return []
+def probe_runs(folder=PROBE_DIR):  # the command lines that probe.exe in folder was started with
+    log = pathlib.Path(folder, "probe-log.txt")
+    return log.read_text("utf-8", "replace").splitlines() if log.exists() else []
 
 
-def shown(pattern, field="--name"):
-    """The mapped X windows whose title (or other field) matches pattern."""
+def shown(pattern, field="--name"):  # the mapped X windows whose title (or field) matches
     return subprocess.run(["xdotool", "search", "--onlyvisible", field, pattern],
                           capture_output=True, text=True, timeout=20).stdout.split()
 
 
-def geometry(window):
-    """left, top, width, height on the screen (xdotool doubles the position of a window inside
-    the desktop's)."""
-    info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
-                          timeout=20).stdout
+def geometry(window):  # left, top, width, height (xdotool doubles a desktop window's position)
+    info = run("xwininfo", "-id", window)
     return [int(re.search(rf"{name}:\s+(-?\d+)", info)[1]) for name in (
         "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
 
 def click(point, button=1, double=False):
-    repeat = ["--repeat", "2", "--delay", "80"] if double else []
-    subprocess.run(["xdotool", "mousemove", str(point[0]), str(point[1]), "click", *repeat,
-                    str(button)], check=True, timeout=20)
+    run("xdotool", "mousemove", *point, "click", *(("--repeat", 2, "--delay", 80) if double else ()),
+        button)
 
 
 def tray_icon():
     """The first tray icon, in the rightmost 20 pixels of Wine's task bar: a window of the
     desktop's explorer.exe across the screen's foot, hidden while it has nothing to show."""
     def bar():
-        for window in shown("^explorer.exe$", "--classname"):
-            left, top, width, height = geometry(window)
+        for left, top, width, height in map(geometry, shown("^explorer.exe$", "--classname")):
             if (left, width, top + height) == (0, SCREEN[0], SCREEN[1]) and height < 100:
                 return SCREEN[0] - 10, top + height // 2
     return poll("the task bar", bar)
@@ -99,9 +97,7 @@ class Corvane:
     process, menus = None, 0
 
     def start(self, exe=CORVANE_EXE):
-        self.process = subprocess.Popen(["wine", exe], cwd=os.path.dirname(exe),
-                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen(["wine", exe], cwd=os.path.dirname(exe), **QUIET)
 
     def wait_shown(self, title):
         def found():
@@ -109,16 +105,13 @@ class Corvane:
             return shown(f"^{title}$")
         return poll(f"the window {title!r}", found)
 
-    def start_with_icon(self, exe=CORVANE_EXE):
-        """Starts the program on a stored entry; answers its tray icon."""
+    def start_with_icon(self, exe=CORVANE_EXE):  # on a stored entry; answers its tray icon
         self.start(exe)
-        self.wait_shown("Corvane 3.0 Options")
-        return tray_icon()
+        return self.wait_shown("Corvane 3.0 Options") and tray_icon()
 
     def choose(self, icon, row):
-        """Clicks row of the pop-up menu, a new window of the program. A right click on the spot
-        of the one before, within the double-click time, opens no menu: every other one goes 4
-        pixels to the side."""
+        """Clicks row of the pop-up menu, a new window of the program. A right click on the last
+        one's spot within the double-click time opens none: every other one goes 4 pixels aside."""
         def windows():
             return set(shown("^corvane.exe$", "--classname"))
         before = windows()
@@ -129,11 +122,8 @@ class Corvane:
         click((left + width // 2, top + row if row > 0 else top + height + row))
         poll("the pop-up menu to close", lambda: not windows() & menu)
 
-    def wait_exit(self):
+    def wait_exit(self, kill=False):
+        if kill:
+            self.process.kill()
         code, self.process = self.process.wait(timeout=30), None
         return code
-
-    def kill(self):
-        if self.process is not None:
-            self.process.kill()
-            self.wait_exit()

@@ -1,18 +1,17 @@
-"""The options window's editor and About box, used with the mouse and the keyboard as a user does.
-Its controls are no X windows: clicks go to their spots within the window's X geometry.
-With CORVANE_SCREENSHOTS=DIR the run also saves the README's pictures of the window into DIR."""
+"""The first run, then the options window's editor and About box used with the mouse and the
+keyboard as a user does. Its controls are no X windows: clicks go to their spots within the
+window's X geometry. With CORVANE_SCREENSHOTS=DIR the run saves the README's pictures into DIR."""
 
 import os
 import shutil
-import subprocess
 
-from harness import HERE, PROBE_DIR, click, geometry, poll, probe_runs, registry, shown, tray_icon
+from harness import (HERE, PROBE_DIR, click, geometry, poll, probe_runs, registry, run, shown,
+                     tray_icon)
 
 OPTIONS = "Corvane 3.0 Options"
-# Where the client area and the "General" page start within the options
-# window's X window (frame, caption, tabs), measured once on a screenshot.
+# Where the client area and the "General" page start within the options window's X window (frame,
+# caption, tabs), measured once on a screenshot; spots on the page, then in the client area.
 CLIENT, PAGE = (3, 22), (8, 47)
-# Spots on the page, then in the client area.
 PATH, ICON_PATH, PARAMETERS, DESCRIPTION = (200, 22), (200, 55), (200, 84), (370, 114)
 BROWSE, ADD, DELETE, FIRST_ROW = (425, 22), (421, 150), (421, 190), (60, 135)
 OPTIONS_TAB, ABOUT, MINIMIZE = (85, 14), (432, 349), (49, 349)
@@ -24,14 +23,9 @@ def at(window, spot, origin=PAGE):
     return left + origin[0] + spot[0], top + origin[1] + spot[1]
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=20)
-
-
 def grab(left, top, width, height, into="rgb:-"):
-    return subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
-                           "+repage", "-define", "png:exclude-chunk=date,time", into],
-                          capture_output=True, check=True, timeout=60).stdout
+    return run("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage",
+               "-define", "png:exclude-chunk=date,time", into, text=False)
 
 
 def drawn(point):
@@ -48,17 +42,24 @@ def screenshot(window, name):
         grab(*box, into=os.path.join(folder, name))
 
 
-def test_entries_typed_or_browsed_are_added_started_deleted_and_saved(corvane):
+def closed(title, *keys):
+    run("xdotool", *keys)
+    poll(f"{title} to close", lambda: not shown(f"^{title}$"))
+
+
+def test_first_run_then_entries_typed_or_browsed_are_added_started_deleted_and_saved(corvane):
     shutil.copy(os.path.join(HERE, "..", "fuzz", "corpus", "probe.lnk"), PROBE_DIR)
     corvane.start()
     (options,) = corvane.wait_shown(OPTIONS)
     left, top, width, height = geometry(corvane.wait_shown("Welcome")[0])
+    defaults = ("Icon Count", "PopUpIt", "SmallIcons", "Single Click", "Hide on Start")
+    assert registry() == {"": {name: ("REG_DWORD", "0x0") for name in defaults}}
     click((left + width // 2, top + height - 25))  # its OK
     poll("the welcome window to close", lambda: not shown("^Welcome$"))
     typed = (PATH, PROBE), (ICON_PATH, PROBE), (PARAMETERS, "a b"), (DESCRIPTION, "Typed probe")
     for field, text in typed:
         click(at(options, field))
-        xdotool("type", text)
+        run("xdotool", "type", text)
     click(at(options, ADD))
     icon = tray_icon()
     poll("the entry's tray icon", lambda: drawn(icon))
@@ -67,9 +68,8 @@ def test_entries_typed_or_browsed_are_added_started_deleted_and_saved(corvane):
 
     click(at(options, BROWSE))
     poll("the open-file dialog", lambda: shown("^Select an Executable$"))
-    xdotool("type", "C:\\corvane-e2e\\probe.lnk")
-    xdotool("key", "Return")
-    poll("the open-file dialog to close", lambda: not shown("^Select an Executable$"))
+    run("xdotool", "type", "C:\\corvane-e2e\\probe.lnk")
+    closed("Select an Executable", "key", "Return")
     click(at(options, ADD))
     second = (icon[0] - 20, icon[1])  # Wine's tray puts a new icon to the left
     poll("the second entry's tray icon", lambda: drawn(second))
@@ -80,8 +80,7 @@ def test_entries_typed_or_browsed_are_added_started_deleted_and_saved(corvane):
 
     click(at(options, ABOUT, CLIENT))
     corvane.wait_shown("About")
-    xdotool("key", "Return")  # its OK, which has the focus
-    poll("the About window to close", lambda: not shown("^About$"))
+    closed("About", "key", "Return")  # its OK, which has the focus
     click(at(options, OPTIONS_TAB, CLIENT))
     screenshot(options, "options-page.png")
     click(at(options, MINIMIZE, CLIENT))

@@ -8,12 +8,6 @@ from harness import DRIVE_C, KEY, ROOT, poll, reg_import, registry, wine
 UNINSTALL = r"HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane"
 
 
-def uninstall_values():
-    code, text = wine("reg", "query", UNINSTALL)
-    return {line.split()[0]: line.split(None, 2)[2] for line in text.splitlines()
-            if line.startswith("    ")} if code == 0 else {}
-
-
 def test_install_update_and_uninstall_for_one_user(corvane, monkeypatch):
     monkeypatch.setenv("WINEDLLOVERRIDES", "mscoree,mshtml,winemenubuilder.exe=d")  # no menu files
     [setup] = glob.glob(os.path.join(ROOT, "build", "release", "Corvane-*-setup.exe"))
@@ -29,11 +23,11 @@ def test_install_update_and_uninstall_for_one_user(corvane, monkeypatch):
     for shortcut in shortcuts:
         with open(shortcut, "rb") as link:
             assert (home + r"\corvane.exe").encode() in link.read(), shortcut
-    values = uninstall_values()
-    assert values["UninstallString"] == f'"{home}\\Uninstall.exe"'
-    assert values["DisplayIcon"] == home + r"\corvane.exe,0"
-    assert (values["DisplayName"], values["Publisher"]) == ("Corvane", "Quennard")
-    assert values["DisplayVersion"] == os.path.basename(setup).split("-")[1]
+    values = {name: data for name, (_, data) in registry(UNINSTALL)[""].items()}
+    assert [values[name] for name in ("UninstallString", "DisplayIcon", "DisplayName", "Publisher",
+                                      "DisplayVersion")] == [
+        f'"{home}\\Uninstall.exe"', home + r"\corvane.exe,0", "Corvane", "Quennard",
+        os.path.basename(setup).split("-")[1]]
 
     # The installed program, with an entry, shows its tray icon; the update closes it through its
     # window, and it saves on the way out.
@@ -48,7 +42,7 @@ def test_install_update_and_uninstall_for_one_user(corvane, monkeypatch):
 
     corvane.start_with_icon(os.path.join(folder, "corvane.exe"))
     wine(os.path.join(folder, "Uninstall.exe"), "/S")
-    poll("the uninstaller to finish", lambda: not uninstall_values(), 60)
+    poll("the uninstaller to finish", lambda: not registry(UNINSTALL), 60)
     assert corvane.wait_exit() == 0, "the uninstaller closed the running program"
     assert not os.path.exists(folder) and not any(os.path.exists(s) for s in shortcuts)
     assert registry() == saved, "a silent uninstall keeps the entries"

@@ -4,25 +4,24 @@
 #include "shell/shllink_format.h"
 
 #include <algorithm>
-#include <optional>
 #include <tuple>
-#include <vector>
 
 namespace corvane::fuzz {
 namespace {
 
+constexpr const char* kName = "C:\\fuzz.lnk";
+
+// A file system of one file, kName, holding the bytes.
 struct OneFile : FileSystemApi {
-    explicit OneFile(std::span<const std::uint8_t> bytes) : bytes(bytes) {}
+    std::span<const std::uint8_t> bytes;
     bool IsFile(const std::string& path) override { return path == kName; }
     std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
                                                       std::size_t maxBytes) override {
         return path != kName
                    ? std::nullopt
-                   : std::optional(std::vector<std::uint8_t>(
-                         bytes.begin(), bytes.begin() + std::min(maxBytes, bytes.size())));
+                   : std::optional(std::vector(bytes.begin(),
+                                               bytes.begin() + std::min(maxBytes, bytes.size())));
     }
-    static constexpr const char* kName = "C:\\fuzz.lnk";
-    std::span<const std::uint8_t> bytes;
 };
 
 } // namespace
@@ -45,31 +44,24 @@ std::string CheckShortcutBytes(std::span<const std::uint8_t> bytes) {
             if (text->find('\0') != std::string::npos)
                 return std::string(field) + " holds a zero";
         }
-        const std::optional<ShellLinkData> again = ParseShellLink(bytes, codePage);
-        const auto fields = [](const ShellLinkData& d) {
-            return std::tie(d.description, d.relativePath, d.workingDir, d.arguments, d.iconFile,
-                            d.target, d.showCommand, d.hotKey, d.iconIndex);
-        };
-        if (!again || fields(*data) != fields(*again))
+        if (ParseShellLink(bytes, codePage) != data)
             return "a second reading differs";
     }
-    OneFile files(bytes);
-    PortableLinkLoader loader(files, codePage);
-    LinkValues values{.description = "untouched"};
-    if (loader.Load(OneFile::kName, values) !=
+    OneFile files;
+    files.bytes = bytes;
+    const LinkValues untouched{.description = "untouched"};
+    LinkValues values = untouched;
+    if (PortableLinkLoader(files, codePage).Load(kName, values) !=
         (data ? LoadOutcome::Loaded : LoadOutcome::ReadFailed))
         return "the loader and the reader disagree";
     if (!data)
-        return values.description == "untouched" ? std::string() : "a failed load wrote a value";
+        return values == untouched ? std::string() : "a failed load wrote a value";
     // The loader hands on the reader's values, the arguments cut to the 259 characters that its
     // buffer holds.
-    if (std::tie(values.description, values.target, values.workingDir, values.iconFile,
-                 values.showCmd, values.hotKey, values.iconIndex) !=
-            std::tie(data->description, data->target, data->workingDir, data->iconFile,
-                     data->showCommand, data->hotKey, data->iconIndex) ||
-        values.arguments != data->arguments.substr(0, kLinkTextMax))
-        return "the loader changed a value";
-    return {};
+    const LinkValues handedOn{
+        data->description, data->target, data->workingDir, data->arguments.substr(0, kLinkTextMax),
+        data->showCommand, data->hotKey, data->iconFile,   data->iconIndex};
+    return values == handedOn ? std::string() : "the loader changed a value";
 }
 
 } // namespace corvane::fuzz

@@ -1,6 +1,8 @@
-// The options window on real windows, with real keys through the program's
-// own message loop.
+// The options window on real windows, with real keys through the program's own message loop, and
+// the record it hands to the system's open-file dialog, seen by a stand-in for GetOpenFileNameA.
+#include "core/win32/handle_refs.h"
 #include "ui/win32/drops_win32.h"
+#include "ui/win32/file_dialog_win32.h"
 #include "ui/win32/options_window.h"
 
 #include <windows.h>
@@ -11,13 +13,14 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace corvane::win32 {
 namespace {
 
-// Keeps the menu commands, the help requests and the dropped names that
-// reach the program; it releases a drop as the program does.
+// Keeps the menu commands, help requests and dropped names that reach the program; releases a
+// drop as the program does.
 class MenuCommands : public OptionsWindowEvents {
 public:
     std::vector<std::uint32_t> seen;
@@ -62,8 +65,8 @@ protected:
         general = FindWindowExA(options.hwnd(), nullptr, "CorvanePage", nullptr);
     }
 
-    // The loop of app/win32/main.cpp over the waiting messages. True when
-    // the key-up of Esc was among them.
+    // The loop of app/win32/main.cpp over the waiting messages. True when Esc's key-up was among
+    // them.
     bool RunWaitingMessages() {
         bool escape = false;
         MSG msg;
@@ -83,8 +86,8 @@ protected:
     HWND general = nullptr;
 };
 
-// IsDialogMessage makes Esc a WM_COMMAND(IDCANCEL = 2, lParam 0): the way
-// the menu command of entry row 2 arrives. F1 in a field is "&Help".
+// IsDialogMessage makes Esc a WM_COMMAND(IDCANCEL = 2, lParam 0): the way the menu command of
+// entry row 2 arrives. F1 in a field is "&Help".
 TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandF1RunsHelpAndAPostedCommandArrives) {
     ShowWindow(options.hwnd(), SW_SHOW);
     ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
@@ -93,16 +96,14 @@ TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandF1RunsHelpAndAPostedComman
         SetFocus(edit);
         ASSERT_EQ(GetFocus(), edit);
         INPUT keys[4]{};
-        for (int i = 0; i < 4; ++i) {
-            keys[i].type = INPUT_KEYBOARD;
-            keys[i].ki.wVk = i < 2 ? VK_ESCAPE : VK_F1;
-            keys[i].ki.dwFlags = i % 2 ? KEYEVENTF_KEYUP : 0;
-        }
+        for (int i = 0; i < 4; ++i)
+            keys[i] = {
+                INPUT_KEYBOARD,
+                {.ki = {WORD(i < 2 ? VK_ESCAPE : VK_F1), 0, DWORD(i % 2 ? KEYEVENTF_KEYUP : 0)}}};
         ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
         EXPECT_TRUE(RunWaitingMessages()) << "the key went through the loop";
     }
-    EXPECT_EQ(events.seen, std::vector<std::uint32_t>{});
-    EXPECT_EQ(events.helps, 4);
+    EXPECT_EQ(std::tie(events.seen, events.helps), std::tuple(std::vector<std::uint32_t>{}, 4));
     PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
     RunWaitingMessages();
     EXPECT_EQ(events.seen, std::vector<std::uint32_t>{2});
@@ -115,26 +116,21 @@ TEST_F(OptionsWindowTest, TheListLeavesItsImagesToTheWindowObject) {
     HWND list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
     HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
     char text[16] = {};
-    LVITEMA row{};
-    row.mask = LVIF_TEXT | LVIF_IMAGE;
-    row.pszText = text;
-    row.cchTextMax = sizeof text;
+    LVITEMA row{.mask = LVIF_TEXT | LVIF_IMAGE, .pszText = text, .cchTextMax = sizeof text};
     ASSERT_TRUE(SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&row)));
-    EXPECT_STREQ(text, "Editor");
-    EXPECT_EQ(row.iImage, 1) << "the changed row shows a new copy";
-    ASSERT_EQ(ImageList_GetImageCount(images), 2);
+    // The changed row shows a new copy of its icon.
+    EXPECT_EQ(std::tuple(std::string(text), row.iImage, ImageList_GetImageCount(images)),
+              std::tuple("Editor", 1, 2));
     DestroyWindow(options.hwnd());
     EXPECT_EQ(ImageList_GetImageCount(images), 2) << "the list destroyed the images it borrowed";
 }
 
-// A drop as the shell makes it: DROPFILES, then each ANSI name with its zero,
-// then one more zero.
+// A drop as the shell makes it: DROPFILES, each ANSI name with its zero, one more zero.
 HGLOBAL MakeDrop(const std::vector<std::string>& names) {
     std::string list;
     for (const std::string& name : names)
         list += name + '\0';
-    list += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() + 1); // zeroed
     auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
     header->pFiles = sizeof(DROPFILES);
     std::memcpy(header + 1, list.data(), list.size());
@@ -153,6 +149,70 @@ TEST_F(OptionsWindowTest, DroppedNamesReachTheProgramWholeAndEveryDropIsReleased
         EXPECT_EQ(GlobalFlags(drop), GMEM_INVALID_HANDLE) << "released, program " << program;
     }
     EXPECT_EQ(events.dropped, names);
+}
+
+using namespace std::string_literals;
+using Text = std::optional<std::string>; // nothing for a null pointer
+
+// Size, owner, flags, filter up to its double zero, filter index, name, title, default extension
+// and initial folder as GetOpenFileNameA saw them.
+using Record = std::tuple<DWORD, HWND, DWORD, std::string, DWORD, std::string, Text, Text, Text>;
+Record seen;
+std::optional<OpenFileChoice> answer; // nothing: the user cancels
+
+BOOL WINAPI StandIn(OPENFILENAMEA* r) {
+    const auto text = [](const char* s) {
+        return s ? Text(s) : std::nullopt;
+    };
+    const char* end = r->lpstrFilter;
+    while (end[0] || end[1])
+        ++end;
+    seen = Record(r->lStructSize, r->hwndOwner, r->Flags, std::string(r->lpstrFilter, end + 2),
+                  r->nFilterIndex, r->lpstrFile, text(r->lpstrTitle), text(r->lpstrDefExt),
+                  text(r->lpstrInitialDir));
+    // The real dialog fails when the chosen name does not fit.
+    if (!answer || answer->fileName.size() >= r->nMaxFile)
+        return FALSE;
+    std::strcpy(r->lpstrFile, answer->fileName.c_str());
+    r->nFilterIndex = answer->filterIndex;
+    return TRUE;
+}
+
+TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
+    const struct {
+        OpenFileRequest request;
+        DWORD flags;
+        std::string filter;
+        Text folder;
+        std::optional<OpenFileChoice> answer;
+    } cases[] = {
+        {{"Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
+          "C:\\Apps\\", "tool.exe", 2, true},
+         OFN_NODEREFERENCELINKS,
+         "Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
+         "C:\\Apps\\",
+         OpenFileChoice{"C:\\" + std::string(300, 'n') + ".exe", 1}},
+        {{"Select an Icon File",
+          "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*", "ico", "", "",
+          1, false},
+         0,
+         "Icon Files (*.ico)\0*.ico\0Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
+         std::nullopt,
+         std::nullopt},
+    };
+    HWND owner = GetDesktopWindow();
+    Win32FileDialogs dialogs(&StandIn);
+    for (const auto& [request, flags, filter, folder, choice] : cases) {
+        answer = choice;
+        const auto chosen = dialogs.ChooseFile(ToRef<WindowRef>(owner), request);
+        EXPECT_EQ(seen, Record(sizeof(OPENFILENAMEA), owner, flags, filter, request.filterIndex,
+                               request.fileName, request.title, request.defaultExtension, folder));
+        const auto whole = [](const auto& c) {
+            return std::tie(c.fileName, c.filterIndex);
+        };
+        ASSERT_EQ(chosen.has_value(), choice.has_value()) << request.title;
+        EXPECT_TRUE(!chosen || whole(*chosen) == whole(*choice)) << request.title;
+    }
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-// probe.exe: the program that the end-to-end tests let Corvane start. Every
-// run appends its command line to probe-log.txt beside the executable.
-// "probe.exe --window TITLE" also shows a window titled TITLE in front and
-// keeps it until the process is ended.
+// probe.exe, what the tests let Corvane start: every run appends its command line to probe-log.txt
+// beside it. "probe.exe --window TITLE" also shows a window titled TITLE in front until ended.
 #include <windows.h>
 
 #include <cstring>
@@ -10,8 +8,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     char exe[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string log = exe;
-    log = log.substr(0, log.find_last_of('\\') + 1) + "probe-log.txt";
+    const std::string log = std::string(exe, std::strrchr(exe, '\\') + 1) + "probe-log.txt";
     const std::string line = std::string(GetCommandLineA()) + "\n";
     HANDLE file = CreateFileA(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -21,9 +18,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         CloseHandle(file);
     }
     if (__argc == 3 && std::strcmp(__argv[1], "--window") == 0) {
-        // SS_NOTIFY: without it a static window lets clicks through to the
-        // window below, and the tests click this one to the front. The title
-        // comes last: a test that sees it knows that the window is in front.
+        // SS_NOTIFY: else clicks go through a static window to the one below, and the tests click
+        // this one to the front. The title comes last: once it shows, the window is in front.
         HWND window = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | SS_NOTIFY, 40, 40, 320,
                                       200, nullptr, nullptr, instance, nullptr);
         ShowWindow(window, SW_SHOW);

@@ -1,9 +1,9 @@
-// The pop-up menu's owner-drawn rows on real GDI: many rounds of measuring and drawing into a
-// memory context give back every object made and leave the context as it was; the rows show band,
-// banner and highlight.
+// Tray icons and file icons through the real shell, and the pop-up menu's owner-drawn rows on real
+// GDI.
 #include "core/win32/handle_refs.h"
 #include "core/win32/system_win32.h"
 #include "tray/popup_menu.h"
+#include "tray/tray_icons.h"
 #include "tray/win32/canvas_win32.h"
 #include "tray/win32/menus_win32.h"
 #include "tray/win32/shell_icons_win32.h"
@@ -13,9 +13,45 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace corvane::win32 {
 namespace {
+
+std::string InWindows(const std::string& name) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, sizeof windows);
+    return std::string(windows) + "\\" + name;
+}
+
+// The shell knows an icon by its window and identifier together.
+TEST(Win32ShellIcons, TheTrayAnswersForTheIconsItHoldsOnly) {
+    Win32ShellIcons shell;
+    HWND windows[2];
+    for (HWND& w : windows)
+        w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                            nullptr);
+    const WindowRef owner = ToRef<WindowRef>(windows[0]), other = ToRef<WindowRef>(windows[1]);
+    const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_TRUE(TrayAddIcon(shell, 4001, owner, icon, "Notepad"));
+    EXPECT_FALSE(TrayDeleteIcon(shell, 4001, other));
+    EXPECT_TRUE(TrayDeleteIcon(shell, 4001, owner));
+    EXPECT_FALSE(TrayDeleteIcon(shell, 4001, owner)) << "already gone";
+    for (HWND window : windows)
+        DestroyWindow(window);
+}
+
+// Wine answers 0 for a missing file yet may leave junk in the icon field.
+TEST(Win32ShellIcons, AnExistingFileHasAnIconAndAMissingOneNone) {
+    Win32ShellIcons shell;
+    const ScopedIcon icon(shell, GetFileIconHandle(shell, InWindows("notepad.exe")));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(FromRef<HICON>(icon.get()), &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    for (const std::string& path : {InWindows("no such file.exe"), std::string()})
+        EXPECT_EQ(GetFileIconHandle(shell, path), IconRef::None) << '"' << path << '"';
+}
 
 // Counts the contexts and brushes handed out and not taken back, and those deleted while still
 // selected somewhere, which live on in GDI (kept).
@@ -54,10 +90,10 @@ HBITMAP Dib(int width, int height, std::uint32_t rgb) {
     return bitmap;
 }
 
+// Many rounds of measuring and drawing into a memory context give back every object made and leave
+// the context as it was; the rows show band, banner and highlight.
 TEST(PopupMenuRows, GiveBackEveryObjectAndLeaveTheContextAsItWas) {
-    char windows[MAX_PATH] = {};
-    ASSERT_GT(GetWindowsDirectoryA(windows, sizeof windows), 0u);
-    const std::string notepad = std::string(windows) + "\\notepad.exe";
+    const std::string notepad = InWindows("notepad.exe");
     EntryTable table;
     for (int i = 0; i < 8; ++i)
         table.Append(Entry{notepad, notepad, "", "Entry " + std::to_string(i)});
@@ -91,14 +127,12 @@ TEST(PopupMenuRows, GiveBackEveryObjectAndLeaveTheContextAsItWas) {
         ASSERT_TRUE(menu.Draw(canvas, row));
         ASSERT_EQ(std::make_pair(canvas.live, canvas.kept), std::make_pair(0, 0)) << round;
     }
-    EXPECT_EQ(std::make_pair(GetCurrentObject(dc, OBJ_BRUSH), GetCurrentObject(dc, OBJ_BITMAP)),
-              std::make_pair(HGDIOBJ(brush), HGDIOBJ(surface)));
-    EXPECT_EQ(std::make_pair(GetTextColor(dc), GetBkColor(dc)),
-              std::make_pair(RGB(10, 20, 30), RGB(40, 50, 60)));
+    EXPECT_EQ(std::tuple(GetCurrentObject(dc, OBJ_BRUSH), GetCurrentObject(dc, OBJ_BITMAP),
+                         GetTextColor(dc), GetBkColor(dc)),
+              std::tuple(HGDIOBJ(brush), HGDIOBJ(surface), RGB(10, 20, 30), RGB(40, 50, 60)));
     // The blue band from the menu's top, the banner standing on the row's foot, the highlight.
-    EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(dc, 10, 100), RGB(0, 255, 0));
-    EXPECT_EQ(GetPixel(dc, 248, 157), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(std::tuple(GetPixel(dc, 10, 10), GetPixel(dc, 10, 100), GetPixel(dc, 248, 157)),
+              std::tuple(RGB(0, 0, 255), RGB(0, 255, 0), GetSysColor(COLOR_HIGHLIGHT)));
     DeleteObject(SelectObject(dc, oldBrush));
     DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);

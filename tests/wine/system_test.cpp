@@ -1,0 +1,188 @@
+// The program's reach beyond its windows on the real system: the registry, kestrel.dll with a
+// window of another process, and the shortcut reader against the shell's own object.
+#include "core/win32/registry_win32.h"
+#include "shell/portable_link_loader.h"
+#include "shell/win32/com_link_loader.h"
+#include "shell/win32/file_system_win32.h"
+#include "shell/win32/kestrel/kestrel.h"
+#include "tests/wine/shortcut_corpus.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+namespace corvane::win32 {
+namespace {
+
+using namespace corvane::testing;
+
+TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) {
+    const char* const path = "SOFTWARE\\Quennard\\CorvaneTests";
+    RegDeleteTreeA(HKEY_CURRENT_USER, path);
+    Win32Registry api;
+    const std::optional<RegKey> key = api.CreateKey(api.CurrentUser(), path);
+    ASSERT_TRUE(key);
+    // RegSetValueExA stores a terminating zero the caller left out whenever the byte after the
+    // text happens to be zero: no length may get one.
+    for (std::uint8_t length = 1; length <= 64; ++length) {
+        const std::string text(length, static_cast<char>('a' + length % 26));
+        ASSERT_TRUE(api.SetValue(*key, "text", RegType::Sz, {text.begin(), text.end()}));
+        const RegValue read = api.QueryValue(*key, "text");
+        EXPECT_EQ(std::make_pair(read.type, std::string(read.data.begin(), read.data.end())),
+                  std::make_pair(RegType::Sz, text));
+    }
+    const std::vector<std::uint8_t> dword{0xFE, 0xFF, 0xFF, 0xFF};
+    ASSERT_TRUE(api.SetValue(*key, "dword", RegType::Dword, dword));
+    const RegValue read = api.QueryValue(*key, "dword");
+    EXPECT_EQ(std::tie(read.type, read.data), std::make_tuple(RegType::Dword, dword));
+    EXPECT_EQ(api.QueryValue(*key, "absent").status, RegValue::Status::NotFound);
+    api.CloseKey(*api.CreateKey(*key, "Gone"));
+    EXPECT_TRUE(api.DeleteKey(*key, "Gone"));
+    EXPECT_EQ(api.OpenKey(*key, "Gone").status, OpenedKey::Status::NotFound);
+    api.CloseKey(*key);
+    RegDeleteTreeA(HKEY_CURRENT_USER, path);
+}
+
+// Each report: the process of the reported window, its title then, its code.
+std::vector<std::tuple<DWORD, std::string, LPARAM>> reports;
+// Those of a window of process titled title, with code when not 0.
+std::ptrdiff_t Reported(DWORD process, const std::string& title, LPARAM code = 0) {
+    return std::count_if(reports.begin(), reports.end(), [&](const auto& report) {
+        return report == std::tuple(process, title, code ? code : std::get<2>(report));
+    });
+}
+
+LRESULT CALLBACK Receive(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kWmExplorerWindow)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    char title[300] = {};
+    DWORD process = 0;
+    GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
+    GetWindowThreadProcessId(reinterpret_cast<HWND>(wParam), &process);
+    reports.emplace_back(process, title, lParam);
+    return 0;
+}
+
+// Dispatches the waiting messages, then more as they come until done(), or for up to 20 s so that a
+// failure ends.
+template <typename Condition> bool Pump(const Condition& done) {
+    for (const ULONGLONG end = GetTickCount64() + 20000;;) {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+        if (done() || GetTickCount64() > end)
+            return done();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    }
+}
+
+TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopped) {
+    const WNDCLASSA windowClass{.lpfnWndProc = Receive, .lpszClassName = "KestrelTestReceiver"};
+    ASSERT_TRUE(RegisterClassA(&windowClass));
+    HWND receiver = CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                    nullptr, nullptr, nullptr);
+    BOOL started = TRUE;
+    std::thread([&] { started = Kestrel_Start(receiver); }).join();
+    EXPECT_FALSE(started) << "started on a thread not owning the window";
+    ASSERT_TRUE(Kestrel_Start(receiver));
+
+    const std::string title = "Exploring - C:\\Projects";
+    std::string commandLine = "probe.exe --window \"" + title + '"'; // beside this program
+    STARTUPINFOA startup{.cb = sizeof(STARTUPINFOA)};
+    PROCESS_INFORMATION helper{};
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &helper));
+    EXPECT_TRUE(Pump([&] { return Reported(helper.dwProcessId, title) > 0; }));
+    TerminateProcess(helper.hProcess, 0);
+    CloseHandle(helper.hThread), CloseHandle(helper.hProcess);
+
+    // Wine sends no activation or title events: the poll reports the window in front.
+    const DWORD self = GetCurrentProcessId();
+    HWND front = CreateWindowExA(0, "STATIC", "Polled", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(front);
+    ASSERT_TRUE(Pump([&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
+    Pump([] { return true; });
+    ASSERT_EQ(Reported(self, "Polled", kReportTitleChanged), 1) << "the event reported";
+    SetWindowTextA(front, "Unpolled");
+    // Four polls long: a poll still running would report the title first.
+    const ULONGLONG later = GetTickCount64() + 1000;
+    Pump([&] { return GetTickCount64() > later; });
+    EXPECT_EQ(Reported(self, "Unpolled"), 0);
+
+    ASSERT_TRUE(Kestrel_Stop());
+    reports.clear();
+    // The hooks call back on this thread for its own windows while it makes them: anything still
+    // hooked has reported once the queue is empty.
+    HWND window = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                  0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(window);
+    SetWindowTextA(window, "Exploring - C:\\Later");
+    Pump([] { return true; });
+    EXPECT_TRUE(reports.empty());
+    DestroyWindow(window);
+    DestroyWindow(receiver);
+}
+
+// Saves s through the shell's own object; the fuzzer's corpus is copied from these files.
+void Save(const CorpusShortcut& s, const std::string& file) {
+    IShellLinkA* link = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                               reinterpret_cast<void**>(&link)),
+              S_OK);
+    for (const auto& [text, set] : {std::pair{&s.path, &IShellLinkA::SetPath},
+                                    {&s.description, &IShellLinkA::SetDescription},
+                                    {&s.workingDir, &IShellLinkA::SetWorkingDirectory},
+                                    {&s.arguments, &IShellLinkA::SetArguments}})
+        if (*text)
+            (link->*set)((*text)->c_str());
+    if (s.iconFile)
+        link->SetIconLocation(s.iconFile->c_str(), s.iconIndex);
+    if (s.showCmd)
+        link->SetShowCmd(*s.showCmd);
+    if (s.hotKey)
+        link->SetHotkey(*s.hotKey);
+    IPersistFile* persist = nullptr;
+    ASSERT_EQ(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)), S_OK);
+    const std::wstring wide(file.begin(), file.end()); // ASCII
+    EXPECT_EQ(persist->Save(wide.c_str(), TRUE), S_OK);
+    persist->Release();
+    link->Release();
+}
+
+// Wine's object never loads the show command (the native suite checks our reader's), and fills a
+// buffer without a zero instead of cutting a text at 259 characters; the loader ends every buffer
+// itself, so both give the first 259, as Windows.
+TEST(ShortcutReader, BothLoadersGiveWhatWindowsGivesForEveryShortcutTheShellMade) {
+    ASSERT_EQ(GetACP(), 1252u) << "the corpus' texts are Windows-1252";
+    CreateDirectoryA("shortcut-corpus", nullptr);
+    char folder[MAX_PATH] = {};
+    ASSERT_GT(GetFullPathNameA("shortcut-corpus", MAX_PATH, folder, nullptr), 0u);
+    ASSERT_EQ(CoInitialize(nullptr), S_OK);
+    ComLinkLoader shellObject;
+    Win32FileSystem files;
+    Windows1252 codePage;
+    PortableLinkLoader ourReader{files, codePage};
+    for (const CorpusShortcut& s : ShortcutCorpus()) {
+        SCOPED_TRACE(s.name);
+        const std::string file = std::string(folder) + "\\" + s.name + ".lnk";
+        Save(s, file);
+        LinkValues shell, ours;
+        ASSERT_EQ(shellObject.Load(file, shell), LoadOutcome::Loaded);
+        ASSERT_EQ(ourReader.Load(file, ours), LoadOutcome::Loaded);
+        EXPECT_EQ(AllButShowCmd(shell), AllButShowCmd(WindowsValues(s)));
+        EXPECT_EQ(AllButShowCmd(ours), AllButShowCmd(shell)) << "over the Win32 file system";
+    }
+    CoUninitialize();
+}
+
+} // namespace
+} // namespace corvane::win32
