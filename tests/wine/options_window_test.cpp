@@ -33,27 +33,6 @@ public:
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
     }
-    void OnCreate() override {}
-    void OnStartupTimer() override {}
-    void OnClose() override {}
-    void OnDestroy() override {}
-    void OnEndSession() override {}
-    void OnMinimize() override {}
-    void OnListClick() override {}
-    void OnPathChanged() override {}
-    void OnAdd() override {}
-    void OnDelete() override {}
-    void OnModify() override {}
-    void OnBrowse() override {}
-    void OnIconBrowse() override {}
-    void OnSingleClickToggled() override {}
-    void OnPopUpToggled() override {}
-    void OnSmallIconsToggled() override {}
-    void OnTrayNotify(std::uint32_t, std::uint32_t) override {}
-    void OnTrayRestarted() override {}
-    bool OnMeasureItem(Canvas&, MeasureItemRequest&) override { return false; }
-    bool OnDrawItem(Canvas&, const DrawItemRequest&) override { return false; }
-    void OnExplorerWindow(WindowRef, std::intptr_t) override {}
 };
 
 class OptionsWindowTest : public ::testing::Test {
