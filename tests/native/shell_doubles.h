@@ -2,11 +2,11 @@
 // Doubles for the shortcut reader, and its sample files in tests/fuzz.
 #include "shell/file_system_api.h"
 #include "shell/link_loader.h"
+#include "shell/std_file_system.h"
 #include "tests/native/memory_registry.h"
 
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,9 +18,8 @@ using Bytes = std::vector<std::uint8_t>;
 inline const std::filesystem::path kFuzz =
     std::filesystem::path(__FILE__).parent_path() / "../fuzz";
 
-inline Bytes FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+inline Bytes FileBytes(const std::filesystem::path& path) { // read as the program reads files
+    return StdFileSystem().ReadFile(path.string(), SIZE_MAX).value_or(Bytes{});
 }
 
 struct ScriptedLoader : LinkLoader {
