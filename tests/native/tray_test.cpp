@@ -1,5 +1,4 @@
-// The tray's icons and click rule, the shell's file icons, the pop-up menu with its commands and
-// rows, and the Explorer windows that PathRecall follows.
+// The tray's icons, the pop-up menu and the Explorer windows that PathRecall follows.
 #include "core/show_commands.h"
 #include "shell/explorer_tracking.h"
 #include "tests/data_rows.h"
@@ -67,8 +66,7 @@ protected:
         r.hwndItem = menus.Live(), r.hDC = canvas.RequestDC(), r.rcItem = rect;
         return r;
     }
-    // Whether the row answered and what it drew, a line a call; nothing made for it may be left,
-    // and the shell is asked nothing.
+    // Whether the row answered and what it drew; it leaves nothing and asks the shell nothing.
     Lines Draw(const DrawItemRequest& request) {
         canvas.drawn.clear();
         const auto iconsBefore = icons.liveIcons;
@@ -114,9 +112,6 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     table.Delete(0);
     menu.Rebuild();
     EXPECT_EQ(menus.menus.at(menus.Live()).front(), "separator");
-    menu.Destroy();
-    menu.Track(0, 0, kWindow);
-    EXPECT_EQ(log.back(), "menu destroy") << "no menu, nothing tracked";
 }
 
 TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
