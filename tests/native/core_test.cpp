@@ -41,12 +41,6 @@ TEST(EntryTable, HoldsTwentyEntriesNumberedFrom1000AndNeverReusesANumber) {
     EXPECT_EQ(t.Append({.ToolTip = "again"}), 19);
     EXPECT_EQ(std::make_tuple(t.FindByIconId(1020), t.FindByIconId(1000), t.FindByIconId(0)),
               std::make_tuple(19, -1, -1)); // empty slots hold 0 but are no entries
-
-    Entry changed{"z.exe", "z.ico", "-z", "Z", true, smHidden, 4711};
-    t.Modify(3, changed);
-    t.Modify(20, changed);
-    changed.IconId = 1004;
-    EXPECT_EQ(t.At(3), changed) << "the fields change, the number stays";
 }
 
 // The file's default action (no verb), each text cut to 255.

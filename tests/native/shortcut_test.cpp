@@ -32,15 +32,6 @@ protected:
         }
         return "(no error)";
     }
-    static auto Shown(const TKvShellLink& l) {
-        return std::make_tuple(l.Description(), l.Target(), l.WorkingDir(), l.Arguments(),
-                               l.ShowCmd(), l.LinkHotKey(), l.FileIcon().FileName,
-                               l.FileIcon().IconIndex);
-    }
-    static auto Fields(const LinkValues& v) {
-        return std::make_tuple(v.description, v.target, v.workingDir, v.arguments, v.showCmd,
-                               v.hotKey, v.iconFile, v.iconIndex);
-    }
 
     ScriptedLoader loader;
     MemoryFiles files;
@@ -115,11 +106,10 @@ TEST_F(ShellLinkTest, HotKeyAndWindowStateConvertToTheShortcutsStoredForms) {
 }
 
 TEST_F(ShellLinkTest, ReadLinkLoadsTheFileThatFileNameNamesAndAFailureChangesNothing) {
-    const LinkValues loaded = {
-        "Editor", "C:\\Tools\\edit.exe", "C:\\Tools", "-n", 3, 0x0641, "C:\\Tools\\edit.ico", 2};
     link.SetFileName("C:\\Links\\Editor");
     files.files["C:\\Links\\Editor.lnk"] = {};
-    loader.result = loaded;
+    loader.result = {
+        "Editor", "C:\\Tools\\edit.exe", "C:\\Tools", "-n", 3, 0x0641, "C:\\Tools\\edit.ico", 2};
     link.ReadLink();
     link.SetFileName("C:\\Links\\Missing");
     EXPECT_EQ(MessageOf([&] { link.ReadLink(); }), kMsgLinkNotFound);
@@ -131,7 +121,11 @@ TEST_F(ShellLinkTest, ReadLinkLoadsTheFileThatFileNameNamesAndAFailureChangesNot
         loader.outcome = outcome;
         EXPECT_EQ(MessageOf([&] { link.LoadLink("C:\\second.lnk"); }), message);
     }
-    EXPECT_EQ(Shown(link), Fields(loaded));
+    EXPECT_EQ(std::make_tuple(link.Description(), link.Target(), link.WorkingDir(),
+                              link.Arguments(), link.ShowCmd(), link.LinkHotKey(),
+                              link.FileIcon().FileName, link.FileIcon().IconIndex),
+              std::make_tuple("Editor", "C:\\Tools\\edit.exe", "C:\\Tools", "-n", 3, 0x0641,
+                              "C:\\Tools\\edit.ico", 2));
 }
 
 const Windows1252 kCodePage;
