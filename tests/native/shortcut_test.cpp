@@ -1,21 +1,13 @@
 // Shortcuts: the component that names and reads them, and the reader of the format on the
-// hand-made files of tests/fuzz/seeds, one shape each (the hostile ones named after what of
-// seeds/full.lnk they damage), and on those the shell's object made (corpus/).
+// hand-made files of tests/fuzz.
 #include "core/registry_accessor.h"
-#include "shell/byte_view.h"
-#include "shell/portable_link_loader.h"
 #include "shell/shell_lnk.h"
 #include "shell/shllink_format.h"
-#include "shell/shllink_parts.h"
-#include "shell/std_file_system.h"
 #include "tests/data_rows.h"
-#include "tests/fuzz/shllink_check.h"
 #include "tests/native/shell_doubles.h"
-#include "tests/wine/shortcut_corpus.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <map>
 #include <tuple>
 
@@ -39,15 +31,6 @@ protected:
             return e.what();
         }
         return "(no error)";
-    }
-    static auto Shown(const TKvShellLink& l) {
-        return std::make_tuple(l.Description(), l.Target(), l.WorkingDir(), l.Arguments(),
-                               l.ShowCmd(), l.LinkHotKey(), l.FileIcon().FileName,
-                               l.FileIcon().IconIndex);
-    }
-    static auto Fields(const LinkValues& v) {
-        return std::make_tuple(v.description, v.target, v.workingDir, v.arguments, v.showCmd,
-                               v.hotKey, v.iconFile, v.iconIndex);
     }
 
     ScriptedLoader loader;
@@ -123,31 +106,26 @@ TEST_F(ShellLinkTest, HotKeyAndWindowStateConvertToTheShortcutsStoredForms) {
 }
 
 TEST_F(ShellLinkTest, ReadLinkLoadsTheFileThatFileNameNamesAndAFailureChangesNothing) {
-    const LinkValues loaded = {
-        "Editor", "C:\\Tools\\edit.exe", "C:\\Tools", "-n", 3, 0x0641, "C:\\Tools\\edit.ico", 2};
-    EXPECT_EQ(Shown(link), Fields(LinkValues{}));
     link.SetFileName("C:\\Links\\Editor");
     files.files["C:\\Links\\Editor.lnk"] = {};
-    loader.result = loaded;
+    loader.result = {
+        "Editor", "C:\\Tools\\edit.exe", "C:\\Tools", "-n", 3, 0x0641, "C:\\Tools\\edit.ico", 2};
     link.ReadLink();
+    link.SetFileName("C:\\Links\\Missing");
+    EXPECT_EQ(MessageOf([&] { link.ReadLink(); }), kMsgLinkNotFound);
     EXPECT_EQ(loader.paths, std::vector<std::string>{"C:\\Links\\Editor.lnk"});
-    EXPECT_EQ(Shown(link), Fields(loaded));
     loader.result = LinkValues{};
-    for (const char* name : {"C:\\Links\\Missing", ""}) {
-        link.SetFileName(name);
-        EXPECT_EQ(MessageOf([&] { link.ReadLink(); }), kMsgLinkNotFound) << name;
-    }
-    EXPECT_EQ(loader.paths.size(), 1u) << "nothing more was loaded";
     for (auto [outcome, message] : {std::pair{LoadOutcome::CreateFailed, kMsgCreateFailed},
                                     {LoadOutcome::PersistFileFailed, kMsgPersistFileFailed},
                                     {LoadOutcome::ReadFailed, kMsgReadFailed}}) {
         loader.outcome = outcome;
         EXPECT_EQ(MessageOf([&] { link.LoadLink("C:\\second.lnk"); }), message);
     }
-    EXPECT_EQ(Shown(link), Fields(loaded));
-    loader.outcome = LoadOutcome::Loaded;
-    link.LoadLink("C:\\third.lnk");
-    EXPECT_EQ(Shown(link), Fields(LinkValues{})) << "even empty values replace the earlier ones";
+    EXPECT_EQ(std::make_tuple(link.Description(), link.Target(), link.WorkingDir(),
+                              link.Arguments(), link.ShowCmd(), link.LinkHotKey(),
+                              link.FileIcon().FileName, link.FileIcon().IconIndex),
+              std::make_tuple("Editor", "C:\\Tools\\edit.exe", "C:\\Tools", "-n", 3, 0x0641,
+                              "C:\\Tools\\edit.ico", 2));
 }
 
 const Windows1252 kCodePage;
@@ -155,7 +133,9 @@ const Windows1252 kCodePage;
 TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
     for (const DataRow& r : DataRows("shortcut_shapes.tsv")) {
         const std::optional<ShellLinkData> d = ParseShellLink(FileBytes(kFuzz / r[0]), kCodePage);
-        ASSERT_TRUE(d) << r[0];
+        ASSERT_EQ(d.has_value(), r.size() > 1) << r[0];
+        if (!d)
+            continue;
         EXPECT_EQ(std::tie(d->description, d->relativePath, d->workingDir, d->arguments,
                            d->iconFile, d->target),
                   std::tie(r[1], r[2], r[3], r[4], r[5], r[6]))
@@ -192,41 +172,6 @@ TEST(ShellLinkFiles, APartMayEndTheFileButNotRunPastIt) {
     EXPECT_EQ(ParseShellLink(local, kCodePage).value_or(ShellLinkData{}).target, "C:\\A~1.EXE");
 }
 
-// The shell's object also names the target through the ID list.
-TEST(ShellMadeShortcuts, ReadAsWindowsGivesThemBackAndTheIdListNamesTheSameTarget) {
-    StdFileSystem files;
-    PortableLinkLoader reader(files, kCodePage);
-    int both = 0;
-    for (const CorpusShortcut& s : ShortcutCorpus()) {
-        const std::filesystem::path path = kFuzz / "corpus" / (s.name + ".lnk");
-        LinkValues v;
-        ASSERT_EQ(reader.Load(path.string(), v), LoadOutcome::Loaded) << s.name;
-        EXPECT_EQ(AllButShowCmd(v), AllButShowCmd(WindowsValues(s))) << s.name;
-        EXPECT_EQ(v.showCmd, WindowsValues(s).showCmd) << s.name;
-        const Bytes bytes = FileBytes(path);
-        const ByteView file(bytes);
-        constexpr std::uint32_t kBoth = shllink::kHasLinkTargetIdList | shllink::kHasLinkInfo;
-        if ((*file.U32(0x14) & kBoth) == kBoth) {
-            EXPECT_EQ(shllink::IdListPath(file.Sub(0x4E, *file.U16(0x4C)), kCodePage), v.target);
-            ++both;
-        }
-    }
-    EXPECT_GT(both, 20);
-}
-
-TEST(ByteView, NoReadLeavesTheView) {
-    const Bytes bytes = {'x', 0, 0, 0, 'a', 'b', 'c'};
-    const ByteView view(bytes);
-    constexpr std::size_t kHuge = std::numeric_limits<std::size_t>::max();
-    EXPECT_FALSE(view.Has(kHuge, 1) || view.Has(1, kHuge) || view.U32(4) || view.U16(6));
-    EXPECT_EQ(std::make_tuple(*view.U32(3), *view.U16(5), view.Sub(5, 3).size()),
-              std::make_tuple(0x63626100u, 0x6362u, 0u));
-    EXPECT_EQ(std::make_tuple(view.AnsiZ(0), view.AnsiZ(4), view.AnsiZ(kHuge)),
-              std::make_tuple("x", "abc", "")); // no terminator: up to the end
-    EXPECT_EQ(std::make_tuple(view.WideZ(0), view.WideZ(4)), std::make_tuple(u"x", u"\u6261"))
-        << "a trailing half unit is dropped";
-}
-
 TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) {
     std::map<char, char16_t> characterOf;
     for (char32_t c = 0; c <= 0xFFFF; ++c) {
@@ -242,54 +187,6 @@ TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) 
               "\x80\xE9\x92\x9F\x81\x9D"
               "a?b");
     EXPECT_EQ(kCodePage.FromUtf16(std::u16string{u'a', 0xD800, u'b', 0xDC00}), "a?b?");
-}
-
-TEST(PortableLoader, FailsForANameTooLongForTheBufferAndForAFileItCannotRead) {
-    MemoryFiles files;
-    PortableLinkLoader loader(files, kCodePage);
-    const std::string longest = "C:\\" + std::string(252, 'x') + ".lnk"; // 259 characters
-    for (const std::string& name : {longest, longest + "x", std::string("a.lnk")})
-        files.files[name] = FileBytes(kFuzz / "seeds/header-only.lnk");
-    LinkValues v{.description = "kept"};
-    EXPECT_EQ(loader.Load(longest + "x", v), LoadOutcome::ReadFailed);
-    EXPECT_EQ(loader.Load("missing.lnk", v), LoadOutcome::ReadFailed);
-    EXPECT_EQ(v.description, "kept");
-    EXPECT_EQ(loader.Load(longest, v), LoadOutcome::Loaded);
-    EXPECT_EQ(loader.Load(std::string("a.lnk\0b", 7), v), LoadOutcome::Loaded);
-    EXPECT_EQ(files.reads, (std::vector<std::string>{"missing.lnk", longest, "a.lnk"}));
-}
-
-// The fuzzer's rules hold for every seed and every cut of the shell-made ones.
-TEST(HostileShortcuts, EverySeedKeepsTheRulesAndSizesPastTheEndFail) {
-    int seeds = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(kFuzz / "seeds")) {
-        const Bytes bytes = FileBytes(entry.path());
-        const std::string name = entry.path().stem().string();
-        EXPECT_EQ(fuzz::CheckShortcutBytes(bytes), "") << name;
-        ++seeds;
-        const auto has = [&](const char* part) {
-            return name.find(part) != std::string::npos;
-        };
-        const std::optional<ShellLinkData> data = ParseShellLink(bytes, kCodePage);
-        // Arguments and icon location are read whole: counts from 0x7FFF run past the end.
-        EXPECT_FALSE(data && (name.starts_with("header-size=") ||
-                              name.starts_with("linkinfo-size=") || name == "idlist-size=65535" ||
-                              ((has("string3-count=") || has("string4-count=")) &&
-                               (has("=3276") || has("=6553")))))
-            << name;
-        // A block of fewer than 8 bytes before the environment blocks ends the extra data.
-        EXPECT_TRUE(!name.starts_with("extra-block-size=") ||
-                    (data && data->iconFile == "C:\\Tools\\edit.exe" &&
-                     data->target == "Z:\\Tools\\edit.exe"))
-            << name;
-    }
-    EXPECT_GT(seeds, 250);
-    for (const auto& entry : std::filesystem::directory_iterator(kFuzz / "corpus")) {
-        const Bytes bytes = FileBytes(entry.path());
-        for (std::size_t length = 0; length <= bytes.size(); length += 7)
-            EXPECT_EQ(fuzz::CheckShortcutBytes(std::span(bytes).first(length)), "")
-                << entry.path().filename() << " cut at " << length;
-    }
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The tray's icons and click rule, the shell's file icons, the pop-up menu with its commands and
-// rows, and the Explorer windows that PathRecall follows.
+// The tray's icons, the pop-up menu and the Explorer windows that PathRecall follows.
 #include "core/show_commands.h"
 #include "shell/explorer_tracking.h"
 #include "tests/data_rows.h"
@@ -8,7 +7,6 @@
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
-#include "tray/tray_notify.h"
 
 #include <gtest/gtest.h>
 
@@ -29,55 +27,9 @@ TEST(TrayIcons, AnIconGoesInWithAFullRecordAndItsTipCutTo63AndOutByWindowAndNumb
     EXPECT_TRUE(TrayDeleteIcon(shell, 1000, kWindow) && shell.trayIcons.empty());
 }
 
-// Asked by their cut path. What a failed request leaves in the record is never taken for an icon,
-// and an empty path, which the shell would take for the current folder, is not asked at all.
-TEST(TrayIcons, FileIconsComeOnlyForFilesTheShellFinds) {
-    CallLog log;
-    FakeShellIcons shell(log);
-    const std::string tool = "C:\\x\\tool.exe", longPath = "C:\\" + std::string(297, 'a');
-    shell.knownFiles = {tool, longPath.substr(0, 255), ""};
-    shell.scribbleOnFailure = true;
-    EXPECT_NE(GetFileIconHandle(shell, tool), IconRef::None);
-    EXPECT_NE(GetFileIconHandle(shell, longPath), IconRef::None);
-    for (auto [size, list] : {std::pair{16, 0x16u}, {32, 0x32u}, {0, 0x32u}, {17, 0x32u}})
-        EXPECT_EQ(RawOf(GetSystemImageIcon(shell, tool, size)) >> 12, list) << size;
-    const auto icons = shell.liveIcons;
-    for (const char* path : {"C:\\gone.exe", ""})
-        EXPECT_EQ(
-            std::make_pair(GetFileIconHandle(shell, path), GetSystemImageIcon(shell, path, 16)),
-            std::make_pair(IconRef::None, IconRef::None))
-            << path;
-    EXPECT_EQ(shell.liveIcons, icons);
-    EXPECT_EQ(shell.fileInfoPaths.size(), 8u);
-    EXPECT_EQ(shell.fileInfoPaths[1].size(), 255u);
-}
-
-TEST(TrayClicks, ALaunchClickFollowsTheClickOptionAndARightPressOpensTheMenu) {
-    using enum TrayAction;
-    const auto popUp = [](TrayAction a) {
-        return a == LaunchEntry ? ShowMenu : a;
-    };
-    // A message and its action with single-click launching on and off; in pop-up mode a launch
-    // click opens the menu instead.
-    for (auto [message, single, dbl] : {std::tuple{kWmLButtonDown, LaunchEntry, None},
-                                        {kWmLButtonDblClk, None, LaunchEntry},
-                                        {kWmRButtonDown, ShowMenu, ShowMenu},
-                                        {0x202u, None, None},
-                                        {0x206u, None, None}})
-        EXPECT_EQ(std::make_tuple(
-                      TrayActionFor(true, false, message), TrayActionFor(false, false, message),
-                      TrayActionFor(true, true, message), TrayActionFor(false, true, message)),
-                  std::make_tuple(single, dbl, popUp(single), popUp(dbl)))
-            << message;
-}
-
 TEST(MenuCommands, TheLowWordNamesAnEntryRowBelow20OrACommand) {
-    using Kind = MenuCommand::Kind;
-    EXPECT_EQ(DecodeMenuCommand(0x00010002), (MenuCommand{Kind::Entry, 2}));
-    EXPECT_EQ(DecodeMenuCommand(19), (MenuCommand{Kind::Entry, 19}));
-    EXPECT_EQ(DecodeMenuCommand(0x10000 | kCmdExit), (MenuCommand{Kind::Exit}));
-    for (std::uint32_t id : {20u, 911u, 916u, 0xFFFFu})
-        EXPECT_EQ(DecodeMenuCommand(id), MenuCommand{}) << id;
+    EXPECT_EQ(DecodeMenuCommand(0x10013), (MenuCommand{MenuCommand::Kind::Entry, 19}));
+    EXPECT_EQ(DecodeMenuCommand(20), MenuCommand{});
 }
 
 using Lines = std::vector<std::string>;
@@ -114,8 +66,7 @@ protected:
         r.hwndItem = menus.Live(), r.hDC = canvas.RequestDC(), r.rcItem = rect;
         return r;
     }
-    // Whether the row answered and what it drew, a line a call; nothing made for it may be left,
-    // and the shell is asked nothing.
+    // Whether the row answered and what it drew; it leaves nothing and asks the shell nothing.
     Lines Draw(const DrawItemRequest& request) {
         canvas.drawn.clear();
         const auto iconsBefore = icons.liveIcons;
@@ -161,9 +112,6 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     table.Delete(0);
     menu.Rebuild();
     EXPECT_EQ(menus.menus.at(menus.Live()).front(), "separator");
-    menu.Destroy();
-    menu.Track(0, 0, kWindow);
-    EXPECT_EQ(log.back(), "menu destroy") << "no menu, nothing tracked";
 }
 
 TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
