@@ -65,10 +65,7 @@ void Launcher::OnFilesDropped(DropRef drop) {
         entry.Path = name;
         entry.IconPath = name;
         entry.ToolTip = GetFileDisplayName(env_.shellIcons, name);
-        if (!popUp_)
-            tray_.AddEntryIcon(entry, table_.NextIconId());
-        const int slot = table_.Append(std::move(entry));
-        editor_.AddRow(slot, table_.At(slot));
+        AppendEntry(std::move(entry));
     }
     if (popUp_ && !names.empty())
         menu_.Rebuild();

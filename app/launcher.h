@@ -90,6 +90,8 @@ private:
     // fails, the error is reported and the user may end without saving.
     void QuitApp();
     void LoadEntries(int count);
+    // A new last entry with its tray icon (none in pop-up mode) and its row.
+    void AppendEntry(Entry entry);
     void ReadOptionsAfterLoad();
     void ShowSmallIcons(bool small);
     void ShowPopupMenu();

@@ -57,11 +57,15 @@ void Launcher::LoadEntries(int count) {
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
             LaunchEntry(env_.shell, env_.view.Handle(), entry, ShowCommandFor(entry.StartMode));
-        if (!popUp_)
-            tray_.AddEntryIcon(entry, table_.NextIconId());
-        const int slot = table_.Append(std::move(entry));
-        editor_.AddRow(slot, table_.At(slot));
+        AppendEntry(std::move(entry));
     });
+}
+
+void Launcher::AppendEntry(Entry entry) {
+    if (!popUp_)
+        tray_.AddEntryIcon(entry, table_.NextIconId());
+    const int slot = table_.Append(std::move(entry));
+    editor_.AddRow(slot, table_.At(slot));
 }
 
 void Launcher::ReadOptionsAfterLoad() {

@@ -23,9 +23,8 @@ int StartModeFor(TWindowState state) {
 
 void EntryEditor::OpenAtSelectedEntry(OpenDialog& dialog, const EntryTable& table) {
     // With no row selected the dialog opens where it opened last.
-    const int k = view_.SelectedRow();
-    if (table.IsUsed(k))
-        dialog.SetInitialFolder(FolderPart(table.At(k).Path));
+    if (const std::optional<int> k = SelectedSlot(table))
+        dialog.SetInitialFolder(FolderPart(table.At(*k).Path));
 }
 
 void EntryEditor::Browse(const EntryTable& table) {

@@ -35,10 +35,10 @@ void EntryEditor::Select(int row, const EntryTable& table) {
 void EntryEditor::ShowSelected(const EntryTable& table) {
     view_.SetEnabled(Ctl::btnDelete, true);
     view_.SetEnabled(Ctl::btnModify, true);
-    const int k = view_.SelectedRow();
-    if (!table.IsUsed(k))
+    const std::optional<int> k = SelectedSlot(table);
+    if (!k)
         return;
-    const Entry& entry = table.At(k);
+    const Entry& entry = table.At(*k);
     view_.SetText(Ctl::txtPath, entry.Path);
     view_.SetText(Ctl::txtIconPath, entry.IconPath);
     view_.SetText(Ctl::txtParameters, entry.Params);
@@ -48,6 +48,11 @@ void EntryEditor::ShowSelected(const EntryTable& table) {
     view_.SetComboIndex(known ? entry.StartMode : smNormal);
     ShowPreview(entry.IconPath);
     view_.SetChecked(Ctl::cbAutoStart, entry.AutoStart);
+}
+
+std::optional<int> EntryEditor::SelectedSlot(const EntryTable& table) {
+    const int row = view_.SelectedRow();
+    return table.IsUsed(row) ? std::optional<int>(row) : std::nullopt;
 }
 
 void EntryEditor::ShowPreview(const std::string& path) {
@@ -103,12 +108,12 @@ std::optional<int> EntryEditor::Add(EntryTable& table) {
 }
 
 std::optional<Entry> EntryEditor::Delete(EntryTable& table) {
-    const int k = view_.SelectedRow();
-    if (!table.IsUsed(k))
+    const std::optional<int> k = SelectedSlot(table);
+    if (!k)
         return std::nullopt;
-    Entry removed = table.At(k);
-    table.Delete(k);
-    view_.DeleteListRow(k);
+    Entry removed = table.At(*k);
+    table.Delete(*k);
+    view_.DeleteListRow(*k);
     if (table.Count() > 0) {
         view_.SetEnabled(Ctl::btnAdd, true);
         // The fields show the entry now selected, not the one removed.
@@ -121,11 +126,11 @@ std::optional<Entry> EntryEditor::Delete(EntryTable& table) {
 }
 
 std::optional<int> EntryEditor::Modify(EntryTable& table) {
-    const int k = view_.SelectedRow();
-    if (!table.IsUsed(k))
-        return std::nullopt;
-    table.Modify(k, Fields());
-    view_.SetListRow(k, table.At(k).ToolTip, preview_.get());
+    const std::optional<int> k = SelectedSlot(table);
+    if (k) {
+        table.Modify(*k, Fields());
+        view_.SetListRow(*k, table.At(*k).ToolTip, preview_.get());
+    }
     return k;
 }
 

@@ -58,6 +58,8 @@ private:
     // The fields as an entry (no IconId).
     Entry Fields();
     void ShowPreview(const std::string& path);
+    // The slot of the selected row's entry, if a row is selected.
+    std::optional<int> SelectedSlot(const EntryTable& table);
     // The folder of the selected entry's path, for a dialog to open in.
     void OpenAtSelectedEntry(OpenDialog& dialog, const EntryTable& table);
 
