@@ -13,10 +13,6 @@ using DataRow = std::vector<std::string>;
 inline std::vector<DataRow> DataRows(const std::string& name) {
     std::string path = __FILE__;
     path = path.substr(0, path.find_last_of("/\\") + 1) + "data/" + name;
-#ifdef _WIN32
-    if (path[0] == '/')
-        path = "Z:" + path; // under Wine, whose drive Z: is the root
-#endif
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("no data file " + path);
