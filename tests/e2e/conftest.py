@@ -2,7 +2,6 @@
 every test an empty store, a fresh probe and the program, ended after it."""
 
 import os
-import pathlib
 import shutil
 import subprocess
 
@@ -37,17 +36,3 @@ def corvane(desktop):
         program.wait_exit(kill=True)
     poll("the program's windows to go", lambda: not shown("^corvane.exe$", "--classname"))
 
-
-@pytest.fixture
-def explorer(desktop):
-    """probe.exe, with no log yet, in the place of C:\\windows\\explorer.exe, which PathRecall
-    starts (the desktop runs another copy); answers the folder of its log."""
-    folder = os.path.join(DRIVE_C, "windows")
-    explorer = os.path.join(folder, "explorer.exe")
-    original = explorer + ".e2e-original"
-    if not os.path.exists(original):  # else a run cut short left it there
-        os.replace(explorer, original)
-    shutil.copyfile(PROBE_EXE, explorer)
-    pathlib.Path(folder, "probe-log.txt").unlink(missing_ok=True)
-    yield folder
-    os.replace(original, explorer)

@@ -62,8 +62,8 @@ def registry(key=KEY):
     return tree if code == 0 else {}
 
 
-def probe_runs(folder=PROBE_DIR):  # the command lines that probe.exe in folder was started with
-    log = pathlib.Path(folder, "probe-log.txt")
+def probe_runs():  # the command lines that probe.exe in PROBE_DIR was started with
+    log = pathlib.Path(PROBE_DIR, "probe-log.txt")
     return log.read_text("utf-8", "replace").splitlines() if log.exists() else []
 
 
