@@ -74,11 +74,8 @@ struct FakeShellIcons : ShellIconApi {
     std::uintptr_t GetFileInfo(const char* path, std::uint32_t, FileInfoRecord& record,
                                std::uint32_t recordSize, std::uint32_t flags) override {
         fileInfoPaths.push_back(path);
-        if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path)) {
-            if (scribbleOnFailure) // an icon field that is no icon, and a name, as some shells do
-                record.hIcon = RefOf<IconRef>(0x00500073), record.szDisplayName[0] = 'j';
+        if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path))
             return 0;
-        }
         if (flags & kShgfiSysIconIndex)
             return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;
         if (flags & kShgfiDisplayName) // the name after the folder, with a mark
@@ -99,7 +96,6 @@ struct FakeShellIcons : ShellIconApi {
 
     CallLog& log;
     std::set<std::string> knownFiles;
-    bool scribbleOnFailure = false;
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
     std::vector<std::string> fileInfoPaths;
     std::set<std::uintptr_t> liveIcons; // handed out and not destroyed

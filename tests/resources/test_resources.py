@@ -21,12 +21,6 @@ def test_stripe_is_a_20_by_154_bottom_up_8_bit_bitmap_whose_top_row_is_the_band_
     assert all(palette[i] == (255, 0, 0) for i in top_row[1:19])  # BGR blue inside the black edges
 
 
-def test_committed_resources_match_the_generator_and_check_sees_a_difference(tmp_path):
+def test_committed_resources_match_their_generator():
     check = subprocess.run(GENERATOR + ["--check"], capture_output=True)
     assert check.returncode == 0, check.stderr
-    subprocess.run(GENERATOR + ["--res-dir", str(tmp_path)], check=True)
-    stripe = tmp_path / "stripe.bmp"
-    stripe.write_bytes(stripe.read_bytes()[:-1] + b"\x01")
-    check = subprocess.run(GENERATOR + ["--check", "--res-dir", str(tmp_path)], capture_output=True,
-                           text=True)
-    assert check.returncode != 0 and "stripe.bmp" in check.stderr
