@@ -103,6 +103,9 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     rig.launcher->OnDelete();
     rig.launcher->OnModify();
     EXPECT_EQ(rig.log, Lines{}) << "nothing selected";
+    Type(rig, "C:\\d.exe", "D");
+    rig.launcher->OnAdd();
+    EXPECT_EQ(rig.log, (Lines{"row D", "tray add 1003"})) << "no number is given twice";
 }
 
 TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTheMenu) {

@@ -160,18 +160,6 @@ TEST(ShellLinkFiles, EveryCutBeforeTheExtraDataFailsAndEveryLaterCutStillReads) 
     EXPECT_FALSE(ParseShellLink(otherClass, kCodePage));
 }
 
-TEST(ShellLinkFiles, APartMayEndTheFileButNotRunPastIt) {
-    Bytes drive = FileBytes(kFuzz / "seeds/idlist-drive-only.lnk");
-    drive.resize(drive.size() - 4); // no terminal block: the ID list ends the file
-    EXPECT_EQ(ParseShellLink(drive, kCodePage).value_or(ShellLinkData{}).target, "E:\\");
-    drive[0x4C] = drive[0x4D] = 0xFF; // an ID list past the end, with nothing after it
-    EXPECT_FALSE(ParseShellLink(drive, kCodePage));
-    // A Unicode offset at the LinkInfo's end points at nothing: the ANSI path counts.
-    Bytes local = FileBytes(kFuzz / "seeds/local-unicode.lnk");
-    local[0x4C + 0x1C] = local[0x4C]; // the LinkInfo's size, under 256
-    EXPECT_EQ(ParseShellLink(local, kCodePage).value_or(ShellLinkData{}).target, "C:\\A~1.EXE");
-}
-
 TEST(Windows1252, EachByteHasOneCharacterAndEveryOtherCharacterIsAQuestionMark) {
     std::map<char, char16_t> characterOf;
     for (char32_t c = 0; c <= 0xFFFF; ++c) {

@@ -27,11 +27,6 @@ TEST(TrayIcons, AnIconGoesInWithAFullRecordAndItsTipCutTo63AndOutByWindowAndNumb
     EXPECT_TRUE(TrayDeleteIcon(shell, 1000, kWindow) && shell.trayIcons.empty());
 }
 
-TEST(MenuCommands, TheLowWordNamesAnEntryRowBelow20OrACommand) {
-    EXPECT_EQ(DecodeMenuCommand(0x10013), (MenuCommand{MenuCommand::Kind::Entry, 19}));
-    EXPECT_EQ(DecodeMenuCommand(20), MenuCommand{});
-}
-
 using Lines = std::vector<std::string>;
 constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
 
