@@ -1,5 +1,4 @@
-// The program's reach beyond its windows on the real system: the registry, and kestrel.dll with a
-// window of another process.
+// The registry, and kestrel.dll with a window of another process, on the real system.
 #include "core/win32/registry_win32.h"
 #include "shell/win32/kestrel/kestrel.h"
 
@@ -8,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <future>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -24,17 +23,15 @@ TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) 
     ASSERT_TRUE(key);
     // RegSetValueExA stores a terminating zero the caller left out whenever the byte after the
     // text happens to be zero: no length may get one.
-    for (std::uint8_t length = 1; length <= 64; ++length) {
-        const std::string text(length, static_cast<char>('a' + length % 26));
-        ASSERT_TRUE(api.SetValue(*key, "text", RegType::Sz, {text.begin(), text.end()}));
-        const RegValue read = api.QueryValue(*key, "text");
-        EXPECT_EQ(std::make_pair(read.type, std::string(read.data.begin(), read.data.end())),
-                  std::make_pair(RegType::Sz, text));
+    std::vector<std::pair<RegType, std::vector<std::uint8_t>>> values{
+        {RegType::Dword, {0xFE, 0xFF, 0xFF, 0xFF}}};
+    for (std::uint8_t length = 1; length <= 64; ++length)
+        values.emplace_back(RegType::Sz, std::vector<std::uint8_t>(length, 'a' + length % 26));
+    for (const auto& [type, data] : values) {
+        ASSERT_TRUE(api.SetValue(*key, "value", type, data));
+        const RegValue read = api.QueryValue(*key, "value");
+        EXPECT_EQ(std::tie(read.type, read.data), std::tie(type, data));
     }
-    const std::vector<std::uint8_t> dword{0xFE, 0xFF, 0xFF, 0xFF};
-    ASSERT_TRUE(api.SetValue(*key, "dword", RegType::Dword, dword));
-    const RegValue read = api.QueryValue(*key, "dword");
-    EXPECT_EQ(std::tie(read.type, read.data), std::make_tuple(RegType::Dword, dword));
     EXPECT_EQ(api.QueryValue(*key, "absent").status, RegValue::Status::NotFound);
     api.CloseKey(*api.CreateKey(*key, "Gone"));
     EXPECT_TRUE(api.DeleteKey(*key, "Gone"));
@@ -63,8 +60,7 @@ LRESULT CALLBACK Receive(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     return 0;
 }
 
-// Dispatches the waiting messages, then more as they come until done(), or for up to 20 s so that a
-// failure ends.
+// Dispatches the waiting messages, then more as they come until done() or for at most 20 s.
 template <typename Condition> bool Pump(const Condition& done) {
     for (const ULONGLONG end = GetTickCount64() + 20000;;) {
         for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
@@ -80,9 +76,8 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     ASSERT_TRUE(RegisterClassA(&windowClass));
     HWND receiver = CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                     nullptr, nullptr, nullptr);
-    BOOL started = TRUE;
-    std::thread([&] { started = Kestrel_Start(receiver); }).join();
-    EXPECT_FALSE(started) << "started on a thread not owning the window";
+    EXPECT_FALSE(std::async(std::launch::async, Kestrel_Start, receiver).get())
+        << "started on a thread not owning the window";
     ASSERT_TRUE(Kestrel_Start(receiver));
 
     const std::string title = "Exploring - C:\\Projects";
@@ -106,8 +101,7 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     ASSERT_EQ(Reported(self, "Polled", kReportTitleChanged), 1) << "the event reported";
     SetWindowTextA(front, "Unpolled");
     // Four polls long: a poll still running would report the title first.
-    const ULONGLONG later = GetTickCount64() + 1000;
-    Pump([&] { return GetTickCount64() > later; });
+    Pump([later = GetTickCount64() + 1000] { return GetTickCount64() > later; });
     EXPECT_EQ(Reported(self, "Unpolled"), 0);
 
     ASSERT_TRUE(Kestrel_Stop());

@@ -1,5 +1,4 @@
-// Tray icons and file icons through the real shell, and the pop-up menu's owner-drawn rows on real
-// GDI.
+// Tray icons and file icons through the real shell, and the menu's owner-drawn rows on real GDI.
 #include "core/win32/handle_refs.h"
 #include "core/win32/system_win32.h"
 #include "tray/popup_menu.h"
@@ -27,28 +26,22 @@ std::string InWindows(const std::string& name) {
 // The shell knows an icon by its window and identifier together.
 TEST(Win32ShellIcons, TheTrayAnswersForTheIconsItHoldsOnly) {
     Win32ShellIcons shell;
-    HWND windows[2];
-    for (HWND& w : windows)
-        w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                            nullptr);
-    const WindowRef owner = ToRef<WindowRef>(windows[0]), other = ToRef<WindowRef>(windows[1]);
+    HWND window =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    const WindowRef owner = ToRef<WindowRef>(window), other = ToRef<WindowRef>(GetDesktopWindow());
     const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
     EXPECT_TRUE(TrayAddIcon(shell, 4001, owner, icon, "Notepad"));
     EXPECT_FALSE(TrayDeleteIcon(shell, 4001, other));
     EXPECT_TRUE(TrayDeleteIcon(shell, 4001, owner));
     EXPECT_FALSE(TrayDeleteIcon(shell, 4001, owner)) << "already gone";
-    for (HWND window : windows)
-        DestroyWindow(window);
+    DestroyWindow(window);
 }
 
 // Wine answers 0 for a missing file yet may leave junk in the icon field.
 TEST(Win32ShellIcons, AnExistingFileHasAnIconAndAMissingOneNone) {
     Win32ShellIcons shell;
-    const ScopedIcon icon(shell, GetFileIconHandle(shell, InWindows("notepad.exe")));
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(FromRef<HICON>(icon.get()), &info));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const IconRef icon = GetFileIconHandle(shell, InWindows("notepad.exe"));
+    EXPECT_TRUE(DestroyIcon(FromRef<HICON>(icon))) << "a handle of a live icon";
     for (const std::string& path : {InWindows("no such file.exe"), std::string()})
         EXPECT_EQ(GetFileIconHandle(shell, path), IconRef::None) << '"' << path << '"';
 }
@@ -68,8 +61,7 @@ HBITMAP Dib(int width, int height, std::uint32_t rgb) {
     return bitmap;
 }
 
-// A row drawn on real GDI shows band, banner and highlight where the menu puts them; what it makes
-// and selects, and gives back, the native suite follows.
+// A row drawn on real GDI shows band, banner and highlight where the menu puts them.
 TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     const std::string notepad = InWindows("notepad.exe");
     EntryTable table;
