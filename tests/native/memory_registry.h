@@ -21,7 +21,6 @@ public:
         return opened.status == OpenedKey::Status::Ok ? std::optional(opened.key) : std::nullopt;
     }
     OpenedKey OpenKey(RegKey parent, const std::string& path) override {
-        ++opens;
         return Open(parent, path, false);
     }
     void CloseKey(RegKey key) override { handles_.erase(RawOf(key)), readOnly_.erase(RawOf(key)); }
@@ -85,7 +84,6 @@ public:
     std::vector<std::string> writeLog;   // the successful writes in order, as "name=value"
     // Writes (values set, keys deleted) still to succeed, as if the program were killed then.
     int writesLeft = INT_MAX;
-    int opens = 0; // OpenKey calls
 
 private:
     static constexpr std::uintptr_t kRoot = 0x80000001u;

@@ -55,49 +55,8 @@ TEST_F(ShellLinkTest, FileNameIsNormalizedAsTheTableSays) {
     EXPECT_FALSE(bare.Exists(kFolders));
 }
 
-TEST_F(ShellLinkTest, ShellFolderMovesTheFileNameLookingItUpOnlyWhenItChanges) {
-    link.SetShellFolder(sfDesktop);
-    EXPECT_EQ(link.FileName(), "C:\\WINDOWS\\Desktop\\") << "an empty name";
-    link.SetFileName("C:\\Links\\Editor");
-    link.SetShellFolder(sfStartMenu);
-    EXPECT_EQ(std::make_tuple(link.FileName(), link.ShellFolder(), registry.opens),
-              std::make_tuple("C:\\WINDOWS\\Start Menu\\Editor.lnk", sfStartMenu, 3));
-    // The same folder, the same name, sfNone, and values outside the enumeration.
-    link.SetShellFolder(sfStartMenu);
-    link.SetFileName("C:\\WINDOWS\\Start Menu\\Editor.lnk");
-    link.SetShellFolder(static_cast<TShellFolder>(11));
-    link.SetShellFolder(sfNone);
-    link.SetShellFolder(static_cast<TShellFolder>(255));
-    EXPECT_EQ(std::make_tuple(link.FileName(), link.ShellFolder(), registry.opens),
-              std::make_tuple("C:\\WINDOWS\\Start Menu\\Editor.lnk", sfNone, 3));
-    // A value that is not text fails with the registry's error; the name stays.
-    registry.PutDword(kFolders, "Recent", 5);
-    EXPECT_THROW(link.SetShellFolder(sfRecent), ERegistryException);
-    EXPECT_EQ(link.ShellFolder(), sfRecent) << "stored before the lookup";
-    EXPECT_THROW(link.SetFileName("Other"), ERegistryException);
-    EXPECT_EQ(link.FileName(), "C:\\WINDOWS\\Start Menu\\Editor.lnk");
-    EXPECT_EQ(registry.openHandles(), 0);
-}
-
-TEST_F(ShellLinkTest, HotKeyAndWindowStateConvertToTheShortcutsStoredForms) {
-    // Stored: Shift 0x100, Control 0x200, Alt 0x400 and the extended-key flag 0x800 that HotKey
-    // drops; key bits above the key byte never turn into modifiers.
-    const std::pair<std::uint16_t, TShortCut> keys[] = {
-        {0x0641, 0xC041}, {0x0141, 0x2041}, {0x0241, 0x4041}, {0x0441, 0x8041},
-        {0x0741, 0xE041}, {0x0070, 0x0070}, {0x0000, 0x0000}, {0x0E2E, 0xC02E}};
-    for (const auto& [stored, shortCut] : keys) {
-        loader.result.hotKey = stored;
-        link.LoadLink("x.lnk");
-        EXPECT_EQ(link.HotKey(), shortCut) << std::hex << stored;
-        link.SetHotKey(shortCut);
-        EXPECT_EQ(link.LinkHotKey(), stored & 0xF7FF) << std::hex << shortCut;
-    }
-    link.SetHotKey(0x9F41); // Alt, and key bits 8 to 12
-    EXPECT_EQ(link.LinkHotKey(), 0x0441);
-    for (auto [state, show] : {std::pair{wsMinimized, 7}, {wsMaximized, 3}, {wsNormal, 1}}) {
-        link.SetWindowState(state);
-        EXPECT_EQ(std::make_pair(link.ShowCmd(), link.WindowState()), std::make_pair(show, state));
-    }
+// Minimized (7) and maximized (3) are read in the Browse tests.
+TEST_F(ShellLinkTest, EveryOtherShowCommandReadsAsNormal) {
     for (const std::int32_t show : {0, 2, 4, 5, 6, 8, 9, 10, 11, -1, 0x7FFFFFFF}) {
         loader.result.showCmd = show;
         link.LoadLink("x.lnk");
