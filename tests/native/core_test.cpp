@@ -16,15 +16,8 @@
 namespace corvane::testing {
 namespace {
 
-const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
 std::string EntryKey(int slot) {
     return kSettings + "\\Tool Box Icon  " + std::to_string(slot);
-}
-EntryTable TableOf(const std::vector<Entry>& entries) {
-    EntryTable table;
-    for (const Entry& entry : entries)
-        table.Append(entry);
-    return table;
 }
 
 // The file's default action (no verb).

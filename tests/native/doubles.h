@@ -31,6 +31,14 @@ using CallLog = std::vector<std::string>;
 
 // The options window, owner of everything the program shows.
 inline constexpr WindowRef kWindow = static_cast<WindowRef>(0x1234);
+// The settings key below HKEY_CURRENT_USER, and a table of the entries.
+inline const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
+inline EntryTable TableOf(const std::vector<Entry>& entries) {
+    EntryTable table;
+    for (const Entry& entry : entries)
+        table.Append(entry);
+    return table;
+}
 
 struct ShellCall {
     WindowRef owner;

@@ -34,6 +34,7 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
         {{"Editor"}, "C:\\e.exe", "editor", {}},  // case-sensitive
         {{"Editor"}, "C:\\e.exe", "Editor ", {}}, // no trimming
         {{"Editor"}, "C:\\e.exe", "", {}},
+        {{"Editor"}, "C:\\e.exe", std::string(70, 'x'), {}},
         {{}, "", "", {kNoPath}},
     };
     for (const Case& c : cases) {
@@ -54,7 +55,7 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
         // The new row is selected and shows the entry, which starts as Normal.
         EXPECT_EQ(std::tie(rig.view.selected, rig.view.combo), std::make_tuple(slot, 0));
         EXPECT_NE(rig.view.rows.back().second, IconRef::None);
-        EXPECT_EQ(rig.icons.trayIcons.at(1000 + slot).szTip.data(), c.tip);
+        EXPECT_EQ(rig.icons.trayIcons.at(1000 + slot).szTip.data(), c.tip.substr(0, 63));
         rig.view.texts[Ctl::txtParameters] = "-changed";
         rig.launcher->OnModify(); // changes the entry just added, no other
         const std::vector<Entry> saved = rig.Saved();
@@ -154,7 +155,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
         {OpenFileChoice{"", 1}, 3, before},
         {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 3, link(smMaximized)},
         {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 7, link(smMinimized)},
-        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 1, link(smNormal)},
+        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 2, link(smNormal)}, // only 7 is minimized
         // A name without its shortcut beside it is the file itself; with one, the shortcut.
         {OpenFileChoice{"E:\\x.exe", 1}, 3, {"E:\\x.exe", "E:\\x.exe", "-keep", "~x.exe", 0, 3}},
         {OpenFileChoice{"D:\\Apps\\tool.exe", 1}, 7, link(smMinimized)},

@@ -10,16 +10,12 @@
 namespace corvane::testing {
 
 using Lines = std::vector<std::string>;
-inline const std::string kSettings = "SOFTWARE\\Quennard\\Corvane\\3.0";
 
 struct LauncherRig {
     // The store as a save leaves it, and SmallIcons.
     void Store(const Options& options, const std::vector<Entry>& entries) {
         RegistryAccessor reg(registry);
-        EntryTable table;
-        for (const Entry& entry : entries)
-            table.Append(entry);
-        WriteSettings(reg, options, table, true);
+        WriteSettings(reg, options, TableOf(entries), true);
         registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
     }
     void Start() {

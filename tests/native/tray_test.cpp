@@ -1,4 +1,4 @@
-// The tray's icons, the pop-up menu and the Explorer windows that PathRecall follows.
+// The pop-up menu and the Explorer windows that PathRecall follows.
 #include "core/show_commands.h"
 #include "shell/explorer_tracking.h"
 #include "tests/data_rows.h"
@@ -6,7 +6,6 @@
 #include "tests/native/doubles.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
-#include "tray/tray_icons.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +13,6 @@
 
 namespace corvane::testing {
 namespace {
-
-TEST(TrayIcons, AnIconGoesInWithAFullRecordAndItsTipCutTo63AndOutByWindowAndNumber) {
-    CallLog log;
-    FakeShellIcons shell(log);
-    const IconRef icon = RefOf<IconRef>(0x77);
-    EXPECT_TRUE(TrayAddIcon(shell, 1000, kWindow, icon, std::string(70, 'x')));
-    const NotifyIconRecord& r = shell.trayIcons.at(1000);
-    EXPECT_EQ(std::tie(r.cbSize, r.uFlags, r.uCallbackMessage, r.hWnd, r.hIcon),
-              std::make_tuple(88u, 7u, 0x40Du, kWindow, icon));
-    EXPECT_EQ(r.szTip.data(), std::string(63, 'x'));
-    EXPECT_TRUE(TrayDeleteIcon(shell, 1000, kWindow) && shell.trayIcons.empty());
-}
 
 using Lines = std::vector<std::string>;
 constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
