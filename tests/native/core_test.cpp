@@ -61,19 +61,6 @@ TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
     }
 }
 
-TEST(StoreLoad, ADamagedEntryValueTakesItsDefaultAndCostsNothingElse) {
-    MemoryRegistry registry;
-    RegistryAccessor reg(registry);
-    registry.PutDword("E", "Path", 3);
-    registry.PutString("E", "Params", "-x");
-    registry.PutString("E", "Auto Start", "yes");
-    registry.Put("E", "StartMode", RegType::Binary, std::vector<std::uint8_t>(8, 0xFF));
-    reg.OpenKey("\\E", true);
-    EXPECT_EQ(ReadEntryValues(reg), (Entry{.Params = "-x"}));
-    registry.PutDword("E", "Auto Start", 2);
-    EXPECT_TRUE(ReadEntryValues(reg).AutoStart) << "any number but 0";
-}
-
 // Every write may be the program's last. A save cut short after any number of writes leaves every
 // entry that both tables hold to the next start, old or new (each change here is of one value).
 TEST(StoreSave, CutShortAnywhereItLosesNoEntryThatBothTablesHold) {

@@ -83,11 +83,9 @@ TEST(ShellLinkFiles, ReadAsTheirShapesSay) {
         if (!d)
             continue;
         EXPECT_EQ(std::tie(d->description, d->relativePath, d->workingDir, d->arguments,
-                           d->iconFile, d->target),
-                  std::tie(r[1], r[2], r[3], r[4], r[5], r[6]))
-            << r[0];
-        EXPECT_EQ(std::make_tuple(d->showCommand, d->hotKey, d->iconIndex),
-                  std::make_tuple(std::stoi(r[7]), std::stoi(r[8], nullptr, 0), std::stoi(r[9])))
+                           d->iconFile, d->target, d->showCommand, d->hotKey, d->iconIndex),
+                  std::make_tuple(r[1], r[2], r[3], r[4], r[5], r[6], std::stoi(r[7]),
+                                  std::stoi(r[8], nullptr, 0), std::stoi(r[9])))
             << r[0];
     }
 }
