@@ -223,9 +223,7 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     const std::uintptr_t shown = RawOf(view.preview);
     view.selected = 3;
     launcher->OnListClick();
-    EXPECT_EQ(std::tie(view.texts[Ctl::txtPath], view.texts[Ctl::txtIconPath],
-                       view.texts[Ctl::txtParameters], view.texts[Ctl::txtToolTip], view.combo),
-              std::make_tuple("C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", 3));
+    EXPECT_EQ(Shown(), (Entry{"C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", false, 3}));
     EXPECT_TRUE(icons.liveIcons.count(RawOf(view.preview)) && !icons.liveIcons.count(shown))
         << "the old preview is gone";
     view.texts.clear(), view.enabled.clear();
