@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <tuple>
 
 namespace corvane::testing {
@@ -147,10 +146,7 @@ TEST(RegistryAccessor, ValuesAreReadAndWrittenAsTheSystemKeepsThem) {
         RegistryAccessor reg(registry);
         reg.OpenKey("\\" + kKey, true);
         const RegType type = static_cast<RegType>(std::stoi(r[1]));
-        std::vector<std::uint8_t> bytes;
-        std::istringstream hex(r[2]);
-        for (unsigned byte; hex >> std::hex >> byte;)
-            bytes.push_back(static_cast<std::uint8_t>(byte));
+        const std::vector<std::uint8_t> bytes(r[2].begin(), r[2].end());
         if (type != RegType::None)
             registry.Put(kKey, "v", type, bytes);
         EXPECT_EQ(Outcome("v", [&] { return reg.ReadString("v"); }), r[3]) << r[2];

@@ -101,16 +101,6 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
     }
 }
 
-// The settings key is opened for writing.
-TEST_F(LauncherTest, AStoreThatCanOnlyBeReadGivesItsEntriesButNotItsOptions) {
-    Store({.singleClick = true, .hideOnStart = true}, {{"a.exe", "", "", "A"}});
-    registry.Lock(kSettings, true);
-    Start();
-    EXPECT_EQ(icons.trayIcons.size(), 1u);
-    EXPECT_FALSE(view.checked[Ctl::cbSingle] || view.checked[Ctl::chkHide]);
-    EXPECT_TRUE(view.appVisible && view.formVisible);
-}
-
 TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
     Store({}, {{"a.exe", "", "", "A"}});
     for (const char* name : {"Single Click", "Hide on Start", "PopUpIt", "SmallIcons"})

@@ -74,11 +74,8 @@ public:
         return std::uint32_t(v->data[0] | v->data[1] << 8 | v->data[2] << 16 | v->data[3] << 24);
     }
     int openHandles() const { return static_cast<int>(handles_.size()); }
-    // The key exists from now on and cannot be opened (access rights), or only read.
-    void Lock(const std::string& path, bool readable = false) {
-        Create(Key(path));
-        locked_[Key(path)] = readable;
-    }
+    // The key exists from now on and cannot be opened (access rights).
+    void Lock(const std::string& path) { Create(*locked_.insert(Key(path)).first); }
 
     std::set<std::string> failingWrites; // names whose SetValue fails
     std::vector<std::string> writeLog;   // the successful writes in order, as "name=value"
@@ -113,8 +110,7 @@ private:
     OpenedKey Open(RegKey parent, const std::string& path, bool create) {
         const std::string* base = KeyOf(parent);
         const std::string key = base ? Key(path, *base) : "";
-        const auto lock = locked_.find(key);
-        if (!base || (lock != locked_.end() && (create || !lock->second)))
+        if (!base || locked_.count(key))
             return {OpenedKey::Status::Failed};
         if (!create && !keys_.count(key))
             return {OpenedKey::Status::NotFound};
@@ -127,7 +123,7 @@ private:
 
     std::map<std::string, Values> keys_{{"", {}}};
     std::map<std::uintptr_t, std::string> handles_;
-    std::map<std::string, bool> locked_; // whether each can still be read
+    std::set<std::string> locked_;
     std::set<std::uintptr_t> readOnly_;
     std::uintptr_t nextHandle_ = 0x100;
 };

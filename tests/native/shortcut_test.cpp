@@ -1,6 +1,5 @@
 // Shortcuts: the component that names and reads them, and the reader of the format on the
 // hand-made files of tests/fuzz.
-#include "core/registry_accessor.h"
 #include "shell/shell_lnk.h"
 #include "shell/shllink_format.h"
 #include "tests/data_rows.h"
