@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
-  g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-liberation
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-liberation
   xvfb xdotool imagemagick x11-utils python3 python3-pytest nsis
 )
 
@@ -32,8 +32,10 @@ fi
 commands=(
   cmake:cmake ninja:ninja-build g++:g++ clang++:clang
   i686-w64-mingw32-g++-posix:g++-mingw-w64-i686 i686-w64-mingw32-windres:binutils-mingw-w64-i686
-  wine:wine wineboot:wine wineserver:wine Xvfb:xvfb xdotool:xdotool import:imagemagick
-  xwininfo:x11-utils python3:python3
+  x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64
+  x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64
+  wine:wine wineserver:wine /usr/lib/wine/wine64:wine64 makensis:nsis
+  Xvfb:xvfb xdotool:xdotool import:imagemagick xwininfo:x11-utils python3:python3
 )
 absent=0
 for pair in "${commands[@]}"; do

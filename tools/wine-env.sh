@@ -1,10 +1,53 @@
 #!/usr/bin/env bash
-# Sourced: a private X display (Xvfb) when none is given, and the project's own
-# Wine prefix, made once and reused.
+# Sourced: a private X display (Xvfb) when none is given, and Wine for one
+# architecture at a time (x86 or x64), each with a prefix of its own kind, made
+# once and reused.
 : "${CORVANE_ROOT:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
-export WINEPREFIX="${WINEPREFIX:-$CORVANE_ROOT/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+# Each architecture's loader, started directly: Debian's `wine` script picks
+# the 32-bit loader whenever it is installed, even on a machine whose kernel
+# cannot run it. Set one to a missing file to see what such a machine does.
+: "${CORVANE_WINE_X86:=/usr/lib/wine/wine}"
+: "${CORVANE_WINE_X64:=/usr/lib/wine/wine64}"
+
+corvane_loader() { # ARCH
+  case "$1" in
+    x86) echo "$CORVANE_WINE_X86" ;;
+    x64) echo "$CORVANE_WINE_X64" ;;
+    *) echo "unknown architecture '$1' (x86 or x64)" >&2; return 1 ;;
+  esac
+}
+
+corvane_bits() { # ARCH
+  if [ "$1" = x86 ]; then echo 32; else echo 64; fi
+}
+
+# Whether this machine runs the architecture's programs: its loader is run, as
+# nothing but running a program tells (the files may be there all the same).
+corvane_arch_runs() { # ARCH
+  local loader
+  loader=$(corvane_loader "$1") || return 1
+  "$loader" --version >/dev/null 2>&1
+}
+
+# Makes ARCH's Wine the one that `wine`, `wineboot` and CTest's emulator start,
+# with its own prefix: PREFIX_BASE-ARCH. The commands are small scripts in
+# build/wine-ARCH, put first on the PATH in place of another architecture's.
+corvane_use_arch() { # ARCH PREFIX_BASE
+  local loader bin
+  loader=$(corvane_loader "$1") || return 1
+  bin="$CORVANE_ROOT/build/wine-$1"
+  mkdir -p "$bin"
+  printf '#!/bin/sh\nexec "%s" "$@"\n' "$loader" >"$bin/wine"
+  printf '#!/bin/sh\nexec "%s" wineboot.exe "$@"\n' "$loader" >"$bin/wineboot"
+  chmod +x "$bin/wine" "$bin/wineboot"
+  PATH=$(printf '%s' "$PATH" | tr ':' '\n' | grep -vx "$CORVANE_ROOT/build/wine-x[0-9]*" | paste -sd:)
+  export PATH="$bin:$PATH"
+  export CORVANE_ARCH="$1" WINELOADER="$loader" WINEPREFIX="$2-$1"
+  export WINEARCH="win$(corvane_bits "$1")"
+}
 
 corvane_start_xvfb() {
   local display
@@ -32,10 +75,18 @@ corvane_stop_xvfb() {
   fi
 }
 
+# Makes the prefix on first use. When wineboot fails, its own output is kept
+# in PREFIX.wineboot.log (the suites quote it) and shown.
 corvane_prepare_prefix() {
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
+  local log="$WINEPREFIX.wineboot.log"
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  if wineboot -i >"$log" 2>&1 && wineserver -w && [ -f "$WINEPREFIX/system.reg" ]; then
+    rm -f "$log"
+    return 0
   fi
+  echo "the Wine prefix $WINEPREFIX could not be made; wineboot said:" >&2
+  cat "$log" >&2
+  rm -rf "$WINEPREFIX"
+  return 1
 }

@@ -13,9 +13,9 @@ inline constexpr std::uint32_t kWmTrayNotify = kWmUser + 13; // 0x40D
 inline constexpr std::int32_t kMainIconId = 1111;
 inline constexpr const char* kMainIconTip = "Corvane 3.0";
 
-// NOTIFYICONDATAA in its first, 88-byte form.
+// NOTIFYICONDATAA in its first form, field for field: handles are pointer-sized,
+// so it has the size of the target's record (88 bytes for x86, 104 for x64).
 struct NotifyIconRecord {
-    static constexpr std::uint32_t kSize = 88;
     static constexpr std::uint32_t kFlagsMessageIconTip = 7; // NIF_MESSAGE | NIF_ICON | NIF_TIP
     std::uint32_t cbSize = 0;
     WindowRef hWnd = WindowRef::None;
@@ -25,18 +25,19 @@ struct NotifyIconRecord {
     IconRef hIcon = IconRef::None;
     std::array<char, 64> szTip{};
 };
+inline constexpr std::uint32_t kNotifyIconRecordSize = sizeof(NotifyIconRecord);
 
 enum class NotifyOp : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
 
-// SHFILEINFOA.
+// SHFILEINFOA, field for field (352 bytes for x86, 360 for x64).
 struct FileInfoRecord {
-    static constexpr std::uint32_t kSize = 352;
     IconRef hIcon = IconRef::None;
     std::int32_t iIcon = 0;
     std::uint32_t dwAttributes = 0;
     std::array<char, 260> szDisplayName{};
     std::array<char, 80> szTypeName{};
 };
+inline constexpr std::uint32_t kFileInfoRecordSize = sizeof(FileInfoRecord);
 
 inline constexpr std::uint32_t kShgfiIcon = 0x100;
 inline constexpr std::uint32_t kShgfiDisplayName = 0x200;

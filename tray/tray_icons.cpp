@@ -9,7 +9,7 @@ namespace {
 
 NotifyIconRecord BaseRecord(std::int32_t id, WindowRef window) {
     NotifyIconRecord record;
-    record.cbSize = NotifyIconRecord::kSize;
+    record.cbSize = kNotifyIconRecordSize;
     record.hWnd = window;
     record.uID = static_cast<std::uint32_t>(id);
     record.uFlags = NotifyIconRecord::kFlagsMessageIconTip;
@@ -30,7 +30,7 @@ FileInfoRecord QueryFileInfo(ShellIconApi& shell, const std::string& path, std::
     }
     const std::string shellPath = CutTo(path, kShellTextMax);
     const std::uintptr_t answer =
-        shell.GetFileInfo(shellPath.c_str(), 0, record, FileInfoRecord::kSize, flags);
+        shell.GetFileInfo(shellPath.c_str(), 0, record, kFileInfoRecordSize, flags);
     if (result)
         *result = answer;
     // Every request made here answers 0 when the shell found nothing, and

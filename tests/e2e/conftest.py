@@ -13,8 +13,12 @@ from harness import (CORVANE_EXE, DESKTOP, DRIVE_C, PROBE_DIR, PROBE_EXE, QUIET,
 
 @pytest.fixture(scope="session")
 def desktop():
-    if not (os.path.isfile(CORVANE_EXE) and os.path.isfile(PROBE_EXE) and os.path.isdir(DRIVE_C)):
-        pytest.fail("run through ./test: it builds the programs, a private X display and a prefix")
+    if missing := [path for path in (CORVANE_EXE, PROBE_EXE) if not os.path.isfile(path)]:
+        pytest.fail(f"not built: {', '.join(missing)} (./test builds them)")
+    if not os.path.isdir(DRIVE_C):
+        log = os.environ.get("WINEPREFIX", "") + ".wineboot.log"
+        said = open(log, errors="replace").read() if os.path.isfile(log) else "(no wineboot log)"
+        pytest.fail(f"no Wine prefix at {os.environ.get('WINEPREFIX')!r}; wineboot said:\n{said}")
     reg_import("desktop.reg")
     # The desktop stays up between the tests while this explorer holds it.
     holder = subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},{SCREEN[0]}x{SCREEN[1]}"],

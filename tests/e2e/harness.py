@@ -10,7 +10,8 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.environ.get("CORVANE_ROOT") or os.path.dirname(os.path.dirname(HERE))
-BUILD = os.path.join(ROOT, "build", "windows")
+ARCH = os.environ.get("CORVANE_ARCH", "x86")  # the build under test, x86 or x64
+BUILD = os.path.join(ROOT, "build", f"windows-{ARCH}")
 CORVANE_EXE = os.path.join(BUILD, "app", "win32", "corvane.exe")
 PROBE_EXE = os.path.join(BUILD, "tests", "e2e", "probe", "probe.exe")
 DRIVE_C = os.path.join(os.environ.get("WINEPREFIX", ""), "drive_c")

@@ -82,7 +82,7 @@ struct FakeShellIcons : ShellIconApi {
     std::uintptr_t GetFileInfo(const char* path, std::uint32_t, FileInfoRecord& record,
                                std::uint32_t recordSize, std::uint32_t flags) override {
         fileInfoPaths.push_back(path);
-        if (recordSize != FileInfoRecord::kSize || !knownFiles.count(path))
+        if (recordSize != kFileInfoRecordSize || !knownFiles.count(path))
             return 0;
         if (flags & kShgfiSysIconIndex)
             return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;

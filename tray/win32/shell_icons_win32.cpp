@@ -6,13 +6,17 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace corvane::win32 {
 
-static_assert(NOTIFYICONDATAA_V1_SIZE == NotifyIconRecord::kSize,
+static_assert(NOTIFYICONDATAA_V1_SIZE == kNotifyIconRecordSize,
               "the first form of the tray record");
-static_assert(sizeof(SHFILEINFOA) == FileInfoRecord::kSize, "the file information record");
+static_assert(offsetof(NOTIFYICONDATAA, hIcon) == offsetof(NotifyIconRecord, hIcon) &&
+              offsetof(NOTIFYICONDATAA, szTip) == offsetof(NotifyIconRecord, szTip));
+static_assert(sizeof(SHFILEINFOA) == kFileInfoRecordSize, "the file information record");
+static_assert(offsetof(SHFILEINFOA, szDisplayName) == offsetof(FileInfoRecord, szDisplayName));
 static_assert(NotifyIconRecord::kFlagsMessageIconTip == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
 static_assert(static_cast<DWORD>(NotifyOp::Add) == NIM_ADD &&
               static_cast<DWORD>(NotifyOp::Modify) == NIM_MODIFY &&
