@@ -1,7 +1,8 @@
 # What a Windows user gets: `cmake --install` lays out one folder (the program,
 # kestrel.dll, the README and the licence), and the `package` target turns that
-# folder into Corvane-<version>-win32.zip and the per-user installer
-# Corvane-<version>-setup.exe (NSIS, from packaging/NSIS.template.in).
+# folder into Corvane-<version>-<platform>.zip and the per-user installer
+# Corvane-<version>-<platform>-setup.exe (NSIS, from packaging/NSIS.template.in),
+# where the platform is win32 for the 32-bit build and win64 for the 64-bit one.
 
 # The import library of kestrel.dll is for linking only; nobody installs it.
 install(TARGETS corvane kestrel
@@ -13,7 +14,14 @@ set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Corvane)
 set(CPACK_PACKAGE_VENDOR Quennard)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_FILE_NAME Corvane-${PROJECT_VERSION}-win32)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(CORVANE_PLATFORM win64)
+  set(CPACK_CORVANE_NSIS_TARGET amd64-unicode)
+else()
+  set(CORVANE_PLATFORM win32)
+  set(CPACK_CORVANE_NSIS_TARGET x86-unicode)
+endif()
+set(CPACK_PACKAGE_FILE_NAME Corvane-${PROJECT_VERSION}-${CORVANE_PLATFORM})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Corvane)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The installer's own version block wants four numbers.
