@@ -21,8 +21,12 @@ std::int32_t IntegerOr(RegistryAccessor& reg, const char* name, std::int32_t fal
 
 } // namespace
 
+std::string EntryKeyName(int slot) {
+    return "Tool Box Icon  " + std::to_string(slot);
+}
+
 std::string EntrySubkey(int slot) {
-    return std::string(kSettingsKey) + "\\Tool Box Icon  " + std::to_string(slot);
+    return std::string(kSettingsKey) + "\\" + EntryKeyName(slot);
 }
 
 Entry ReadEntryValues(RegistryAccessor& reg) {
@@ -76,13 +80,16 @@ std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     return 0;
 }
 
-bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entry)>& take) {
+std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
+                                       const std::function<void(Entry)>& take) {
     for (int slot = 0; slot < count; ++slot) {
         if (!reg.OpenKey(EntrySubkey(slot), false))
-            return reg.KeyExists(EntrySubkey(slot));
+            return reg.KeyExists(EntrySubkey(slot))
+                       ? std::optional(ReadFailureMessage(EntryKeyName(slot)))
+                       : std::nullopt;
         take(ReadEntryValues(reg));
     }
-    return false;
+    return std::nullopt;
 }
 
 void WriteOptions(RegistryAccessor& reg, const Options& options) {
@@ -91,8 +98,7 @@ void WriteOptions(RegistryAccessor& reg, const Options& options) {
     reg.WriteBool(kValPopUpIt, options.popUp);
 }
 
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
-                   bool removeLeftovers) {
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
     for (int i = 0; i < table.Count(); ++i) {
         reg.OpenKey(EntrySubkey(i), true);
         WriteEntryValues(reg, table.At(i));
@@ -102,7 +108,7 @@ void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTab
     // Written even when it is 0, so that deleted entries never come back.
     reg.WriteInteger(kValIconCount, table.Count());
     // The save is complete: a subkey that cannot be removed stays, past the count.
-    for (int slot = table.Count(); removeLeftovers && slot < kMaxEntries; ++slot)
+    for (int slot = table.Count(); slot < kMaxEntries; ++slot)
         reg.DeleteKey(EntrySubkey(slot));
 }
 

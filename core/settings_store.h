@@ -32,7 +32,9 @@ inline constexpr const char* kValToolTip = "Tool Tip";
 inline constexpr const char* kValAutoStart = "Auto Start";
 inline constexpr const char* kValStartMode = "StartMode";
 
-// "\SOFTWARE\Quennard\Corvane\3.0\Tool Box Icon  <slot>" (two blanks).
+// "Tool Box Icon  <slot>" (two blanks): the name of a slot's entry subkey.
+std::string EntryKeyName(int slot);
+// "\SOFTWARE\Quennard\Corvane\3.0\Tool Box Icon  <slot>".
 std::string EntrySubkey(int slot);
 
 // Reads the current key's entry values. A value that is missing or of the
@@ -59,9 +61,11 @@ std::optional<int> StoredEntryCount(RegistryAccessor& reg);
 
 // Reads up to count entry subkeys from slot 0, without creating any, and
 // hands each entry to take as soon as it is read. Stops at the first subkey
-// that is missing or cannot be opened. True when it stopped at one that
-// exists but could not be opened: the subkeys from there on were never read.
-bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entry)>& take);
+// that is missing or cannot be opened. When it stopped at one that exists but
+// could not be opened, the read failure naming that subkey: the subkeys from
+// there on were never read.
+std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
+                                       const std::function<void(Entry)>& take);
 
 // "Single Click", "Hide on Start" and "PopUpIt" into the current key.
 // ("SmallIcons" is stored the moment it changes.)
@@ -72,10 +76,8 @@ void WriteOptions(RegistryAccessor& reg, const Options& options);
 // kept entry in its old subkey or its new one, each value old or new (an
 // entry only ever moves down, so it is written at its new slot before its
 // old one is overwritten).
-// Then, with removeLeftovers, the entry subkeys at and above the count go: a
-// deleted entry's values do not stay behind. A failed write throws and ends
-// the save there.
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
-                   bool removeLeftovers);
+// Then the entry subkeys at and above the count go: a deleted entry's values
+// do not stay behind. A failed write throws and ends the save there.
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
 
 } // namespace corvane

@@ -53,8 +53,9 @@ TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
         reg.OpenKey("\\" + kSettings, true);
         const std::optional<int> stored = StoredEntryCount(reg);
         int read = 0;
-        const bool stopped = ReadEntries(reg, stored.value_or(0), [&](const Entry&) { ++read; });
-        EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped), std::make_tuple(loaded, unread))
+        const auto stopped = ReadEntries(reg, stored.value_or(0), [&](const Entry&) { ++read; });
+        EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped.has_value()),
+                  std::make_tuple(loaded, unread))
             << count << " over " << keys;
         EXPECT_FALSE(registry.Exists(EntryKey(keys)));
     }
@@ -75,10 +76,10 @@ TEST(StoreSave, CutShortAnywhereItLosesNoEntryThatBothTablesHold) {
             MemoryRegistry registry;
             RegistryAccessor reg(registry);
             registry.PutString(EntryKey(20), "Path", "x"); // no entry key: not the store's
-            WriteSettings(reg, {}, TableOf(before), true);
+            WriteSettings(reg, {}, TableOf(before));
             registry.writesLeft = cut;
             try {
-                WriteSettings(reg, {}, TableOf(after), true);
+                WriteSettings(reg, {}, TableOf(after));
             } catch (const ERegistryException&) {
             }
             reg.OpenKey("\\" + kSettings, true);
