@@ -19,6 +19,17 @@ std::int32_t IntegerOr(RegistryAccessor& reg, const char* name, std::int32_t fal
     }
 }
 
+void RemoveEntryKeys(RegistryAccessor& reg, int from) {
+    for (int slot = from; slot < kMaxEntries; ++slot)
+        reg.DeleteKey(EntrySubkey(slot));
+}
+
+void WriteOptionsAndCount(RegistryAccessor& reg, const Options& options, int count) {
+    reg.OpenKey(kSettingsKey, true);
+    WriteOptions(reg, options);
+    reg.WriteInteger(kValIconCount, count);
+}
+
 } // namespace
 
 std::string EntryKeyName(int slot) {
@@ -68,7 +79,7 @@ void WriteFirstRunDefaults(RegistryAccessor& reg) {
 std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     try {
         const std::int32_t stored = reg.ReadInteger(kValIconCount);
-        if (stored > 0)
+        if (stored >= 0)
             return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
     } catch (const ERegistryException&) {
         // Missing or damaged: subkey 0 tells.
@@ -99,17 +110,18 @@ void WriteOptions(RegistryAccessor& reg, const Options& options) {
 }
 
 void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
-    for (int i = 0; i < table.Count(); ++i) {
-        reg.OpenKey(EntrySubkey(i), true);
-        WriteEntryValues(reg, table.At(i));
+    const int count = table.Count();
+    if (count == 0) {
+        RemoveEntryKeys(reg, 0);
+        WriteOptionsAndCount(reg, options, 0);
+        return;
     }
-    reg.OpenKey(kSettingsKey, true);
-    WriteOptions(reg, options);
-    // Written even when it is 0, so that deleted entries never come back.
-    reg.WriteInteger(kValIconCount, table.Count());
-    // The save is complete: a subkey that cannot be removed stays, past the count.
-    for (int slot = table.Count(); slot < kMaxEntries; ++slot)
-        reg.DeleteKey(EntrySubkey(slot));
+    for (int slot = 0; slot < count; ++slot) {
+        reg.OpenKey(EntrySubkey(slot), true);
+        WriteEntryValues(reg, table.At(slot));
+    }
+    WriteOptionsAndCount(reg, options, count);
+    RemoveEntryKeys(reg, count);
 }
 
 } // namespace corvane

@@ -52,9 +52,10 @@ bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback);
 void WriteFirstRunDefaults(RegistryAccessor& reg);
 
 // How many entry subkeys to load, from the current (settings) key. A stored
-// "Icon Count" of 1 to 20 is trusted; a larger one loads 20. Without such a
-// count (missing, of the wrong type, 0 or less) while entry subkey 0 exists,
-// the store is damaged but its entries are still there: up to 20, as many as
+// "Icon Count" of 0 to 20 is trusted (a 0 is only ever written after the
+// entry subkeys were removed); a larger one loads 20. Without such a count
+// (missing, of the wrong type, negative) while entry subkey 0 exists, the
+// store is damaged but its entries are still there: up to 20, as many as
 // follow one another. Nothing when there is neither a count nor subkey 0: a
 // first run.
 std::optional<int> StoredEntryCount(RegistryAccessor& reg);
@@ -76,8 +77,11 @@ void WriteOptions(RegistryAccessor& reg, const Options& options);
 // kept entry in its old subkey or its new one, each value old or new (an
 // entry only ever moves down, so it is written at its new slot before its
 // old one is overwritten).
-// Then the entry subkeys at and above the count go: a deleted entry's values
-// do not stay behind. A failed write throws and ends the save there.
+// Then the entry subkeys at and above the count go (one that cannot be
+// removed stays, past the count, never read). A failed write throws and ends
+// the save there.
+// An empty table's save removes the entry subkeys first and writes the count
+// of 0 last: a stored 0 is always meant.
 void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
 
 } // namespace corvane

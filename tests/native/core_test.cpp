@@ -34,11 +34,11 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolder) {
 
 // A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads this many entries
 // (-1: a first run); where unread, it stops at a key that cannot be opened.
-TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
+TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
     const std::tuple<int, int, int, bool> rows[] = {
-        {INT_MIN, 0, -1, false}, {0, 0, 0, false},         {1, 3, 1, false},
-        {21, 25, 20, false},     {INT_MIN, 3, 3, false},   {0, 3, 3, false},
-        {3, 3, 1, true},         {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}};
+        {INT_MIN, 0, -1, false},  {0, 0, 0, false},     {1, 3, 1, false},  {21, 25, 20, false},
+        {INT_MIN, 3, 3, false},   {0, 3, 0, false},     {-1, 3, 3, false}, {3, 3, 1, true},
+        {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}};
     for (auto [count, keys, loaded, unread] : rows) {
         MemoryRegistry registry;
         RegistryAccessor reg(registry);
