@@ -30,6 +30,19 @@ void WriteOptionsAndCount(RegistryAccessor& reg, const Options& options, int cou
     reg.WriteInteger(kValIconCount, count);
 }
 
+// Best effort, from the slot a failed write left half written down to slot 0;
+// a slot that cannot be written stops it.
+void PutBack(RegistryAccessor& reg, const std::vector<Entry>& kept) {
+    try {
+        for (int slot = static_cast<int>(kept.size()) - 1; slot >= 0; --slot) {
+            reg.OpenKey(EntrySubkey(slot), true);
+            WriteEntryValues(reg, kept[static_cast<std::size_t>(slot)]);
+        }
+    } catch (const ERegistryException&) {
+        // The store cannot be written now; the caller reports the first failure.
+    }
+}
+
 } // namespace
 
 std::string EntryKeyName(int slot) {
@@ -116,11 +129,20 @@ void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTab
         WriteOptionsAndCount(reg, options, 0);
         return;
     }
-    for (int slot = 0; slot < count; ++slot) {
-        reg.OpenKey(EntrySubkey(slot), true);
-        WriteEntryValues(reg, table.At(slot));
+    std::vector<Entry> kept; // what each slot held before this save
+    try {
+        for (int slot = 0; slot < count; ++slot) {
+            // A slot that cannot be opened is neither read nor written (its
+            // first write throws), so nothing is put back into it.
+            if (reg.OpenKey(EntrySubkey(slot), true))
+                kept.push_back(ReadEntryValues(reg));
+            WriteEntryValues(reg, table.At(slot));
+        }
+        WriteOptionsAndCount(reg, options, count);
+    } catch (const ERegistryException&) {
+        PutBack(reg, kept);
+        throw;
     }
-    WriteOptionsAndCount(reg, options, count);
     RemoveEntryKeys(reg, count);
 }
 

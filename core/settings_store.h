@@ -72,14 +72,14 @@ std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
 // ("SmallIcons" is stored the moment it changes.)
 void WriteOptions(RegistryAccessor& reg, const Options& options);
 
-// A save: every entry into its subkey, then the options and "Icon Count".
-// Cut short before the count, it leaves the old count standing and every
-// kept entry in its old subkey or its new one, each value old or new (an
-// entry only ever moves down, so it is written at its new slot before its
-// old one is overwritten).
-// Then the entry subkeys at and above the count go (one that cannot be
-// removed stays, past the count, never read). A failed write throws and ends
-// the save there.
+// A save: every entry into its subkey, then the options and "Icon Count",
+// then the entry subkeys at and above the count go (one that cannot be
+// removed stays, past the count, never read). Before a slot is overwritten,
+// what it held is kept; a failed write puts every overwritten slot back (as
+// far as it can be written) and then throws, so the store holds the last save
+// and the old count. An entry only ever moves down, so it is written at its
+// new slot before its old one is overwritten: a save cut short by the end of
+// the program loses no entry that both tables hold.
 // An empty table's save removes the entry subkeys first and writes the count
 // of 0 last: a stored 0 is always meant.
 void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
