@@ -22,6 +22,8 @@ void Launcher::OnIconBrowse() {
 }
 
 void Launcher::OnAdd() {
+    if (TellEntriesReadOnly())
+        return;
     const std::optional<int> slot = editor_.Add(table_);
     if (!slot)
         return;
@@ -35,6 +37,8 @@ void Launcher::OnAdd() {
 // In pop-up mode the entries have no tray icons, and an entry's identifier
 // may equal the main icon's: no tray request is made for them.
 void Launcher::OnDelete() {
+    if (TellEntriesReadOnly())
+        return;
     const std::optional<Entry> removed = editor_.Delete(table_);
     if (!removed)
         return;
@@ -44,6 +48,8 @@ void Launcher::OnDelete() {
 }
 
 void Launcher::OnModify() {
+    if (TellEntriesReadOnly())
+        return;
     const std::optional<int> slot = editor_.Modify(table_);
     if (!slot)
         return;
@@ -54,6 +60,8 @@ void Launcher::OnModify() {
 
 void Launcher::OnFilesDropped(DropRef drop) {
     const OwnedDrop owned(env_.drops, drop);
+    if (TellEntriesReadOnly())
+        return;
     const std::vector<std::string> names = DroppedNames(env_.drops, drop);
     // All or nothing.
     if (table_.Count() + names.size() > static_cast<std::size_t>(kMaxEntries)) {

@@ -27,6 +27,7 @@
 #include "ui/form_view.h"
 #include "ui/window_events.h"
 
+#include <optional>
 #include <string>
 
 namespace corvane {
@@ -89,6 +90,12 @@ private:
     // menu and the entries' tray icons, and ends the program. When the save
     // fails, the error is reported and the user may end without saving.
     void QuitApp();
+    // The options always; the entries and their count only when every entry
+    // was read. A failed write throws.
+    void WriteStore();
+    // When the load could not read every entry, says which one and that the
+    // table stays as stored, and is true: every edit of the run is refused.
+    bool TellEntriesReadOnly();
     void LoadEntries(int count);
     // A new last entry with its tray icon (none in pop-up mode) and its row.
     void AppendEntry(Entry entry);
@@ -103,10 +110,10 @@ private:
     // The running mode and click rule; the boxes may differ until next start.
     bool popUp_ = false;
     bool singleClick_ = false;
-    // The load stopped at an entry subkey that exists but could not be
-    // opened: the subkeys from there on were never read, so no save of this
-    // run removes them.
-    bool unreadEntryKeys_ = false;
+    // The read failure of an entry subkey that exists but could not be
+    // opened: the subkeys from there on were never read, so this run changes
+    // no entry and no save of it touches an entry subkey or the count.
+    std::optional<std::string> unreadEntry_;
     std::string programPath_;
     TrayPresence tray_;
     PopupMenu menu_;

@@ -8,6 +8,8 @@ namespace corvane {
 namespace {
 
 const char* const kEndWithoutSaving = "Corvane could not save your entries. End without saving?";
+const char* const kEntriesKept =
+    " The entries are kept as stored and cannot be changed in this run.";
 
 } // namespace
 
@@ -53,7 +55,7 @@ void Launcher::OnCreate() {
 }
 
 void Launcher::LoadEntries(int count) {
-    unreadEntryKeys_ = ReadEntries(registry_, count, [this](Entry entry) {
+    unreadEntry_ = ReadEntries(registry_, count, [this](Entry entry) {
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
             LaunchEntry(env_.shell, env_.view.Handle(), entry, ShowCommandFor(entry.StartMode));
@@ -113,12 +115,27 @@ void Launcher::OnStartupTimer() {
     } catch (...) {
         // Anything else ends the timer's work quietly.
     }
+    TellEntriesReadOnly();
+}
+
+bool Launcher::TellEntriesReadOnly() {
+    if (unreadEntry_)
+        env_.view.ShowMessage(ErrorReportText(*unreadEntry_) + kEntriesKept, kApplicationTitle);
+    return unreadEntry_.has_value();
+}
+
+void Launcher::WriteStore() {
+    // The boxes, not the running mode: a change of pop-up mode reaches the
+    // next start.
+    const Options boxes = OptionBoxes(env_.view);
+    if (!unreadEntry_)
+        return WriteSettings(registry_, boxes, table_);
+    registry_.OpenKey(kSettingsKey, true);
+    WriteOptions(registry_, boxes);
 }
 
 Launcher::SaveOutcome Launcher::SaveSettings() {
-    // The boxes, not the running mode: a change of pop-up mode reaches the
-    // next start.
-    WriteSettings(registry_, OptionBoxes(env_.view), table_, !unreadEntryKeys_);
+    WriteStore();
     if (table_.Count() == 0) {
         env_.view.EndProgram();
         return SaveOutcome::ProgramEnded;
@@ -161,7 +178,7 @@ void Launcher::OnDestroy() {
 
 void Launcher::OnEndSession() {
     try {
-        WriteSettings(registry_, OptionBoxes(env_.view), table_, !unreadEntryKeys_);
+        WriteStore();
     } catch (const ERegistryException&) {
         // The session is ending; there is nobody left to tell.
     }

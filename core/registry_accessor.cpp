@@ -12,7 +12,7 @@ std::string Message(const char* pattern, const std::string& name) {
 }
 
 [[noreturn]] void FailGet(const std::string& name) {
-    throw ERegistryException(Message("Failed to get data for '%s'", name));
+    throw ERegistryException(ReadFailureMessage(name));
 }
 [[noreturn]] void FailType(const std::string& name) {
     throw ERegistryException(Message("Invalid data type for '%s'", name));
@@ -28,6 +28,10 @@ std::optional<RegKey> Opened(const OpenedKey& opened) {
 }
 
 } // namespace
+
+std::string ReadFailureMessage(const std::string& name) {
+    return Message("Failed to get data for '%s'", name);
+}
 
 RegistryAccessor::RegistryAccessor(RegistryApi& api) : api_(api) {}
 

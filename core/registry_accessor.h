@@ -14,6 +14,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// "Failed to get data for '<name>'": what a read of name that failed reports.
+std::string ReadFailureMessage(const std::string& name);
+
 class RegistryAccessor {
 public:
     explicit RegistryAccessor(RegistryApi& api);

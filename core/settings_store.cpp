@@ -19,10 +19,38 @@ std::int32_t IntegerOr(RegistryAccessor& reg, const char* name, std::int32_t fal
     }
 }
 
+void RemoveEntryKeys(RegistryAccessor& reg, int from) {
+    for (int slot = from; slot < kMaxEntries; ++slot)
+        reg.DeleteKey(EntrySubkey(slot));
+}
+
+void WriteOptionsAndCount(RegistryAccessor& reg, const Options& options, int count) {
+    reg.OpenKey(kSettingsKey, true);
+    WriteOptions(reg, options);
+    reg.WriteInteger(kValIconCount, count);
+}
+
+// Best effort, from the slot a failed write left half written down to slot 0;
+// a slot that cannot be written stops it.
+void PutBack(RegistryAccessor& reg, const std::vector<Entry>& kept) {
+    try {
+        for (int slot = static_cast<int>(kept.size()) - 1; slot >= 0; --slot) {
+            reg.OpenKey(EntrySubkey(slot), true);
+            WriteEntryValues(reg, kept[static_cast<std::size_t>(slot)]);
+        }
+    } catch (const ERegistryException&) {
+        // The store cannot be written now; the caller reports the first failure.
+    }
+}
+
 } // namespace
 
+std::string EntryKeyName(int slot) {
+    return "Tool Box Icon  " + std::to_string(slot);
+}
+
 std::string EntrySubkey(int slot) {
-    return std::string(kSettingsKey) + "\\Tool Box Icon  " + std::to_string(slot);
+    return std::string(kSettingsKey) + "\\" + EntryKeyName(slot);
 }
 
 Entry ReadEntryValues(RegistryAccessor& reg) {
@@ -64,7 +92,7 @@ void WriteFirstRunDefaults(RegistryAccessor& reg) {
 std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     try {
         const std::int32_t stored = reg.ReadInteger(kValIconCount);
-        if (stored > 0)
+        if (stored >= 0)
             return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
     } catch (const ERegistryException&) {
         // Missing or damaged: subkey 0 tells.
@@ -76,13 +104,16 @@ std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     return 0;
 }
 
-bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entry)>& take) {
+std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
+                                       const std::function<void(Entry)>& take) {
     for (int slot = 0; slot < count; ++slot) {
         if (!reg.OpenKey(EntrySubkey(slot), false))
-            return reg.KeyExists(EntrySubkey(slot));
+            return reg.KeyExists(EntrySubkey(slot))
+                       ? std::optional(ReadFailureMessage(EntryKeyName(slot)))
+                       : std::nullopt;
         take(ReadEntryValues(reg));
     }
-    return false;
+    return std::nullopt;
 }
 
 void WriteOptions(RegistryAccessor& reg, const Options& options) {
@@ -91,19 +122,28 @@ void WriteOptions(RegistryAccessor& reg, const Options& options) {
     reg.WriteBool(kValPopUpIt, options.popUp);
 }
 
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
-                   bool removeLeftovers) {
-    for (int i = 0; i < table.Count(); ++i) {
-        reg.OpenKey(EntrySubkey(i), true);
-        WriteEntryValues(reg, table.At(i));
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
+    const int count = table.Count();
+    if (count == 0) {
+        RemoveEntryKeys(reg, 0);
+        WriteOptionsAndCount(reg, options, 0);
+        return;
     }
-    reg.OpenKey(kSettingsKey, true);
-    WriteOptions(reg, options);
-    // Written even when it is 0, so that deleted entries never come back.
-    reg.WriteInteger(kValIconCount, table.Count());
-    // The save is complete: a subkey that cannot be removed stays, past the count.
-    for (int slot = table.Count(); removeLeftovers && slot < kMaxEntries; ++slot)
-        reg.DeleteKey(EntrySubkey(slot));
+    std::vector<Entry> kept; // what each slot held before this save
+    try {
+        for (int slot = 0; slot < count; ++slot) {
+            // A slot that cannot be opened is neither read nor written (its
+            // first write throws), so nothing is put back into it.
+            if (reg.OpenKey(EntrySubkey(slot), true))
+                kept.push_back(ReadEntryValues(reg));
+            WriteEntryValues(reg, table.At(slot));
+        }
+        WriteOptionsAndCount(reg, options, count);
+    } catch (const ERegistryException&) {
+        PutBack(reg, kept);
+        throw;
+    }
+    RemoveEntryKeys(reg, count);
 }
 
 } // namespace corvane

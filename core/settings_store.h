@@ -32,7 +32,9 @@ inline constexpr const char* kValToolTip = "Tool Tip";
 inline constexpr const char* kValAutoStart = "Auto Start";
 inline constexpr const char* kValStartMode = "StartMode";
 
-// "\SOFTWARE\Quennard\Corvane\3.0\Tool Box Icon  <slot>" (two blanks).
+// "Tool Box Icon  <slot>" (two blanks): the name of a slot's entry subkey.
+std::string EntryKeyName(int slot);
+// "\SOFTWARE\Quennard\Corvane\3.0\Tool Box Icon  <slot>".
 std::string EntrySubkey(int slot);
 
 // Reads the current key's entry values. A value that is missing or of the
@@ -50,32 +52,36 @@ bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback);
 void WriteFirstRunDefaults(RegistryAccessor& reg);
 
 // How many entry subkeys to load, from the current (settings) key. A stored
-// "Icon Count" of 1 to 20 is trusted; a larger one loads 20. Without such a
-// count (missing, of the wrong type, 0 or less) while entry subkey 0 exists,
-// the store is damaged but its entries are still there: up to 20, as many as
+// "Icon Count" of 0 to 20 is trusted (a 0 is only ever written after the
+// entry subkeys were removed); a larger one loads 20. Without such a count
+// (missing, of the wrong type, negative) while entry subkey 0 exists, the
+// store is damaged but its entries are still there: up to 20, as many as
 // follow one another. Nothing when there is neither a count nor subkey 0: a
 // first run.
 std::optional<int> StoredEntryCount(RegistryAccessor& reg);
 
 // Reads up to count entry subkeys from slot 0, without creating any, and
 // hands each entry to take as soon as it is read. Stops at the first subkey
-// that is missing or cannot be opened. True when it stopped at one that
-// exists but could not be opened: the subkeys from there on were never read.
-bool ReadEntries(RegistryAccessor& reg, int count, const std::function<void(Entry)>& take);
+// that is missing or cannot be opened. When it stopped at one that exists but
+// could not be opened, the read failure naming that subkey: the subkeys from
+// there on were never read.
+std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
+                                       const std::function<void(Entry)>& take);
 
 // "Single Click", "Hide on Start" and "PopUpIt" into the current key.
 // ("SmallIcons" is stored the moment it changes.)
 void WriteOptions(RegistryAccessor& reg, const Options& options);
 
-// A save: every entry into its subkey, then the options and "Icon Count".
-// Cut short before the count, it leaves the old count standing and every
-// kept entry in its old subkey or its new one, each value old or new (an
-// entry only ever moves down, so it is written at its new slot before its
-// old one is overwritten).
-// Then, with removeLeftovers, the entry subkeys at and above the count go: a
-// deleted entry's values do not stay behind. A failed write throws and ends
-// the save there.
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table,
-                   bool removeLeftovers);
+// A save: every entry into its subkey, then the options and "Icon Count",
+// then the entry subkeys at and above the count go (one that cannot be
+// removed stays, past the count, never read). Before a slot is overwritten,
+// what it held is kept; a failed write puts every overwritten slot back (as
+// far as it can be written) and then throws, so the store holds the last save
+// and the old count. An entry only ever moves down, so it is written at its
+// new slot before its old one is overwritten: a save cut short by the end of
+// the program loses no entry that both tables hold.
+// An empty table's save removes the entry subkeys first and writes the count
+// of 0 last: a stored 0 is always meant.
+void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
 
 } // namespace corvane

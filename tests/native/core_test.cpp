@@ -34,11 +34,11 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolder) {
 
 // A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads this many entries
 // (-1: a first run); where unread, it stops at a key that cannot be opened.
-TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
+TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
     const std::tuple<int, int, int, bool> rows[] = {
-        {INT_MIN, 0, -1, false}, {0, 0, 0, false},         {1, 3, 1, false},
-        {21, 25, 20, false},     {INT_MIN, 3, 3, false},   {0, 3, 3, false},
-        {3, 3, 1, true},         {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}};
+        {INT_MIN, 0, -1, false},  {0, 0, 0, false},     {1, 3, 1, false},  {21, 25, 20, false},
+        {INT_MIN, 3, 3, false},   {0, 3, 0, false},     {-1, 3, 3, false}, {3, 3, 1, true},
+        {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}};
     for (auto [count, keys, loaded, unread] : rows) {
         MemoryRegistry registry;
         RegistryAccessor reg(registry);
@@ -53,16 +53,18 @@ TEST(StoreLoad, ACountOf1To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
         reg.OpenKey("\\" + kSettings, true);
         const std::optional<int> stored = StoredEntryCount(reg);
         int read = 0;
-        const bool stopped = ReadEntries(reg, stored.value_or(0), [&](const Entry&) { ++read; });
-        EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped), std::make_tuple(loaded, unread))
+        const auto stopped = ReadEntries(reg, stored.value_or(0), [&](const Entry&) { ++read; });
+        EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped.has_value()),
+                  std::make_tuple(loaded, unread))
             << count << " over " << keys;
         EXPECT_FALSE(registry.Exists(EntryKey(keys)));
     }
 }
 
-// Every write may be the program's last. A save cut short after any number of writes leaves every
-// entry that both tables hold to the next start, old or new (each change here is of one value).
-TEST(StoreSave, CutShortAnywhereItLosesNoEntryThatBothTablesHold) {
+// Every write may fail, or be the program's last. A save one of whose writes fails puts back what
+// it overwrote: every slot holds one whole entry, all of them the old table's or all the new one's.
+// A save ended anywhere loses no entry that both tables hold (each change here is of one value).
+TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTablesHold) {
     const Entry a{"a.exe", "a.ico", "-a", "A"}, b{"b.exe", "b.ico", "", "B", true},
         c{"c.exe", "c.ico", "-c", "C", false, smHidden}, d{"d.exe", "d.ico", "", "D"},
         a2{"a.exe", "a.ico", "-a2", "A"}, c2{"c.exe", "c.ico", "-c", "C2", false, smHidden};
@@ -71,25 +73,32 @@ TEST(StoreSave, CutShortAnywhereItLosesNoEntryThatBothTablesHold) {
                                                 {{a, b}, {}},          {{a}, {a, b, d}},
                                                 {{a, b, c}, {a2, c2}}, {{a, c}, {c2, d}}};
     for (const auto& [before, after] : rows)
-        for (int cut = 0;; ++cut) {
+        for (int run = 0;; ++run) {
+            const bool killed = run % 2;
             MemoryRegistry registry;
             RegistryAccessor reg(registry);
             registry.PutString(EntryKey(20), "Path", "x"); // no entry key: not the store's
-            WriteSettings(reg, {}, TableOf(before), true);
-            registry.writesLeft = cut;
+            WriteSettings(reg, {}, TableOf(before));
+            registry.writesLeft = run / 2;
+            registry.failOnce = !killed;
             try {
-                WriteSettings(reg, {}, TableOf(after), true);
+                WriteSettings(reg, {}, TableOf(after));
             } catch (const ERegistryException&) {
             }
             reg.OpenKey("\\" + kSettings, true);
             Entries loaded;
             ReadEntries(reg, StoredEntryCount(reg).value_or(0),
                         [&](const Entry& entry) { loaded.push_back(entry); });
+            SCOPED_TRACE(std::to_string(run / 2) + (killed ? " writes, then killed" : "th failed"));
+            if (!killed) {
+                EXPECT_TRUE(loaded == before || loaded == after);
+                continue;
+            }
             for (const Entry& now : after)
                 for (const Entry& then : before)
                     EXPECT_TRUE(now.Path != then.Path || std::ranges::count(loaded, then) ||
                                 std::ranges::count(loaded, now))
-                        << now.Path << " lost after " << cut << " writes";
+                        << now.Path << " lost";
             if (registry.writesLeft > 0) { // the whole save went through
                 EXPECT_EQ(loaded, after);
                 EXPECT_TRUE(!registry.Exists(EntryKey(static_cast<int>(after.size()))) &&

@@ -15,7 +15,7 @@ struct LauncherRig {
     // The store as a save leaves it, and SmallIcons.
     void Store(const Options& options, const std::vector<Entry>& entries) {
         RegistryAccessor reg(registry);
-        WriteSettings(reg, options, TableOf(entries), true);
+        WriteSettings(reg, options, TableOf(entries));
         registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
     }
     void Start() {

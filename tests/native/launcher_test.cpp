@@ -11,6 +11,9 @@
 namespace corvane::testing {
 namespace {
 
+const std::string kKept = "message Failed to get data for 'Tool Box Icon  4'. The entries are kept "
+                          "as stored and cannot be changed in this run.";
+
 class LauncherTest : public ::testing::Test, public LauncherRig {
 protected:
     static ShellCall Launched(int slot, int show) {
@@ -41,8 +44,8 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                                  {"D:\\Tools\\b.exe", "", "-one", "B", true, smHidden},
                                  {"c.exe", "", "", "C"},
                                  {"E:d.exe", "", "-two x", "D", true, 9}}); // 9 opens as Normal
-    // A count of 0 or less over entry keys is damage: the keys there are loaded. Past a key that
-    // cannot be opened nothing was read, and no save removes it.
+    // A negative count over entry keys is damage: the keys there are loaded. Past a key that
+    // cannot be opened nothing was read: the run says so once and keeps the stored entries.
     registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(-2));
     registry.Lock(kSettings + "\\Tool Box Icon  4");
     registry.PutString(kSettings + "\\Tool Box Icon  5", "Path", "e.exe");
@@ -58,7 +61,7 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "menu create", "tray add 1000",
                           "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B",
                           "tray add 1002", "row C", "execute E:d.exe", "tray add 1003", "row D",
-                          "menu destroy", "menu create", "timer stop", "form normal"}));
+                          "menu destroy", "menu create", "timer stop", "form normal", kKept}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
     EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon,
                               icons.trayIcons.at(1000).hIcon != IconRef::None),
@@ -72,8 +75,16 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     launcher->OnListClick();
     EXPECT_EQ(std::tie(view.combo, view.checked[Ctl::cbAutoStart]), std::make_tuple(smNormal, true))
         << "shown as it starts";
+    // Every edit is refused in the same words, and a save stores the options alone.
+    log.clear(), registry.writeLog.clear();
+    view.texts[Ctl::txtPath] = view.texts[Ctl::txtToolTip] = "new";
+    launcher->OnAdd(), launcher->OnModify(), launcher->OnDelete();
+    drops.names = {"C:\\dropped.exe"};
+    launcher->OnFilesDropped(RefOf<DropRef>(0xD0));
     launcher->OnMinimize();
-    EXPECT_TRUE(registry.Exists(kSettings + "\\Tool Box Icon  5"));
+    EXPECT_EQ(log, (Lines{kKept, kKept, kKept, kKept, "hide app", "hide form"}));
+    EXPECT_EQ(registry.writeLog, (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=0"}));
+    EXPECT_TRUE(registry.Exists(kSettings + "\\Tool Box Icon  5") && drops.finished.size() == 1);
 }
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {

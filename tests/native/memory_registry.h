@@ -33,7 +33,7 @@ public:
     bool SetValue(RegKey key, const std::string& name, RegType type,
                   const std::vector<std::uint8_t>& data) override {
         const std::string* k = KeyOf(key);
-        if (writesLeft-- <= 0 || !k || readOnly_.count(RawOf(key)) || failingWrites.count(name))
+        if (Refused() || !k || readOnly_.count(RawOf(key)) || failingWrites.count(name))
             return false;
         Put(*k, name, type, data);
         writeLog.push_back(name + "=" +
@@ -43,7 +43,7 @@ public:
     }
     bool DeleteKey(RegKey parent, const std::string& path) override {
         const std::string* base = KeyOf(parent);
-        return writesLeft-- > 0 && base && keys_.erase(Key(path, *base));
+        return !Refused() && base && keys_.erase(Key(path, *base));
     }
 
     // The test's side, by full path below HKEY_CURRENT_USER ("A\B\C").
@@ -79,12 +79,16 @@ public:
 
     std::set<std::string> failingWrites; // names whose SetValue fails
     std::vector<std::string> writeLog;   // the successful writes in order, as "name=value"
-    // Writes (values set, keys deleted) still to succeed, as if the program were killed then.
+    // Writes (values set, keys deleted) still to succeed, as if the program were killed then; with
+    // failOnce, that one write fails and the ones after it succeed.
     int writesLeft = INT_MAX;
+    bool failOnce = false;
 
 private:
     static constexpr std::uintptr_t kRoot = 0x80000001u;
     using Values = std::map<std::string, RegValue>;
+
+    bool Refused() { return writesLeft-- <= 0 && (writesLeft == -1 || !failOnce); }
 
     // The key's name in keys_: lower case, no empty parts.
     static std::string Key(const std::string& path, const std::string& under = {}) {
