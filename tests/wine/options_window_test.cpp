@@ -162,14 +162,14 @@ TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
     } cases[] = {
         {{"Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
           "C:\\Apps\\", "tool.exe", 2, true},
-         OFN_NODEREFERENCELINKS,
+         OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_NODEREFERENCELINKS,
          "Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
          "C:\\Apps\\",
          OpenFileChoice{"C:\\" + std::string(300, 'n') + ".exe", 1}},
         {{"Select an Icon File",
           "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*", "ico", "", "",
           1, false},
-         0,
+         OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
          "Icon Files (*.ico)\0*.ico\0Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
          std::nullopt,
          std::nullopt}};
