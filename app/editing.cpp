@@ -10,7 +10,7 @@ void Launcher::OnListClick() {
 }
 
 void Launcher::OnPathChanged() {
-    editor_.OnPathChanged();
+    editor_.OnPathChanged(table_);
 }
 
 void Launcher::OnBrowse() {
@@ -73,6 +73,9 @@ void Launcher::OnFilesDropped(DropRef drop) {
         entry.Path = name;
         entry.IconPath = name;
         entry.ToolTip = GetFileDisplayName(env_.shellIcons, name);
+        // A file the editor's Add would refuse is left out.
+        if (!editor_.Admits(table_, entry.Path, entry.ToolTip))
+            continue;
         AppendEntry(std::move(entry));
     }
     if (popUp_ && !names.empty())

@@ -67,7 +67,7 @@ void Launcher::AppendEntry(Entry entry) {
     if (!popUp_)
         tray_.AddEntryIcon(entry, table_.NextIconId());
     const int slot = table_.Append(std::move(entry));
-    editor_.AddRow(slot, table_.At(slot));
+    editor_.ShowAppended(table_, slot);
 }
 
 void Launcher::ReadOptionsAfterLoad() {

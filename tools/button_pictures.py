@@ -2,7 +2,7 @@
 
     tick     "Minimize"    a green tick
     door     "&Quit"       a door with an arrow pointing out
-    info     "&About"      a white "i" on a blue disc
+    info     "Abo&ut"      a white "i" on a blue disc
     help     "&Help"       a white "?" on a blue disc
     add      "&Add"        a green plus
     delete   "&Delete"     a red cross

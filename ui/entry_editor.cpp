@@ -21,10 +21,13 @@ EntryEditor::EntryEditor(const EditorPlatform& platform)
                   false),
       preview_(platform.shellIcons, IconRef::None) {}
 
-void EntryEditor::AddRow(int index, const Entry& entry) {
+void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
+    const Entry& entry = table.At(slot);
     // The list keeps its own copy of the image.
     const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
-    view_.AddListRow(index, entry.ToolTip, icon.get());
+    view_.AddListRow(slot, entry.ToolTip, icon.get());
+    if (table.Full())
+        view_.SetEnabled(Ctl::btnAdd, false);
 }
 
 void EntryEditor::Select(int row, const EntryTable& table) {
@@ -38,6 +41,7 @@ void EntryEditor::ShowSelected(const EntryTable& table) {
     const std::optional<int> k = SelectedSlot(table);
     if (!k)
         return;
+    shown_ = k;
     const Entry& entry = table.At(*k);
     view_.SetText(Ctl::txtPath, entry.Path);
     view_.SetText(Ctl::txtIconPath, entry.IconPath);
@@ -55,13 +59,18 @@ std::optional<int> EntryEditor::SelectedSlot(const EntryTable& table) {
     return table.IsUsed(row) ? std::optional<int>(row) : std::nullopt;
 }
 
+std::optional<int> EntryEditor::ShownSlot(const EntryTable& table) {
+    const std::optional<int> k = SelectedSlot(table);
+    return k == shown_ ? k : std::nullopt;
+}
+
 void EntryEditor::ShowPreview(const std::string& path) {
     preview_ = ScopedIcon(shellIcons_, GetFileIconHandle(shellIcons_, path));
     view_.SetPreviewIcon(preview_.get());
 }
 
-void EntryEditor::OnPathChanged() {
-    if (!view_.Enabled(Ctl::btnAdd))
+void EntryEditor::OnPathChanged(const EntryTable& table) {
+    if (!view_.Enabled(Ctl::btnAdd) && !table.Full())
         view_.SetEnabled(Ctl::btnAdd, true);
 }
 
@@ -81,34 +90,34 @@ Entry EntryEditor::Fields() {
     return entry;
 }
 
-std::optional<int> EntryEditor::Add(EntryTable& table) {
-    if (table.Full())
-        return std::nullopt;
+bool EntryEditor::Admits(const EntryTable& table, const std::string& path, const std::string& tip,
+                         int self) {
     bool ok = true;
-    const std::string tip = view_.Text(Ctl::txtToolTip);
     for (int i = 0; i < table.Count(); ++i) {
-        if (table.At(i).ToolTip == tip) {
+        if (i != self && table.At(i).ToolTip == tip) {
             ok = false;
             view_.ShowMessage(kDuplicate, kSorry);
         }
     }
-    if (view_.Text(Ctl::txtPath).empty()) {
+    if (path.empty()) {
         ok = false;
         view_.ShowMessage(kNoPath, kSorry);
     }
-    if (!ok)
+    return ok;
+}
+
+std::optional<int> EntryEditor::Add(EntryTable& table) {
+    if (table.Full() || !Admits(table, view_.Text(Ctl::txtPath), view_.Text(Ctl::txtToolTip)))
         return std::nullopt;
     const int slot = table.Append(Fields());
-    AddRow(slot, table.At(slot));
+    ShowAppended(table, slot);
     // The new entry is the one the fields show, and the one Modify changes.
     Select(slot, table);
-    if (table.Full())
-        view_.SetEnabled(Ctl::btnAdd, false);
     return slot;
 }
 
 std::optional<Entry> EntryEditor::Delete(EntryTable& table) {
-    const std::optional<int> k = SelectedSlot(table);
+    const std::optional<int> k = ShownSlot(table);
     if (!k)
         return std::nullopt;
     Entry removed = table.At(*k);
@@ -126,11 +135,14 @@ std::optional<Entry> EntryEditor::Delete(EntryTable& table) {
 }
 
 std::optional<int> EntryEditor::Modify(EntryTable& table) {
-    const std::optional<int> k = SelectedSlot(table);
-    if (k) {
-        table.Modify(*k, Fields());
-        view_.SetListRow(*k, table.At(*k).ToolTip, preview_.get());
-    }
+    const std::optional<int> k = ShownSlot(table);
+    if (!k || !Admits(table, view_.Text(Ctl::txtPath), view_.Text(Ctl::txtToolTip), *k))
+        return std::nullopt;
+    table.Modify(*k, Fields());
+    const Entry& entry = table.At(*k);
+    // The icon a restart would show, also for an icon path typed by hand.
+    ShowPreview(entry.IconPath);
+    view_.SetListRow(*k, entry.ToolTip, preview_.get());
     return k;
 }
 

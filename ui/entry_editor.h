@@ -27,24 +27,31 @@ class EntryEditor {
 public:
     explicit EntryEditor(const EditorPlatform& platform);
 
-    // Row index of the list for an entry, with its description and icon.
-    void AddRow(int index, const Entry& entry);
+    // The row of the entry just appended in slot, with its description and
+    // icon. A full table disables Add.
+    void ShowAppended(const EntryTable& table, int slot);
     // Selects a row and shows its entry, as a click on it does.
     void Select(int row, const EntryTable& table);
-    // A click on the list: enables Delete and Modify and shows the selected
-    // entry in the fields.
+    // A click on the list, or its selection moved: enables Delete and Modify
+    // and shows the selected entry in the fields.
     void ShowSelected(const EntryTable& table);
-    // The path field changed: Add becomes possible.
-    void OnPathChanged();
+    // The path field changed: Add becomes possible, unless the table is full.
+    void OnPathChanged(const EntryTable& table);
 
-    // The fields as a new entry, after the duplicate and path checks (each
-    // refusal is told in a box). The new row is selected. Returns its slot,
-    // or nothing when nothing was added.
+    // The rules every stored entry keeps: a path, and a description no other
+    // entry has (the entry in slot self may keep its own). Each refusal is
+    // told in a box.
+    bool Admits(const EntryTable& table, const std::string& path, const std::string& tip,
+                int self = -1);
+    // The fields as a new entry, if the rules admit it. The new row is
+    // selected. Returns its slot, or nothing when nothing was added.
     std::optional<int> Add(EntryTable& table);
-    // Removes the selected entry and its row, then shows row 0. Returns the
-    // entry removed.
+    // Removes the entry the fields show and its row, then shows row 0.
+    // Returns the entry removed.
     std::optional<Entry> Delete(EntryTable& table);
-    // The fields into the selected entry; its IconId stays. Returns its slot.
+    // The fields into the entry they show, if the rules admit them; its
+    // IconId stays. Its row, the preview and the tray take the icon of its
+    // stored icon path. Returns its slot.
     std::optional<int> Modify(EntryTable& table);
     // The icon the preview shows.
     IconRef Preview() const { return preview_.get(); }
@@ -60,6 +67,9 @@ private:
     void ShowPreview(const std::string& path);
     // The slot of the selected row's entry, if a row is selected.
     std::optional<int> SelectedSlot(const EntryTable& table);
+    // The slot of the entry the fields show, while its row is selected:
+    // what Modify and Delete act on.
+    std::optional<int> ShownSlot(const EntryTable& table);
     // The folder of the selected entry's path, for a dialog to open in.
     void OpenAtSelectedEntry(OpenDialog& dialog, const EntryTable& table);
 
@@ -71,6 +81,8 @@ private:
     OpenDialog iconDialog_;
     // The icon the preview shows; the view only borrows it.
     ScopedIcon preview_;
+    // The slot whose entry the fields were last filled from.
+    std::optional<int> shown_;
 };
 
 } // namespace corvane

@@ -58,6 +58,7 @@ public:
     virtual void AddListRow(int index, const std::string& caption, IconRef icon) = 0;
     // A row's new text and image (a copy of icon).
     virtual void SetListRow(int index, const std::string& caption, IconRef icon) = 0;
+    // The row goes, and its image with it.
     virtual void DeleteListRow(int index) = 0;
     virtual int SelectedRow() = 0;
     virtual void SelectRow(int index) = 0;

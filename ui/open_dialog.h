@@ -21,8 +21,7 @@ struct OpenFileRequest {
     std::string fileName;
     // 1 for the first filter.
     int filterIndex = 1;
-    // A chosen shortcut file comes back as itself, not as its target. No
-    // other option is ever set.
+    // A chosen shortcut file comes back as itself, not as its target.
     bool keepShortcuts = false;
     bool operator==(const OpenFileRequest&) const = default;
 };

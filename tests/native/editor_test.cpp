@@ -74,7 +74,7 @@ TEST(EditorTest, TheTwentiethEntryDisablesAddAndAFullTableTakesNoMore) {
     EXPECT_FALSE(rig.view.enabled[Ctl::btnAdd]);
     EXPECT_NE(rig.icons.trayIcons.at(1019).hIcon, IconRef::None) << "the program's own icon";
     rig.launcher->OnPathChanged();
-    EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
+    EXPECT_FALSE(rig.view.enabled[Ctl::btnAdd]) << "a full table keeps Add disabled";
     Type(rig, "C:\\f.exe", "more");
     rig.log.clear();
     rig.launcher->OnAdd();
@@ -86,8 +86,10 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     LauncherRig rig;
     rig.StartWith({}, 3, {"A", "B", "C"});
     rig.view.selected = 1;
+    rig.launcher->OnDelete();
+    rig.launcher->OnModify();
+    EXPECT_EQ(rig.log, Lines{}) << "the fields show row 0, which is no longer selected";
     rig.launcher->OnListClick();
-    rig.log.clear();
     rig.launcher->OnDelete();
     EXPECT_EQ(rig.log, (Lines{"tray delete 1001", "menu destroy", "menu create"}));
     EXPECT_EQ(rig.view.rows.at(1).first, "C");
@@ -115,14 +117,21 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         rig.StartWith({.popUp = popUp}, 2);
         rig.view.selected = 1;
         rig.launcher->OnListClick();
+        Type(rig, "", "Entry 0"); // Add's rules: refused twice
+        rig.launcher->OnModify();
+        EXPECT_EQ(rig.log, (Lines{kDuplicate, kNoPath}));
+        EXPECT_EQ(rig.Saved().at(1).ToolTip, "Entry 1");
         Type(rig, "C:\\new.exe", "New");
         rig.view.texts[Ctl::txtParameters] = "-n";
         rig.view.checked[Ctl::cbAutoStart] = true;
         rig.view.combo = smHidden;
         rig.log.clear();
+        const IconRef before = rig.view.preview;
         rig.launcher->OnModify();
-        // The tray shows the preview, the icon of entry B until a Browse.
+        // The preview, the row and the tray show the icon of the icon path typed by hand.
         const IconRef preview = rig.view.preview;
+        EXPECT_TRUE(rig.icons.liveIcons.count(RawOf(preview)) &&
+                    !rig.icons.liveIcons.count(RawOf(before)));
         EXPECT_EQ(rig.view.rows.at(1), std::make_pair(std::string("New"), preview));
         if (!popUp) {
             EXPECT_EQ(rig.icons.trayIcons.at(1001).hIcon, preview);
@@ -191,18 +200,20 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     EXPECT_EQ(rig.dialogs.requests.back().initialFolder, "C:\\Apps\\");
 }
 
-TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAndTheDropIsAlwaysReleased) {
+TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropIsReleased) {
     const std::string longName = "C:\\" + std::string(300, 'n') + ".txt";
     struct Case {
         int existing;
         Lines names;
-        bool popUp, added;
+        bool popUp;
+        Lines added;
     };
     const Case cases[] = {
-        {18, {"a", "b", "c"}, false, false},
-        {20, {"a"}, false, false},
-        {17, {"C:\\a.exe", longName, "C:\\s.lnk"}, false, true},
-        {0, {"C:\\a.exe", "C:\\b.exe"}, true, true},
+        {18, {"a", "b", "c"}, false, {}},
+        {20, {"a"}, false, {}},
+        {17, {"C:\\a.exe", longName, "C:\\s.lnk"}, false, {"C:\\a.exe", longName, "C:\\s.lnk"}},
+        // Two files of one name have one description: the second is refused.
+        {0, {"C:\\a.exe", "D:\\a.exe", "C:\\b.exe"}, true, {"C:\\a.exe", "C:\\b.exe"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.existing);
@@ -210,19 +221,25 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAndTheDropIsAlwaysReleased
         rig.StartWith({.popUp = c.popUp}, c.existing);
         const Entry shown = rig.Shown();
         const int selected = rig.view.selected;
+        rig.view.enabled[Ctl::btnAdd] = true;
         rig.drops.names = c.names;
         rig.icons.knownFiles.insert(c.names.begin(), c.names.end());
         rig.launcher->OnFilesDropped(RefOf<DropRef>(0xD0));
         EXPECT_EQ(rig.drops.finished, std::vector{RefOf<DropRef>(0xD0)});
-        EXPECT_EQ(rig.log.at(c.added && !c.popUp), c.added ? "row ~a.exe" : kTooMany);
-        EXPECT_EQ(rig.view.rows.size(), c.existing + (c.added ? c.names.size() : 0));
+        const bool added = !c.added.empty();
+        EXPECT_EQ(rig.log.at(added && !c.popUp), added ? "row ~a.exe" : kTooMany);
+        EXPECT_EQ(rig.view.rows.size(), c.existing + c.added.size());
+        EXPECT_EQ(rig.view.enabled[Ctl::btnAdd], rig.view.rows.size() < 20u || !added)
+            << "a full table disables Add";
         EXPECT_EQ(std::make_tuple(rig.view.selected, rig.Shown()), std::make_tuple(selected, shown))
             << "the editor is left alone";
-        if (!c.added)
+        if (!added)
             continue;
+        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), kDuplicate),
+                  static_cast<long>(c.names.size() - c.added.size()));
         const std::vector<Entry> saved = rig.Saved();
-        for (std::size_t k = 0; k < c.names.size(); ++k) {
-            const std::string& name = c.names[k];
+        for (std::size_t k = 0; k < c.added.size(); ++k) {
+            const std::string& name = c.added[k];
             // The shell has no display name for a name it is handed cut.
             const std::string tip = name.size() > kShellTextMax ? "" : "~" + FileNamePart(name);
             EXPECT_EQ(saved.at(c.existing + k), (Entry{name, name, "", tip}));
@@ -231,7 +248,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAndTheDropIsAlwaysReleased
         }
         // Only pop-up mode's menu lists entries.
         EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "menu create"), c.popUp ? 1 : 0);
-        EXPECT_EQ(rig.menus.menus.at(rig.menus.Live()).size(), c.popUp ? c.names.size() + 5 : 4u);
+        EXPECT_EQ(rig.menus.menus.at(rig.menus.Live()).size(), c.popUp ? c.added.size() + 5 : 4u);
     }
 }
 

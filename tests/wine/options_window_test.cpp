@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -19,15 +21,21 @@
 namespace corvane::win32 {
 namespace {
 
-// Keeps the menu commands, help requests and dropped names; releases a drop as the program does.
-class MenuCommands : public OptionsWindowEvents {
+using Lines = std::vector<std::string>;
+
+// Keeps the events (a list click with the row then selected) and the dropped names; releases a
+// drop as the program does.
+class Recorder : public OptionsWindowEvents {
 public:
-    std::vector<std::uint32_t> seen;
-    int helps = 0;
+    OptionsWindow* window = nullptr;
+    Lines calls;
     std::vector<std::string> dropped;
     Win32Drops drops;
-    void OnMenuCommand(std::uint32_t wParam) override { seen.push_back(wParam); }
-    void OnHelp() override { ++helps; }
+    void OnMenuCommand(std::uint32_t wParam) override { calls.push_back(std::to_string(wParam)); }
+    void OnHelp() override { calls.push_back("help"); }
+    void OnBrowse() override { calls.push_back("browse"); }
+    void OnIconBrowse() override { calls.push_back("icon browse"); }
+    void OnListClick() override { calls.push_back("row " + std::to_string(window->SelectedRow())); }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
@@ -40,7 +48,9 @@ protected:
         ASSERT_TRUE(application.Create());
         ASSERT_TRUE(options.Create(application));
         options.Attach(&events);
+        events.window = &options;
         general = FindWindowExA(options.hwnd(), nullptr, "CorvanePage", nullptr);
+        list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
     }
 
     // app/win32/main.cpp's loop over the waiting messages: true when Esc's key-up was among them.
@@ -56,48 +66,94 @@ protected:
         return escape;
     }
 
-    MenuCommands events; // outlives the window
+    // Presses key, with another held around it if one is given, and runs the loop.
+    bool Tap(WORD key, WORD held = 0) {
+        INPUT input[] = {{INPUT_KEYBOARD, {.ki = {held}}},
+                         {INPUT_KEYBOARD, {.ki = {key}}},
+                         {INPUT_KEYBOARD, {.ki = {key, 0, KEYEVENTF_KEYUP}}},
+                         {INPUT_KEYBOARD, {.ki = {held, 0, KEYEVENTF_KEYUP}}}};
+        SendInput(held ? 4 : 2, held ? input : input + 1, sizeof(INPUT));
+        return RunWaitingMessages();
+    }
+
+    Recorder events; // outlives the window
     ApplicationWindow application;
     OptionsWindow options;
-    HWND general = nullptr;
+    HWND general = nullptr, list = nullptr;
 };
 
-// IsDialogMessage makes Esc a WM_COMMAND(IDCANCEL = 2, lParam 0): the way the menu command of
-// entry row 2 arrives. F1 in a field is "&Help".
-TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandF1RunsHelpAndAPostedCommandArrives) {
+// However the list's selection moves, the program hears of it as of a click. Alt with a letter
+// presses the one control whose caption marks it. IsDialogMessage would make Esc in a field a
+// WM_COMMAND(IDCANCEL = 2, lParam 0), the way the menu command of entry row 2 arrives; F1 is
+// "&Help".
+TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewSelectionIsTold) {
+    for (const char* tip : {"Mail", "Editor", "Notes"})
+        options.AddListRow(ListView_GetItemCount(list), tip, IconRef::None);
     ShowWindow(options.hwnd(), SW_SHOW);
     ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
-    for (const Ctl field : {Ctl::txtPath, Ctl::txtIconPath, Ctl::txtParameters, Ctl::txtToolTip}) {
-        HWND edit = GetDlgItem(general, ControlId(field));
-        SetFocus(edit);
-        ASSERT_EQ(GetFocus(), edit);
-        INPUT keys[4]{};
-        for (int i = 0; i < 4; ++i)
-            keys[i] = {
-                INPUT_KEYBOARD,
-                {.ki = {WORD(i < 2 ? VK_ESCAPE : VK_F1), 0, DWORD(i % 2 ? KEYEVENTF_KEYUP : 0)}}};
-        ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
-        EXPECT_TRUE(RunWaitingMessages()) << "the key went through the loop";
+    options.SelectRow(0);
+    SetFocus(list);
+    const std::pair<WORD, WORD> keys[] = {{VK_DOWN, 0},   {VK_END, 0},    {VK_HOME, 0},
+                                          {'E', 0},       {'B', VK_MENU}, {'B', VK_MENU},
+                                          {'O', VK_MENU}, {VK_ESCAPE, 0}, {VK_F1, 0}};
+    for (const auto& [key, held] : keys) {
+        if (key == VK_ESCAPE)
+            SetFocus(GetDlgItem(general, ControlId(Ctl::txtPath)));
+        EXPECT_TRUE(Tap(key, held) || key != VK_ESCAPE) << "Esc went through the loop";
     }
+    POINT at{};
+    ListView_GetItemPosition(list, 2, &at);
+    ClientToScreen(list, &at);
+    SetCursorPos(at.x + 10, at.y + 5);
+    INPUT rightClick[] = {{INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_RIGHTDOWN}}},
+                          {INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_RIGHTUP}}}};
+    SendInput(2, rightClick, sizeof(INPUT));
+    RunWaitingMessages();
     PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
     RunWaitingMessages();
-    EXPECT_EQ(std::tie(events.seen, events.helps), std::tuple(std::vector<std::uint32_t>{2}, 4));
+    EXPECT_EQ(events.calls, (Lines{"row 0", "row 1", "row 2", "row 0", "row 1", "browse", "browse",
+                                   "icon browse", "help", "row 2", "2"}));
+    // No letter twice on a page, counting the buttons below both pages.
+    for (HWND page : {general, FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr)}) {
+        std::string marked;
+        for (HWND parent : {page, options.hwnd()})
+            for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                if (char text[99]{}; GetWindowTextA(c, text, 99) && std::strchr(text, '&'))
+                    marked += char(std::tolower(std::strchr(text, '&')[1]));
+        EXPECT_EQ(std::set<char>(marked.begin(), marked.end()).size(), marked.size()) << marked;
+    }
 }
 
-TEST_F(OptionsWindowTest, TheListLeavesItsImagesToTheWindowObject) {
+// One image for each row that shows one, in its place: replaced when the row changes, removed
+// with the row or its icon, the later rows following. The window object owns the images.
+TEST_F(OptionsWindowTest, TheListKeepsOneImagePerRowAndLeavesThemToTheWindowObject) {
     const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
-    options.AddListRow(0, "Notepad", icon);
-    options.SetListRow(0, "Editor", icon);
-    HWND list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
     HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
-    char text[16] = {};
-    LVITEMA row{.mask = LVIF_TEXT | LVIF_IMAGE, .pszText = text, .cchTextMax = sizeof text};
-    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&row)));
-    // The changed row shows a new copy of its icon.
-    EXPECT_EQ(std::tuple(std::string(text), row.iImage, ImageList_GetImageCount(images)),
-              std::tuple("Editor", 1, 2));
+    const auto rows = [&] { // each row's text and image, then the number of images
+        Lines shown;
+        for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+            char text[16] = {};
+            LVITEMA row{LVIF_TEXT | LVIF_IMAGE, i, 0, 0, 0, text, sizeof text};
+            SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&row));
+            shown.push_back(text + (" " + std::to_string(row.iImage)));
+        }
+        return shown.push_back(std::to_string(ImageList_GetImageCount(images))), shown;
+    };
+    for (int round = 0; round < 1000; ++round) {
+        options.AddListRow(0, "Gone", icon);
+        options.DeleteListRow(0);
+    }
+    EXPECT_EQ(rows(), Lines{"0"});
+    for (const char* tip : {"A", "B", "C"})
+        options.AddListRow(ListView_GetItemCount(list), tip, *tip == 'B' ? IconRef::None : icon);
+    options.SetListRow(0, "Mail", icon);
+    options.SetListRow(1, "Editor", icon);
+    EXPECT_EQ(rows(), (Lines{"Mail 0", "Editor 2", "C 1", "3"}));
+    options.SetListRow(0, "Mail", IconRef::None);
+    options.DeleteListRow(2);
+    EXPECT_EQ(rows(), (Lines{"Mail -2", "Editor 0", "1"}));
     DestroyWindow(options.hwnd());
-    EXPECT_EQ(ImageList_GetImageCount(images), 2) << "the list destroyed the images it borrowed";
+    EXPECT_EQ(ImageList_GetImageCount(images), 1) << "the list destroyed the images it borrowed";
 }
 
 // A drop as the shell makes it: DROPFILES, each ANSI name with its zero, one more zero.
@@ -162,14 +218,14 @@ TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
     } cases[] = {
         {{"Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
           "C:\\Apps\\", "tool.exe", 2, true},
-         OFN_NODEREFERENCELINKS,
+         OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_NODEREFERENCELINKS,
          "Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
          "C:\\Apps\\",
          OpenFileChoice{"C:\\" + std::string(300, 'n') + ".exe", 1}},
         {{"Select an Icon File",
           "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*", "ico", "", "",
           1, false},
-         0,
+         OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
          "Icon Files (*.ico)\0*.ico\0Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
          std::nullopt,
          std::nullopt}};

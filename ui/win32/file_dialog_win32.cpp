@@ -43,8 +43,12 @@ std::optional<OpenFileChoice> Win32FileDialogs::ChooseFile(WindowRef owner,
     record.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
     record.lpstrDefExt =
         request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
-    // Exactly the one option, or none.
-    record.Flags = request.keepShortcuts ? OFN_NODEREFERENCELINKS : 0;
+    // Only an existing file can be chosen, and the program's current folder
+    // stays where it is: a later launch of a bare name must not look in the
+    // folder browsed last.
+    record.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+    if (request.keepShortcuts)
+        record.Flags |= OFN_NODEREFERENCELINKS;
 
     if (!open_(&record))
         return std::nullopt;

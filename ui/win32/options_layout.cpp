@@ -65,7 +65,7 @@ std::vector<ControlLayout> GeneralPageControls() {
               78, 34),
         Named(Ctl::btnHelp, "BUTTON", "&Help", kButton, 0, kGeneralPage, 382, 253, 78, 34),
         Named(Ctl::txtIconPath, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, kGeneralPage, 88, 42, 289, 26),
-        Named(Ctl::btnIconBrowse, "BUTTON", "&Browse...", kButton, 0, kGeneralPage, 389, 42, 73,
+        Named(Ctl::btnIconBrowse, "BUTTON", "Br&owse...", kButton, 0, kGeneralPage, 389, 42, 73,
               25),
         Named(Ctl::cbAutoStart, "BUTTON", "Auto Start", kCheck, 0, kGeneralPage, 260, 146, 97, 17),
         Named(Ctl::cbStartMode, "COMBOBOX", "", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
@@ -94,7 +94,7 @@ std::vector<ControlLayout> BottomButtons() {
     return {
         Named(Ctl::btnMinimize, "BUTTON", "Minimize", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
               kNoPage, 9, 334, 81, 31),
-        Named(Ctl::btnAbout, "BUTTON", "&About", kButton, 0, kNoPage, 392, 334, 81, 31),
+        Named(Ctl::btnAbout, "BUTTON", "Abo&ut", kButton, 0, kNoPage, 392, 334, 81, 31),
         Named(Ctl::btnQuit, "BUTTON", "&Quit", kButton, 0, kNoPage, 293, 334, 81, 31),
     };
 }

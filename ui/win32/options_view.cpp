@@ -6,6 +6,36 @@
 #include <vector>
 
 namespace corvane::win32 {
+namespace {
+
+// The index of a row's image, or I_IMAGENONE.
+int RowImage(HWND list, int row) {
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    return SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.iImage
+                                                                                : I_IMAGENONE;
+}
+
+void SetRowImage(HWND list, int row, int image) {
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = image;
+    SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// Takes an image out of the list; the images after it move down one place,
+// and so do the indices of the rows that show them.
+void RemoveImage(HWND list, HIMAGELIST images, int image) {
+    ImageList_Remove(images, image);
+    const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row)
+        if (const int shown = RowImage(list, row); shown > image)
+            SetRowImage(list, row, shown - 1);
+}
+
+} // namespace
 
 WindowRef OptionsWindow::Handle() {
     return ToRef<WindowRef>(hwnd());
@@ -56,12 +86,20 @@ void OptionsWindow::SetPreviewIcon(IconRef icon) {
 }
 
 void OptionsWindow::WriteListRow(bool insert, int index, const std::string& caption, IconRef icon) {
-    // The image list keeps an image of its own. A row without one says so:
-    // -1 would ask the window for an image (I_IMAGECALLBACK).
-    const int added = icon == IconRef::None
-                          ? -1
-                          : ImageList_AddIcon(resources_.images.get(), FromRef<HICON>(icon));
-    const int image = added >= 0 ? added : I_IMAGENONE;
+    // The image list keeps one image of its own for each row that shows
+    // one: a changed row's image is replaced in its place. A row without one
+    // says so: -1 would ask the window for an image (I_IMAGECALLBACK).
+    HIMAGELIST images = resources_.images.get();
+    HICON picture = FromRef<HICON>(icon);
+    int image = insert ? I_IMAGENONE : RowImage(controls_.list, index);
+    if (image >= 0 && (!picture || ImageList_ReplaceIcon(images, image, picture) < 0)) {
+        RemoveImage(controls_.list, images, image);
+        image = I_IMAGENONE;
+    }
+    if (image < 0 && picture) {
+        const int added = ImageList_AddIcon(images, picture);
+        image = added >= 0 ? added : I_IMAGENONE;
+    }
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = index;
@@ -81,7 +119,10 @@ void OptionsWindow::SetListRow(int index, const std::string& caption, IconRef ic
 }
 
 void OptionsWindow::DeleteListRow(int index) {
+    const int image = RowImage(controls_.list, index);
     SendMessageA(controls_.list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    if (image >= 0)
+        RemoveImage(controls_.list, resources_.images.get(), image);
 }
 
 int OptionsWindow::SelectedRow() {

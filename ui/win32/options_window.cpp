@@ -39,6 +39,14 @@ bool IsEscapeKey(const MSG& msg) {
            msg.wParam == VK_ESCAPE;
 }
 
+// A row of the list became selected, however the selection moved there:
+// a click, the arrow keys, Home or End, a row's first letter, a right click,
+// or the program.
+bool IsNewlySelected(const NMLISTVIEW& change) {
+    return change.iItem >= 0 && (change.uChanged & LVIF_STATE) != 0 &&
+           (change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0;
+}
+
 // A press of F1, not its repeats while held down.
 bool IsHelpKey(const MSG& msg) {
     constexpr LPARAM kWasDown = 1 << 30;
@@ -214,9 +222,17 @@ void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void OptionsWindow::OnNotify(const NMHDR& header) {
-    if (header.hwndFrom == controls_.tabs && header.code == static_cast<UINT>(TCN_SELCHANGE))
+    const UINT code = header.code;
+    if (header.hwndFrom == controls_.tabs && code == static_cast<UINT>(TCN_SELCHANGE)) {
         SelectPage(static_cast<int>(SendMessageA(controls_.tabs, TCM_GETCURSEL, 0, 0)));
-    else if (header.hwndFrom == controls_.list && header.code == static_cast<UINT>(NM_CLICK))
+        return;
+    }
+    if (header.hwndFrom != controls_.list)
+        return;
+    // A click on the empty part of the list selects nothing, and counts too.
+    if (code == static_cast<UINT>(NM_CLICK) ||
+        (code == static_cast<UINT>(LVN_ITEMCHANGED) &&
+         IsNewlySelected(reinterpret_cast<const NMLISTVIEW&>(header))))
         Run([](OptionsWindowEvents& events) { events.OnListClick(); });
 }
 
