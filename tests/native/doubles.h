@@ -156,6 +156,7 @@ struct FakeSystem : SystemApi, HookLibrary {
         titleLimits.push_back(maxChars);
         return titles[RawOf(window)].substr(0, maxChars);
     }
+    std::string WindowClass(WindowRef window) override { return classes[RawOf(window)]; }
     BitmapRef LoadBitmapResource(const char* name) override {
         log.push_back(std::string("load bitmap ") + name);
         liveBitmaps.insert(RawOf(kStripe));
@@ -175,7 +176,7 @@ struct FakeSystem : SystemApi, HookLibrary {
     static constexpr IconRef kMainIcon = static_cast<IconRef>(0x1C0);
     CallLog& log;
     std::string windowsDir = "C:\\WINDOWS";
-    std::map<std::uintptr_t, std::string> titles;
+    std::map<std::uintptr_t, std::string> titles, classes;
     std::vector<unsigned> titleLimits; // maxChars of every title read
     std::set<std::uintptr_t> liveBitmaps;
 };

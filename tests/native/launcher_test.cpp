@@ -195,6 +195,7 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
         launcher->OnMenuCommand(id);
     system.titles[0xE1] = "Exploring - C:\\Projects";
+    system.classes[0xE1] = "ExploreWClass";
     launcher->OnExplorerWindow(RefOf<WindowRef>(0xE1), 4);
     launcher->OnMenuCommand(kCmdPathRecall);
     launcher->OnMenuCommand(kCmdHelp);

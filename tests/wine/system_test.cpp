@@ -1,5 +1,7 @@
 // The registry, and kestrel.dll with a window of another process, on the real system.
+#include "core/win32/handle_refs.h"
 #include "core/win32/registry_win32.h"
+#include "core/win32/system_win32.h"
 #include "shell/win32/kestrel/kestrel.h"
 
 #include <windows.h>
@@ -38,6 +40,18 @@ TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) 
     EXPECT_EQ(api.OpenKey(*key, "Gone").status, OpenedKey::Status::NotFound);
     api.CloseKey(*key);
     RegDeleteTreeA(HKEY_CURRENT_USER, path);
+}
+
+// PathRecall takes reports of Explorer's windows only, known by their class.
+TEST(Win32System, NamesAWindowsClassAndNothingForAWindowThatHasGone) {
+    const WNDCLASSA explorer{.lpfnWndProc = DefWindowProcA, .lpszClassName = "CabinetWClass"};
+    ASSERT_TRUE(RegisterClassA(&explorer));
+    HWND window = CreateWindowExA(0, explorer.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                  nullptr, nullptr, nullptr);
+    Win32System system;
+    EXPECT_EQ(system.WindowClass(ToRef<WindowRef>(window)), "CabinetWClass");
+    DestroyWindow(window);
+    EXPECT_EQ(system.WindowClass(ToRef<WindowRef>(window)), "");
 }
 
 // Each report: the process of the reported window, its title then, its code.
