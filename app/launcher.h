@@ -55,6 +55,7 @@ public:
 
     void OnCreate() override;
     void OnStartupTimer() override;
+    void OnTrayRetryTimer() override;
     void OnClose() override;
     void OnDestroy() override;
     void OnEndSession() override;
@@ -95,6 +96,8 @@ private:
     void ReadOptionsAfterLoad();
     void ShowSmallIcons(bool small);
     void ShowPopupMenu();
+    // The options window in front, with the task-bar button.
+    void ShowOptions();
     void LaunchSlot(int slot, int showCommand);
 
     Platform env_;
@@ -108,6 +111,8 @@ private:
     // run removes them.
     bool unreadEntryKeys_ = false;
     std::string programPath_;
+    // Ticks of the timer that adds refused tray icons again.
+    int trayRetries_ = 0;
     TrayPresence tray_;
     PopupMenu menu_;
     ExplorerTracker explorer_;

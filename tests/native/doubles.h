@@ -72,7 +72,7 @@ struct FakeShellIcons : ShellIconApi {
         // The shell knows an icon by its window and identifier together.
         const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
         if (op == NotifyOp::Add)
-            return trayIcons.emplace(record.uID, record).second;
+            return refusedAdds-- <= 0 && trayIcons.emplace(record.uID, record).second;
         if (known && op == NotifyOp::Delete)
             trayIcons.erase(found);
         if (known && op == NotifyOp::Modify)
@@ -105,6 +105,7 @@ struct FakeShellIcons : ShellIconApi {
     CallLog& log;
     std::set<std::string> knownFiles;
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
+    int refusedAdds = 0; // the next adds refused, as by a tray not ready yet
     std::vector<std::string> fileInfoPaths;
     std::set<std::uintptr_t> liveIcons; // handed out and not destroyed
     std::uintptr_t nextIcon = 0x5000;
@@ -210,6 +211,8 @@ struct FakeView : FormView {
     void SetOptionsWindowNormal() override { log.push_back("form normal"); }
     void ShowOptionsWindow() override { formVisible = true, log.push_back("show form"); }
     void StopStartupTimer() override { log.push_back("timer stop"); }
+    void StartTrayRetryTimer(unsigned milliseconds) override { trayTimer = milliseconds; }
+    void StopTrayRetryTimer() override { trayTimer = 0; }
     void ShowWelcome() override { log.push_back("welcome"); }
     void ShowMessage(const std::string& text, const std::string&) override {
         log.push_back("message " + text);
@@ -230,7 +233,8 @@ struct FakeView : FormView {
     int selected = -1;
     std::vector<std::pair<std::string, IconRef>> rows; // caption and image
     bool appVisible = true, formVisible = true;
-    bool yes = false; // the answer to every question
+    unsigned trayTimer = 0; // the tray retry timer's interval while it runs
+    bool yes = false;       // the answer to every question
 };
 
 // The open-file dialog: each run records its request and gives the one answer.

@@ -1,5 +1,6 @@
 // The launcher on every double: start-up, saving, the ways out, the tray, menu and options page.
 #include "core/show_commands.h"
+#include "tests/data_rows.h"
 #include "tests/native/launcher_rig.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
@@ -84,9 +85,6 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
     EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
-    icons.trayIcons.clear(); // the tray restarted
-    launcher->OnTrayRestarted();
-    EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
     launcher->OnMinimize(); // leaves an entry's key open
     log.clear();
     view.checked[Ctl::cbSmallIcons] = true;
@@ -112,6 +110,26 @@ TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
     registry.failingWrites = {"PopUpIt"};
     registry.PutString(kSettings, "Hide on Start", "yes");
     EXPECT_NO_THROW(launcher->OnStartupTimer()) << "the program runs on";
+}
+
+// At log-on the shell's tray may refuse icons for a while; the program, hidden, must stay in reach.
+TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayTheWindowShows) {
+    for (const DataRow& r : DataRows("tray_retries.tsv")) {
+        LauncherRig rig;
+        rig.icons.refusedAdds = std::stoi(r[2]);
+        rig.StartWith({.hideOnStart = true, .popUp = r[0] == "pop-up"}, std::stoi(r[1]));
+        if (r[3] == "restart")
+            rig.launcher->OnTrayRestarted();
+        else if (r[3] == "delete")
+            rig.view.selected = 0, rig.launcher->OnDelete();
+        int ticks = 0;
+        for (; rig.view.trayTimer && ticks < 30; ++ticks)
+            rig.launcher->OnTrayRetryTimer();
+        EXPECT_EQ(std::tuple(ticks, rig.icons.trayIcons.size(),
+                             rig.view.formVisible && rig.view.appVisible),
+                  std::tuple(std::stoi(r[4]), std::stoul(r[5]), r[6] == "yes"))
+            << r[0] << " refusing " << r[2] << " " << r[3];
+    }
 }
 
 TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheSessionsEnd) {
@@ -163,7 +181,7 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
     EXPECT_EQ(registry.writeLog.back(), "Path=C:\\Apps\\0.exe");
 }
 
-TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAtQuit) {
+TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
     menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
@@ -178,10 +196,6 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAt
     EXPECT_EQ(shell.calls,
               (std::vector{Launched(0, kSwShow), Launched(1, kSwShow), Launched(2, kSwShow),
                            Launched(3, kSwShow), Launched(2, kSwShow)}));
-    log.clear();
-    icons.trayIcons.clear(); // the tray restarted
-    launcher->OnTrayRestarted();
-    EXPECT_EQ(log, (Lines{"tray add 1000", "tray add 1001", "tray add 1002", "tray add 1003"}));
     log.clear();
     launcher->OnClose();
     EXPECT_EQ(log,

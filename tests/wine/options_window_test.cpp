@@ -26,8 +26,11 @@ public:
     int helps = 0;
     std::vector<std::string> dropped;
     Win32Drops drops;
+    int trayTicks = 0, trayStarts = 0;
     void OnMenuCommand(std::uint32_t wParam) override { seen.push_back(wParam); }
     void OnHelp() override { ++helps; }
+    void OnTrayRetryTimer() override { ++trayTicks; }
+    void OnTrayRestarted() override { ++trayStarts; }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
@@ -82,6 +85,20 @@ TEST_F(OptionsWindowTest, EscInAFieldRunsNoMenuCommandF1RunsHelpAndAPostedComman
     PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
     RunWaitingMessages();
     EXPECT_EQ(std::tie(events.seen, events.helps), std::tuple(std::vector<std::uint32_t>{2}, 4));
+}
+
+// The timer that adds refused icons again; the tray's start, "TaskbarCreated", which goes to every
+// top-level window.
+TEST_F(OptionsWindowTest, TheTrayRetryTimerAndTheTraysStartReachTheProgram) {
+    options.StartTrayRetryTimer(10);
+    while (events.trayTicks < 2)
+        Sleep(10), RunWaitingMessages();
+    options.StopTrayRetryTimer();
+    const int ticks = events.trayTicks;
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    Sleep(100);
+    RunWaitingMessages();
+    EXPECT_EQ(std::tuple(events.trayTicks, events.trayStarts), std::tuple(ticks, 1));
 }
 
 TEST_F(OptionsWindowTest, TheListLeavesItsImagesToTheWindowObject) {

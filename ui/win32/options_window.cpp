@@ -100,6 +100,8 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kStartupTimer)
             Run([](OptionsWindowEvents& events) { events.OnStartupTimer(); });
+        else if (wParam == kTrayRetryTimer)
+            Run([](OptionsWindowEvents& events) { events.OnTrayRetryTimer(); });
         return 0;
     case WM_COMMAND:
         OnCommand(wParam, lParam);
@@ -145,6 +147,7 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd(), kStartupTimer);
+        KillTimer(hwnd(), kTrayRetryTimer);
         Run([](OptionsWindowEvents& events) { events.OnDestroy(); });
         PostQuitMessage(0);
         return 0;
