@@ -1,4 +1,5 @@
 // The launcher on every double: start-up, saving, the ways out, the tray, menu and options page.
+#include "app/first_copy.h"
 #include "core/show_commands.h"
 #include "tests/data_rows.h"
 #include "tests/native/launcher_rig.h"
@@ -129,6 +130,25 @@ TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayThe
                              rig.view.formVisible && rig.view.appVisible),
                   std::tuple(std::stoi(r[4]), std::stoul(r[5]), r[6] == "yes"))
             << r[0] << " refusing " << r[2] << " " << r[3];
+    }
+}
+
+// A second start hands over to the copy that runs, whose window may not be made yet.
+TEST(FirstCopy, ASecondStartAsksTheRunningCopyToShowItsWindowThenEnds) {
+    struct Copies : FirstCopyApi {
+        bool ClaimName() override { return windowAt == 0; }
+        bool ShowRunningCopy() override { return ++looks >= windowAt; }
+        void Wait(unsigned milliseconds) override { waited += static_cast<int>(milliseconds); }
+        int windowAt = 0, looks = 0, waited = 0;
+    };
+    // The look that finds the window (0: the name was free); looks made, time waited.
+    const std::tuple<int, int, int> cases[] = {
+        {0, 0, 0}, {1, 1, 0}, {20, 20, 19 * 250}, {21, 20, 19 * 250}};
+    for (const auto& [windowAt, looks, waited] : cases) {
+        Copies copies;
+        copies.windowAt = windowAt;
+        EXPECT_EQ(RunAsFirstCopy(copies), windowAt == 0);
+        EXPECT_EQ(std::tie(copies.looks, copies.waited), std::tie(looks, waited));
     }
 }
 

@@ -54,7 +54,7 @@ bool OptionsWindow::Create(ApplicationWindow& application) {
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    if (!Window::Create("CorvaneOptions", exStyle, "Corvane 3.0 Options", style, kLeft, kTop,
+    if (!Window::Create(kClassName, exStyle, "Corvane 3.0 Options", style, kLeft, kTop,
                         frame.right - frame.left, frame.bottom - frame.top, application.hwnd(),
                         icon))
         return false;

@@ -16,6 +16,7 @@ namespace corvane::win32 {
 
 class OptionsWindow : public Window, public FormView {
 public:
+    static constexpr const char* kClassName = "CorvaneOptions";
     static constexpr UINT_PTR kStartupTimer = 1;
     static constexpr UINT_PTR kTrayRetryTimer = 2;
 
