@@ -11,11 +11,7 @@ bool Win32FirstCopy::ClaimName() {
     // A name held by a copy of higher rights cannot even be opened. Without
     // a mutex for any other reason there is no guard, and the program runs.
     const DWORD error = GetLastError();
-    const bool held = error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED;
-    // Only the copy that runs keeps the name alive.
-    if (held)
-        mutex_.reset();
-    return !held;
+    return error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED;
 }
 
 bool Win32FirstCopy::ShowRunningCopy() {
