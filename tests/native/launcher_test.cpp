@@ -113,7 +113,6 @@ TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
     EXPECT_NO_THROW(launcher->OnStartupTimer()) << "the program runs on";
 }
 
-// At log-on the shell's tray may refuse icons for a while; the program, hidden, must stay in reach.
 TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayTheWindowShows) {
     for (const DataRow& r : DataRows("tray_retries.tsv")) {
         LauncherRig rig;
@@ -126,10 +125,9 @@ TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayThe
         int ticks = 0;
         for (; rig.view.trayTimer && ticks < 30; ++ticks)
             rig.launcher->OnTrayRetryTimer();
-        EXPECT_EQ(std::tuple(ticks, rig.icons.trayIcons.size(),
+        EXPECT_EQ(std::tuple(r[2], ticks, rig.icons.trayIcons.size(),
                              rig.view.formVisible && rig.view.appVisible),
-                  std::tuple(std::stoi(r[4]), std::stoul(r[5]), r[6] == "yes"))
-            << r[0] << " refusing " << r[2] << " " << r[3];
+                  std::tuple(r[2], std::stoi(r[4]), std::stoul(r[5]), r[6] == "yes"));
     }
 }
 
@@ -141,13 +139,12 @@ TEST(FirstCopy, ASecondStartAsksTheRunningCopyToShowItsWindowThenEnds) {
         void Wait(unsigned milliseconds) override { waited += static_cast<int>(milliseconds); }
         int windowAt = 0, looks = 0, waited = 0;
     };
-    // The look that finds the window (0: the name was free); looks made, time waited.
     const std::tuple<int, int, int> cases[] = {
         {0, 0, 0}, {1, 1, 0}, {20, 20, 19 * 250}, {21, 20, 19 * 250}};
-    for (const auto& [windowAt, looks, waited] : cases) {
+    for (const auto& [windowAtLook, looks, waited] : cases) {
         Copies copies;
-        copies.windowAt = windowAt;
-        EXPECT_EQ(RunAsFirstCopy(copies), windowAt == 0);
+        copies.windowAt = windowAtLook;
+        EXPECT_EQ(RunAsFirstCopy(copies), windowAtLook == 0) << "the name was free";
         EXPECT_EQ(std::tie(copies.looks, copies.waited), std::tie(looks, waited));
     }
 }

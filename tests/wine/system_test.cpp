@@ -97,7 +97,6 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     HWND front = CreateWindowExA(0, "STATIC", "Polled", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                  100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(front);
-    // PathRecall knows Explorer's windows by their class.
     EXPECT_EQ(Win32System().WindowClass(ToRef<WindowRef>(front)), "Static");
     ASSERT_TRUE(Pump([&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
