@@ -6,7 +6,10 @@
 namespace corvane {
 
 void TrayPresence::Add(std::int32_t id, IconRef icon, const std::string& tip) {
-    if (TrayAddIcon(shellIcons_, id, owner_, icon, tip))
+    // A tray that announces a start may still hold the icon: it refuses the
+    // add but takes the change, and the icon shows.
+    if (TrayAddIcon(shellIcons_, id, owner_, icon, tip) ||
+        TrayModifyIcon(shellIcons_, id, owner_, icon, tip))
         refused_.erase(id);
     else
         refused_.insert(id);
