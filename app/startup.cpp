@@ -11,7 +11,7 @@ const char* const kEndWithoutSaving = "Corvane could not save your entries. End 
 // At log-on the shell's tray may not be ready yet: the icons it refuses are
 // added again every 5 s for two minutes (and whenever the tray starts).
 constexpr unsigned kTrayRetryMilliseconds = 5000;
-constexpr int kTrayRetries = 120000 / kTrayRetryMilliseconds;
+constexpr int kTrayRetries = 24;
 
 } // namespace
 
