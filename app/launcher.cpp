@@ -41,6 +41,11 @@ void Launcher::ShowPopupMenu() {
     menu_.Track(x, y, env_.view.Handle());
 }
 
+void Launcher::ShowOptions() {
+    env_.view.ShowOptionsWindow();
+    env_.view.RestoreApplicationWindow();
+}
+
 void Launcher::OnTrayRestarted() {
     tray_.Restore(table_, popUp_);
 }
@@ -64,8 +69,7 @@ void Launcher::OnMenuCommand(std::uint32_t wParam) {
         explorer_.Recall(env_.view.Handle());
         return;
     case MenuCommand::Kind::Options:
-        env_.view.ShowOptionsWindow();
-        env_.view.RestoreApplicationWindow();
+        ShowOptions();
         return;
     case MenuCommand::Kind::Exit:
         QuitApp();

@@ -56,6 +56,7 @@ public:
 
     void OnCreate() override;
     void OnStartupTimer() override;
+    void OnTrayRetryTimer() override;
     void OnClose() override;
     void OnDestroy() override;
     void OnEndSession() override;
@@ -102,6 +103,8 @@ private:
     void ReadOptionsAfterLoad();
     void ShowSmallIcons(bool small);
     void ShowPopupMenu();
+    // The options window in front, with the task-bar button.
+    void ShowOptions();
     void LaunchSlot(int slot, int showCommand);
 
     Platform env_;
@@ -115,6 +118,8 @@ private:
     // no entry and no save of it touches an entry subkey or the count.
     std::optional<std::string> unreadEntry_;
     std::string programPath_;
+    // Ticks of the timer that adds refused tray icons again.
+    int trayRetries_ = 0;
     TrayPresence tray_;
     PopupMenu menu_;
     ExplorerTracker explorer_;

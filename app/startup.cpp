@@ -10,6 +10,10 @@ namespace {
 const char* const kEndWithoutSaving = "Corvane could not save your entries. End without saving?";
 const char* const kEntriesKept =
     " The entries are kept as stored and cannot be changed in this run.";
+// At log-on the shell's tray may not be ready yet: the icons it refuses are
+// added again every 5 s for two minutes (and whenever the tray starts).
+constexpr unsigned kTrayRetryMilliseconds = 5000;
+constexpr int kTrayRetries = 24;
 
 } // namespace
 
@@ -52,6 +56,8 @@ void Launcher::OnCreate() {
     if (table_.Count() > 0)
         editor_.Select(0, table_);
     ReadOptionsAfterLoad();
+    if (tray_.AnyRefused())
+        view.StartTrayRetryTimer(kTrayRetryMilliseconds);
 }
 
 void Launcher::LoadEntries(int count) {
@@ -132,6 +138,16 @@ void Launcher::WriteStore() {
         return WriteSettings(registry_, boxes, table_);
     registry_.OpenKey(kSettingsKey, true);
     WriteOptions(registry_, boxes);
+}
+
+void Launcher::OnTrayRetryTimer() {
+    tray_.RetryRefused(table_, popUp_);
+    const bool givingUp = ++trayRetries_ >= kTrayRetries;
+    if (givingUp || !tray_.AnyRefused())
+        env_.view.StopTrayRetryTimer();
+    // Never out of reach: with no icon in the tray, the options window shows.
+    if (givingUp && tray_.NoneShown(table_, popUp_))
+        ShowOptions();
 }
 
 Launcher::SaveOutcome Launcher::SaveSettings() {

@@ -16,6 +16,8 @@ public:
     virtual std::string ProgramPath() = 0;
     // A window's title, at most maxChars characters.
     virtual std::string WindowTitle(WindowRef window, unsigned maxChars) = 0;
+    // The name of a window's class; empty for a window that has gone.
+    virtual std::string WindowClass(WindowRef window) = 0;
     // The program's resources. An icon resource is shared for the whole run;
     // a bitmap belongs to the caller, who gives it back with DeleteBitmap.
     virtual BitmapRef LoadBitmapResource(const char* name) = 0;

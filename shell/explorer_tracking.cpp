@@ -14,6 +14,13 @@ constexpr unsigned kWindowTitleMax = 260;
 // A Windows directory longer than this is not used.
 constexpr unsigned kWindowsDirCapacity = 200;
 
+// Explorer's own windows: its folder windows and its explorer windows. Any
+// other program chooses its titles freely (a browser shows a web page's), and
+// a folder taken from one would make PathRecall open a share of its choosing.
+bool IsExplorerClass(std::string_view name) {
+    return name == "CabinetWClass" || name == "ExploreWClass";
+}
+
 // A drive path: a letter, a colon and a backslash.
 bool IsDrivePath(std::string_view folder) {
     const char letter = folder.empty() ? '\0' : folder[0];
@@ -53,7 +60,7 @@ void ExplorerTracker::Start() {
 
 void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
     // A window just created may not have its title yet.
-    if (code == kReportWindowCreated)
+    if (code == kReportWindowCreated || !IsExplorerClass(system_.WindowClass(window)))
         return;
     // A window that has gone gives an empty title, which changes nothing.
     const std::string title =

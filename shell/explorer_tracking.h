@@ -28,7 +28,8 @@ public:
 
     // Finds Explorer in the Windows directory.
     void Start();
-    // A window report: remembers the folder an Explorer title names.
+    // A window report: remembers the folder that the title of one of
+    // Explorer's windows names.
     void OnWindowReported(WindowRef window, std::intptr_t code);
     // Opens a new Explorer window on the folder explored last, in double
     // quotes when it holds a comma; with none reported yet Explorer gets its

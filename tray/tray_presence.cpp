@@ -5,10 +5,19 @@
 
 namespace corvane {
 
+void TrayPresence::Add(std::int32_t id, IconRef icon, const std::string& tip) {
+    // A tray that announces a start may still hold the icon: it refuses the
+    // add but takes the change, and the icon shows.
+    if (TrayAddIcon(shellIcons_, id, owner_, icon, tip) ||
+        TrayModifyIcon(shellIcons_, id, owner_, icon, tip))
+        refused_.erase(id);
+    else
+        refused_.insert(id);
+}
+
 void TrayPresence::AddMainIcon() {
     // The resource icon is shared for the run; the tray keeps its own copy.
-    TrayAddIcon(shellIcons_, kMainIconId, owner_, system_.LoadIconResource("MAINICON"),
-                kMainIconTip);
+    Add(kMainIconId, system_.LoadIconResource("MAINICON"), kMainIconTip);
 }
 
 void TrayPresence::RemoveMainIcon() {
@@ -17,7 +26,7 @@ void TrayPresence::RemoveMainIcon() {
 
 void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
     const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
-    TrayAddIcon(shellIcons_, id, owner_, icon.get(), CutTo(entry.ToolTip, kShellTextMax));
+    Add(id, icon.get(), CutTo(entry.ToolTip, kShellTextMax));
 }
 
 void TrayPresence::ModifyEntryIcon(const Entry& entry, IconRef icon) {
@@ -25,6 +34,7 @@ void TrayPresence::ModifyEntryIcon(const Entry& entry, IconRef icon) {
 }
 
 void TrayPresence::RemoveEntryIcon(std::int32_t id) {
+    refused_.erase(id);
     TrayDeleteIcon(shellIcons_, id, owner_);
 }
 
@@ -40,6 +50,24 @@ void TrayPresence::Restore(const EntryTable& table, bool popUp) {
     }
     for (int i = 0; i < table.Count(); ++i)
         AddEntryIcon(table.At(i), table.At(i).IconId);
+}
+
+// In pop-up mode the entries have no icons, and an entry's identifier may
+// equal the main icon's: only the main icon is added again there.
+void TrayPresence::RetryRefused(const EntryTable& table, bool popUp) {
+    if (popUp) {
+        if (refused_.count(kMainIconId))
+            AddMainIcon();
+        return;
+    }
+    for (int i = 0; i < table.Count(); ++i)
+        if (refused_.count(table.At(i).IconId))
+            AddEntryIcon(table.At(i), table.At(i).IconId);
+}
+
+bool TrayPresence::NoneShown(const EntryTable& table, bool popUp) const {
+    const std::size_t icons = popUp ? 1 : static_cast<std::size_t>(table.Count());
+    return refused_.size() == icons;
 }
 
 } // namespace corvane

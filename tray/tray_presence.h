@@ -1,12 +1,15 @@
 #pragma once
 // The program's icons in the tray: the main icon of pop-up mode or one icon
 // per entry, added at start, shown again when the tray restarts, removed at
-// the end. Every icon is registered with the owner window.
+// the end. Every icon is registered with the owner window. At log-on the
+// shell may refuse icons until its tray is ready: the refused ones are kept
+// to be added again.
 #include "core/entry.h"
 #include "core/system_api.h"
 #include "tray/shell_icon_api.h"
 
 #include <cstdint>
+#include <set>
 
 namespace corvane {
 
@@ -27,11 +30,22 @@ public:
     void RemoveEntryIcons(const EntryTable& table);
     // The shell's tray came back (it restarted): show every icon again.
     void Restore(const EntryTable& table, bool popUp);
+    // Adds again the icons that the shell refused.
+    void RetryRefused(const EntryTable& table, bool popUp);
+    bool AnyRefused() const { return !refused_.empty(); }
+    // The shell refused every icon of the program (or it has none): the
+    // tray shows nothing of it.
+    bool NoneShown(const EntryTable& table, bool popUp) const;
 
 private:
+    // Adds an icon, noting whether the shell took it.
+    void Add(std::int32_t id, IconRef icon, const std::string& tip);
+
     ShellIconApi& shellIcons_;
     SystemApi& system_;
     WindowRef owner_ = WindowRef::None;
+    // The icons whose last add the shell refused, by identifier.
+    std::set<std::int32_t> refused_;
 };
 
 } // namespace corvane

@@ -76,6 +76,9 @@ public:
 
     // The one-shot start-up timer.
     virtual void StopStartupTimer() = 0;
+    // The timer that adds again the tray icons the shell refused.
+    virtual void StartTrayRetryTimer(unsigned milliseconds) = 0;
+    virtual void StopTrayRetryTimer() = 0;
     // The first-run welcome window, made on first use and kept.
     virtual void ShowWelcome() = 0;
     // A modal box owned by the application window, with the error icon.

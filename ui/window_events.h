@@ -22,6 +22,8 @@ public:
     virtual void OnCreate() {}
     // The one-shot start-up timer, about 100 ms after creation.
     virtual void OnStartupTimer() {}
+    // A tick of the timer that adds refused tray icons again.
+    virtual void OnTrayRetryTimer() {}
     // "&Quit" or a close request from the system: saves and ends the
     // program. When the save fails, the program reports it and ends only if
     // the user chooses to end without saving; the window otherwise stays.

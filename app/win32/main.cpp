@@ -2,6 +2,7 @@
 // window, the launcher behind it, and the message loop. Every way out ends
 // with exit code 0.
 #include "app/launcher.h"
+#include "app/win32/first_copy_win32.h"
 #include "core/win32/registry_win32.h"
 #include "core/win32/shell_win32.h"
 #include "core/win32/system_win32.h"
@@ -22,6 +23,12 @@ using namespace corvane;
 using namespace corvane::win32;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Held to the end of the run. A second start has shown the running
+    // copy's options window: it ends before it starts or shows anything.
+    Win32FirstCopy firstCopy;
+    if (!RunAsFirstCopy(firstCopy))
+        return 0;
+
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -37,6 +37,13 @@ std::string Win32System::WindowTitle(WindowRef window, unsigned maxChars) {
     return std::string(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0u);
 }
 
+std::string Win32System::WindowClass(WindowRef window) {
+    // A class name has at most 256 characters.
+    char name[257] = {};
+    const int length = GetClassNameA(FromRef<HWND>(window), name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0u);
+}
+
 BitmapRef Win32System::LoadBitmapResource(const char* name) {
     return ToRef<BitmapRef>(LoadBitmapA(GetModuleHandleA(nullptr), name));
 }

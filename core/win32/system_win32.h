@@ -9,6 +9,7 @@ public:
     std::string WindowsDirectory(unsigned capacity) override;
     std::string ProgramPath() override;
     std::string WindowTitle(WindowRef window, unsigned maxChars) override;
+    std::string WindowClass(WindowRef window) override;
     BitmapRef LoadBitmapResource(const char* name) override;
     void DeleteBitmap(BitmapRef bitmap) override;
     IconRef LoadIconResource(const char* name) override;

@@ -72,7 +72,7 @@ struct FakeShellIcons : ShellIconApi {
         // The shell knows an icon by its window and identifier together.
         const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
         if (op == NotifyOp::Add)
-            return trayIcons.emplace(record.uID, record).second;
+            return refusedAdds-- <= 0 && trayIcons.emplace(record.uID, record).second;
         if (known && op == NotifyOp::Delete)
             trayIcons.erase(found);
         if (known && op == NotifyOp::Modify)
@@ -105,6 +105,7 @@ struct FakeShellIcons : ShellIconApi {
     CallLog& log;
     std::set<std::string> knownFiles;
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
+    int refusedAdds = 0; // the next adds refused, as by a tray not ready yet
     std::vector<std::string> fileInfoPaths;
     std::set<std::uintptr_t> liveIcons; // handed out and not destroyed
     std::uintptr_t nextIcon = 0x5000;
@@ -156,6 +157,7 @@ struct FakeSystem : SystemApi, HookLibrary {
         titleLimits.push_back(maxChars);
         return titles[RawOf(window)].substr(0, maxChars);
     }
+    std::string WindowClass(WindowRef window) override { return classes[RawOf(window)]; }
     BitmapRef LoadBitmapResource(const char* name) override {
         log.push_back(std::string("load bitmap ") + name);
         liveBitmaps.insert(RawOf(kStripe));
@@ -175,7 +177,7 @@ struct FakeSystem : SystemApi, HookLibrary {
     static constexpr IconRef kMainIcon = static_cast<IconRef>(0x1C0);
     CallLog& log;
     std::string windowsDir = "C:\\WINDOWS";
-    std::map<std::uintptr_t, std::string> titles;
+    std::map<std::uintptr_t, std::string> titles, classes;
     std::vector<unsigned> titleLimits; // maxChars of every title read
     std::set<std::uintptr_t> liveBitmaps;
 };
@@ -209,6 +211,8 @@ struct FakeView : FormView {
     void SetOptionsWindowNormal() override { log.push_back("form normal"); }
     void ShowOptionsWindow() override { formVisible = true, log.push_back("show form"); }
     void StopStartupTimer() override { log.push_back("timer stop"); }
+    void StartTrayRetryTimer(unsigned milliseconds) override { trayTimer = milliseconds; }
+    void StopTrayRetryTimer() override { trayTimer = 0; }
     void ShowWelcome() override { log.push_back("welcome"); }
     void ShowMessage(const std::string& text, const std::string&) override {
         log.push_back("message " + text);
@@ -229,7 +233,8 @@ struct FakeView : FormView {
     int selected = -1;
     std::vector<std::pair<std::string, IconRef>> rows; // caption and image
     bool appVisible = true, formVisible = true;
-    bool yes = false; // the answer to every question
+    unsigned trayTimer = 0; // the tray retry timer's interval while it runs
+    bool yes = false;       // the answer to every question
 };
 
 // The open-file dialog: each run records its request and gives the one answer.

@@ -1,5 +1,7 @@
 // The launcher on every double: start-up, saving, the ways out, the tray, menu and options page.
+#include "app/first_copy.h"
 #include "core/show_commands.h"
+#include "tests/data_rows.h"
 #include "tests/native/launcher_rig.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
@@ -95,9 +97,6 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
     EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
-    icons.trayIcons.clear(); // the tray restarted
-    launcher->OnTrayRestarted();
-    EXPECT_EQ(log, (Lines{"load icon MAINICON", "tray add 1111"}));
     launcher->OnMinimize(); // leaves an entry's key open
     log.clear();
     view.checked[Ctl::cbSmallIcons] = true;
@@ -123,6 +122,42 @@ TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
     registry.failingWrites = {"PopUpIt"};
     registry.PutString(kSettings, "Hide on Start", "yes");
     EXPECT_NO_THROW(launcher->OnStartupTimer()) << "the program runs on";
+}
+
+TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayTheWindowShows) {
+    for (const DataRow& r : DataRows("tray_retries.tsv")) {
+        LauncherRig rig;
+        rig.icons.refusedAdds = std::stoi(r[2]);
+        rig.StartWith({.hideOnStart = true, .popUp = r[0] == "pop-up"}, std::stoi(r[1]));
+        if (r[3] == "restart")
+            rig.launcher->OnTrayRestarted();
+        else if (r[3] == "delete")
+            rig.view.selected = 0, rig.launcher->OnDelete();
+        int ticks = 0;
+        for (; rig.view.trayTimer && ticks < 30; ++ticks)
+            rig.launcher->OnTrayRetryTimer();
+        EXPECT_EQ(std::tuple(r[2], ticks, rig.icons.trayIcons.size(),
+                             rig.view.formVisible && rig.view.appVisible),
+                  std::tuple(r[2], std::stoi(r[4]), std::stoul(r[5]), r[6] == "yes"));
+    }
+}
+
+// A second start hands over to the copy that runs, whose window may not be made yet.
+TEST(FirstCopy, ASecondStartAsksTheRunningCopyToShowItsWindowThenEnds) {
+    struct Copies : FirstCopyApi {
+        bool ClaimName() override { return windowAt == 0; }
+        bool ShowRunningCopy() override { return ++looks >= windowAt; }
+        void Wait(unsigned milliseconds) override { waited += static_cast<int>(milliseconds); }
+        int windowAt = 0, looks = 0, waited = 0;
+    };
+    const std::tuple<int, int, int> cases[] = {
+        {0, 0, 0}, {1, 1, 0}, {20, 20, 19 * 250}, {21, 20, 19 * 250}};
+    for (const auto& [windowAtLook, looks, waited] : cases) {
+        Copies copies;
+        copies.windowAt = windowAtLook;
+        EXPECT_EQ(RunAsFirstCopy(copies), windowAtLook == 0) << "the name was free";
+        EXPECT_EQ(std::tie(copies.looks, copies.waited), std::tie(looks, waited));
+    }
 }
 
 TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheSessionsEnd) {
@@ -174,7 +209,7 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
     EXPECT_EQ(registry.writeLog.back(), "Path=C:\\Apps\\0.exe");
 }
 
-TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAtQuit) {
+TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
     menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
@@ -190,10 +225,6 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuComeBackWithTheTrayAndGoAt
               (std::vector{Launched(0, kSwShow), Launched(1, kSwShow), Launched(2, kSwShow),
                            Launched(3, kSwShow), Launched(2, kSwShow)}));
     log.clear();
-    icons.trayIcons.clear(); // the tray restarted
-    launcher->OnTrayRestarted();
-    EXPECT_EQ(log, (Lines{"tray add 1000", "tray add 1001", "tray add 1002", "tray add 1003"}));
-    log.clear();
     launcher->OnClose();
     EXPECT_EQ(log,
               (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
@@ -206,6 +237,7 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
         launcher->OnMenuCommand(id);
     system.titles[0xE1] = "Exploring - C:\\Projects";
+    system.classes[0xE1] = "ExploreWClass";
     launcher->OnExplorerWindow(RefOf<WindowRef>(0xE1), 4);
     launcher->OnMenuCommand(kCmdPathRecall);
     launcher->OnMenuCommand(kCmdHelp);

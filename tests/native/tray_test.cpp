@@ -127,8 +127,10 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     FakeSystem system{log};
     RecordingShell shell{log};
     ExplorerTracker tracker{system, shell};
-    const auto recalled = [&](const std::string& title, std::intptr_t code = 4) {
+    const auto recalled = [&](const std::string& title, std::intptr_t code = 4,
+                              const std::string& windowClass = "CabinetWClass") {
         system.titles[0xE1] = title; // also what a window that has gone gives
+        system.classes[0xE1] = windowClass;
         tracker.OnWindowReported(RefOf<WindowRef>(0xE1), code);
         tracker.Recall(kWindow);
         return shell.calls.back().params;
@@ -138,7 +140,7 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
                                              "/n,/e,", "C:\\WINDOWS", kSwShow}));
     for (const DataRow& row : DataRows("explorer_titles.tsv"))
-        EXPECT_EQ(recalled(row[0]), "/n,/e," + row[1]) << row[0];
+        EXPECT_EQ(recalled(row[0], 4, row[2]), "/n,/e," + row[1]) << row[0] << " in " << row[2];
     const std::string folder = "C:\\" + std::string(300, 'f');
     EXPECT_EQ(recalled("Exploring - " + folder), "/n,/e," + folder.substr(0, 248));
     EXPECT_EQ(system.titleLimits.back(), 260u);

@@ -1,6 +1,8 @@
 // The options window with real keys through the program's own message loop, and the record it
 // hands to GetOpenFileNameA, seen by a stand-in.
+#include "app/win32/first_copy_win32.h"
 #include "core/win32/handle_refs.h"
+#include "tray/menu_commands.h"
 #include "ui/win32/drops_win32.h"
 #include "ui/win32/file_dialog_win32.h"
 #include "ui/win32/options_window.h"
@@ -36,6 +38,9 @@ public:
     void OnBrowse() override { calls.push_back("browse"); }
     void OnIconBrowse() override { calls.push_back("icon browse"); }
     void OnListClick() override { calls.push_back("row " + std::to_string(window->SelectedRow())); }
+    int trayTicks = 0, trayStarts = 0;
+    void OnTrayRetryTimer() override { ++trayTicks; }
+    void OnTrayRestarted() override { ++trayStarts; }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
@@ -122,6 +127,21 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
                     marked += char(std::tolower(std::strchr(text, '&')[1]));
         EXPECT_EQ(std::set<char>(marked.begin(), marked.end()).size(), marked.size()) << marked;
     }
+}
+
+TEST_F(OptionsWindowTest, TheTrayRetryTimerTheTraysStartAndASecondCopysRequestReachTheProgram) {
+    options.StartTrayRetryTimer(50);
+    while (events.trayTicks < 2)
+        Sleep(60), RunWaitingMessages();
+    options.StopTrayRetryTimer();
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    Win32FirstCopy first, second;
+    ASSERT_TRUE(first.ClaimName());
+    EXPECT_FALSE(RunAsFirstCopy(second));
+    Sleep(100);
+    RunWaitingMessages();
+    EXPECT_EQ(std::tuple(events.trayTicks, events.trayStarts, events.calls),
+              std::tuple(2, 1, Lines{std::to_string(kCmdOptions)}));
 }
 
 // One image for each row that shows one, in its place: replaced when the row changes, removed

@@ -1,5 +1,7 @@
 // The registry, and kestrel.dll with a window of another process, on the real system.
+#include "core/win32/handle_refs.h"
 #include "core/win32/registry_win32.h"
+#include "core/win32/system_win32.h"
 #include "shell/win32/kestrel/kestrel.h"
 
 #include <windows.h>
@@ -95,6 +97,7 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     HWND front = CreateWindowExA(0, "STATIC", "Polled", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                  100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(front);
+    EXPECT_EQ(Win32System().WindowClass(ToRef<WindowRef>(front)), "Static");
     ASSERT_TRUE(Pump([&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
     Pump([] { return true; });

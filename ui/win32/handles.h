@@ -57,6 +57,12 @@ struct ImageListTraits {
 
 using UniqueFont = UniqueHandle<FontTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
+struct KernelHandleTraits {
+    using handle_type = HANDLE;
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+
 using UniqueImageList = UniqueHandle<ImageListTraits>;
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 
 } // namespace corvane::win32

@@ -176,6 +176,14 @@ void OptionsWindow::StopStartupTimer() {
     KillTimer(hwnd(), kStartupTimer);
 }
 
+void OptionsWindow::StartTrayRetryTimer(unsigned milliseconds) {
+    SetTimer(hwnd(), kTrayRetryTimer, milliseconds, nullptr);
+}
+
+void OptionsWindow::StopTrayRetryTimer() {
+    KillTimer(hwnd(), kTrayRetryTimer);
+}
+
 void OptionsWindow::ShowWelcome() {
     welcome_.Show(hwnd());
 }

@@ -62,7 +62,7 @@ bool OptionsWindow::Create(ApplicationWindow& application) {
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    if (!Window::Create("CorvaneOptions", exStyle, "Corvane 3.0 Options", style, kLeft, kTop,
+    if (!Window::Create(kClassName, exStyle, "Corvane 3.0 Options", style, kLeft, kTop,
                         frame.right - frame.left, frame.bottom - frame.top, application.hwnd(),
                         icon))
         return false;
@@ -108,6 +108,8 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kStartupTimer)
             Run([](OptionsWindowEvents& events) { events.OnStartupTimer(); });
+        else if (wParam == kTrayRetryTimer)
+            Run([](OptionsWindowEvents& events) { events.OnTrayRetryTimer(); });
         return 0;
     case WM_COMMAND:
         OnCommand(wParam, lParam);
@@ -153,6 +155,7 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd(), kStartupTimer);
+        KillTimer(hwnd(), kTrayRetryTimer);
         Run([](OptionsWindowEvents& events) { events.OnDestroy(); });
         PostQuitMessage(0);
         return 0;

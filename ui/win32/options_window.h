@@ -16,7 +16,9 @@ namespace corvane::win32 {
 
 class OptionsWindow : public Window, public FormView {
 public:
+    static constexpr const char* kClassName = "CorvaneOptions";
     static constexpr UINT_PTR kStartupTimer = 1;
+    static constexpr UINT_PTR kTrayRetryTimer = 2;
 
     ~OptionsWindow() override { Destroy(); }
 
@@ -53,6 +55,8 @@ public:
     void SetOptionsWindowNormal() override;
     void ShowOptionsWindow() override;
     void StopStartupTimer() override;
+    void StartTrayRetryTimer(unsigned milliseconds) override;
+    void StopTrayRetryTimer() override;
     void ShowWelcome() override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
     bool AskYesNo(const std::string& text, const std::string& caption) override;

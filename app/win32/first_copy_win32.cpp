@@ -1,0 +1,35 @@
+#include "app/win32/first_copy_win32.h"
+
+#include "tray/menu_commands.h"
+#include "ui/win32/options_window.h"
+
+namespace corvane::win32 {
+
+bool Win32FirstCopy::ClaimName() {
+    SetLastError(ERROR_SUCCESS);
+    mutex_.reset(CreateMutexA(nullptr, FALSE, kFirstCopyName));
+    // A name held by a copy of higher rights cannot even be opened. Without
+    // a mutex for any other reason there is no guard, and the program runs.
+    const DWORD error = GetLastError();
+    return error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED;
+}
+
+bool Win32FirstCopy::ShowRunningCopy() {
+    HWND options = FindWindowA(OptionsWindow::kClassName, nullptr);
+    if (!options)
+        return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(options, &process);
+    // The user started this copy: the running one may take the foreground.
+    AllowSetForegroundWindow(process);
+    // The tray menu's "Options...", which the running copy answers by showing
+    // its options window in its normal state.
+    PostMessageA(options, WM_COMMAND, kCmdOptions, 0);
+    return true;
+}
+
+void Win32FirstCopy::Wait(unsigned milliseconds) {
+    Sleep(milliseconds);
+}
+
+} // namespace corvane::win32
