@@ -15,15 +15,17 @@ namespace {
 // here and must not be ended here either, or the caller's COM would go.
 class ComApartment {
 public:
-    ComApartment() : started_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComApartment(decltype(&CoInitialize) initialize, decltype(&CoUninitialize) uninitialize)
+        : uninitialize_(uninitialize), started_(SUCCEEDED(initialize(nullptr))) {}
     ~ComApartment() {
         if (started_)
-            CoUninitialize();
+            uninitialize_();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
 
 private:
+    decltype(&CoUninitialize) uninitialize_;
     bool started_;
 };
 
@@ -63,11 +65,17 @@ template <typename Read> std::string ReadText(Read read) {
 } // namespace
 
 LoadOutcome ComLinkLoader::Load(const std::string& path, LinkValues& values) {
-    const ComApartment apartment;
+    const auto initialize = ole32_.Find<decltype(&CoInitialize)>("CoInitialize");
+    const auto uninitialize = ole32_.Find<decltype(&CoUninitialize)>("CoUninitialize");
+    const auto create = ole32_.Find<decltype(&CoCreateInstance)>("CoCreateInstance");
+    // Without COM the file cannot be read.
+    if (!initialize || !uninitialize || !create)
+        return LoadOutcome::ReadFailed;
+    const ComApartment apartment(initialize, uninitialize);
 
     ComRef<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                link.Out())) ||
+    if (FAILED(
+            create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out())) ||
         !link)
         return LoadOutcome::CreateFailed;
 

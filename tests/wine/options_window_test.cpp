@@ -1,5 +1,4 @@
-// The options window with real keys through the program's own message loop, and the record it
-// hands to GetOpenFileNameA, seen by a stand-in.
+// The options window with real keys through its message loop; the open-file record, by a stand-in.
 #include "app/win32/first_copy_win32.h"
 #include "core/win32/handle_refs.h"
 #include "tray/menu_commands.h"
@@ -250,13 +249,14 @@ TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
          std::nullopt,
          std::nullopt}};
     HWND owner = GetDesktopWindow();
-    Win32FileDialogs dialogs(&StandIn);
+    Win32FileDialogs dialogs(&StandIn), system; // the system's dialog comes with the first one
     for (const auto& [request, flags, filter, folder, choice] : cases) {
         answer = choice;
         EXPECT_EQ(dialogs.ChooseFile(ToRef<WindowRef>(owner), request), choice) << request.title;
         EXPECT_EQ(seen, Record(sizeof(OPENFILENAMEA), owner, flags, filter, request.filterIndex,
                                request.fileName, request.title, request.defaultExtension, folder));
     }
+    EXPECT_EQ(GetModuleHandleW(L"comdlg32.dll"), nullptr) << "loaded before any system dialog";
 }
 
 } // namespace

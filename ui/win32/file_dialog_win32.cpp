@@ -27,6 +27,11 @@ std::string FilterParts(const std::string& filter) {
 
 std::optional<OpenFileChoice> Win32FileDialogs::ChooseFile(WindowRef owner,
                                                            const OpenFileRequest& request) {
+    // A dialog that cannot be loaded answers as a cancelled one.
+    const OpenFunction open = open_ ? open_ : library_.Find<OpenFunction>("GetOpenFileNameA");
+    if (!open)
+        return std::nullopt;
+
     const std::string filter = FilterParts(request.filter);
     std::vector<char> name(kNameBufferSize, '\0');
     request.fileName.copy(name.data(), name.size() - 1);
@@ -50,7 +55,7 @@ std::optional<OpenFileChoice> Win32FileDialogs::ChooseFile(WindowRef owner,
     if (request.keepShortcuts)
         record.Flags |= OFN_NODEREFERENCELINKS;
 
-    if (!open_(&record))
+    if (!open(&record))
         return std::nullopt;
     return OpenFileChoice{std::string(name.data()), static_cast<int>(record.nFilterIndex)};
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The open-file dialog on GetOpenFileNameA.
+// The open-file dialog on GetOpenFileNameA, from comdlg32.dll loaded when the
+// first dialog opens.
+#include "core/win32/system_library.h"
 #include "ui/open_dialog.h"
 
 #include <windows.h>
@@ -11,14 +13,16 @@ class Win32FileDialogs : public FileDialogApi {
 public:
     using OpenFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
 
-    // open is the dialog to run; another one lets a test see the record.
-    explicit Win32FileDialogs(OpenFunction open = &GetOpenFileNameA) : open_(open) {}
+    // open is the dialog to run, the system's when none is given; another one
+    // lets a test see the record.
+    explicit Win32FileDialogs(OpenFunction open = nullptr) : open_(open) {}
 
     std::optional<OpenFileChoice> ChooseFile(WindowRef owner,
                                              const OpenFileRequest& request) override;
 
 private:
     OpenFunction open_;
+    SystemLibrary library_{L"comdlg32.dll"};
 };
 
 } // namespace corvane::win32
