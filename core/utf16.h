@@ -1,0 +1,18 @@
+#pragma once
+// The program keeps its text in UTF-8; the system's wide functions take
+// UTF-16. Text crosses between the two here and nowhere else.
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Every character of text, zeros included. A byte sequence that is no UTF-8
+// character (a stray or cut-short byte, an overlong form, a surrogate, a
+// value past U+10FFFF) becomes one U+FFFD for each maximal bad part.
+std::u16string Utf8ToUtf16(std::string_view text);
+
+// Every character of text, zeros included. A surrogate without its partner
+// becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+} // namespace corvane
