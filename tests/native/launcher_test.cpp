@@ -83,10 +83,12 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     launcher->OnAdd(), launcher->OnModify(), launcher->OnDelete();
     drops.names = {"C:\\dropped.exe"};
     launcher->OnFilesDropped(RefOf<DropRef>(0xD0));
+    registry.PutDword(kSettings, "PopUpIt", 1); // the box says 0
     launcher->OnMinimize();
     EXPECT_EQ(log, (Lines{kKept, kKept, kKept, kKept, "hide app", "hide form"}));
     EXPECT_EQ(registry.writeLog, (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=0"}));
-    EXPECT_TRUE(registry.Exists(kSettings + "\\Tool Box Icon  5") && drops.finished.size() == 1);
+    EXPECT_TRUE(registry.Exists(kSettings + "\\Tool Box Icon  5") && drops.finished.size() == 1 &&
+                registry.Dword(kSettings, "PopUpIt") == 0u);
 }
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
@@ -134,7 +136,7 @@ TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayThe
         else if (r[3] == "delete")
             rig.view.selected = 0, rig.launcher->OnDelete();
         int ticks = 0;
-        for (; rig.view.trayTimer && ticks < 30; ++ticks)
+        for (; rig.view.trayTimer == 5000 && ticks < 30; ++ticks) // every 5 s
             rig.launcher->OnTrayRetryTimer();
         EXPECT_EQ(std::tuple(r[2], ticks, rig.icons.trayIcons.size(),
                              rig.view.formVisible && rig.view.appVisible),
