@@ -33,8 +33,7 @@ std::string BrokenRule(std::span<const std::uint8_t> bytes) {
     const Windows1252 codePage;
     const std::optional<ShellLinkData> data = ParseShellLink(bytes, codePage);
     if (data) {
-        // A string's count is 16 bits wide, so the arguments hold at most 65535 characters (in
-        // UTF-16 units, as every length).
+        // A string's count is 16 bits wide, so the arguments hold at most 65535 UTF-16 units.
         for (const auto& [field, text, max] : {
                  std::tuple{"description", &data->description, kLinkTextMax},
                  std::tuple{"relative path", &data->relativePath, kLinkTextMax},
