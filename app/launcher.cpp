@@ -6,12 +6,18 @@
 #include "core/text.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
+#include "ui/entry_editor.h"
 
 namespace corvane {
 
 void Launcher::LaunchSlot(int slot, int showCommand) {
     if (table_.IsUsed(slot))
-        LaunchEntry(env_.shell, env_.view.Handle(), table_.At(slot), showCommand);
+        Launch(table_.At(slot), showCommand);
+}
+
+void Launcher::Launch(const Entry& entry, int showCommand) {
+    if (!LaunchEntry(env_.shell, env_.view.Handle(), entry, showCommand))
+        env_.view.ShowMessage(kPathTooLong, "Error");
 }
 
 void Launcher::OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) {
@@ -87,7 +93,7 @@ void Launcher::OnExplorerWindow(WindowRef window, std::intptr_t code) {
 }
 
 void Launcher::OnHelp() {
-    const std::string folder = CutTo(FolderPart(programPath_), kShellTextMax);
+    const std::string folder = FolderPart(programPath_);
     env_.shell.Execute(env_.view.Handle(), nullptr, "Corvane.hlp", "", folder.c_str(), kSwShow);
 }
 

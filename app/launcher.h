@@ -106,6 +106,8 @@ private:
     // The options window in front, with the task-bar button.
     void ShowOptions();
     void LaunchSlot(int slot, int showCommand);
+    // Starts the entry, or tells why it cannot start.
+    void Launch(const Entry& entry, int showCommand);
 
     Platform env_;
     RegistryAccessor registry_;

@@ -1,6 +1,5 @@
 // Start-up, the start-up timer, saving, and every way the program ends.
 #include "app/launcher.h"
-#include "core/launch.h"
 #include "core/show_commands.h"
 #include "ui/options_page.h"
 
@@ -64,7 +63,7 @@ void Launcher::LoadEntries(int count) {
     unreadEntry_ = ReadEntries(registry_, count, [this](Entry entry) {
         // Each entry starts as soon as it is read, before its icon and row.
         if (entry.AutoStart)
-            LaunchEntry(env_.shell, env_.view.Handle(), entry, ShowCommandFor(entry.StartMode));
+            Launch(entry, ShowCommandFor(entry.StartMode));
         AppendEntry(std::move(entry));
     });
 }

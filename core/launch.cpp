@@ -15,15 +15,25 @@ std::string_view Unquoted(std::string_view path) {
 
 } // namespace
 
-void LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand) {
+bool PathFitsShell(std::string_view path) {
+    return Utf16Length(Unquoted(path)) <= kShellPathMax;
+}
+
+bool LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand) {
     const std::string_view path = Unquoted(entry.Path);
     // Given no file, the shell would open the current folder.
     if (path.empty())
-        return;
-    const std::string folder = CutTo(FolderPart(path), kShellTextMax);
-    const std::string params = CutTo(entry.Params, kShellTextMax);
-    const std::string file = CutTo(path, kShellTextMax);
-    shell.Execute(owner, nullptr, file.c_str(), params.c_str(), folder.c_str(), showCommand);
+        return true;
+    if (Utf16Length(path) > kShellPathMax)
+        return false;
+    // The parameters go whole: the shell takes them up to the command line's
+    // 32767 characters and refuses more, which starts nothing else. The
+    // working folder takes at most kShellPathMax units like any path, and
+    // a file's folder is shorter than the file's path.
+    const std::string folder = FolderPart(path);
+    shell.Execute(owner, nullptr, std::string(path).c_str(), entry.Params.c_str(), folder.c_str(),
+                  showCommand);
+    return true;
 }
 
 } // namespace corvane

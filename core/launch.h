@@ -4,12 +4,24 @@
 #include "core/handles.h"
 #include "core/shell_api.h"
 
+#include <cstddef>
+#include <string_view>
+
 namespace corvane {
+
+// The longest path the shell opens, in UTF-16 units: its 260-character
+// buffer less the terminating zero.
+inline constexpr std::size_t kShellPathMax = 259;
+
+// Whether the shell can open path (without the double quotes it may be
+// wrapped in) whole.
+bool PathFitsShell(std::string_view path);
 
 // Opens the entry's Path (without the double quotes it may be wrapped in)
 // with its Params in the folder of that file, owned by owner, with the given
 // show command; does not wait and reads no result. An empty Path starts
-// nothing.
-void LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand);
+// nothing. A Path the shell cannot take whole is never cut, as a cut one may
+// name another file: nothing starts and the result is false.
+bool LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand);
 
 } // namespace corvane

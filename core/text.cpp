@@ -1,9 +1,25 @@
 #include "core/text.h"
 
+#include "core/utf16.h"
+
 namespace corvane {
 
 std::string CutTo(std::string_view text, std::size_t max) {
     return std::string(text.substr(0, max));
+}
+
+std::size_t Utf16Length(std::string_view text) {
+    return Utf8ToUtf16(text).size();
+}
+
+std::string CutToUtf16(std::string_view text, std::size_t max) {
+    std::u16string wide = Utf8ToUtf16(text);
+    if (wide.size() <= max)
+        return std::string(text);
+    // The two halves of a character past U+FFFF stay together.
+    const bool splitsPair = max > 0 && wide[max - 1] >= 0xD800 && wide[max - 1] <= 0xDBFF;
+    wide.resize(splitsPair ? max - 1 : max);
+    return Utf16ToUtf8(wide);
 }
 
 std::string FolderPart(std::string_view path) {

@@ -12,6 +12,13 @@ inline constexpr std::size_t kShellTextMax = 255;
 // The first max characters of text.
 std::string CutTo(std::string_view text, std::size_t max);
 
+// How many UTF-16 units the UTF-8 text takes in the system's wide functions:
+// a character past U+FFFF counts two.
+std::size_t Utf16Length(std::string_view text);
+
+// The UTF-8 text cut to at most max UTF-16 units, never inside a character.
+std::string CutToUtf16(std::string_view text, std::size_t max);
+
 // The leading characters up to and including the last backslash or colon;
 // empty when there is neither. A forward slash is no separator.
 std::string FolderPart(std::string_view path);

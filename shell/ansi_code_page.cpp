@@ -1,48 +1,30 @@
 #include "shell/ansi_code_page.h"
 
+#include "core/utf16.h"
+
 #include <array>
-#include <cstdint>
 
 namespace corvane {
 namespace {
 
-// The characters of bytes 0x80 to 0x9F.
+// The characters of bytes 0x80 to 0x9F; every other byte is the character
+// of its own number.
 constexpr std::array<char16_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-char ByteFor(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c)
-            return static_cast<char>(0x80 + i);
-    return '?';
-}
-
 } // namespace
 
-std::string Windows1252::FromUtf16(std::u16string_view text) const {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A character beyond the first 65536 takes two units and is one '?'.
-        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += ByteFor(text[i]);
+std::string Windows1252::ToUtf8(std::string_view bytes) const {
+    std::u16string wide;
+    wide.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool high = byte >= 0x80 && byte < 0xA0;
+        wide += high ? kHighControls[byte - 0x80] : static_cast<char16_t>(byte);
     }
-    return out;
+    return Utf16ToUtf8(wide);
 }
 
 } // namespace corvane

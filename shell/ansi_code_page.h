@@ -1,5 +1,5 @@
 #pragma once
-// Turning UTF-16 text of a shortcut file into the program's 8-bit ANSI text.
+// Turning the 8-bit text of a shortcut file into the program's UTF-8 text.
 #include <string>
 #include <string_view>
 
@@ -8,17 +8,17 @@ namespace corvane {
 class AnsiCodePage {
 public:
     virtual ~AnsiCodePage() = default;
-    // The text in the code page; a character it cannot hold becomes '?'.
-    virtual std::string FromUtf16(std::u16string_view text) const = 0;
+    // The bytes, read in the code page, as UTF-8; zeros are kept.
+    virtual std::string ToUtf8(std::string_view bytes) const = 0;
 };
 
-// Windows-1252, the Western European ANSI code page, without best-fit
-// guesses. The five bytes that 1252 leaves undefined (0x81, 0x8D, 0x8F,
-// 0x90, 0x9D) stand for the C1 controls of the same number, as on Windows,
-// so that every byte survives a round trip.
+// Windows-1252, the Western European ANSI code page. The five bytes that
+// 1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1
+// controls of the same number, as on Windows, so that every byte is a
+// character.
 class Windows1252 : public AnsiCodePage {
 public:
-    std::string FromUtf16(std::u16string_view text) const override;
+    std::string ToUtf8(std::string_view bytes) const override;
 };
 
 } // namespace corvane

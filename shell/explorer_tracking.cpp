@@ -64,7 +64,7 @@ void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
         return;
     // A window that has gone gives an empty title, which changes nothing.
     const std::string title =
-        CutTo(UpToFirstZero(system_.WindowTitle(window, kWindowTitleMax)), kWindowTitleMax);
+        CutToUtf16(UpToFirstZero(system_.WindowTitle(window, kWindowTitleMax)), kWindowTitleMax);
     if (std::optional<std::string> folder = FolderFromExplorerTitle(title))
         lastFolder_ = std::move(*folder);
 }
@@ -73,10 +73,10 @@ void ExplorerTracker::Recall(WindowRef owner) const {
     // Explorer reads a comma outside double quotes as the start of a switch.
     const bool quoted = lastFolder_.find(',') != std::string::npos;
     const std::string folder = quoted ? '"' + lastFolder_ + '"' : lastFolder_;
-    const std::string params = CutTo("/n,/e," + folder, kShellTextMax);
-    const std::string file = CutTo(explorerPath_, kShellTextMax);
-    const std::string directory = CutTo(windowsDir_, kShellTextMax);
-    shell_.Execute(owner, "open", file.c_str(), params.c_str(), directory.c_str(), kSwShow);
+    // The folder goes whole: a title holds no more than the shell's paths.
+    const std::string params = "/n,/e," + folder;
+    shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
+                   kSwShow);
 }
 
 } // namespace corvane

@@ -4,6 +4,8 @@
 #include "shell/link_loader.h"
 #include "shell/shllink_parts.h"
 
+#include "core/utf16.h"
+
 #include <algorithm>
 #include <array>
 #include <tuple>
@@ -60,7 +62,7 @@ public:
         }
         const ByteView chars = file_.Sub(pos_ + 2, bytes);
         pos_ += 2 + bytes;
-        return unicode ? codePage.FromUtf16(chars.WideZ(0)) : chars.AnsiZ(0);
+        return unicode ? Utf16ToUtf8(chars.WideZ(0)) : codePage.ToUtf8(chars.AnsiZ(0));
     }
 
 private:
@@ -162,14 +164,14 @@ std::optional<ShellLinkData> ParseShellLink(std::span<const std::uint8_t> bytes,
         data.target = idListPath;
     else if (flags & kHasExpString)
         data.target = extra.environmentTarget;
-    data.target = CutTo(data.target, kLinkTextMax);
+    data.target = CutToUtf16(data.target, kLinkTextMax);
 
     data.iconFile =
         (flags & kHasExpIcon) && !extra.iconPath.empty() ? extra.iconPath : iconLocation;
-    data.iconFile = CutTo(data.iconFile, kLinkTextMax);
-    data.description = CutTo(data.description, kLinkTextMax);
-    data.relativePath = CutTo(data.relativePath, kLinkTextMax);
-    data.workingDir = CutTo(data.workingDir, kLinkTextMax);
+    data.iconFile = CutToUtf16(data.iconFile, kLinkTextMax);
+    data.description = CutToUtf16(data.description, kLinkTextMax);
+    data.relativePath = CutToUtf16(data.relativePath, kLinkTextMax);
+    data.workingDir = CutToUtf16(data.workingDir, kLinkTextMax);
     return data;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Our own reader of the Shell Link binary format (".lnk" files), for systems
-// without the shell's shell-link object. It gives what that object's ANSI
-// getters give after a load, and nothing when the file cannot be read.
+// without the shell's shell-link object. It gives what that object's wide
+// getters give after a load, in UTF-8, and nothing when the file cannot be
+// read.
 //
 // Every byte of the file is treated as hostile: sizes, offsets and counts are
 // checked against what is really there, nothing is read outside the bytes
@@ -47,9 +48,10 @@ struct ShellLinkData {
 // common path suffix when the link has a local part, otherwise the network
 // name and the suffix), else from an ID list that leads through My
 // Computer to a drive and file-system items, else from the environment
-// block's path as stored, without expanding variables. Unicode text is turned
-// into ANSI text by codePage; ANSI text is taken as it is. Text ends at its
-// first zero character.
+// block's path as stored, without expanding variables. Unicode text is
+// turned into UTF-8 exactly; 8-bit text is read in codePage. Text ends at its
+// first zero character; lengths count UTF-16 units, and a cut never splits a
+// character.
 std::optional<ShellLinkData> ParseShellLink(std::span<const std::uint8_t> file,
                                             const AnsiCodePage& codePage);
 

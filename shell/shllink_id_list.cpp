@@ -3,6 +3,8 @@
 // files. Anything else names no path here.
 #include "shell/shllink_parts.h"
 
+#include "core/utf16.h"
+
 #include <array>
 #include <vector>
 
@@ -73,10 +75,10 @@ std::uint8_t TypeOf(ByteView item) {
 std::string FileEntryName(ByteView item, const AnsiCodePage& codePage) {
     const std::u16string longName = LongName(item);
     if (!longName.empty())
-        return codePage.FromUtf16(longName);
+        return Utf16ToUtf8(longName);
     if (TypeOf(item) & kUnicodeNameFlag)
-        return codePage.FromUtf16(item.WideZ(kFileEntryNameAt));
-    return item.AnsiZ(kFileEntryNameAt);
+        return Utf16ToUtf8(item.WideZ(kFileEntryNameAt));
+    return codePage.ToUtf8(item.AnsiZ(kFileEntryNameAt));
 }
 
 } // namespace
@@ -91,7 +93,7 @@ std::string IdListPath(ByteView list, const AnsiCodePage& codePage) {
     const ByteView volume = (*items)[1];
     if ((TypeOf(volume) & kKindMask) != kVolumeKind)
         return {};
-    std::string path = volume.AnsiZ(3);
+    std::string path = codePage.ToUtf8(volume.AnsiZ(3));
     if (path.empty())
         return {};
     for (std::size_t i = 2; i < items->size(); ++i) {

@@ -2,6 +2,8 @@
 // network share, with a common path suffix.
 #include "shell/shllink_parts.h"
 
+#include "core/utf16.h"
+
 namespace corvane::shllink {
 namespace {
 
@@ -15,9 +17,9 @@ constexpr std::uint32_t kHeaderWithUnicode = 0x24;
 std::string TextAt(ByteView from, std::uint32_t ansiOffset, std::uint32_t unicodeOffset,
                    const AnsiCodePage& codePage) {
     if (unicodeOffset != 0 && unicodeOffset < from.size())
-        return codePage.FromUtf16(from.WideZ(unicodeOffset));
+        return Utf16ToUtf8(from.WideZ(unicodeOffset));
     if (ansiOffset != 0 && ansiOffset < from.size())
-        return from.AnsiZ(ansiOffset);
+        return codePage.ToUtf8(from.AnsiZ(ansiOffset));
     return {};
 }
 
@@ -74,8 +76,8 @@ std::string EnvironmentBlockPath(ByteView block, const AnsiCodePage& codePage) {
     // TargetUnicode: 260 UTF-16 units.
     const std::u16string wide = block.Sub(8 + 260, 520).WideZ(0);
     if (!wide.empty())
-        return codePage.FromUtf16(wide);
-    return block.Sub(8, 260).AnsiZ(0);
+        return Utf16ToUtf8(wide);
+    return codePage.ToUtf8(block.Sub(8, 260).AnsiZ(0));
 }
 
 } // namespace corvane::shllink

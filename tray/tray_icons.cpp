@@ -28,9 +28,10 @@ FileInfoRecord QueryFileInfo(ShellIconApi& shell, const std::string& path, std::
             *result = 0;
         return record;
     }
-    const std::string shellPath = CutTo(path, kShellTextMax);
+    // The path goes whole: cut, it could name another file and show that
+    // file's icon; too long for the shell, it finds nothing.
     const std::uintptr_t answer =
-        shell.GetFileInfo(shellPath.c_str(), 0, record, kFileInfoRecordSize, flags);
+        shell.GetFileInfo(path.c_str(), 0, record, kFileInfoRecordSize, flags);
     if (result)
         *result = answer;
     // Every request made here answers 0 when the shell found nothing, and

@@ -1,5 +1,6 @@
 #include "ui/entry_editor.h"
 
+#include "core/launch.h"
 #include "core/show_commands.h"
 
 namespace corvane {
@@ -102,6 +103,9 @@ bool EntryEditor::Admits(const EntryTable& table, const std::string& path, const
     if (path.empty()) {
         ok = false;
         view_.ShowMessage(kNoPath, kSorry);
+    } else if (!PathFitsShell(path)) {
+        ok = false;
+        view_.ShowMessage(kPathTooLong, kSorry);
     }
     return ok;
 }

@@ -12,6 +12,9 @@
 
 namespace corvane {
 
+// Told when an entry's path is longer than the shell opens whole.
+inline constexpr const char* kPathTooLong = "Path is too long to start, Max is 259 characters";
+
 // What the editor works through.
 struct EditorPlatform {
     FormView& view;
@@ -38,9 +41,9 @@ public:
     // The path field changed: Add becomes possible, unless the table is full.
     void OnPathChanged(const EntryTable& table);
 
-    // The rules every stored entry keeps: a path, and a description no other
-    // entry has (the entry in slot self may keep its own). Each refusal is
-    // told in a box.
+    // The rules every stored entry keeps: a path that the shell opens whole,
+    // and a description no other entry has (the entry in slot self may keep
+    // its own). Each refusal is told in a box.
     bool Admits(const EntryTable& table, const std::string& path, const std::string& tip,
                 int self = -1);
     // The fields as a new entry, if the rules admit it. The new row is

@@ -1,5 +1,7 @@
 // libFuzzer entry for the shortcut reader: any broken rule is a crash.
 #include "shell/portable_link_loader.h"
+#include "core/text.h"
+#include "core/utf16.h"
 #include "shell/shllink_format.h"
 
 #include <algorithm>
@@ -31,7 +33,7 @@ std::string BrokenRule(std::span<const std::uint8_t> bytes) {
     const Windows1252 codePage;
     const std::optional<ShellLinkData> data = ParseShellLink(bytes, codePage);
     if (data) {
-        // A string's count is 16 bits wide, so the arguments hold at most 65535 characters.
+        // A string's count is 16 bits wide, so the arguments hold at most 65535 UTF-16 units.
         for (const auto& [field, text, max] : {
                  std::tuple{"description", &data->description, kLinkTextMax},
                  std::tuple{"relative path", &data->relativePath, kLinkTextMax},
@@ -40,8 +42,10 @@ std::string BrokenRule(std::span<const std::uint8_t> bytes) {
                  std::tuple{"target", &data->target, kLinkTextMax},
                  std::tuple{"arguments", &data->arguments, std::size_t{0xFFFF}},
              }) {
-            if (text->size() > max)
+            if (Utf16Length(*text) > max)
                 return std::string(field) + " is longer than " + std::to_string(max);
+            if (Utf16ToUtf8(Utf8ToUtf16(*text)) != *text)
+                return std::string(field) + " is no UTF-8";
             if (text->find('\0') != std::string::npos)
                 return std::string(field) + " holds a zero";
         }
@@ -57,11 +61,12 @@ std::string BrokenRule(std::span<const std::uint8_t> bytes) {
         return "the loader and the reader disagree";
     if (!data)
         return values == untouched ? std::string() : "a failed load wrote a value";
-    // The loader hands on the reader's values, the arguments cut to the 259 characters that its
-    // buffer holds.
-    const LinkValues handedOn{
-        data->description, data->target, data->workingDir, data->arguments.substr(0, kLinkTextMax),
-        data->showCommand, data->hotKey, data->iconFile,   data->iconIndex};
+    // The loader hands on the reader's values, the arguments cut to the 259 units that its buffer
+    // holds.
+    const LinkValues handedOn{data->description, data->target,
+                              data->workingDir,  CutToUtf16(data->arguments, kLinkTextMax),
+                              data->showCommand, data->hotKey,
+                              data->iconFile,    data->iconIndex};
     return values == handedOn ? std::string() : "the loader changed a value";
 }
 

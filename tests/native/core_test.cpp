@@ -41,7 +41,8 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolder) {
     RecordingShell shell(log);
     for (const DataRow& r : DataRows("launches.tsv")) {
         shell.calls.clear();
-        LaunchEntry(shell, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized);
+        EXPECT_EQ(LaunchEntry(shell, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized),
+                  r.size() < 6); // a sixth cell: refused
         EXPECT_EQ(shell.calls, std::vector(!r[2].empty(), ShellCall{kWindow, true, "", r[2], r[3],
                                                                     r[4], kSwShowMaximized}))
             << r[0];

@@ -15,6 +15,10 @@ namespace {
 const std::string kDuplicate = "message Already have this Application in your List";
 const std::string kNoPath = "message You Must specify a path before adding";
 const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
+const std::string kTooLong = "message Path is too long to start, Max is 259 characters";
+// Paths of 259 and 260 UTF-16 units (the emoji takes two), in a Cyrillic and Japanese folder.
+const std::string kPath259 = "C:\\\u042E\u65E5\\" + std::string(247, 'f') + "\U0001F600.exe";
+const std::string kPath260 = "C:\\\u042E\u65E5\\" + std::string(248, 'f') + "\U0001F600.exe";
 
 void Type(LauncherRig& rig, const std::string& path, const std::string& tip) {
     rig.view.texts[Ctl::txtPath] = rig.view.texts[Ctl::txtIconPath] = path;
@@ -22,7 +26,7 @@ void Type(LauncherRig& rig, const std::string& path, const std::string& tip) {
     rig.icons.knownFiles.insert(path);
 }
 
-TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
+TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithABoxEach) {
     struct Case {
         Lines tips;
         std::string path, tip;
@@ -36,6 +40,8 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyPathWithABoxEach) {
         {{"Editor"}, "C:\\e.exe", "", {}},
         {{"Editor"}, "C:\\e.exe", std::string(70, 'x'), {}},
         {{}, "", "", {kNoPath}},
+        {{"Editor"}, kPath259, "\u041F\u0440\u0438\u043C\u0435\u0440 \u65E5\u672C", {}},
+        {{"Editor"}, kPath260, "Editor", {kDuplicate, kTooLong}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tip + "|" + c.path);
@@ -201,7 +207,6 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
 }
 
 TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropIsReleased) {
-    const std::string longName = "C:\\" + std::string(300, 'n') + ".txt";
     struct Case {
         int existing;
         Lines names;
@@ -211,7 +216,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
     const Case cases[] = {
         {18, {"a", "b", "c"}, false, {}},
         {20, {"a"}, false, {}},
-        {17, {"C:\\a.exe", longName, "C:\\s.lnk"}, false, {"C:\\a.exe", longName, "C:\\s.lnk"}},
+        {17, {"C:\\a.exe", kPath260, kPath259}, false, {"C:\\a.exe", kPath259}},
         // Two files of one name have one description: the second is refused.
         {0, {"C:\\a.exe", "D:\\a.exe", "C:\\b.exe"}, true, {"C:\\a.exe", "C:\\b.exe"}},
     };
@@ -235,13 +240,13 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
             << "the editor is left alone";
         if (!added)
             continue;
-        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), kDuplicate),
+        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), kDuplicate) +
+                      std::count(rig.log.begin(), rig.log.end(), kTooLong),
                   static_cast<long>(c.names.size() - c.added.size()));
         const std::vector<Entry> saved = rig.Saved();
         for (std::size_t k = 0; k < c.added.size(); ++k) {
             const std::string& name = c.added[k];
-            // The shell has no display name for a name it is handed cut.
-            const std::string tip = name.size() > kShellTextMax ? "" : "~" + FileNamePart(name);
+            const std::string tip = "~" + FileNamePart(name);
             EXPECT_EQ(saved.at(c.existing + k), (Entry{name, name, "", tip}));
             EXPECT_EQ(rig.icons.trayIcons.count(1000 + c.existing + static_cast<int>(k)),
                       c.popUp ? 0u : 1u);

@@ -44,7 +44,7 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     icons.knownFiles = {"C:\\a.exe"};
     Store({.smallIcons = true}, {{"C:\\a.exe", "", "", "A"},
                                  {"D:\\Tools\\b.exe", "", "-one", "B", true, smHidden},
-                                 {"c.exe", "", "", "C"},
+                                 {"C:\\" + std::string(257, 'c'), "", "", "C", true}, // too long
                                  {"E:d.exe", "", "-two x", "D", true, 9}}); // 9 opens as Normal
     // A negative count over entry keys is damage: the keys there are loaded. Past a key that
     // cannot be opened nothing was read: the run says so once and keeps the stored entries.
@@ -52,7 +52,7 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     registry.Lock(kSettings + "\\Tool Box Icon  4");
     registry.PutString(kSettings + "\\Tool Box Icon  5", "Path", "e.exe");
     // A damaged value takes its default, and any number but 0 is true.
-    registry.PutString(kSettings + "\\Tool Box Icon  2", "Auto Start", "yes");
+    registry.PutString(kSettings + "\\Tool Box Icon  0", "Auto Start", "yes");
     registry.PutDword(kSettings + "\\Tool Box Icon  1", "Auto Start", 2);
     Start();
     EXPECT_EQ(shell.calls,
@@ -62,8 +62,9 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     // Each starts before its own icon and row; the menu is built for them all.
     EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "menu create", "tray add 1000",
                           "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B",
-                          "tray add 1002", "row C", "execute E:d.exe", "tray add 1003", "row D",
-                          "menu destroy", "menu create", "timer stop", "form normal", kKept}));
+                          "message " + std::string(kPathTooLong), "tray add 1002", "row C",
+                          "execute E:d.exe", "tray add 1003", "row D", "menu destroy",
+                          "menu create", "timer stop", "form normal", kKept}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
     EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon,
                               icons.trayIcons.at(1000).hIcon != IconRef::None),

@@ -1,5 +1,6 @@
 // Shortcuts: the component that names and reads them, and the reader of the format on the
 // hand-made files of tests/fuzz.
+#include "core/utf16.h"
 #include "shell/shell_lnk.h"
 #include "shell/shllink_format.h"
 #include "tests/data_rows.h"
@@ -102,16 +103,14 @@ TEST(ShellLinkFiles, EveryCutBeforeTheExtraDataFailsAndEveryLaterCutStillReads) 
     EXPECT_FALSE(ParseShellLink(otherClass, kCodePage));
 }
 
-TEST(Windows1252, EachCharacterOfTheCodePageIsItsByteAndEveryOtherAQuestionMark) {
+TEST(Windows1252, EachByteOfTheCodePageIsItsCharacterInUtf8) {
     for (const DataRow& r : DataRows("windows1252.tsv"))
-        EXPECT_EQ(kCodePage.FromUtf16(std::u16string(1, char16_t(std::stoi(r[1], nullptr, 16)))),
-                  std::string(1, char(std::stoi(r[0], nullptr, 16))));
-    // Some of 1252's characters at 0x80 to 0x9F, and two undefined bytes for C1 controls; a
-    // character of two units, and lone halves.
-    EXPECT_EQ(kCodePage.FromUtf16(u"\u20AC\u00E9\u2019\u0178\u0081\u009Da\U00010000b"),
-              "\x80\xE9\x92\x9F\x81\x9D"
-              "a?b");
-    EXPECT_EQ(kCodePage.FromUtf16(std::u16string{u'a', 0xD800, u'b', 0xDC00}), "a?b?");
+        EXPECT_EQ(kCodePage.ToUtf8(std::string(1, char(std::stoi(r[0], nullptr, 16)))),
+                  Utf16ToUtf8(std::u16string(1, char16_t(std::stoi(r[1], nullptr, 16)))))
+            << r[0];
+    // Below 0x80 and from 0xA0 on, each byte is the character of its number; zeros are kept.
+    EXPECT_EQ(kCodePage.ToUtf8(std::string("a\0\x7F\xA0\xE9\xFF", 6)),
+              std::string("a\0\x7F\u00A0\u00E9\u00FF", 9));
 }
 
 } // namespace
