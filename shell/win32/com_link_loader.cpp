@@ -93,8 +93,16 @@ LoadOutcome ComLinkLoader::Load(const std::string& path, LinkValues& values) {
 
     LinkValues read;
     read.description = ReadText([&](wchar_t* b, int n) { return link->GetDescription(b, n); });
-    read.target =
-        ReadText([&](wchar_t* b, int n) { return link->GetPath(b, n, nullptr, SLGP_UNCPRIORITY); });
+    // The target as its item list names it, which holds every name whole; an
+    // 8-bit copy of the path beside it may have lost what the system's code
+    // page cannot hold (Wine's GetPath answers from that copy).
+    read.target = ReadText([&](wchar_t* b, int n) {
+        PIDLIST_ABSOLUTE items = nullptr;
+        const bool named =
+            SUCCEEDED(link->GetIDList(&items)) && items && SHGetPathFromIDListW(items, b) && b[0];
+        ILFree(items);
+        return named ? S_OK : link->GetPath(b, n, nullptr, SLGP_UNCPRIORITY);
+    });
     read.workingDir = ReadText([&](wchar_t* b, int n) { return link->GetWorkingDirectory(b, n); });
     read.arguments = ReadText([&](wchar_t* b, int n) { return link->GetArguments(b, n); });
 
