@@ -63,9 +63,14 @@ def registry(key=KEY):
     return tree if code == 0 else {}
 
 
+def probe_log(folder=PROBE_DIR):  # (own path, command line) of each run of a probe.exe in folder
+    log = pathlib.Path(folder, "probe-log.txt")
+    lines = log.read_text("utf-8").splitlines() if log.exists() else []
+    return [tuple(line.split("\t", 1)) for line in lines]
+
+
 def probe_runs():  # the command lines that probe.exe in PROBE_DIR was started with
-    log = pathlib.Path(PROBE_DIR, "probe-log.txt")
-    return log.read_text("utf-8", "replace").splitlines() if log.exists() else []
+    return [command for _, command in probe_log()]
 
 
 def shown(pattern, field="--name"):  # the mapped X windows whose title (or field) matches
