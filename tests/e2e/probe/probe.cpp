@@ -1,8 +1,7 @@
 // probe.exe, what the tests let Corvane start: every run appends a line to probe-log.txt beside it,
 // its own path, a tab and its command line, in UTF-8 as the wide functions give them.
 // "probe.exe --window TITLE" also shows a window titled TITLE in front until ended;
-// "probe.exe --link LINK TARGET" only saves a shortcut to TARGET at LINK with the shell's own
-// object.
+// "probe.exe --link LINK TARGET ARGUMENTS" only saves a shortcut at LINK with the shell's object.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -19,16 +18,16 @@ std::string Utf8(const std::wstring& text) {
     return bytes;
 }
 
-// A shortcut to target, described as "Unicode probe", saved at link.
-bool SaveLink(const wchar_t* link, const wchar_t* target) {
+// A shortcut to target with arguments, described as "Probe by shortcut", saved at link.
+bool SaveLink(const wchar_t* link, const wchar_t* target, const wchar_t* arguments) {
     IShellLinkW* shortcut = nullptr;
     IPersistFile* file = nullptr;
     bool saved =
         SUCCEEDED(CoInitialize(nullptr)) &&
         SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                    reinterpret_cast<void**>(&shortcut))) &&
-        SUCCEEDED(shortcut->SetPath(target)) &&
-        SUCCEEDED(shortcut->SetDescription(L"Unicode probe")) &&
+        SUCCEEDED(shortcut->SetPath(target)) && SUCCEEDED(shortcut->SetArguments(arguments)) &&
+        SUCCEEDED(shortcut->SetDescription(L"Probe by shortcut")) &&
         SUCCEEDED(shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
         SUCCEEDED(file->Save(link, TRUE));
     if (file)
@@ -43,8 +42,8 @@ bool SaveLink(const wchar_t* link, const wchar_t* target) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     int count = 0;
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (args && count == 4 && lstrcmpW(args[1], L"--link") == 0) // not logged
-        return SaveLink(args[2], args[3]) ? 0 : 1;
+    if (args && count == 5 && lstrcmpW(args[1], L"--link") == 0) // not logged
+        return SaveLink(args[2], args[3], args[4]) ? 0 : 1;
     std::wstring exe(32768, L'\0');
     exe.resize(GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
     const std::wstring log = exe.substr(0, exe.rfind(L'\\') + 1) + L"probe-log.txt";

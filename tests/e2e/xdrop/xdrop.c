@@ -1,64 +1,50 @@
 /* xdrop WINDOW X Y URI: drops URI (text/uri-list) on the X window WINDOW at the screen point X, Y
    as a file manager's XDND drag does; exits 0 once the window has taken it. */
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <time.h>
+#include <unistd.h>
 
 static Display* display;
 static Window source;
-
-static Atom A(const char* name) {
-    return XInternAtom(display, name, False);
-}
+static char uri[4096];
 
 static void Send(Window target, const char* type, long l1, long l2, long l3, long l4) {
-    XEvent event = {0};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = target;
-    event.xclient.message_type = A(type);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = (long)source;
-    event.xclient.data.l[1] = l1;
-    event.xclient.data.l[2] = l2;
-    event.xclient.data.l[3] = l3;
-    event.xclient.data.l[4] = l4;
+    XEvent event = {.xclient = {.type = ClientMessage, .window = target, .format = 32,
+                                .message_type = XInternAtom(display, type, False),
+                                .data.l = {(long)source, l1, l2, l3, l4}}};
     XSendEvent(display, target, False, NoEventMask, &event);
     XFlush(display);
 }
 
-/* Answers requests for the data until a message of type arrives; 0 when none in 10 s. */
-static int Await(const char* type, const char* uri) {
+/* Hands the data to whoever asks until a message of type comes; 0 when none in 10 s. */
+static int Await(const char* type) {
+    const Atom list = XInternAtom(display, "text/uri-list", False);
     for (time_t end = time(NULL) + 10; time(NULL) < end;) {
+        XEvent event;
         if (!XPending(display)) {
-            struct timespec pause = {0, 20000000};
-            nanosleep(&pause, NULL);
+            usleep(20000);
             continue;
         }
-        XEvent event;
         XNextEvent(display, &event);
-        if (event.type == ClientMessage && event.xclient.message_type == A(type))
+        if (event.type == ClientMessage &&
+            event.xclient.message_type == XInternAtom(display, type, False))
             return 1;
-        if (event.type == SelectionRequest) {
-            XSelectionRequestEvent* request = &event.xselectionrequest;
-            XEvent reply = {0};
-            reply.xselection.type = SelectionNotify;
-            reply.xselection.requestor = request->requestor;
-            reply.xselection.selection = request->selection;
-            reply.xselection.target = request->target;
-            reply.xselection.time = request->time;
-            reply.xselection.property = None;
-            if (request->target == A("text/uri-list")) {
-                XChangeProperty(display, request->requestor, request->property, request->target, 8,
-                                PropModeReplace, (const unsigned char*)uri, (int)strlen(uri));
-                reply.xselection.property = request->property;
-            }
-            XSendEvent(display, request->requestor, False, NoEventMask, &reply);
-            XFlush(display);
+        XSelectionRequestEvent* asked = &event.xselectionrequest;
+        if (event.type != SelectionRequest)
+            continue;
+        XEvent reply = {.xselection = {.type = SelectionNotify, .requestor = asked->requestor,
+                                       .selection = asked->selection, .target = asked->target,
+                                       .time = asked->time, .property = None}};
+        if (asked->target == list) {
+            XChangeProperty(display, asked->requestor, asked->property, list, 8, PropModeReplace,
+                            (const unsigned char*)uri, (int)strlen(uri));
+            reply.xselection.property = asked->property;
         }
+        XSendEvent(display, asked->requestor, False, NoEventMask, &reply);
     }
     return 0;
 }
@@ -66,16 +52,15 @@ static int Await(const char* type, const char* uri) {
 int main(int argc, char** argv) {
     if (argc != 5 || !(display = XOpenDisplay(NULL)))
         return 2;
-    const Window target = (Window)strtoul(argv[1], NULL, 0);
-    const long x = atol(argv[2]), y = atol(argv[3]);
-    char uri[4096];
+    const Window target = strtoul(argv[1], NULL, 0);
     snprintf(uri, sizeof uri, "%s\r\n", argv[4]);
     source = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
-    XSetSelectionOwner(display, A("XdndSelection"), source, CurrentTime);
-    Send(target, "XdndEnter", 5L << 24, (long)A("text/uri-list"), 0, 0);
-    Send(target, "XdndPosition", 0, (x << 16) | y, CurrentTime, (long)A("XdndActionCopy"));
-    if (!Await("XdndStatus", uri))
+    XSetSelectionOwner(display, XInternAtom(display, "XdndSelection", False), source, CurrentTime);
+    Send(target, "XdndEnter", 5L << 24, XInternAtom(display, "text/uri-list", False), 0, 0);
+    Send(target, "XdndPosition", 0, atol(argv[2]) << 16 | atol(argv[3]), CurrentTime,
+         XInternAtom(display, "XdndActionCopy", False));
+    if (!Await("XdndStatus"))
         return 3;
     Send(target, "XdndDrop", 0, CurrentTime, 0, 0);
-    return Await("XdndFinished", uri) ? 0 : 4;
+    return Await("XdndFinished") ? 0 : 4;
 }
