@@ -39,18 +39,18 @@ public:
 
     // HKEY_CURRENT_USER.
     virtual RegKey CurrentUser() const = 0;
-    // RegCreateKeyExA, non-volatile, KEY_ALL_ACCESS: opens or creates.
+    // RegCreateKeyExW, non-volatile, KEY_ALL_ACCESS: opens or creates.
     virtual std::optional<RegKey> CreateKey(RegKey parent, const std::string& path) = 0;
-    // RegOpenKeyExA for reading; never creates. NotFound only when the key
+    // RegOpenKeyExW for reading; never creates. NotFound only when the key
     // does not exist; Failed when it exists but cannot be opened.
     virtual OpenedKey OpenKey(RegKey parent, const std::string& path) = 0;
     virtual void CloseKey(RegKey key) = 0;
-    // RegQueryValueExA: the type and the whole data of a value.
+    // RegQueryValueExW: the type and the whole data of a value.
     virtual RegValue QueryValue(RegKey key, const std::string& name) = 0;
-    // RegSetValueExA. True on success.
+    // RegSetValueExW; text crosses as UTF-8. True on success.
     virtual bool SetValue(RegKey key, const std::string& name, RegType type,
                           const std::vector<std::uint8_t>& data) = 0;
-    // RegDeleteKeyA: removes a key that has no subkeys. True on success.
+    // RegDeleteKeyW: removes a key that has no subkeys. True on success.
     virtual bool DeleteKey(RegKey parent, const std::string& path) = 0;
 };
 

@@ -8,7 +8,7 @@ class ShellApi {
 public:
     virtual ~ShellApi() = default;
 
-    // Opens a file as ShellExecuteA does: verb null for the file's default
+    // Opens a file as ShellExecuteW does: verb null for the file's default
     // action; params and directory are never null. Returns without waiting,
     // and nobody reads the outcome.
     virtual void Execute(WindowRef owner, const char* verb, const char* file, const char* params,

@@ -10,7 +10,7 @@ namespace corvane {
 class SystemApi {
 public:
     virtual ~SystemApi() = default;
-    // GetWindowsDirectoryA with the given capacity; empty when it does not fit.
+    // GetWindowsDirectoryW with the given capacity in UTF-16 units; empty when it does not fit.
     virtual std::string WindowsDirectory(unsigned capacity) = 0;
     // The program's own full file name.
     virtual std::string ProgramPath() = 0;

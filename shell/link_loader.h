@@ -7,8 +7,8 @@
 namespace corvane {
 
 // The seven values that a load gives, as the shell-link object's wide
-// getters return them into buffers of 260 characters, in UTF-8: no text is
-// longer than 259 UTF-16 units.
+// getters return them into buffers of 260 UTF-16 units, in UTF-8: no text is
+// longer than 259 units.
 struct LinkValues {
     std::string description;
     std::string target;

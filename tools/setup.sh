@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-liberation
-  xvfb xdotool imagemagick x11-utils python3 python3-pytest nsis
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-liberation fonts-noto-cjk
+  xvfb xdotool imagemagick x11-utils libx11-dev python3 python3-pytest nsis
 )
 
 missing=()

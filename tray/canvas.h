@@ -55,7 +55,7 @@ public:
     virtual DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) = 0;
     virtual void DeleteDC(DeviceContextRef dc) = 0;
 
-    // GetTextExtentPoint32A with the context's current font.
+    // GetTextExtentPoint32W of the UTF-8 text, with the context's current font.
     virtual Extent TextExtent(DeviceContextRef dc, std::string_view text) = 0;
     // SetTextColor / SetBkColor: each returns the colour it replaced.
     virtual Color SetTextColor(DeviceContextRef dc, Color color) = 0;
@@ -74,9 +74,9 @@ public:
                         DeviceContextRef source, int sourceX, int sourceY, std::uint32_t rop) = 0;
     virtual void DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
                             std::uint32_t flags) = 0;
-    // ExtTextOutA; rect may be null. (Not named ExtTextOut, which windows.h
-    // turns into a macro.)
-    virtual void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options,
+    // ExtTextOutW of the UTF-8 text; rect may be null. (Not named ExtTextOut,
+    // which windows.h turns into a macro.)
+    virtual void ExtTextOutUtf8(DeviceContextRef dc, int x, int y, std::uint32_t options,
                                 const Rect* rect, std::string_view text) = 0;
 };
 

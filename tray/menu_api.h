@@ -13,9 +13,10 @@ public:
     virtual ~MenuApi() = default;
     virtual MenuRef CreatePopupMenu() = 0;
     virtual void DestroyMenu(MenuRef menu) = 0;
-    // AppendMenuA with MF_OWNERDRAW; data is the item's data text (may be null).
+    // AppendMenuW with MF_OWNERDRAW; data is the item's data text (may be null).
     virtual void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) = 0;
     virtual void AppendSeparator(MenuRef menu) = 0;
+    // AppendMenuW with MF_STRING; the text is UTF-8.
     virtual void AppendString(MenuRef menu, std::uint32_t id, const char* text) = 0;
     // Dispatches every message waiting in the thread's queue.
     virtual void DispatchWaitingMessages() = 0;

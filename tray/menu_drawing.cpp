@@ -86,7 +86,7 @@ void DrawPathRecallRow(Canvas& canvas, const DrawItemRequest& request, const Sco
 
     Rect opaque = row;
     opaque.left = row.left + kPathRecallTextIndent;
-    canvas.ExtTextOutAnsi(dc, opaque.left, row.top, kEtoOpaque, &opaque, kPathRecallText);
+    canvas.ExtTextOutUtf8(dc, opaque.left, row.top, kEtoOpaque, &opaque, kPathRecallText);
 }
 
 // An entry row: the entry's icon in the icon column and its description.
@@ -107,7 +107,7 @@ void DrawEntryRow(Canvas& canvas, const DrawItemRequest& request, const Entry& e
         DrawIcon(canvas, dc, *icon, kEntryIconX,
                  id * itemHeight + (small ? kSmallIconTopOffset : 0), size);
 
-    canvas.ExtTextOutAnsi(dc, text.left + kEntryTextIndent, text.top + itemHeight / 4, kEtoOpaque,
+    canvas.ExtTextOutUtf8(dc, text.left + kEntryTextIndent, text.top + itemHeight / 4, kEtoOpaque,
                           &text, entry.ToolTip);
 }
 

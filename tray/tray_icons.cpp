@@ -1,6 +1,7 @@
 #include "tray/tray_icons.h"
 
 #include "core/text.h"
+#include "core/utf16.h"
 
 #include <algorithm>
 
@@ -49,7 +50,13 @@ NotifyIconRecord MakeTrayRecord(std::int32_t id, WindowRef window, IconRef icon,
     NotifyIconRecord record = BaseRecord(id, window);
     record.uCallbackMessage = kWmTrayNotify;
     record.hIcon = icon;
-    const std::string text = UpToFirstZero(CutTo(tip, record.szTip.size() - 1));
+    std::u16string text = Utf8ToUtf16(UpToFirstZero(tip));
+    if (text.size() >= record.szTip.size()) {
+        text.resize(record.szTip.size() - 1);
+        // A character of two units that does not fit whole is left out.
+        if (text.back() >= 0xD800 && text.back() <= 0xDBFF)
+            text.pop_back();
+    }
     std::copy(text.begin(), text.end(), record.szTip.begin());
     return record;
 }
@@ -74,8 +81,8 @@ IconRef GetFileIconHandle(ShellIconApi& shell, const std::string& path) {
 
 std::string GetFileDisplayName(ShellIconApi& shell, const std::string& path) {
     const FileInfoRecord record = QueryFileInfo(shell, path, kShgfiDisplayName);
-    const std::string_view name(record.szDisplayName.data(), record.szDisplayName.size());
-    return UpToFirstZero(name);
+    const std::u16string_view name(record.szDisplayName.data(), record.szDisplayName.size());
+    return Utf16ToUtf8(name.substr(0, name.find(u'\0')));
 }
 
 IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, int size) {

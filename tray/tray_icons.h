@@ -13,8 +13,8 @@ bool TrayModifyIcon(ShellIconApi& shell, std::int32_t id, WindowRef window, Icon
                     const std::string& tip);
 bool TrayDeleteIcon(ShellIconApi& shell, std::int32_t id, WindowRef window);
 
-// The tray record for an add or a modify. The tip field holds 63 characters
-// and a zero: a longer tip keeps its first 63.
+// The tray record for an add or a modify. The tip field holds 63 UTF-16 units
+// and a zero: a longer tip keeps the characters that fit whole in 63.
 NotifyIconRecord MakeTrayRecord(std::int32_t id, WindowRef window, IconRef icon,
                                 const std::string& tip);
 

@@ -15,9 +15,10 @@ inline constexpr std::uint32_t kDropCountQuery = 0xFFFFFFFF;
 class DropApi {
 public:
     virtual ~DropApi() = default;
-    // DragQueryFileA: with kDropCountQuery the number of names; with no
-    // buffer the length of name index without its terminator; otherwise
-    // copies the name, cut to fit size with its terminator.
+    // DragQueryFileW, the names in UTF-8: with kDropCountQuery the number of
+    // names; with no buffer the length in bytes of name index without its
+    // terminator; otherwise copies the name, cut to fit size with its
+    // terminator.
     virtual std::uint32_t QueryFile(DropRef drop, std::uint32_t index, char* buffer,
                                     std::uint32_t size) = 0;
     // DragFinish.

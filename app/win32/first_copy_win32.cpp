@@ -1,5 +1,6 @@
 #include "app/win32/first_copy_win32.h"
 
+#include "core/win32/wide.h"
 #include "tray/menu_commands.h"
 #include "ui/win32/options_window.h"
 
@@ -7,7 +8,7 @@ namespace corvane::win32 {
 
 bool Win32FirstCopy::ClaimName() {
     SetLastError(ERROR_SUCCESS);
-    mutex_.reset(CreateMutexA(nullptr, FALSE, kFirstCopyName));
+    mutex_.reset(CreateMutexW(nullptr, FALSE, Wide(kFirstCopyName).c_str()));
     // A name held by a copy of higher rights cannot even be opened. Without
     // a mutex for any other reason there is no guard, and the program runs.
     const DWORD error = GetLastError();
@@ -15,7 +16,7 @@ bool Win32FirstCopy::ClaimName() {
 }
 
 bool Win32FirstCopy::ShowRunningCopy() {
-    HWND options = FindWindowA(OptionsWindow::kClassName, nullptr);
+    HWND options = FindWindowW(Wide(OptionsWindow::kClassName).c_str(), nullptr);
     if (!options)
         return false;
     DWORD process = 0;
@@ -24,7 +25,7 @@ bool Win32FirstCopy::ShowRunningCopy() {
     AllowSetForegroundWindow(process);
     // The tray menu's "Options...", which the running copy answers by showing
     // its options window in its normal state.
-    PostMessageA(options, WM_COMMAND, kCmdOptions, 0);
+    PostMessageW(options, WM_COMMAND, kCmdOptions, 0);
     return true;
 }
 

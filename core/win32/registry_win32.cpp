@@ -1,6 +1,9 @@
 #include "core/win32/registry_win32.h"
 
 #include "core/win32/handle_refs.h"
+#include "core/win32/wide.h"
+
+#include <cstring>
 
 namespace corvane::win32 {
 
@@ -11,6 +14,32 @@ static_assert(static_cast<DWORD>(RegType::Binary) == REG_BINARY);
 static_assert(static_cast<DWORD>(RegType::Dword) == REG_DWORD);
 static_assert(static_cast<DWORD>(RegType::MultiSz) == REG_MULTI_SZ);
 
+namespace {
+
+bool IsText(RegType type) {
+    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
+}
+
+// A text value's stored UTF-16 units as the program's UTF-8, every zero kept;
+// an odd last byte, which no unit holds, is dropped.
+std::vector<std::uint8_t> Utf8Bytes(const std::vector<std::uint8_t>& stored) {
+    std::u16string units(stored.size() / 2, u'\0');
+    if (!units.empty())
+        std::memcpy(units.data(), stored.data(), units.size() * 2);
+    const std::string text = Utf16ToUtf8(units);
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::uint8_t> Utf16Bytes(const std::vector<std::uint8_t>& data) {
+    const std::u16string units = Utf8ToUtf16(std::string(data.begin(), data.end()));
+    std::vector<std::uint8_t> bytes(units.size() * 2);
+    if (!bytes.empty())
+        std::memcpy(bytes.data(), units.data(), bytes.size());
+    return bytes;
+}
+
+} // namespace
+
 RegKey Win32Registry::CurrentUser() const {
     return ToRef<RegKey>(HKEY_CURRENT_USER);
 }
@@ -18,15 +47,16 @@ RegKey Win32Registry::CurrentUser() const {
 std::optional<RegKey> Win32Registry::CreateKey(RegKey parent, const std::string& path) {
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(FromRef<HKEY>(parent), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, &disposition) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(FromRef<HKEY>(parent), Wide(path).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        &disposition) != ERROR_SUCCESS)
         return std::nullopt;
     return ToRef<RegKey>(key);
 }
 
 OpenedKey Win32Registry::OpenKey(RegKey parent, const std::string& path) {
     HKEY key = nullptr;
-    const LONG status = RegOpenKeyExA(FromRef<HKEY>(parent), path.c_str(), 0, KEY_READ, &key);
+    const LONG status = RegOpenKeyExW(FromRef<HKEY>(parent), Wide(path).c_str(), 0, KEY_READ, &key);
     if (status == ERROR_SUCCESS)
         return {OpenedKey::Status::Ok, ToRef<RegKey>(key)};
     return {status == ERROR_FILE_NOT_FOUND ? OpenedKey::Status::NotFound
@@ -39,22 +69,25 @@ void Win32Registry::CloseKey(RegKey key) {
 }
 
 RegValue Win32Registry::QueryValue(RegKey key, const std::string& name) {
+    const std::wstring wideName = Wide(name);
     RegValue value;
     DWORD type = 0;
     DWORD size = 0;
     LONG status =
-        RegQueryValueExA(FromRef<HKEY>(key), name.c_str(), nullptr, &type, nullptr, &size);
+        RegQueryValueExW(FromRef<HKEY>(key), wideName.c_str(), nullptr, &type, nullptr, &size);
     if (status == ERROR_FILE_NOT_FOUND)
         return value;
     // The value may grow between the two calls; ask again until it fits.
     for (int attempt = 0; status == ERROR_SUCCESS || status == ERROR_MORE_DATA; ++attempt) {
         value.data.resize(size);
-        status = RegQueryValueExA(FromRef<HKEY>(key), name.c_str(), nullptr, &type,
+        status = RegQueryValueExW(FromRef<HKEY>(key), wideName.c_str(), nullptr, &type,
                                   value.data.empty() ? nullptr : value.data.data(), &size);
         if (status == ERROR_SUCCESS) {
             value.data.resize(size);
             value.status = RegValue::Status::Ok;
             value.type = static_cast<RegType>(type);
+            if (IsText(value.type))
+                value.data = Utf8Bytes(value.data);
             return value;
         }
         if (attempt == 3)
@@ -68,22 +101,20 @@ RegValue Win32Registry::QueryValue(RegKey key, const std::string& name) {
 
 bool Win32Registry::SetValue(RegKey key, const std::string& name, RegType type,
                              const std::vector<std::uint8_t>& data) {
-    // For text, RegSetValueExA looks at the byte after the data and, when it
-    // is zero, stores a terminating zero the caller left out. Handing it the
-    // bare data would make the stored size depend on whatever follows it in
-    // memory, and the look is a read past the data. So text goes in a buffer
-    // followed by a nonzero byte: exactly the given bytes are stored.
-    const bool text = type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
-    std::vector<std::uint8_t> buffer(data);
-    if (text)
-        buffer.push_back(1);
-    return RegSetValueExA(FromRef<HKEY>(key), name.c_str(), 0, static_cast<DWORD>(type),
-                          buffer.empty() ? nullptr : buffer.data(),
-                          static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+    // Text is stored as UTF-16, unit for unit, zeros and a missing terminator
+    // as given. It goes in a buffer followed by a nonzero unit, so that no
+    // version of the system that looks past the data for a terminator finds
+    // one and stores more than was given.
+    std::vector<std::uint8_t> buffer = IsText(type) ? Utf16Bytes(data) : data;
+    const auto size = static_cast<DWORD>(buffer.size());
+    if (IsText(type))
+        buffer.insert(buffer.end(), {1, 0});
+    return RegSetValueExW(FromRef<HKEY>(key), Wide(name).c_str(), 0, static_cast<DWORD>(type),
+                          buffer.empty() ? nullptr : buffer.data(), size) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::DeleteKey(RegKey parent, const std::string& path) {
-    return RegDeleteKeyA(FromRef<HKEY>(parent), path.c_str()) == ERROR_SUCCESS;
+    return RegDeleteKeyW(FromRef<HKEY>(parent), Wide(path).c_str()) == ERROR_SUCCESS;
 }
 
 } // namespace corvane::win32

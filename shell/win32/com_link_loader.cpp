@@ -1,5 +1,7 @@
 #include "shell/win32/com_link_loader.h"
 
+#include "core/win32/wide.h"
+
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -53,13 +55,13 @@ private:
 // the text is too long, and leave it untouched when they have none. A read
 // that fails gives an empty text.
 template <typename Read> std::string ReadText(Read read) {
-    char buffer[kLinkTextBuffer];
+    wchar_t buffer[kLinkTextBuffer];
     std::memset(buffer, 0, sizeof buffer);
-    const HRESULT status = read(buffer, static_cast<int>(sizeof buffer));
-    buffer[kLinkTextMax] = '\0';
+    const HRESULT status = read(buffer, static_cast<int>(kLinkTextBuffer));
+    buffer[kLinkTextMax] = L'\0';
     if (FAILED(status))
         return {};
-    return buffer;
+    return Narrow(buffer);
 }
 
 } // namespace
@@ -73,9 +75,9 @@ LoadOutcome ComLinkLoader::Load(const std::string& path, LinkValues& values) {
         return LoadOutcome::ReadFailed;
     const ComApartment apartment(initialize, uninitialize);
 
-    ComRef<IShellLinkA> link;
+    ComRef<IShellLinkW> link;
     if (FAILED(
-            create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out())) ||
+            create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.Out())) ||
         !link)
         return LoadOutcome::CreateFailed;
 
@@ -85,19 +87,24 @@ LoadOutcome ComLinkLoader::Load(const std::string& path, LinkValues& values) {
 
     // 260 wide characters, terminator included. A name that does not fit
     // makes the conversion fail, and nothing is loaded.
-    wchar_t name[kLinkTextBuffer] = {};
-    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, name, static_cast<int>(kLinkTextBuffer)) ==
-        0)
-        return LoadOutcome::ReadFailed;
-    if (FAILED(file->Load(name, STGM_READ)))
+    const std::wstring name = Wide(path);
+    if (name.size() >= kLinkTextBuffer || FAILED(file->Load(name.c_str(), STGM_READ)))
         return LoadOutcome::ReadFailed;
 
     LinkValues read;
-    read.description = ReadText([&](char* b, int n) { return link->GetDescription(b, n); });
-    read.target =
-        ReadText([&](char* b, int n) { return link->GetPath(b, n, nullptr, SLGP_UNCPRIORITY); });
-    read.workingDir = ReadText([&](char* b, int n) { return link->GetWorkingDirectory(b, n); });
-    read.arguments = ReadText([&](char* b, int n) { return link->GetArguments(b, n); });
+    read.description = ReadText([&](wchar_t* b, int n) { return link->GetDescription(b, n); });
+    // The target as its item list names it, which holds every name whole; an
+    // 8-bit copy of the path beside it may have lost what the system's code
+    // page cannot hold (Wine's GetPath answers from that copy).
+    read.target = ReadText([&](wchar_t* b, int n) {
+        PIDLIST_ABSOLUTE items = nullptr;
+        const bool named =
+            SUCCEEDED(link->GetIDList(&items)) && items && SHGetPathFromIDListW(items, b) && b[0];
+        ILFree(items);
+        return named ? S_OK : link->GetPath(b, n, nullptr, SLGP_UNCPRIORITY);
+    });
+    read.workingDir = ReadText([&](wchar_t* b, int n) { return link->GetWorkingDirectory(b, n); });
+    read.arguments = ReadText([&](wchar_t* b, int n) { return link->GetArguments(b, n); });
 
     int showCmd = SW_SHOWNORMAL;
     if (FAILED(link->GetShowCmd(&showCmd)))
@@ -111,7 +118,7 @@ LoadOutcome ComLinkLoader::Load(const std::string& path, LinkValues& values) {
 
     int iconIndex = 0;
     bool iconRead = false;
-    read.iconFile = ReadText([&](char* b, int n) {
+    read.iconFile = ReadText([&](wchar_t* b, int n) {
         const HRESULT status = link->GetIconLocation(b, n, &iconIndex);
         iconRead = SUCCEEDED(status);
         return status;

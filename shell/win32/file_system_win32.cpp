@@ -1,5 +1,7 @@
 #include "shell/win32/file_system_win32.h"
 
+#include "core/win32/wide.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -26,13 +28,13 @@ private:
 } // namespace
 
 bool Win32FileSystem::IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<std::vector<std::uint8_t>> Win32FileSystem::ReadFile(const std::string& path,
                                                                    std::size_t maxBytes) {
-    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+    const FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())

@@ -7,6 +7,7 @@ import re
 import subprocess
 import tempfile
 import time
+import urllib.parse
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.environ.get("CORVANE_ROOT") or os.path.dirname(os.path.dirname(HERE))
@@ -63,9 +64,30 @@ def registry(key=KEY):
     return tree if code == 0 else {}
 
 
+def stored(slot, name):
+    """A value's bytes in the prefix's user.reg, which the Wine server writes within 30 s of a
+    change; None until it is there. `reg query` shows text, not the bytes."""
+    text = open(os.path.join(os.environ["WINEPREFIX"], "user.reg"), encoding="utf-8").read()
+    key = r"[Software\\Quennard\\Corvane\\3.0\\Tool Box Icon  %d]" % slot
+    section = text.split(key)[1].split("\n[")[0].replace("\\\n  ", "") if key in text else ""
+    found = re.search(rf'^"{name}"=hex\(1\):([0-9a-f,]*)$', section, re.M)
+    return found and bytes.fromhex(found[1].replace(",", ""))
+
+
+def xdrop(window, point, path):  # drops the file on window at point as a file manager does (XDND)
+    helper = os.path.join(tempfile.gettempdir(), f"corvane-xdrop-{os.getuid()}")
+    run("cc", "-o", helper, os.path.join(HERE, "xdrop", "xdrop.c"), "-lX11")
+    run(helper, window, *point, "file://" + urllib.parse.quote(path))
+
+
+def probe_log(folder=PROBE_DIR):  # (own path, command line) of each run of a probe.exe in folder
+    log = pathlib.Path(folder, "probe-log.txt")
+    lines = log.read_text("utf-8").splitlines() if log.exists() else []
+    return [tuple(line.split("\t", 1)) for line in lines]
+
+
 def probe_runs():  # the command lines that probe.exe in PROBE_DIR was started with
-    log = pathlib.Path(PROBE_DIR, "probe-log.txt")
-    return log.read_text("utf-8", "replace").splitlines() if log.exists() else []
+    return [command for _, command in probe_log()]
 
 
 def shown(pattern, field="--name"):  # the mapped X windows whose title (or field) matches

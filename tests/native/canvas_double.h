@@ -69,7 +69,7 @@ public:
         // A system image list icon shows its list: 16 or 32.
         Draw("icon %lx at %d,%d,%d,%d flags %u", RawOf(icon) >> 12, x, y, width, height, flags);
     }
-    void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* r,
+    void ExtTextOutUtf8(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* r,
                         std::string_view text) override {
         const Context& c = Find(dc);
         Draw("text '%.*s' at %d,%d options %u in %d,%d,%d,%d colours %u/%u",

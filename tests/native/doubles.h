@@ -5,6 +5,7 @@
 #include "core/shell_api.h"
 #include "core/system_api.h"
 #include "tray/menu_api.h"
+#include "core/utf16.h"
 #include "tray/shell_icon_api.h"
 #include "ui/dropped_files.h"
 #include "ui/form_view.h"
@@ -26,6 +27,11 @@ inline void PrintTo(const Entry& e, std::ostream* out) {
 } // namespace corvane
 
 namespace corvane::testing {
+
+// A tray icon's tip as the program's text.
+inline std::string TipOf(const NotifyIconRecord& record) {
+    return Utf16ToUtf8(record.szTip.data());
+}
 
 using CallLog = std::vector<std::string>;
 
@@ -86,9 +92,11 @@ struct FakeShellIcons : ShellIconApi {
             return 0;
         if (flags & kShgfiSysIconIndex)
             return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;
-        if (flags & kShgfiDisplayName) // the name after the folder, with a mark
-            std::snprintf(record.szDisplayName.data(), record.szDisplayName.size(), "~%s",
-                          std::strrchr(path, '\\') ? std::strrchr(path, '\\') + 1 : path);
+        if (flags & kShgfiDisplayName) { // the name after the folder, with a mark
+            const std::u16string name = Utf8ToUtf16(
+                "~" + std::string(std::strrchr(path, '\\') ? std::strrchr(path, '\\') + 1 : path));
+            std::copy(name.begin(), name.end(), record.szDisplayName.begin());
+        }
         if (flags & kShgfiIcon) {
             record.hIcon = RefOf<IconRef>(nextIcon);
             liveIcons.insert(nextIcon++);

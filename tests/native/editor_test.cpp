@@ -61,7 +61,7 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithAB
         // The new row is selected and shows the entry, which starts as Normal.
         EXPECT_EQ(std::tie(rig.view.selected, rig.view.combo), std::make_tuple(slot, 0));
         EXPECT_NE(rig.view.rows.back().second, IconRef::None);
-        EXPECT_EQ(rig.icons.trayIcons.at(1000 + slot).szTip.data(), c.tip.substr(0, 63));
+        EXPECT_EQ(TipOf(rig.icons.trayIcons.at(1000 + slot)), c.tip.substr(0, 63));
         rig.view.texts[Ctl::txtParameters] = "-changed";
         rig.launcher->OnModify(); // changes the entry just added, no other
         const std::vector<Entry> saved = rig.Saved();
@@ -141,7 +141,7 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         EXPECT_EQ(rig.view.rows.at(1), std::make_pair(std::string("New"), preview));
         if (!popUp) {
             EXPECT_EQ(rig.icons.trayIcons.at(1001).hIcon, preview);
-            EXPECT_EQ(rig.icons.trayIcons.at(1001).szTip.data(), std::string("New"));
+            EXPECT_EQ(TipOf(rig.icons.trayIcons.at(1001)), "New");
         }
         // In pop-up mode no tray request: an entry's identifier may be the main icon's.
         EXPECT_EQ(rig.log, popUp ? (Lines{"menu destroy", "menu create"})

@@ -66,8 +66,7 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                           "execute E:d.exe", "tray add 1003", "row D", "menu destroy",
                           "menu create", "timer stop", "form normal", kKept}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
-    EXPECT_EQ(std::make_tuple(std::string(b.szTip.data()), b.hIcon,
-                              icons.trayIcons.at(1000).hIcon != IconRef::None),
+    EXPECT_EQ(std::make_tuple(TipOf(b), b.hIcon, icons.trayIcons.at(1000).hIcon != IconRef::None),
               std::make_tuple("B", IconRef::None, true))
         << "the file icon of the icon path: only a.exe is found";
     // Row 0 is shown in the editor; only the preview still holds an icon.

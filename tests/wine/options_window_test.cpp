@@ -1,6 +1,7 @@
 // The options window with real keys through its message loop; the open-file record, by a stand-in.
 #include "app/win32/first_copy_win32.h"
 #include "core/win32/handle_refs.h"
+#include "core/win32/wide.h"
 #include "tray/menu_commands.h"
 #include "ui/win32/drops_win32.h"
 #include "ui/win32/file_dialog_win32.h"
@@ -151,10 +152,10 @@ TEST_F(OptionsWindowTest, TheListKeepsOneImagePerRowAndLeavesThemToTheWindowObje
     const auto rows = [&] { // each row's text and image, then the number of images
         Lines shown;
         for (int i = 0; i < ListView_GetItemCount(list); ++i) {
-            char text[16] = {};
-            LVITEMA row{LVIF_TEXT | LVIF_IMAGE, i, 0, 0, 0, text, sizeof text};
-            SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&row));
-            shown.push_back(text + (" " + std::to_string(row.iImage)));
+            wchar_t text[16] = {};
+            LVITEMW row{LVIF_TEXT | LVIF_IMAGE, i, 0, 0, 0, text, 16};
+            SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&row));
+            shown.push_back(Narrow(text) + " " + std::to_string(row.iImage));
         }
         return shown.push_back(std::to_string(ImageList_GetImageCount(images))), shown;
     };
@@ -166,23 +167,26 @@ TEST_F(OptionsWindowTest, TheListKeepsOneImagePerRowAndLeavesThemToTheWindowObje
     for (const char* tip : {"A", "B", "C"})
         options.AddListRow(ListView_GetItemCount(list), tip, *tip == 'B' ? IconRef::None : icon);
     options.SetListRow(0, "Mail", icon);
-    options.SetListRow(1, "Editor", icon);
-    EXPECT_EQ(rows(), (Lines{"Mail 0", "Editor 2", "C 1", "3"}));
+    options.SetListRow(1, "\xE6\x97\xA5 \xF0\x9F\x98\x80", icon);
+    EXPECT_EQ(rows(), (Lines{"Mail 0", "\xE6\x97\xA5 \xF0\x9F\x98\x80 2", "C 1", "3"}));
     options.SetListRow(0, "Mail", IconRef::None);
     options.DeleteListRow(2);
-    EXPECT_EQ(rows(), (Lines{"Mail -2", "Editor 0", "1"}));
+    EXPECT_EQ(rows(), (Lines{"Mail -2", "\xE6\x97\xA5 \xF0\x9F\x98\x80 0", "1"}));
     DestroyWindow(options.hwnd());
     EXPECT_EQ(ImageList_GetImageCount(images), 1) << "the list destroyed the images it borrowed";
 }
 
-// A drop as the shell makes it: DROPFILES, each ANSI name with its zero, one more zero.
+// A drop as the shell makes it: DROPFILES, each UTF-16 name with its zero, one more zero.
 HGLOBAL MakeDrop(const std::vector<std::string>& names) {
-    const DROPFILES header{.pFiles = sizeof(DROPFILES)};
-    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+    const DROPFILES header{.pFiles = sizeof(DROPFILES), .fWide = TRUE};
+    std::wstring text;
     for (const std::string& name : names)
-        bytes += name + '\0';
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-    std::memcpy(GlobalLock(memory), bytes.c_str(), bytes.size() + 1);
+        text += Wide(name) + L'\0';
+    const std::size_t size = text.size() * sizeof(wchar_t) + sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + size);
+    auto* bytes = static_cast<char*>(GlobalLock(memory));
+    std::memcpy(bytes, &header, sizeof header);
+    std::memcpy(bytes + sizeof header, text.c_str(), size);
     GlobalUnlock(memory);
     return memory;
 }
@@ -190,7 +194,8 @@ HGLOBAL MakeDrop(const std::vector<std::string>& names) {
 TEST_F(OptionsWindowTest, DroppedNamesReachTheProgramWholeAndEveryDropIsReleased) {
     EXPECT_TRUE(GetWindowLongA(options.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     const std::vector<std::string> names{"C:\\a.exe", "C:\\" + std::string(300, 'n') + ".txt",
-                                         "D:\\b c\\d.lnk"};
+                                         "D:\\b c\\d.lnk",
+                                         "C:\\\xD0\xAE \xE6\x97\xA5\\\xF0\x9F\x98\x80.exe"};
     for (OptionsWindowEvents* program : std::vector<OptionsWindowEvents*>{&events, nullptr}) {
         options.Attach(program);
         HGLOBAL drop = MakeDrop(names);
@@ -204,25 +209,27 @@ using namespace std::string_literals;
 using Text = std::optional<std::string>; // nothing for a null pointer
 
 // Size, owner, flags, filter up to its double zero, filter index, name, title, default extension
-// and initial folder as GetOpenFileNameA saw them.
+// and initial folder as GetOpenFileNameW saw them, in UTF-8.
 using Record = std::tuple<DWORD, HWND, DWORD, std::string, DWORD, std::string, Text, Text, Text>;
 Record seen;
 std::optional<OpenFileChoice> answer; // nothing: the user cancels
 
-BOOL WINAPI StandIn(OPENFILENAMEA* r) {
-    const auto text = [](const char* s) {
-        return s ? Text(s) : std::nullopt;
+BOOL WINAPI StandIn(OPENFILENAMEW* r) {
+    const auto text = [](const wchar_t* s) {
+        return s ? Text(Narrow(s)) : std::nullopt;
     };
-    const char* end = r->lpstrFilter;
+    const wchar_t* end = r->lpstrFilter;
     while (end[0] || end[1])
         ++end;
-    seen = Record(r->lStructSize, r->hwndOwner, r->Flags, std::string(r->lpstrFilter, end + 2),
-                  r->nFilterIndex, r->lpstrFile, text(r->lpstrTitle), text(r->lpstrDefExt),
+    seen = Record(r->lStructSize, r->hwndOwner, r->Flags, Narrow({r->lpstrFilter, end + 2}),
+                  r->nFilterIndex, Narrow(r->lpstrFile), text(r->lpstrTitle), text(r->lpstrDefExt),
                   text(r->lpstrInitialDir));
     // The real dialog fails when the chosen name does not fit.
-    if (!answer || answer->fileName.size() >= r->nMaxFile)
+    const std::wstring chosen = answer ? Wide(answer->fileName) : L"";
+    if (!answer || chosen.size() >= r->nMaxFile)
         return FALSE;
-    std::strcpy(r->lpstrFile, answer->fileName.c_str());
+    chosen.copy(r->lpstrFile, chosen.size());
+    r->lpstrFile[chosen.size()] = L'\0';
     r->nFilterIndex = answer->filterIndex;
     return TRUE;
 }
@@ -236,11 +243,11 @@ TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
         std::optional<OpenFileChoice> answer;
     } cases[] = {
         {{"Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
-          "C:\\Apps\\", "tool.exe", 2, true},
+          "C:\\Apps \xE6\x97\xA5\\", "tool.exe", 2, true},
          OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_NODEREFERENCELINKS,
          "Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
-         "C:\\Apps\\",
-         OpenFileChoice{"C:\\" + std::string(300, 'n') + ".exe", 1}},
+         "C:\\Apps \xE6\x97\xA5\\",
+         OpenFileChoice{"C:\\\xD0\xAE\\" + std::string(300, 'n') + ".exe", 1}},
         {{"Select an Icon File",
           "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*", "ico", "", "",
           1, false},
@@ -253,7 +260,7 @@ TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
     for (const auto& [request, flags, filter, folder, choice] : cases) {
         answer = choice;
         EXPECT_EQ(dialogs.ChooseFile(ToRef<WindowRef>(owner), request), choice) << request.title;
-        EXPECT_EQ(seen, Record(sizeof(OPENFILENAMEA), owner, flags, filter, request.filterIndex,
+        EXPECT_EQ(seen, Record(sizeof(OPENFILENAMEW), owner, flags, filter, request.filterIndex,
                                request.fileName, request.title, request.defaultExtension, folder));
     }
     EXPECT_EQ(GetModuleHandleW(L"comdlg32.dll"), nullptr) << "loaded before any system dialog";

@@ -23,17 +23,27 @@ TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) 
     Win32Registry api;
     const std::optional<RegKey> key = api.CreateKey(api.CurrentUser(), path);
     ASSERT_TRUE(key);
-    // RegSetValueExA stores a terminating zero the caller left out whenever the byte after the
-    // text happens to be zero: no length may get one.
+    // No length of text may gain a terminating zero it was not given; text of every script is
+    // stored as UTF-16, unit for unit, under a name of any script.
+    const std::string unicode = "\xD0\x9F\xD1\x80 \xE6\x97\xA5 \xC3\xBC \xF0\x9F\x98\x80";
+    const std::wstring stored = L"\x041F\x0440 \x65E5 \x00FC \xD83D\xDE00";
     std::vector<std::pair<RegType, std::vector<std::uint8_t>>> values{
-        {RegType::Dword, {0xFE, 0xFF, 0xFF, 0xFF}}};
+        {RegType::Dword, {0xFE, 0xFF, 0xFF, 0xFF}}, {RegType::Sz, {}}};
     for (std::uint8_t length = 1; length <= 64; ++length)
         values.emplace_back(RegType::Sz, std::vector<std::uint8_t>(length, 'a' + length % 26));
+    for (const std::string text : {unicode, unicode + '\0', unicode + '\0' + "b" + '\0'})
+        values.emplace_back(RegType::ExpandSz, std::vector<std::uint8_t>(text.begin(), text.end()));
     for (const auto& [type, data] : values) {
-        ASSERT_TRUE(api.SetValue(*key, "value", type, data));
-        const RegValue read = api.QueryValue(*key, "value");
+        ASSERT_TRUE(api.SetValue(*key, unicode, type, data));
+        const RegValue read = api.QueryValue(*key, unicode);
         EXPECT_EQ(std::tie(read.type, read.data), std::tie(type, data));
     }
+    wchar_t raw[32] = {};
+    DWORD size = sizeof raw;
+    ASSERT_EQ(RegQueryValueExW(FromRef<HKEY>(*key), stored.c_str(), nullptr, nullptr,
+                               reinterpret_cast<BYTE*>(raw), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(raw, size / sizeof(wchar_t)), stored + L'\0' + L"b" + L'\0');
     EXPECT_EQ(api.QueryValue(*key, "absent").status, RegValue::Status::NotFound);
     api.CloseKey(*api.CreateKey(*key, "Gone"));
     EXPECT_TRUE(api.DeleteKey(*key, "Gone"));

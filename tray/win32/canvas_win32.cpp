@@ -1,6 +1,7 @@
 #include "tray/win32/canvas_win32.h"
 
 #include "core/win32/handle_refs.h"
+#include "core/win32/wide.h"
 #include "tray/owner_draw.h"
 
 namespace corvane::win32 {
@@ -40,7 +41,8 @@ void Win32Canvas::DeleteDC(DeviceContextRef dc) {
 
 Extent Win32Canvas::TextExtent(DeviceContextRef dc, std::string_view text) {
     SIZE size{};
-    GetTextExtentPoint32A(Dc(dc), text.data(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = Wide(text);
+    GetTextExtentPoint32W(Dc(dc), wide.data(), static_cast<int>(wide.size()), &size);
     return Extent{size.cx, size.cy};
 }
 
@@ -82,13 +84,14 @@ void Win32Canvas::DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, in
     ::DrawIconEx(Dc(dc), x, y, FromRef<HICON>(icon), width, height, 0, nullptr, flags);
 }
 
-void Win32Canvas::ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options,
+void Win32Canvas::ExtTextOutUtf8(DeviceContextRef dc, int x, int y, std::uint32_t options,
                                  const Rect* rect, std::string_view text) {
     RECT r{};
     if (rect)
         r = RECT{rect->left, rect->top, rect->right, rect->bottom};
-    ExtTextOutA(Dc(dc), x, y, options, rect ? &r : nullptr, text.data(),
-                static_cast<UINT>(text.size()), nullptr);
+    const std::wstring wide = Wide(text);
+    ExtTextOutW(Dc(dc), x, y, options, rect ? &r : nullptr, wide.data(),
+                static_cast<UINT>(wide.size()), nullptr);
 }
 
 } // namespace corvane::win32

@@ -22,7 +22,7 @@ public:
                 int sourceX, int sourceY, std::uint32_t rop) override;
     void DrawIconEx(DeviceContextRef dc, int x, int y, IconRef icon, int width, int height,
                     std::uint32_t flags) override;
-    void ExtTextOutAnsi(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
+    void ExtTextOutUtf8(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
                         std::string_view text) override;
 };
 

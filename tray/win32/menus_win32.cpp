@@ -1,6 +1,7 @@
 #include "tray/win32/menus_win32.h"
 
 #include "core/win32/handle_refs.h"
+#include "core/win32/wide.h"
 
 namespace corvane::win32 {
 namespace {
@@ -24,28 +25,28 @@ void Win32Menus::DestroyMenu(MenuRef menu) {
 
 void Win32Menus::AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) {
     // The item data is a pointer to the text; it must outlive the menu, so
-    // only string literals are passed here.
-    AppendMenuA(ToMenu(menu), MF_OWNERDRAW, id, data);
+    // only string literals are passed here. The system reads nothing of it.
+    AppendMenuW(ToMenu(menu), MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(data));
 }
 
 void Win32Menus::AppendSeparator(MenuRef menu) {
-    AppendMenuA(ToMenu(menu), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(ToMenu(menu), MF_SEPARATOR, 0, nullptr);
 }
 
 void Win32Menus::AppendString(MenuRef menu, std::uint32_t id, const char* text) {
-    AppendMenuA(ToMenu(menu), MF_STRING, id, text);
+    AppendMenuW(ToMenu(menu), MF_STRING, id, Wide(text).c_str());
 }
 
 void Win32Menus::DispatchWaitingMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             // The loop that reads it must still see it.
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 
@@ -54,7 +55,7 @@ void Win32Menus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y,
 }
 
 void Win32Menus::PostNull(WindowRef window) {
-    PostMessageA(FromRef<HWND>(window), WM_NULL, 0, 0);
+    PostMessageW(FromRef<HWND>(window), WM_NULL, 0, 0);
 }
 
 void Win32Menus::CursorPos(int& x, int& y) {

@@ -1,6 +1,7 @@
 #include "tray/win32/shell_icons_win32.h"
 
 #include "core/win32/handle_refs.h"
+#include "core/win32/wide.h"
 #include "tray/tray_notify.h"
 
 #include <commctrl.h>
@@ -11,12 +12,13 @@
 
 namespace corvane::win32 {
 
-static_assert(NOTIFYICONDATAA_V1_SIZE == kNotifyIconRecordSize,
+static_assert(NOTIFYICONDATAW_V1_SIZE == kNotifyIconRecordSize,
               "the first form of the tray record");
-static_assert(offsetof(NOTIFYICONDATAA, hIcon) == offsetof(NotifyIconRecord, hIcon) &&
-              offsetof(NOTIFYICONDATAA, szTip) == offsetof(NotifyIconRecord, szTip));
-static_assert(sizeof(SHFILEINFOA) == kFileInfoRecordSize, "the file information record");
-static_assert(offsetof(SHFILEINFOA, szDisplayName) == offsetof(FileInfoRecord, szDisplayName));
+static_assert(offsetof(NOTIFYICONDATAW, hIcon) == offsetof(NotifyIconRecord, hIcon) &&
+              offsetof(NOTIFYICONDATAW, szTip) == offsetof(NotifyIconRecord, szTip));
+static_assert(sizeof(SHFILEINFOW) == kFileInfoRecordSize, "the file information record");
+static_assert(offsetof(SHFILEINFOW, szDisplayName) == offsetof(FileInfoRecord, szDisplayName) &&
+              offsetof(SHFILEINFOW, szTypeName) == offsetof(FileInfoRecord, szTypeName));
 static_assert(NotifyIconRecord::kFlagsMessageIconTip == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
 static_assert(static_cast<DWORD>(NotifyOp::Add) == NIM_ADD &&
               static_cast<DWORD>(NotifyOp::Modify) == NIM_MODIFY &&
@@ -29,7 +31,7 @@ static_assert(kWmLButtonDown == WM_LBUTTONDOWN && kWmLButtonDblClk == WM_LBUTTON
               kWmRButtonDown == WM_RBUTTONDOWN);
 
 bool Win32ShellIcons::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
-    NOTIFYICONDATAA data{};
+    NOTIFYICONDATAW data{};
     data.cbSize = record.cbSize;
     data.hWnd = FromRef<HWND>(record.hWnd);
     data.uID = record.uID;
@@ -37,16 +39,17 @@ bool Win32ShellIcons::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
     data.uCallbackMessage = record.uCallbackMessage;
     data.hIcon = FromRef<HICON>(record.hIcon);
     static_assert(sizeof data.szTip >= sizeof record.szTip);
-    std::memcpy(data.szTip, record.szTip.data(), record.szTip.size());
-    return Shell_NotifyIconA(static_cast<DWORD>(op), &data) != FALSE;
+    std::memcpy(data.szTip, record.szTip.data(), sizeof record.szTip);
+    return Shell_NotifyIconW(static_cast<DWORD>(op), &data) != FALSE;
 }
 
 std::uintptr_t Win32ShellIcons::GetFileInfo(const char* path, std::uint32_t attributes,
                                             FileInfoRecord& record, std::uint32_t recordSize,
                                             std::uint32_t flags) {
-    SHFILEINFOA info;
+    SHFILEINFOW info;
     std::memset(&info, 0, sizeof info);
-    const DWORD_PTR result = SHGetFileInfoA(path, attributes, &info, recordSize, flags);
+    const DWORD_PTR result =
+        SHGetFileInfoW(Wide(path).c_str(), attributes, &info, recordSize, flags);
     // A request that found nothing answers 0, and Wine then leaves an icon
     // field in the record that is no icon: nothing of it is handed on.
     if (result == 0)
@@ -54,10 +57,10 @@ std::uintptr_t Win32ShellIcons::GetFileInfo(const char* path, std::uint32_t attr
     record.hIcon = ToRef<IconRef>(info.hIcon);
     record.iIcon = info.iIcon;
     record.dwAttributes = info.dwAttributes;
-    std::memcpy(record.szDisplayName.data(), info.szDisplayName, record.szDisplayName.size());
-    std::memcpy(record.szTypeName.data(), info.szTypeName, record.szTypeName.size());
-    record.szDisplayName.back() = '\0';
-    record.szTypeName.back() = '\0';
+    std::memcpy(record.szDisplayName.data(), info.szDisplayName, sizeof record.szDisplayName);
+    std::memcpy(record.szTypeName.data(), info.szTypeName, sizeof record.szTypeName);
+    record.szDisplayName.back() = u'\0';
+    record.szTypeName.back() = u'\0';
     return static_cast<std::uintptr_t>(result);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/win32/about_window.h"
 
+#include "core/win32/wide.h"
+
 namespace corvane::win32 {
 namespace {
 
@@ -8,10 +10,10 @@ constexpr int kHeight = 120;
 
 HWND MakeControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y,
                  int width, int height, int id, HFONT font) {
-    HWND control = CreateWindowExA(
-        0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND control = CreateWindowExW(
+        0, Wide(className).c_str(), Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
+        height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
 
@@ -25,14 +27,14 @@ bool AboutWindow::CreateWindowAndControls(HWND owner) {
                 CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                 owner))
         return false;
-    nameFont_.reset(CreateFontA(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
-                                DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
-    textFont_.reset(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
-                                DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
+    nameFont_.reset(CreateFontW(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                                DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
+    textFont_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                                DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
 
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     HWND picture = MakeControl(hwnd(), "STATIC", "", SS_ICON, 16, 16, 32, 32, 0, nullptr);
-    SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     MakeControl(hwnd(), "STATIC", "Corvane", SS_LEFT, 64, 16, kWidth - 80, 24, 0, nameFont_.get());
     MakeControl(hwnd(), "STATIC", "Version 3.0", SS_LEFT, 64, 44, kWidth - 80, 16, 0,
                 textFont_.get());
@@ -62,17 +64,17 @@ void AboutWindow::ShowModal(HWND owner) {
     // commands IDOK and IDCANCEL.
     MSG msg;
     while (open_ && hwnd()) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // The program is ending: the main loop sees the quit message too.
             if (got == 0)
                 PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (IsDialogMessageA(hwnd(), &msg))
+        if (IsDialogMessageW(hwnd(), &msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     open_ = false;
     EnableWindow(owner, TRUE);

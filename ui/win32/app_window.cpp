@@ -8,7 +8,7 @@ namespace corvane::win32 {
 bool ApplicationWindow::Create() {
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     return Window::Create("CorvaneApplication", 0, kApplicationTitle,
                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x,
                           y, 0, 0, nullptr, icon);
@@ -30,12 +30,12 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
         // Closing the program from its task-bar button closes the main window.
         if (options)
-            PostMessageA(options, WM_CLOSE, 0, 0);
+            PostMessageW(options, WM_CLOSE, 0, 0);
         return 0;
     case WM_SETFOCUS:
         // Nothing here takes typing: once the change of focus is over, the
         // activation passes on to the options window if it is shown.
-        PostMessageA(hwnd(), kPassActivation, 0, 0);
+        PostMessageW(hwnd(), kPassActivation, 0, 0);
         return DefaultHandling(message, wParam, lParam);
     case kPassActivation:
         if (GetFocus() == hwnd() && options && IsWindowVisible(options) && IsWindowEnabled(options))
@@ -67,7 +67,7 @@ LRESULT PageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
-        return SendMessageA(notify_, message, wParam, lParam);
+        return SendMessageW(notify_, message, wParam, lParam);
     default:
         return DefaultHandling(message, wParam, lParam);
     }

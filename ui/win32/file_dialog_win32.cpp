@@ -1,6 +1,7 @@
 #include "ui/win32/file_dialog_win32.h"
 
 #include "core/win32/handle_refs.h"
+#include "core/win32/wide.h"
 
 #include <string>
 #include <vector>
@@ -28,26 +29,26 @@ std::string FilterParts(const std::string& filter) {
 std::optional<OpenFileChoice> Win32FileDialogs::ChooseFile(WindowRef owner,
                                                            const OpenFileRequest& request) {
     // A dialog that cannot be loaded answers as a cancelled one.
-    const OpenFunction open = open_ ? open_ : library_.Find<OpenFunction>("GetOpenFileNameA");
+    const OpenFunction open = open_ ? open_ : library_.Find<OpenFunction>("GetOpenFileNameW");
     if (!open)
         return std::nullopt;
 
-    const std::string filter = FilterParts(request.filter);
-    std::vector<char> name(kNameBufferSize, '\0');
-    request.fileName.copy(name.data(), name.size() - 1);
+    const std::wstring filter = Wide(FilterParts(request.filter));
+    const std::wstring folder = Wide(request.initialFolder), title = Wide(request.title),
+                       extension = Wide(request.defaultExtension);
+    std::vector<wchar_t> name(kNameBufferSize, L'\0');
+    Wide(request.fileName).copy(name.data(), name.size() - 1);
 
-    OPENFILENAMEA record{};
+    OPENFILENAMEW record{};
     record.lStructSize = sizeof record;
     record.hwndOwner = FromRef<HWND>(owner);
     record.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
     record.nFilterIndex = static_cast<DWORD>(request.filterIndex);
     record.lpstrFile = name.data();
     record.nMaxFile = kNameBufferSize;
-    record.lpstrInitialDir =
-        request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
-    record.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
-    record.lpstrDefExt =
-        request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    record.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    record.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    record.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     // Only an existing file can be chosen, and the program's current folder
     // stays where it is: a later launch of a bare name must not look in the
     // folder browsed last.
@@ -57,7 +58,7 @@ std::optional<OpenFileChoice> Win32FileDialogs::ChooseFile(WindowRef owner,
 
     if (!open(&record))
         return std::nullopt;
-    return OpenFileChoice{std::string(name.data()), static_cast<int>(record.nFilterIndex)};
+    return OpenFileChoice{Narrow(name.data()), static_cast<int>(record.nFilterIndex)};
 }
 
 } // namespace corvane::win32

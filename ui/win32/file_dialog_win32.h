@@ -1,5 +1,5 @@
 #pragma once
-// The open-file dialog on GetOpenFileNameA, from comdlg32.dll loaded when the
+// The open-file dialog on GetOpenFileNameW, from comdlg32.dll loaded when the
 // first dialog opens.
 #include "core/win32/system_library.h"
 #include "ui/open_dialog.h"
@@ -11,7 +11,7 @@ namespace corvane::win32 {
 
 class Win32FileDialogs : public FileDialogApi {
 public:
-    using OpenFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+    using OpenFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 
     // open is the dialog to run, the system's when none is given; another one
     // lets a test see the record.

@@ -1,5 +1,7 @@
 #include "ui/win32/options_layout.h"
 
+#include "core/win32/wide.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -115,20 +117,21 @@ constexpr ButtonPicture kButtonPictures[] = {
 // caption. A program built without the pictures shows the captions alone.
 void SetButtonPictures(const OptionsControls& made, OptionsResources& resources) {
     for (const ButtonPicture& picture : kButtonPictures) {
-        UniqueIcon icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), picture.resource,
-                                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+        UniqueIcon icon(
+            static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), Wide(picture.resource).c_str(),
+                                          IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
         if (!icon)
             continue;
-        SendMessageA(made.named.at(picture.control), BM_SETIMAGE, IMAGE_ICON,
+        SendMessageW(made.named.at(picture.control), BM_SETIMAGE, IMAGE_ICON,
                      reinterpret_cast<LPARAM>(icon.get()));
         resources.pictures.push_back(std::move(icon));
     }
 }
 
 UniqueFont MakeFont(int height, int weight, const char* face) {
-    return UniqueFont(CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    return UniqueFont(CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, face));
+                                  DEFAULT_PITCH | FF_DONTCARE, Wide(face).c_str()));
 }
 
 } // namespace
@@ -140,23 +143,23 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     resources.combo = MakeFont(13, FW_BOLD, "Arial");
     resources.tab = MakeFont(11, FW_NORMAL, "MS Sans Serif");
     resources.system = MakeFont(13, FW_NORMAL, "System");
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(resources.system.get()), FALSE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(resources.system.get()), FALSE);
 
-    made.tabs = CreateWindowExA(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "",
+    made.tabs = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 1, 4, 488,
                                 322, window, IdAsMenu(kTabsId), nullptr, nullptr);
-    SendMessageA(made.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(resources.tab.get()), FALSE);
-    const char* captions[] = {"General", "Options"};
+    SendMessageW(made.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(resources.tab.get()), FALSE);
+    const wchar_t* captions[] = {L"General", L"Options"};
     for (int i = 0; i < 2; ++i) {
-        TCITEMA item{};
+        TCITEMW item{};
         item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(captions[i]);
-        SendMessageA(made.tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i),
+        item.pszText = const_cast<wchar_t*>(captions[i]);
+        SendMessageW(made.tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&item));
     }
     RECT area{};
     GetClientRect(made.tabs, &area);
-    SendMessageA(made.tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    SendMessageW(made.tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     MapWindowPoints(made.tabs, window, reinterpret_cast<POINT*>(&area), 2);
     for (PageWindow& page : pages)
         page.Create(window, area, window);
@@ -166,13 +169,14 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     auto make = [&](const ControlLayout& layout) {
         HWND parent = layout.page == kNoPage ? window : pages[layout.page].hwnd();
         const int id = layout.named ? ControlId(layout.control) : 0;
-        HWND control = CreateWindowExA(layout.exStyle, layout.className, layout.text, layout.style,
-                                       layout.x, layout.y, layout.width, layout.height, parent,
-                                       IdAsMenu(id), nullptr, nullptr);
+        HWND control =
+            CreateWindowExW(layout.exStyle, Wide(layout.className).c_str(),
+                            Wide(layout.text).c_str(), layout.style, layout.x, layout.y,
+                            layout.width, layout.height, parent, IdAsMenu(id), nullptr, nullptr);
         HFONT font = layout.font == Font::Combo    ? resources.combo.get()
                      : layout.font == Font::System ? resources.system.get()
                                                    : resources.bold.get();
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (layout.named)
             made.named[layout.control] = control;
         return control;
@@ -184,35 +188,35 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     for (const ControlLayout& layout : BottomButtons())
         make(layout);
 
-    SendMessageA(made.named.at(Ctl::txtToolTip), EM_LIMITTEXT, 64, 0);
-    for (const char* mode : {"Normal", "Maximized", "Minimized", "Hidden"})
-        SendMessageA(made.named.at(Ctl::cbStartMode), CB_ADDSTRING, 0,
+    SendMessageW(made.named.at(Ctl::txtToolTip), EM_LIMITTEXT, 64, 0);
+    for (const wchar_t* mode : {L"Normal", L"Maximized", L"Minimized", L"Hidden"})
+        SendMessageW(made.named.at(Ctl::cbStartMode), CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(mode));
     // "Normal" until an entry says otherwise: no entry is ever stored without
     // a start mode.
-    SendMessageA(made.named.at(Ctl::cbStartMode), CB_SETCURSEL, 0, 0);
-    SendMessageA(made.named.at(Ctl::chkHide), BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageA(made.named.at(Ctl::cbSmallIcons), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(made.named.at(Ctl::cbStartMode), CB_SETCURSEL, 0, 0);
+    SendMessageW(made.named.at(Ctl::chkHide), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(made.named.at(Ctl::cbSmallIcons), BM_SETCHECK, BST_CHECKED, 0);
     SetButtonPictures(made, resources);
 
     HWND general = pages[kGeneralPage].hwnd();
-    made.list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+    made.list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                                 kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
                                     LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
                                 8, 124, 240, 162, general, nullptr, nullptr, nullptr);
-    SendMessageA(made.list, WM_SETFONT, reinterpret_cast<WPARAM>(resources.bold.get()), FALSE);
+    SendMessageW(made.list, WM_SETFONT, reinterpret_cast<WPARAM>(resources.bold.get()), FALSE);
     resources.images.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 4));
-    SendMessageA(made.list, LVM_SETIMAGELIST, LVSIL_SMALL,
+    SendMessageW(made.list, LVM_SETIMAGELIST, LVSIL_SMALL,
                  reinterpret_cast<LPARAM>(resources.images.get()));
-    LVCOLUMNA column{};
+    LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     column.cx = 200;
-    SendMessageA(made.list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(made.list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
-    HWND panel = CreateWindowExA(0, "STATIC", "", kChild | SS_SUNKEN, 277, 228, 44, 43, general,
+    HWND panel = CreateWindowExW(0, L"STATIC", L"", kChild | SS_SUNKEN, 277, 228, 44, 43, general,
                                  IdAsMenu(kPanelId), nullptr, nullptr);
-    made.preview = CreateWindowExA(0, "STATIC", "", kChild | SS_ICON, 2, 3, 35, 32, panel, nullptr,
-                                   nullptr, nullptr);
+    made.preview = CreateWindowExW(0, L"STATIC", L"", kChild | SS_ICON, 2, 3, 35, 32, panel,
+                                   nullptr, nullptr, nullptr);
     return made;
 }
 

@@ -1,6 +1,8 @@
 // The options window as the program sees it (FormView).
 #include "ui/win32/options_window.h"
 
+#include "core/win32/wide.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -10,26 +12,26 @@ namespace {
 
 // The index of a row's image, or I_IMAGENONE.
 int RowImage(HWND list, int row) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_IMAGE;
     item.iItem = row;
-    return SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.iImage
+    return SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? item.iImage
                                                                                 : I_IMAGENONE;
 }
 
 void SetRowImage(HWND list, int row, int image) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_IMAGE;
     item.iItem = row;
     item.iImage = image;
-    SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 // Takes an image out of the list; the images after it move down one place,
 // and so do the indices of the rows that show them.
 void RemoveImage(HWND list, HIMAGELIST images, int image) {
     ImageList_Remove(images, image);
-    const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < rows; ++row)
         if (const int shown = RowImage(list, row); shown > image)
             SetRowImage(list, row, shown - 1);
@@ -43,26 +45,26 @@ WindowRef OptionsWindow::Handle() {
 
 std::string OptionsWindow::Text(Ctl control) {
     HWND window = Control(control);
-    const int length = GetWindowTextLengthA(window);
+    const int length = GetWindowTextLengthW(window);
     if (length <= 0)
         return {};
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(window, buffer.data(), length + 1);
-    return std::string(buffer.data(), got > 0 ? static_cast<std::size_t>(got) : 0u);
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, buffer.data(), length + 1);
+    return Narrow({buffer.data(), got > 0 ? static_cast<std::size_t>(got) : 0u});
 }
 
 void OptionsWindow::SetText(Ctl control, const std::string& text) {
     // Setting the text a field already holds is no change.
     if (Text(control) != text)
-        SetWindowTextA(Control(control), text.c_str());
+        SetWindowTextW(Control(control), Wide(text).c_str());
 }
 
 bool OptionsWindow::Checked(Ctl control) {
-    return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void OptionsWindow::SetChecked(Ctl control, bool checked) {
-    SendMessageA(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool OptionsWindow::Enabled(Ctl control) {
@@ -74,15 +76,15 @@ void OptionsWindow::SetEnabled(Ctl control, bool enabled) {
 }
 
 int OptionsWindow::ComboIndex() {
-    return static_cast<int>(SendMessageA(Control(Ctl::cbStartMode), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Control(Ctl::cbStartMode), CB_GETCURSEL, 0, 0));
 }
 
 void OptionsWindow::SetComboIndex(int index) {
-    SendMessageA(Control(Ctl::cbStartMode), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(Control(Ctl::cbStartMode), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void OptionsWindow::SetPreviewIcon(IconRef icon) {
-    SendMessageA(controls_.preview, STM_SETICON, reinterpret_cast<WPARAM>(FromRef<HICON>(icon)), 0);
+    SendMessageW(controls_.preview, STM_SETICON, reinterpret_cast<WPARAM>(FromRef<HICON>(icon)), 0);
 }
 
 void OptionsWindow::WriteListRow(bool insert, int index, const std::string& caption, IconRef icon) {
@@ -100,14 +102,15 @@ void OptionsWindow::WriteListRow(bool insert, int index, const std::string& capt
         const int added = ImageList_AddIcon(images, picture);
         image = added >= 0 ? added : I_IMAGENONE;
     }
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = index;
     item.iImage = image;
-    item.pszText = const_cast<char*>(caption.c_str());
-    SendMessageA(controls_.list, insert ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
+    std::wstring text = Wide(caption);
+    item.pszText = text.data();
+    SendMessageW(controls_.list, insert ? LVM_INSERTITEMW : LVM_SETITEMW, 0,
                  reinterpret_cast<LPARAM>(&item));
-    SendMessageA(controls_.list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
+    SendMessageW(controls_.list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
 }
 
 void OptionsWindow::AddListRow(int index, const std::string& caption, IconRef icon) {
@@ -120,21 +123,21 @@ void OptionsWindow::SetListRow(int index, const std::string& caption, IconRef ic
 
 void OptionsWindow::DeleteListRow(int index) {
     const int image = RowImage(controls_.list, index);
-    SendMessageA(controls_.list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    SendMessageW(controls_.list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
     if (image >= 0)
         RemoveImage(controls_.list, resources_.images.get(), image);
 }
 
 int OptionsWindow::SelectedRow() {
     return static_cast<int>(
-        SendMessageA(controls_.list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        SendMessageW(controls_.list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void OptionsWindow::SelectRow(int index) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(controls_.list, LVM_SETITEMSTATE, static_cast<WPARAM>(index),
+    SendMessageW(controls_.list, LVM_SETITEMSTATE, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&item));
 }
 
@@ -189,11 +192,12 @@ void OptionsWindow::ShowWelcome() {
 }
 
 void OptionsWindow::ShowMessage(const std::string& text, const std::string& caption) {
-    MessageBoxA(ApplicationHandle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(ApplicationHandle(), Wide(text).c_str(), Wide(caption).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
 bool OptionsWindow::AskYesNo(const std::string& text, const std::string& caption) {
-    return MessageBoxA(ApplicationHandle(), text.c_str(), caption.c_str(),
+    return MessageBoxW(ApplicationHandle(), Wide(text).c_str(), Wide(caption).c_str(),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 

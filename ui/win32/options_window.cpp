@@ -61,7 +61,7 @@ bool OptionsWindow::Create(ApplicationWindow& application) {
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     if (!Window::Create(kClassName, exStyle, "Corvane 3.0 Options", style, kLeft, kTop,
                         frame.right - frame.left, frame.bottom - frame.top, application.hwnd(),
                         icon))
@@ -71,13 +71,13 @@ bool OptionsWindow::Create(ApplicationWindow& application) {
     // Files dropped anywhere on the window, on either page, come here.
     DragAcceptFiles(hwnd(), TRUE);
     // Sent to every top-level window when the shell's tray (re)starts.
-    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     SetTimer(hwnd(), kStartupTimer, 100, nullptr);
     return true;
 }
 
 void OptionsWindow::SelectPage(int page) {
-    SendMessageA(controls_.tabs, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    SendMessageW(controls_.tabs, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
     for (int i = 0; i < 2; ++i)
         ShowWindow(pages_[i].hwnd(), i == page ? SW_SHOW : SW_HIDE);
 }
@@ -100,7 +100,7 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
         Run([](OptionsWindowEvents& events) { events.OnHelp(); });
         return true;
     }
-    return IsDialogMessageA(hwnd(), &msg) != FALSE;
+    return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }
 
 LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -212,7 +212,7 @@ void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const WORD notification = HIWORD(wParam);
     if (id == ControlId(Ctl::btnQuit) && notification == BN_CLICKED) {
-        PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+        PostMessageW(hwnd(), WM_CLOSE, 0, 0);
         return;
     }
     if (id == ControlId(Ctl::btnAbout) && notification == BN_CLICKED) {
@@ -227,7 +227,7 @@ void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 void OptionsWindow::OnNotify(const NMHDR& header) {
     const UINT code = header.code;
     if (header.hwndFrom == controls_.tabs && code == static_cast<UINT>(TCN_SELCHANGE)) {
-        SelectPage(static_cast<int>(SendMessageA(controls_.tabs, TCM_GETCURSEL, 0, 0)));
+        SelectPage(static_cast<int>(SendMessageW(controls_.tabs, TCM_GETCURSEL, 0, 0)));
         return;
     }
     if (header.hwndFrom != controls_.list)

@@ -1,5 +1,7 @@
 #include "ui/win32/welcome_window.h"
 
+#include "core/win32/wide.h"
+
 namespace corvane::win32 {
 namespace {
 
@@ -32,13 +34,13 @@ constexpr DWORD kBoxStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY;
 bool ShowsAllLines(HWND box, HFONT font) {
     HDC dc = GetDC(box);
     HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(box, dc);
     RECT format{};
-    SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    const LRESULT lines = SendMessageA(box, EM_GETLINECOUNT, 0, 0);
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const LRESULT lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
     return metrics.tmHeight > 0 && lines * metrics.tmHeight <= format.bottom - format.top;
 }
 
@@ -58,24 +60,25 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
                 WS_POPUP | WS_CAPTION, x, y, kWidth, kHeight, owner))
         return false;
 
-    headingFont_.reset(CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
-                                   DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
-    textFont_.reset(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
-                                DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
+    headingFont_.reset(CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
+                                   0, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
+    textFont_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                                DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
     RECT client{};
     GetClientRect(hwnd(), &client);
     const int width = client.right - 16;
 
-    HWND heading = CreateWindowExA(0, "STATIC", "Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE, 8,
-                                   8, width, 22, hwnd(), nullptr, nullptr, nullptr);
-    SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), TRUE);
+    HWND heading = CreateWindowExW(0, L"STATIC", L"Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE,
+                                   8, 8, width, 22, hwnd(), nullptr, nullptr, nullptr);
+    SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), TRUE);
 
     // Read-only, so that it can be scrolled and selected; a scroll bar only
     // when the text does not fit.
     auto makeBox = [&](DWORD style) {
-        HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kWelcomeText, style, 8, 36, width,
-                                   client.bottom - 36 - 44, hwnd(), nullptr, nullptr, nullptr);
-        SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+        HWND box =
+            CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Wide(kWelcomeText).c_str(), style, 8, 36,
+                            width, client.bottom - 36 - 44, hwnd(), nullptr, nullptr, nullptr);
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
         return box;
     };
     HWND box = makeBox(kBoxStyle);
@@ -85,10 +88,10 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
     }
 
     HWND ok =
-        CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+        CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                         (client.right - 75) / 2, client.bottom - 36, 75, 28, hwnd(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkButton)), nullptr, nullptr);
-    SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+    SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
     return true;
 }
 

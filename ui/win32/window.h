@@ -46,7 +46,7 @@ protected:
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
-        return DefWindowProcA(hwnd_, message, wParam, lParam);
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 
 private:

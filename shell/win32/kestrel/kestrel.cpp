@@ -84,7 +84,7 @@ void Report(HWND window, LPARAM code) {
         return;
     if (code != kReportWindowCreated)
         RememberFront(window);
-    SendMessageA(reporting.target, kWmExplorerWindow, reinterpret_cast<WPARAM>(window), code);
+    SendMessageW(reporting.target, kWmExplorerWindow, reinterpret_cast<WPARAM>(window), code);
 }
 
 // The code of a report about the hook's event, or 0 when the hook is not one
@@ -152,8 +152,8 @@ void End() {
 // into it after it has been unloaded.
 void PinThisLibrary() {
     HMODULE self = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                       reinterpret_cast<LPCSTR>(&OnWinEvent), &self);
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&OnWinEvent), &self);
 }
 
 } // namespace
