@@ -4,10 +4,6 @@
 
 namespace corvane {
 
-std::string CutTo(std::string_view text, std::size_t max) {
-    return std::string(text.substr(0, max));
-}
-
 std::size_t Utf16Length(std::string_view text) {
     return Utf8ToUtf16(text).size();
 }

@@ -6,12 +6,6 @@
 
 namespace corvane {
 
-// Text handed to the shell is cut to its first 255 characters.
-inline constexpr std::size_t kShellTextMax = 255;
-
-// The first max characters of text.
-std::string CutTo(std::string_view text, std::size_t max);
-
 // How many UTF-16 units the UTF-8 text takes in the system's wide functions:
 // a character past U+FFFF counts two.
 std::size_t Utf16Length(std::string_view text);

@@ -50,13 +50,9 @@ NotifyIconRecord MakeTrayRecord(std::int32_t id, WindowRef window, IconRef icon,
     NotifyIconRecord record = BaseRecord(id, window);
     record.uCallbackMessage = kWmTrayNotify;
     record.hIcon = icon;
-    std::u16string text = Utf8ToUtf16(UpToFirstZero(tip));
-    if (text.size() >= record.szTip.size()) {
-        text.resize(record.szTip.size() - 1);
-        // A character of two units that does not fit whole is left out.
-        if (text.back() >= 0xD800 && text.back() <= 0xDBFF)
-            text.pop_back();
-    }
+    // The whole characters that fit before the terminating zero.
+    const std::u16string text =
+        Utf8ToUtf16(CutToUtf16(UpToFirstZero(tip), record.szTip.size() - 1));
     std::copy(text.begin(), text.end(), record.szTip.begin());
     return record;
 }

@@ -26,11 +26,11 @@ void TrayPresence::RemoveMainIcon() {
 
 void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
     const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
-    Add(id, icon.get(), CutTo(entry.ToolTip, kShellTextMax));
+    Add(id, icon.get(), entry.ToolTip);
 }
 
 void TrayPresence::ModifyEntryIcon(const Entry& entry, IconRef icon) {
-    TrayModifyIcon(shellIcons_, entry.IconId, owner_, icon, CutTo(entry.ToolTip, kShellTextMax));
+    TrayModifyIcon(shellIcons_, entry.IconId, owner_, icon, entry.ToolTip);
 }
 
 void TrayPresence::RemoveEntryIcon(std::int32_t id) {
