@@ -1,6 +1,5 @@
 #include "tray/tray_presence.h"
 
-#include "core/text.h"
 #include "tray/tray_icons.h"
 
 namespace corvane {
