@@ -30,7 +30,7 @@ fi
 # Every command the scripts call, with the package that provides it: a
 # machine where one is missing stops here, with the package to install.
 commands=(
-  cmake:cmake ninja:ninja-build g++:g++ clang++:clang
+  cmake:cmake ninja:ninja-build g++:g++ cc:gcc clang++:clang
   i686-w64-mingw32-g++-posix:g++-mingw-w64-i686 i686-w64-mingw32-windres:binutils-mingw-w64-i686
   x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64
   x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64
