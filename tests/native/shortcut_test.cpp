@@ -93,7 +93,9 @@ TEST(ShellLinkFiles, EveryCutBeforeTheExtraDataFailsAndEveryLaterCutStillReads) 
     const Bytes sample = FileBytes(kFuzz / "seeds/sample.lnk");
     constexpr std::size_t kExtraDataAt = 0x167; // after the working folder
     for (std::size_t length = 0; length < sample.size(); ++length) {
-        const auto data = ParseShellLink(std::span(sample).first(length), kCodePage);
+        // As the loader reads a file longer than it takes: its first bytes.
+        const Bytes cut = *StdFileSystem().ReadFile((kFuzz / "seeds/sample.lnk").string(), length);
+        const auto data = ParseShellLink(cut, kCodePage);
         ASSERT_EQ(data.has_value(), length >= kExtraDataAt) << length;
         EXPECT_EQ(data.value_or(ShellLinkData{.target = "C:\\test\\a.txt"}).target,
                   "C:\\test\\a.txt");

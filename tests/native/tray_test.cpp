@@ -109,6 +109,7 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     Build(2, false, true);
     EXPECT_EQ(menus.menus.at(menus.Live()), commands);
     Build(2, true, true);
+    EXPECT_EQ(icons.liveIcons.size(), 2u) << "Entry 1's and Explorer's: Mail has no icon file";
     Lines rows{"drawn 0", "drawn 1", "separator"};
     rows.insert(rows.end(), commands.begin(), commands.end());
     EXPECT_EQ(menus.menus.at(menus.Live()), rows) << "the old menu is gone";
