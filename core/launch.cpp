@@ -24,7 +24,7 @@ bool LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showC
     // Given no file, the shell would open the current folder.
     if (path.empty())
         return true;
-    if (Utf16Length(path) > kShellPathMax)
+    if (!PathFitsShell(path))
         return false;
     // The parameters go whole: the shell takes them up to the command line's
     // 32767 characters and refuses more, which starts nothing else. The

@@ -42,26 +42,28 @@ void TrayPresence::RemoveEntryIcons(const EntryTable& table) {
         RemoveEntryIcon(table.At(i).IconId);
 }
 
-void TrayPresence::Restore(const EntryTable& table, bool popUp) {
-    if (popUp) {
-        AddMainIcon();
-        return;
-    }
-    for (int i = 0; i < table.Count(); ++i)
-        AddEntryIcon(table.At(i), table.At(i).IconId);
-}
-
 // In pop-up mode the entries have no icons, and an entry's identifier may
 // equal the main icon's: only the main icon is added again there.
-void TrayPresence::RetryRefused(const EntryTable& table, bool popUp) {
+void TrayPresence::AddAgain(const EntryTable& table, bool popUp, bool onlyRefused) {
+    const auto wanted = [&](std::int32_t id) {
+        return !onlyRefused || refused_.count(id) != 0;
+    };
     if (popUp) {
-        if (refused_.count(kMainIconId))
+        if (wanted(kMainIconId))
             AddMainIcon();
         return;
     }
     for (int i = 0; i < table.Count(); ++i)
-        if (refused_.count(table.At(i).IconId))
+        if (wanted(table.At(i).IconId))
             AddEntryIcon(table.At(i), table.At(i).IconId);
+}
+
+void TrayPresence::Restore(const EntryTable& table, bool popUp) {
+    AddAgain(table, popUp, false);
+}
+
+void TrayPresence::RetryRefused(const EntryTable& table, bool popUp) {
+    AddAgain(table, popUp, true);
 }
 
 bool TrayPresence::NoneShown(const EntryTable& table, bool popUp) const {

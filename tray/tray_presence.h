@@ -40,6 +40,8 @@ public:
 private:
     // Adds an icon, noting whether the shell took it.
     void Add(std::int32_t id, IconRef icon, const std::string& tip);
+    // Adds the program's icons again (onlyRefused: those the shell refused).
+    void AddAgain(const EntryTable& table, bool popUp, bool onlyRefused);
 
     ShellIconApi& shellIcons_;
     SystemApi& system_;

@@ -1,5 +1,5 @@
 #pragma once
-// Dropped files on DragQueryFileA and DragFinish.
+// Dropped files on DragQueryFileW and DragFinish.
 #include "ui/dropped_files.h"
 
 namespace corvane::win32 {
