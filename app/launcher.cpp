@@ -8,7 +8,16 @@
 #include "tray/tray_notify.h"
 #include "ui/entry_editor.h"
 
+#include <stdexcept>
+
 namespace corvane {
+namespace {
+
+// Beside the program: the help file of an older install, and the help page.
+constexpr const char* kHelpFile = "Corvane.hlp";
+constexpr const char* kHelpPage = "Corvane.html";
+
+} // namespace
 
 void Launcher::LaunchSlot(int slot, int showCommand) {
     if (table_.IsUsed(slot))
@@ -94,7 +103,16 @@ void Launcher::OnExplorerWindow(WindowRef window, std::intptr_t code) {
 
 void Launcher::OnHelp() {
     const std::string folder = FolderPart(programPath_);
-    env_.shell.Execute(env_.view.Handle(), nullptr, "Corvane.hlp", "", folder.c_str(), kSwShow);
+    // A help file of an older install, beside the program, is what its user
+    // knows; else the page that comes with the program, in the user's browser.
+    if (env_.files.IsFile(folder + kHelpFile)) {
+        env_.shell.Execute(env_.view.Handle(), nullptr, kHelpFile, "", folder.c_str(), kSwShow);
+        return;
+    }
+    const std::string page = folder + kHelpPage;
+    if (!env_.files.IsFile(page))
+        throw std::runtime_error("The help page " + page + " is missing");
+    env_.shell.Execute(env_.view.Handle(), "open", page.c_str(), "", folder.c_str(), kSwShow);
 }
 
 void Launcher::OnSingleClickToggled() {

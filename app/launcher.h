@@ -9,7 +9,7 @@
 //   app/editing.cpp   the editor's buttons and files dropped on the window
 //   core/             entries, launching, the registry accessor and store
 //   tray/             tray icons, the click rule, the menu and its drawing
-//   shell/            the shortcut reader, Explorer title tracking
+//   shell/            the shortcut reader, Explorer folder tracking
 //   ui/               the options window as the logic sees it, the editor
 #include "core/entry.h"
 #include "core/registry_accessor.h"
@@ -46,6 +46,8 @@ struct Platform {
     // What the shortcut reader reads through.
     LinkLoader& links;
     FileSystemApi& files;
+    // Which folder an Explorer window shows.
+    ShownFolderApi& folders;
 };
 
 class Launcher : public OptionsWindowEvents {

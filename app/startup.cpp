@@ -19,7 +19,7 @@ constexpr int kTrayRetries = 24;
 Launcher::Launcher(const Platform& platform)
     : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
       menu_(platform.menus, platform.shellIcons, table_),
-      explorer_(platform.system, platform.shell),
+      explorer_(platform.system, platform.shell, platform.folders),
       editor_(EditorPlatform{platform.view, platform.shellIcons, platform.dialogs, platform.links,
                              platform.files, platform.registry}) {}
 

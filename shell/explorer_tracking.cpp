@@ -14,12 +14,13 @@ constexpr unsigned kWindowTitleMax = 260;
 // A Windows directory longer than this is not used.
 constexpr unsigned kWindowsDirCapacity = 200;
 
-// Explorer's own windows: its folder windows and its explorer windows. Any
-// other program chooses its titles freely (a browser shows a web page's), and
-// a folder taken from one would make PathRecall open a share of its choosing.
-bool IsExplorerClass(std::string_view name) {
-    return name == "CabinetWClass" || name == "ExploreWClass";
-}
+// Explorer's own windows: its folder windows, whose title is the folder's
+// display name alone ("Documents"), and its explorer windows with the folder
+// tree, titled with the marker. Any other program chooses its titles freely (a
+// browser shows a web page's), and a folder taken from one would make
+// PathRecall open a share of its choosing.
+constexpr std::string_view kFolderWindowClass = "CabinetWClass";
+constexpr std::string_view kExploreWindowClass = "ExploreWClass";
 
 // A drive path: a letter, a colon and a backslash.
 bool IsDrivePath(std::string_view folder) {
@@ -47,7 +48,10 @@ std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
     // only an absolute folder, which cannot begin with a switch, is taken,
     // and none with a double quote, which would end the quotes around it.
     // Nothing here touches the file system; it runs on every title report.
-    const std::string_view folder = title.substr(kExploringPrefixLength);
+    return SafeFolder(title.substr(kExploringPrefixLength));
+}
+
+std::optional<std::string> SafeFolder(std::string_view folder) {
     if (!(IsDrivePath(folder) || IsUncPath(folder)) || folder.find('"') != std::string_view::npos)
         return std::nullopt;
     return std::string(folder);
@@ -59,13 +63,23 @@ void ExplorerTracker::Start() {
 }
 
 void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
-    // A window just created may not have its title yet.
-    if (code == kReportWindowCreated || !IsExplorerClass(system_.WindowClass(window)))
+    // A window just created may not have its title or its folder yet.
+    if (code == kReportWindowCreated)
         return;
-    // A window that has gone gives an empty title, which changes nothing.
-    const std::string title =
-        CutToUtf16(UpToFirstZero(system_.WindowTitle(window, kWindowTitleMax)), kWindowTitleMax);
-    if (std::optional<std::string> folder = FolderFromExplorerTitle(title))
+    const std::string windowClass = system_.WindowClass(window);
+    std::optional<std::string> folder;
+    if (windowClass == kFolderWindowClass) {
+        // What the shell answers reaches Explorer's command line as a title
+        // would: the same rules hold.
+        if (const std::optional<std::string> shown = folders_.FolderShownBy(window))
+            folder = SafeFolder(*shown);
+    } else if (windowClass == kExploreWindowClass) {
+        // A window that has gone gives an empty title, which changes nothing.
+        const std::string title = CutToUtf16(
+            UpToFirstZero(system_.WindowTitle(window, kWindowTitleMax)), kWindowTitleMax);
+        folder = FolderFromExplorerTitle(title);
+    }
+    if (folder)
         lastFolder_ = std::move(*folder);
 }
 

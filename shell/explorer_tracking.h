@@ -1,11 +1,14 @@
 #pragma once
 // Following the folder last shown in an Explorer window, and reopening
-// Explorer there. The hook library reports windows with WM_EXPLORERWINDOW;
-// an Explorer window's title names its folder after the marker.
+// Explorer there. The hook library reports windows with WM_EXPLORERWINDOW.
+// A folder window ("CabinetWClass") is asked of the shell for its folder; an
+// explorer window with the folder tree ("ExploreWClass") names its folder in
+// its title, after the marker.
 #include "core/handles.h"
 #include "core/shell_api.h"
 #include "core/system_api.h"
 #include "shell/explorer_report.h"
+#include "shell/shown_folder_api.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,14 +25,21 @@ namespace corvane {
 // without a double quote; any other title names nothing.
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title);
 
+// The folder when it may reach Explorer's command line: an absolute path,
+// "C:\..." or "\\server\share...", without a double quote (which would end
+// the quotes around it); else nothing.
+std::optional<std::string> SafeFolder(std::string_view folder);
+
 class ExplorerTracker {
 public:
-    ExplorerTracker(SystemApi& system, ShellApi& shell) : system_(system), shell_(shell) {}
+    ExplorerTracker(SystemApi& system, ShellApi& shell, ShownFolderApi& folders)
+        : system_(system), shell_(shell), folders_(folders) {}
 
     // Finds Explorer in the Windows directory.
     void Start();
-    // A window report: remembers the folder that the title of one of
-    // Explorer's windows names.
+    // A window report: remembers the folder that one of Explorer's windows
+    // shows. The shell is asked at most once per report; a folder it cannot
+    // name (a virtual one) changes nothing.
     void OnWindowReported(WindowRef window, std::intptr_t code);
     // Opens a new Explorer window on the folder explored last, in double
     // quotes when it holds a comma; with none reported yet Explorer gets its
@@ -41,6 +51,7 @@ public:
 private:
     SystemApi& system_;
     ShellApi& shell_;
+    ShownFolderApi& folders_;
     std::string windowsDir_;
     std::string explorerPath_;
     std::string lastFolder_;

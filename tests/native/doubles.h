@@ -6,6 +6,7 @@
 #include "core/system_api.h"
 #include "tray/menu_api.h"
 #include "core/utf16.h"
+#include "shell/shown_folder_api.h"
 #include "tray/shell_icon_api.h"
 #include "ui/dropped_files.h"
 #include "ui/form_view.h"
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -155,7 +157,7 @@ struct FakeMenus : MenuApi {
     int cursorX = 0, cursorY = 0;
 };
 
-struct FakeSystem : SystemApi, HookLibrary {
+struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
     explicit FakeSystem(CallLog& log) : log(log) {}
     std::string WindowsDirectory(unsigned capacity) override {
         return windowsDir.size() < capacity ? windowsDir : std::string();
@@ -166,6 +168,10 @@ struct FakeSystem : SystemApi, HookLibrary {
         return titles[RawOf(window)].substr(0, maxChars);
     }
     std::string WindowClass(WindowRef window) override { return classes[RawOf(window)]; }
+    std::optional<std::string> FolderShownBy(WindowRef window) override {
+        asked.push_back(RawOf(window));
+        return shown.contains(RawOf(window)) ? std::optional(shown[RawOf(window)]) : std::nullopt;
+    }
     BitmapRef LoadBitmapResource(const char* name) override {
         log.push_back(std::string("load bitmap ") + name);
         liveBitmaps.insert(RawOf(kStripe));
@@ -186,7 +192,9 @@ struct FakeSystem : SystemApi, HookLibrary {
     CallLog& log;
     std::string windowsDir = "C:\\WINDOWS";
     std::map<std::uintptr_t, std::string> titles, classes;
-    std::vector<unsigned> titleLimits; // maxChars of every title read
+    std::map<std::uintptr_t, std::string> shown; // the folders the shell names; no entry: none
+    std::vector<std::uintptr_t> asked;           // every window the shell was asked about
+    std::vector<unsigned> titleLimits;           // maxChars of every title read
     std::set<std::uintptr_t> liveBitmaps;
 };
 

@@ -67,7 +67,7 @@ struct LauncherRig {
     ScriptedLoader links;
     MemoryFiles files;
     std::unique_ptr<Launcher> launcher = std::make_unique<Launcher>(Platform{
-        registry, shell, icons, menus, view, system, system, dialogs, drops, links, files});
+        registry, shell, icons, menus, view, system, system, dialogs, drops, links, files, system});
 };
 
 } // namespace corvane::testing

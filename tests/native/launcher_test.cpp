@@ -242,16 +242,29 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     system.classes[0xE1] = "ExploreWClass";
     launcher->OnExplorerWindow(RefOf<WindowRef>(0xE1), 4);
     launcher->OnMenuCommand(kCmdPathRecall);
-    launcher->OnMenuCommand(kCmdHelp);
+    // Help: the help file of an older install first, else the page, else the error report.
+    const std::string folder = "C:\\Program Files\\Corvane\\";
+    const auto helpError = [&]() -> std::string {
+        try {
+            launcher->OnMenuCommand(kCmdHelp);
+        } catch (const std::runtime_error& error) {
+            return error.what();
+        }
+        return "none";
+    };
+    EXPECT_EQ(helpError(), "The help page " + folder + "Corvane.html is missing");
+    files.files[folder + "Corvane.html"];
     launcher->OnHelp();
-    const ShellCall help{kWindow, true, "", "Corvane.hlp", "", "C:\\Program Files\\Corvane\\",
-                         kSwShow};
+    files.files[folder + "Corvane.hlp"];
+    launcher->OnMenuCommand(kCmdHelp);
     EXPECT_EQ(shell.calls,
-              (std::vector{Launched(0, kSwShow), Launched(1, kSwShowMaximized),
-                           Launched(2, kSwShowMinimized), Launched(3, kSwHide),
-                           ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
-                                     "/n,/e,C:\\Projects", "C:\\WINDOWS", kSwShow},
-                           help, help}));
+              (std::vector{
+                  Launched(0, kSwShow), Launched(1, kSwShowMaximized),
+                  Launched(2, kSwShowMinimized), Launched(3, kSwHide),
+                  ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
+                            "/n,/e,C:\\Projects", "C:\\WINDOWS", kSwShow},
+                  ShellCall{kWindow, false, "open", folder + "Corvane.html", "", folder, kSwShow},
+                  ShellCall{kWindow, true, "", "Corvane.hlp", "", folder, kSwShow}}));
     log.clear();
     launcher->OnMenuCommand(kCmdOptions);
     EXPECT_EQ(log, (Lines{"show form", "restore app"}));

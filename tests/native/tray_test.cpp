@@ -149,9 +149,9 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     CallLog log;
     FakeSystem system{log};
     RecordingShell shell{log};
-    ExplorerTracker tracker{system, shell};
+    ExplorerTracker tracker{system, shell, system};
     const auto recalled = [&](const std::string& title, std::intptr_t code = 4,
-                              const std::string& windowClass = "CabinetWClass") {
+                              const std::string& windowClass = "ExploreWClass") {
         system.titles[0xE1] = title; // also what a window that has gone gives
         system.classes[0xE1] = windowClass;
         tracker.OnWindowReported(RefOf<WindowRef>(0xE1), code);
@@ -162,13 +162,21 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     EXPECT_EQ(recalled("", 4), "/n,/e,");
     EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
                                              "/n,/e,", "C:\\WINDOWS", kSwShow}));
-    for (const DataRow& row : DataRows("explorer_titles.tsv"))
+    for (const DataRow& row : DataRows("explorer_titles.tsv")) {
+        system.shown.erase(0xE1);
+        if (row.size() > 3)
+            system.shown[0xE1] = row[3];
+        const std::size_t asked = system.asked.size();
         EXPECT_EQ(recalled(row[0], 4, row[2]), "/n,/e," + row[1]) << row[0] << " in " << row[2];
+        EXPECT_EQ(system.asked.size() - asked, row[2] == "CabinetWClass" ? 1u : 0u) << row[0];
+    }
     const std::string folder = "C:\\" + std::string(300, 'f');
     EXPECT_EQ(recalled("Exploring - " + folder), "/n,/e," + folder.substr(0, 248));
     EXPECT_EQ(system.titleLimits.back(), 260u);
-    EXPECT_EQ(recalled("Exploring - D:\\New", 1), "/n,/e," + folder.substr(0, 248))
-        << "a window just made may have no title yet";
+    system.shown[0xE1] = "D:\\New";
+    for (const char* windowClass : {"ExploreWClass", "CabinetWClass"})
+        EXPECT_EQ(recalled("Exploring - D:\\New", 1, windowClass), "/n,/e," + folder.substr(0, 248))
+            << "a window just made may have no title nor folder yet";
     system.windowsDir = std::string(200, 'w'); // too long for the buffer
     tracker.Start();
     EXPECT_EQ(tracker.ExplorerPath(), "\\Explorer.exe");
