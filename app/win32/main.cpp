@@ -9,6 +9,7 @@
 #include "shell/win32/com_link_loader.h"
 #include "shell/win32/file_system_win32.h"
 #include "shell/win32/kestrel_hook.h"
+#include "shell/win32/shell_windows_folders.h"
 #include "tray/win32/menus_win32.h"
 #include "tray/win32/shell_icons_win32.h"
 #include "ui/win32/app_window.h"
@@ -42,6 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32Drops drops;
     ComLinkLoader links;
     Win32FileSystem files;
+    ShellWindowsFolders folders;
 
     ApplicationWindow application;
     OptionsWindow options;
@@ -51,7 +53,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ShowWindow(application.hwnd(), SW_SHOWNOACTIVATE);
 
     Launcher launcher(Platform{registry, shell, shellIcons, menus, options, system, hook, dialogs,
-                               drops, links, files});
+                               drops, links, files, folders});
     options.Attach(&launcher);
     Guarded(application.hwnd(), [&] { launcher.OnCreate(); });
 

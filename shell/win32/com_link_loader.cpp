@@ -1,6 +1,7 @@
 #include "shell/win32/com_link_loader.h"
 
 #include "core/win32/wide.h"
+#include "shell/win32/com_ref.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -11,44 +12,6 @@
 
 namespace corvane::win32 {
 namespace {
-
-// COM on the calling thread for the length of one load. CoInitialize may
-// find the thread in another apartment already; then COM was not started
-// here and must not be ended here either, or the caller's COM would go.
-class ComApartment {
-public:
-    ComApartment(decltype(&CoInitialize) initialize, decltype(&CoUninitialize) uninitialize)
-        : uninitialize_(uninitialize), started_(SUCCEEDED(initialize(nullptr))) {}
-    ~ComApartment() {
-        if (started_)
-            uninitialize_();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    decltype(&CoUninitialize) uninitialize_;
-    bool started_;
-};
-
-// Owns one interface reference.
-template <typename Interface> class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (ref_)
-            ref_->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-
-    Interface* operator->() const { return ref_; }
-    explicit operator bool() const { return ref_ != nullptr; }
-    void** Out() { return reinterpret_cast<void**>(&ref_); }
-
-private:
-    Interface* ref_ = nullptr;
-};
 
 // One text read into a zeroed buffer of 260 characters. The object is not
 // trusted to end the text: some fill the whole buffer without a zero when
@@ -73,7 +36,7 @@ LoadOutcome ComLinkLoader::Load(const std::string& path, LinkValues& values) {
     // Without COM the file cannot be read.
     if (!initialize || !uninitialize || !create)
         return LoadOutcome::ReadFailed;
-    const ComApartment apartment(initialize, uninitialize);
+    const ComApartment apartment(initialize(nullptr), uninitialize);
 
     ComRef<IShellLinkW> link;
     if (FAILED(
