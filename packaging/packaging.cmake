@@ -1,5 +1,6 @@
 # What a Windows user gets: `cmake --install` lays out one folder (the program,
-# kestrel.dll, the README and the licence), and the `package` target turns that
+# kestrel.dll, the help page Corvane.html with its pictures in docs/, installed by
+# app/win32/CMakeLists.txt, the README and the licence), and the `package` target turns that
 # folder into Corvane-<version>-<platform>.zip and the per-user installer
 # Corvane-<version>-<platform>-setup.exe (NSIS, from packaging/NSIS.template.in),
 # where the platform is win32 for the 32-bit build and win64 for the 64-bit one.

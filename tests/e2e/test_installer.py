@@ -39,7 +39,9 @@ def test_install_update_and_uninstall_for_one_user(corvane, place):
     assert os.path.basename(setup_exe()).endswith(f"-win{32 if ARCH == 'x86' else 64}-setup.exe")
     assert wine(setup_exe(), "/S")[0] == 0
     assert sorted(os.listdir(folder)) == [
-        "LICENSE", "README.md", "Uninstall.exe", "corvane.exe", "kestrel.dll"]
+        "Corvane.html", "LICENSE", "README.md", "Uninstall.exe", "corvane.exe", "docs", "kestrel.dll"]
+    assert sorted(os.listdir(os.path.join(folder, "docs"))) == sorted(
+        os.listdir(os.path.join(ROOT, "build", f"release-{ARCH}", "app", "win32", "docs")))
     assert {machine(os.path.join(folder, f)) for f in ("corvane.exe", "kestrel.dll")} == {MACHINE[ARCH]}
     for shortcut in shortcuts:
         with open(shortcut, "rb") as link:

@@ -1,6 +1,11 @@
 """The real corvane.exe under Wine on a stored entry, used from its tray menu as a user does."""
 
-from harness import FIRST_ROW, KEY, LAST_ROW, poll, probe_runs, reg_import, registry, wine
+import os
+
+from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, click, geometry, poll, probe_runs,
+                     reg_import, registry, wine)
+
+HELP = (429, 317)  # the middle of the "&Help" button within the options window's X window
 
 
 def test_a_popup_menu_row_starts_its_entry_and_exit_saves_and_ends_with_0(corvane):
@@ -15,3 +20,13 @@ def test_a_popup_menu_row_starts_its_entry_and_exit_saves_and_ends_with_0(corvan
     del stored[""]["SmallIcons"]  # stored as it changes, never by a save
     assert registry() == stored
 
+
+
+def test_help_opens_the_page_beside_the_program_with_the_shell_s_open_verb(corvane):
+    reg_import("entry.reg")
+    reg_import("html.reg")
+    corvane.start_with_icon()
+    left, top = geometry(corvane.wait_shown("Corvane 3.0 Options")[0])[:2]
+    click((left + HELP[0], top + HELP[1]))
+    page = "Z:" + os.path.join(os.path.dirname(CORVANE_EXE), "Corvane.html").replace("/", "\\")
+    assert poll("the page to open", probe_runs) == [f'"C:\\corvane-e2e\\probe.exe" "{page}"']
