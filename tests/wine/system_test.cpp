@@ -120,7 +120,17 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     Pump([later = GetTickCount64() + 1000] { return GetTickCount64() > later; });
     EXPECT_EQ(Reported(self, "Unpolled"), 0);
 
+    // Reports are queued, and one still queued when the reporting ends never arrives.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
+    MSG queued;
+    const auto waiting = [&] {
+        return PeekMessageA(&queued, receiver, kWmExplorerWindow, kWmExplorerWindow, PM_NOREMOVE);
+    };
+    for (const ULONGLONG end = GetTickCount64() + 20000; !waiting() && GetTickCount64() < end;)
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    ASSERT_TRUE(waiting());
     ASSERT_TRUE(Kestrel_Stop());
+    EXPECT_FALSE(waiting());
     reports.clear();
     // The hooks call back on this thread for its own windows while it makes them: anything still
     // hooked has reported once the queue is empty.

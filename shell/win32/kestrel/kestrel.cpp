@@ -6,9 +6,11 @@
 //   no title or activation events (Wine sends only the creation events). The
 //   first such event the system delivers ends it: it would only wake the
 //   processor four times a second for nothing.
-// Either way a report is a direct call into the receiving window's procedure;
-// nothing is ever left waiting in a message queue. A hook call or timer tick
-// that comes after the reporting has ended finds it ended and reports nothing.
+// Either way a report is posted to the receiving window: its receiver handles
+// it once it has been taken from the queue, never inside the hook's callback,
+// so the receiver may take its time over it (ask another process, say). A
+// hook call or timer tick that comes after the reporting has ended finds it
+// ended and reports nothing, and the end takes back the reports still queued.
 #define KESTREL_BUILDING
 #include "shell/win32/kestrel/kestrel.h"
 
@@ -79,12 +81,12 @@ void RememberFront(HWND window) {
 }
 
 void Report(HWND window, LPARAM code) {
-    // Only into a window of this thread, so that the report is handled now.
+    // Only to a window of this thread, whose queue the end can empty.
     if (GetWindowThreadProcessId(reporting.target, nullptr) != GetCurrentThreadId())
         return;
     if (code != kReportWindowCreated)
         RememberFront(window);
-    SendMessageW(reporting.target, kWmExplorerWindow, reinterpret_cast<WPARAM>(window), code);
+    PostMessageW(reporting.target, kWmExplorerWindow, reinterpret_cast<WPARAM>(window), code);
 }
 
 // The code of a report about the hook's event, or 0 when the hook is not one
@@ -136,6 +138,11 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 void End() {
+    // The reports still queued: none may arrive once the reporting has ended.
+    MSG queued;
+    while (reporting.target != nullptr && PeekMessageW(&queued, reporting.target, kWmExplorerWindow,
+                                                       kWmExplorerWindow, PM_REMOVE)) {
+    }
     reporting.target = nullptr;
     for (HWINEVENTHOOK& hook : reporting.hooks) {
         if (hook != nullptr)

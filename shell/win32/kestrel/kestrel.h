@@ -8,10 +8,10 @@
 // title or activation events; it ends at the first such event the system
 // delivers), all made on the thread that calls
 // Kestrel_Start. The system calls them back on that thread while it pumps
-// messages, and each report is then sent straight to the receiving window,
-// which belongs to the same thread. A report is therefore handled before the
-// callback returns; none waits in a queue, and once Kestrel_Stop has returned
-// none can arrive.
+// messages, and each report is then posted to the receiving window, which
+// belongs to the same thread: it is handled after the callback has returned,
+// when the loop takes it from the queue. Kestrel_Stop takes back the reports
+// still queued, so once it has returned none can arrive.
 //
 // Rules for the caller:
 // - Kestrel_Start and Kestrel_Stop are called on the thread that owns the
