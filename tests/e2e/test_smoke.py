@@ -26,7 +26,10 @@ def test_help_opens_the_page_beside_the_program_with_the_shell_s_open_verb(corva
     reg_import("entry.reg")
     reg_import("html.reg")
     corvane.start_with_icon()
-    left, top = geometry(corvane.wait_shown("Corvane 3.0 Options")[0])[:2]
+    window = corvane.wait_shown("Corvane 3.0 Options")[0]
+    # Shown minimized, off the screen, until the start-up timer puts it in place.
+    box = poll("the options window in place", lambda: (at := geometry(window))[0] >= 0 and at)
+    left, top = box[:2]
     click((left + HELP[0], top + HELP[1]))
     page = "Z:" + os.path.join(os.path.dirname(CORVANE_EXE), "Corvane.html").replace("/", "\\")
     assert poll("the page to open", probe_runs) == [f'"C:\\corvane-e2e\\probe.exe" "{page}"']
