@@ -68,6 +68,8 @@ public:
     void OnAdd() override;
     void OnDelete() override;
     void OnModify() override;
+    void OnMoveUp() override;
+    void OnMoveDown() override;
     void OnBrowse() override;
     void OnIconBrowse() override;
     void OnSingleClickToggled() override;
@@ -98,6 +100,9 @@ private:
     // table stays as stored, and is true: every edit of the run is refused.
     bool TellEntriesReadOnly();
     void LoadEntries(int count);
+    // The selected entry one slot up or down; the tray icons from there on
+    // are added again in the table's order, and the menu is rebuilt.
+    void MoveEntry(int by);
     // A new last entry with its tray icon (none in pop-up mode) and its row.
     void AppendEntry(Entry entry);
     void ReadOptionsAfterLoad();
