@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,9 +36,19 @@ struct ScriptedLoader : LinkLoader {
     std::vector<std::string> paths;
 };
 
-struct MemoryFiles : FileSystemApi { // the component only asks whether a file exists
+struct MemoryFiles : FileSystemApi { // files of whole bytes; a name in refused takes no writes
     bool IsFile(const std::string& path) override { return files.count(path) != 0; }
-    std::optional<Bytes> ReadFile(const std::string&, std::size_t) override { return {}; }
+    std::optional<Bytes> ReadFile(const std::string& path, std::size_t max) override {
+        const auto file = files.find(path);
+        if (file == files.end())
+            return std::nullopt;
+        return Bytes(file->second.begin(),
+                     file->second.begin() + std::min(max, file->second.size()));
+    }
+    bool WriteFile(const std::string& path, const Bytes& bytes) override {
+        return !refused.count(path) && (files[path] = bytes, true);
+    }
+    std::set<std::string> refused;
     std::map<std::string, Bytes> files;
 };
 
