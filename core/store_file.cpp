@@ -130,7 +130,7 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
     ReadEntries(reg, count,
                 [&contents](Entry entry) { contents.entries.push_back(std::move(entry)); });
     // Every entry key is read: none past a missing one or past the count.
-    for (const auto [slot, line] : entryLines)
+    for (const auto& [slot, line] : entryLines)
         if (slot >= static_cast<int>(contents.entries.size()))
             return Refused(line, "names an entry past " + std::to_string(contents.entries.size()) +
                                      " that one after another and the count give");
