@@ -2,23 +2,17 @@
 #include "core/launch.h"
 #include "core/reg_file.h"
 #include "core/store_file.h"
-#include "core/utf16.h"
 #include "tests/data_rows.h"
 #include "tests/native/doubles.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace corvane::testing {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Utf16File(const std::string& text) {
-    return RegFileBytes(text);
-}
 
 std::string DataFile(const std::string& name) {
     std::string path = __FILE__;
@@ -43,7 +37,7 @@ TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
         {"C:\\Program Files\\\"q\"\\a.exe", "", "-x \"1\"", "Caf\u00e9 \u4e2d \U0001F600"});
     table.Append({"b.exe", "b.ico", "", "B", true, 2});
     const Bytes exported = ExportStore({true, false, true, false}, table);
-    EXPECT_EQ(exported, Utf16File(DataFile("export.reg.txt")));
+    EXPECT_EQ(exported, RegFileBytes(DataFile("export.reg.txt")));
     registry.Put(key, "", RegType::Sz, {'d'});
     registry.Put(key, "a long name that puts the hex data further right", RegType::Binary,
                  Bytes(40, 0xAB));
@@ -65,7 +59,7 @@ TEST(RegFile, AnImportTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
         const std::string eightBit =
             (row[0] == "4" ? kRegFileHeader4 + std::string("\n") : "") + body;
         const StoreImport imported =
-            ImportStore(row[0] == "5" ? Utf16File(std::string(kRegFileHeader) + "\r\n" + body)
+            ImportStore(row[0] == "5" ? RegFileBytes(std::string(kRegFileHeader) + "\r\n" + body)
                                       : Bytes(eightBit.begin(), eightBit.end()));
         std::string outcome = imported.refusal;
         if (imported.contents) {
@@ -98,7 +92,7 @@ TEST(RegFile, AnExportedStoreImportsAsItWasAndLongerTextsAreRefused) {
     table.Modify(19, {path + "ab"});
     EXPECT_EQ(ImportStore(ExportStore(options, table)).refusal,
               "Line 99: holds \"Icon Path\" longer than 259 characters");
-    Bytes odd = Utf16File(kRegFileHeader);
+    Bytes odd = RegFileBytes(kRegFileHeader);
     odd.push_back(0);
     EXPECT_EQ(ImportStore(odd).refusal,
               "Line 1: belongs to a UTF-16 file of an odd number of bytes");
