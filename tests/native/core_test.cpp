@@ -85,21 +85,16 @@ using Entries = std::vector<Entry>;
 EntryTable Edited(const Entries& before, const Entries& after) {
     EntryTable table = TableOf(before);
     table.MarkStored();
-    const auto slotOf = [&table](const std::string& path, int from) {
-        for (int slot = from; slot < table.Count(); ++slot)
-            if (table.At(slot).Path == path)
-                return slot;
-        return -1;
-    };
     for (int slot = table.Count() - 1; slot >= 0; --slot)
         if (std::ranges::none_of(after,
                                  [&](const Entry& e) { return e.Path == table.At(slot).Path; }))
             table.Delete(slot);
     for (int i = 0; i < static_cast<int>(after.size()); ++i) {
-        int at = slotOf(after[static_cast<std::size_t>(i)].Path, i);
-        if (at < 0)
-            at = table.Append(after[static_cast<std::size_t>(i)]);
-        table.Modify(at, after[static_cast<std::size_t>(i)]);
+        const Entry& wanted = after[static_cast<std::size_t>(i)];
+        int at = i;
+        while (at < table.Count() && table.At(at).Path != wanted.Path)
+            ++at;
+        table.Modify(at == table.Count() ? at = table.Append(wanted) : at, wanted);
         EXPECT_TRUE(table.Move(at, i));
     }
     return table;

@@ -319,11 +319,14 @@ TEST_F(LauncherTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
                 !view.checked[Ctl::cbSmallIcons] && view.enabled[Ctl::btnAdd]);
     EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 0u) << "stored at once, as a click does";
     // The click rule follows the box: a single click launches no more.
-    shell.calls.clear();
     launcher->OnTrayNotify(1002, kWmLButtonDown);
     EXPECT_TRUE(shell.calls.empty());
-    const std::vector<Entry> saved = Saved();
-    EXPECT_EQ(saved, (std::vector<Entry>{{"C:\\c.exe", "C:\\c.exe", "", "C"}}));
+    EXPECT_EQ(Saved(), (std::vector<Entry>{{"C:\\c.exe", "C:\\c.exe", "", "C"}}));
+    files.files["C:\\empty.reg"] = ExportStore({}, EntryTable{});
+    dialogs.answer = OpenFileChoice{"C:\\empty.reg"};
+    launcher->OnImport();
+    EXPECT_FALSE(!view.rows.empty() || view.enabled[Ctl::btnDelete] ||
+                 view.enabled[Ctl::btnModify]);
 }
 
 } // namespace

@@ -45,6 +45,8 @@ TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
     registry.Put(key, "m", RegType::MultiSz, {'a', 0, 'b', 0, 0});
     registry.Put(key, "n", RegType::None, {});
     registry.Put(key, "short", RegType::Dword, {1, 2});
+    registry.Put(key, "Zone", RegType::Sz, {'1'});
+    registry.Put(key, "zONE", RegType::Sz, {'2'}); // the same value
     registry.Put(key + "\\Sub", "Count", RegType::Dword, {0x15, 0, 0, 0x80});
     registry.Put(key + "\\Sub\\Under", "v", RegType::Sz, {});
     EXPECT_EQ(RegFileText(registry, "SOFTWARE\\QUENNARD\\Corvane\\3.0"),
