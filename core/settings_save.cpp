@@ -148,6 +148,7 @@ void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTab
         reg.OpenKey(kSettingsKey, true);
         WriteOptions(reg, options);
         reg.WriteInteger(kValIconCount, 0);
+        DropMovingEntry(reg);
         return;
     }
     const int stored = table.StoredCount();
