@@ -58,6 +58,29 @@ void Launcher::OnModify() {
     menu_.Rebuild();
 }
 
+void Launcher::OnMoveUp() {
+    MoveEntry(-1);
+}
+
+void Launcher::OnMoveDown() {
+    MoveEntry(+1);
+}
+
+void Launcher::MoveEntry(int by) {
+    if (TellEntriesReadOnly())
+        return;
+    const std::optional<int> from = editor_.Move(table_, by);
+    if (!from)
+        return;
+    if (!popUp_) {
+        for (int slot = *from; slot < table_.Count(); ++slot)
+            tray_.RemoveEntryIcon(table_.At(slot).IconId);
+        for (int slot = *from; slot < table_.Count(); ++slot)
+            tray_.AddEntryIcon(table_.At(slot), table_.At(slot).IconId);
+    }
+    menu_.Rebuild();
+}
+
 void Launcher::OnFilesDropped(DropRef drop) {
     const OwnedDrop owned(env_.drops, drop);
     if (TellEntriesReadOnly())

@@ -16,6 +16,7 @@
 #include "core/registry_api.h"
 #include "core/settings_store.h"
 #include "core/shell_api.h"
+#include "core/store_file.h"
 #include "core/system_api.h"
 #include "shell/explorer_tracking.h"
 #include "tray/menu_api.h"
@@ -31,6 +32,8 @@
 #include <string>
 
 namespace corvane {
+
+inline constexpr const char* kRegFilter = "Registration Files (*.reg)|*.reg|All Files (*.*)|*.*";
 
 // What the launcher works through.
 struct Platform {
@@ -70,11 +73,15 @@ public:
     void OnAdd() override;
     void OnDelete() override;
     void OnModify() override;
+    void OnMoveUp() override;
+    void OnMoveDown() override;
     void OnBrowse() override;
     void OnIconBrowse() override;
     void OnSingleClickToggled() override;
     void OnPopUpToggled() override;
     void OnSmallIconsToggled() override;
+    void OnExport() override;
+    void OnImport() override;
 
     void OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) override;
     void OnTrayRestarted() override;
@@ -100,6 +107,12 @@ private:
     // table stays as stored, and is true: every edit of the run is refused.
     bool TellEntriesReadOnly();
     void LoadEntries(int count);
+    // The selected entry one slot up or down; the tray icons from there on
+    // are added again in the table's order, and the menu is rebuilt.
+    void MoveEntry(int by);
+    // An import's options and entries in place of the table, its rows and
+    // tray icons, and of the boxes; stored with the next save.
+    void ReplaceTable(const StoreContents& contents);
     // A new last entry with its tray icon (none in pop-up mode) and its row.
     void AppendEntry(Entry entry);
     void ReadOptionsAfterLoad();
@@ -128,6 +141,8 @@ private:
     PopupMenu menu_;
     ExplorerTracker explorer_;
     EntryEditor editor_;
+    OpenDialog exportDialog_{"Export Settings", kRegFilter, "reg", false, true};
+    OpenDialog importDialog_{"Import Settings", kRegFilter, "reg", false};
 };
 
 } // namespace corvane

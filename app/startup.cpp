@@ -66,6 +66,7 @@ void Launcher::LoadEntries(int count) {
             Launch(entry, ShowCommandFor(entry.StartMode));
         AppendEntry(std::move(entry));
     });
+    table_.MarkStored();
 }
 
 void Launcher::AppendEntry(Entry entry) {
@@ -133,8 +134,11 @@ void Launcher::WriteStore() {
     // The boxes, not the running mode: a change of pop-up mode reaches the
     // next start.
     const Options boxes = OptionBoxes(env_.view);
-    if (!unreadEntry_)
-        return WriteSettings(registry_, boxes, table_);
+    if (!unreadEntry_) {
+        WriteSettings(registry_, boxes, table_);
+        table_.MarkStored();
+        return;
+    }
     registry_.OpenKey(kSettingsKey, true);
     WriteOptions(registry_, boxes);
 }

@@ -1,5 +1,7 @@
 #include "core/entry.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 int EntryTable::Append(Entry entry) {
@@ -8,6 +10,7 @@ int EntryTable::Append(Entry entry) {
     const int slot = count_;
     entry.IconId = nextIconId_++;
     slots_[static_cast<std::size_t>(slot)] = std::move(entry);
+    stored_[static_cast<std::size_t>(slot)] = -1;
     ++count_;
     return slot;
 }
@@ -16,8 +19,10 @@ void EntryTable::Delete(int k) {
     if (!IsUsed(k))
         return;
     // The last copy brings the empty record past the last used slot down.
-    for (int j = k; j < count_; ++j)
+    for (int j = k; j < count_; ++j) {
         slots_[static_cast<std::size_t>(j)] = slots_[static_cast<std::size_t>(j + 1)];
+        stored_[static_cast<std::size_t>(j)] = stored_[static_cast<std::size_t>(j + 1)];
+    }
     --count_;
 }
 
@@ -35,6 +40,30 @@ int EntryTable::FindByIconId(std::int32_t id) const {
         if (slots_[static_cast<std::size_t>(i)].IconId == id)
             return i;
     return -1;
+}
+
+bool EntryTable::Move(int from, int to) {
+    if (!IsUsed(from) || !IsUsed(to))
+        return false;
+    const auto rotate = [from, to](auto& slots) {
+        const auto at = [&slots](int slot) {
+            return slots.begin() + slot;
+        };
+        if (from < to)
+            std::rotate(at(from), at(from + 1), at(to + 1));
+        else
+            std::rotate(at(to), at(from), at(from + 1));
+    };
+    rotate(slots_);
+    rotate(stored_);
+    return true;
+}
+
+void EntryTable::MarkStored() {
+    stored_ = Unstored();
+    for (int slot = 0; slot < count_; ++slot)
+        stored_[static_cast<std::size_t>(slot)] = slot;
+    storedCount_ = count_;
 }
 
 } // namespace corvane

@@ -43,12 +43,31 @@ public:
     void Modify(int k, const Entry& fields);
     // The used slot whose IconId is id, or -1.
     int FindByIconId(std::int32_t id) const;
+    // Moves slot from's entry to slot to; the entries between shift one slot
+    // towards from. False when either slot is not in use.
+    bool Move(int from, int to);
+
+    // The store's side: the slot that held this slot's entry when the table
+    // and the store last agreed (a load or a save), or -1 for an entry added
+    // since; and how many entries the store held then.
+    int StoredSlot(int slot) const { return stored_.at(static_cast<std::size_t>(slot)); }
+    int StoredCount() const { return storedCount_; }
+    // The table and the store agree now: every entry is at its stored slot.
+    void MarkStored();
 
 private:
+    static std::array<int, kMaxEntries + 1> Unstored() {
+        std::array<int, kMaxEntries + 1> slots{};
+        slots.fill(-1);
+        return slots;
+    }
+
     // One more than can be used: the slot past the last used one is always
     // empty, and deleting copies it down.
     std::array<Entry, kMaxEntries + 1> slots_{};
+    std::array<int, kMaxEntries + 1> stored_ = Unstored();
     int count_ = 0;
+    int storedCount_ = 0;
     std::int32_t nextIconId_ = kFirstIconId;
 };
 

@@ -19,30 +19,6 @@ std::int32_t IntegerOr(RegistryAccessor& reg, const char* name, std::int32_t fal
     }
 }
 
-void RemoveEntryKeys(RegistryAccessor& reg, int from) {
-    for (int slot = from; slot < kMaxEntries; ++slot)
-        reg.DeleteKey(EntrySubkey(slot));
-}
-
-void WriteOptionsAndCount(RegistryAccessor& reg, const Options& options, int count) {
-    reg.OpenKey(kSettingsKey, true);
-    WriteOptions(reg, options);
-    reg.WriteInteger(kValIconCount, count);
-}
-
-// Best effort, from the slot a failed write left half written down to slot 0;
-// a slot that cannot be written stops it.
-void PutBack(RegistryAccessor& reg, const std::vector<Entry>& kept) {
-    try {
-        for (int slot = static_cast<int>(kept.size()) - 1; slot >= 0; --slot) {
-            reg.OpenKey(EntrySubkey(slot), true);
-            WriteEntryValues(reg, kept[static_cast<std::size_t>(slot)]);
-        }
-    } catch (const ERegistryException&) {
-        // The store cannot be written now; the caller reports the first failure.
-    }
-}
-
 } // namespace
 
 std::string EntryKeyName(int slot) {
@@ -104,14 +80,24 @@ std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     return 0;
 }
 
+std::string MovingEntrySubkey() {
+    return std::string(kSettingsKey) + "\\" + kMovingEntryKey;
+}
+
 std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
                                        const std::function<void(Entry)>& take) {
+    int movingSlot = -1;
+    Entry moving;
+    if (reg.OpenKey(MovingEntrySubkey(), false)) {
+        movingSlot = IntegerOr(reg, kValMovingSlot, -1);
+        moving = ReadEntryValues(reg);
+    }
     for (int slot = 0; slot < count; ++slot) {
         if (!reg.OpenKey(EntrySubkey(slot), false))
             return reg.KeyExists(EntrySubkey(slot))
                        ? std::optional(ReadFailureMessage(EntryKeyName(slot)))
                        : std::nullopt;
-        take(ReadEntryValues(reg));
+        take(slot == movingSlot ? moving : ReadEntryValues(reg));
     }
     return std::nullopt;
 }
@@ -120,30 +106,6 @@ void WriteOptions(RegistryAccessor& reg, const Options& options) {
     reg.WriteBool(kValSingleClick, options.singleClick);
     reg.WriteBool(kValHideOnStart, options.hideOnStart);
     reg.WriteBool(kValPopUpIt, options.popUp);
-}
-
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
-    const int count = table.Count();
-    if (count == 0) {
-        RemoveEntryKeys(reg, 0);
-        WriteOptionsAndCount(reg, options, 0);
-        return;
-    }
-    std::vector<Entry> kept; // what each slot held before this save
-    try {
-        for (int slot = 0; slot < count; ++slot) {
-            // A slot that cannot be opened is neither read nor written (its
-            // first write throws), so nothing is put back into it.
-            if (reg.OpenKey(EntrySubkey(slot), true))
-                kept.push_back(ReadEntryValues(reg));
-            WriteEntryValues(reg, table.At(slot));
-        }
-        WriteOptionsAndCount(reg, options, count);
-    } catch (const ERegistryException&) {
-        PutBack(reg, kept);
-        throw;
-    }
-    RemoveEntryKeys(reg, count);
 }
 
 } // namespace corvane

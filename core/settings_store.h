@@ -31,11 +31,17 @@ inline constexpr const char* kValParams = "Params";
 inline constexpr const char* kValToolTip = "Tool Tip";
 inline constexpr const char* kValAutoStart = "Auto Start";
 inline constexpr const char* kValStartMode = "StartMode";
+// A save that moves entries up keeps one entry here while it writes over its
+// slot; "Slot" names the slot whose stored entry this one stands for.
+inline constexpr const char* kMovingEntryKey = "Moving Entry";
+inline constexpr const char* kValMovingSlot = "Slot";
 
 // "Tool Box Icon  <slot>" (two blanks): the name of a slot's entry subkey.
 std::string EntryKeyName(int slot);
 // "\SOFTWARE\Quennard\Corvane\3.0\Tool Box Icon  <slot>".
 std::string EntrySubkey(int slot);
+// The settings key's "Moving Entry" subkey.
+std::string MovingEntrySubkey();
 
 // Reads the current key's entry values. A value that is missing or of the
 // wrong type takes its default (empty text, false, Normal), so one damaged
@@ -77,9 +83,11 @@ void WriteOptions(RegistryAccessor& reg, const Options& options);
 // removed stays, past the count, never read). Before a slot is overwritten,
 // what it held is kept; a failed write puts every overwritten slot back (as
 // far as it can be written) and then throws, so the store holds the last save
-// and the old count. An entry only ever moves down, so it is written at its
-// new slot before its old one is overwritten: a save cut short by the end of
-// the program loses no entry that both tables hold.
+// and the old count. A save cut short by the end of the program loses no
+// entry that both tables hold (the table's stored slots say which): new slots
+// past the stored count are written first and counted, an entry is written
+// at its new slot before its old one is overwritten, and where entries swap
+// places one of them waits in the moving-entry key, which a load reads.
 // An empty table's save removes the entry subkeys first and writes the count
 // of 0 last: a stored 0 is always meant.
 void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);

@@ -19,6 +19,8 @@ public:
     // it cannot be opened or read.
     virtual std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
                                                               std::size_t maxBytes) = 0;
+    // Creates or replaces the file with bytes. True when all were written.
+    virtual bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
 };
 
 } // namespace corvane

@@ -36,4 +36,12 @@ std::optional<std::vector<std::uint8_t>> StdFileSystem::ReadFile(const std::stri
     return bytes;
 }
 
+bool StdFileSystem::WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return out.good();
+}
+
 } // namespace corvane

@@ -9,6 +9,7 @@ public:
     bool IsFile(const std::string& path) override;
     std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
                                                       std::size_t maxBytes) override;
+    bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
 };
 
 } // namespace corvane

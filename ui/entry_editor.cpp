@@ -3,6 +3,8 @@
 #include "core/launch.h"
 #include "core/show_commands.h"
 
+#include <algorithm>
+
 namespace corvane {
 namespace {
 
@@ -148,6 +150,19 @@ std::optional<int> EntryEditor::Modify(EntryTable& table) {
     ShowPreview(entry.IconPath);
     view_.SetListRow(*k, entry.ToolTip, preview_.get());
     return k;
+}
+
+std::optional<int> EntryEditor::Move(EntryTable& table, int by) {
+    const std::optional<int> k = ShownSlot(table);
+    if (!k || !table.Move(*k, *k + by))
+        return std::nullopt;
+    for (const int slot : {*k, *k + by}) {
+        const Entry& entry = table.At(slot);
+        const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
+        view_.SetListRow(slot, entry.ToolTip, icon.get());
+    }
+    Select(*k + by, table);
+    return std::min(*k, *k + by);
 }
 
 } // namespace corvane

@@ -22,11 +22,15 @@ enum class Ctl {
     btnDelete,
     btnModify,
     btnHelp,
+    btnMoveUp,
+    btnMoveDown,
     // "Options" page
     chkHide,
     cbSingle,
     cbPopUp,
     cbSmallIcons,
+    btnExport,
+    btnImport,
     // bottom buttons
     btnMinimize,
     btnQuit,

@@ -5,7 +5,8 @@
 namespace corvane {
 
 OpenDialog::OpenDialog(const char* title, const char* filter, const char* defaultExtension,
-                       bool keepShortcuts) {
+                       bool keepShortcuts, bool save) {
+    request_.save = save;
     request_.title = title;
     request_.filter = filter;
     request_.defaultExtension = defaultExtension;

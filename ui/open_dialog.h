@@ -23,6 +23,9 @@ struct OpenFileRequest {
     int filterIndex = 1;
     // A chosen shortcut file comes back as itself, not as its target.
     bool keepShortcuts = false;
+    // The save dialog: a name that need not exist; an existing file is
+    // replaced only when the user agrees.
+    bool save = false;
     bool operator==(const OpenFileRequest&) const = default;
 };
 
@@ -44,7 +47,7 @@ public:
 class OpenDialog {
 public:
     OpenDialog(const char* title, const char* filter, const char* defaultExtension,
-               bool keepShortcuts);
+               bool keepShortcuts, bool save = false);
 
     void SetInitialFolder(const std::string& folder) { request_.initialFolder = folder; }
     // The full name chosen, or nothing when the dialog was cancelled or the

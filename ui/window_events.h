@@ -40,11 +40,16 @@ public:
     virtual void OnAdd() {}
     virtual void OnDelete() {}
     virtual void OnModify() {}
+    // "Move up" / "Move down", or Alt+Up / Alt+Down in the entry list.
+    virtual void OnMoveUp() {}
+    virtual void OnMoveDown() {}
     virtual void OnBrowse() {}
     virtual void OnIconBrowse() {}
     virtual void OnSingleClickToggled() {}
     virtual void OnPopUpToggled() {}
     virtual void OnSmallIconsToggled() {}
+    virtual void OnExport() {}
+    virtual void OnImport() {}
 
     // --- Shell, menu and hook messages -------------------------------------
     // WM_TRAYNOTIFY: the tray icon's identifier and the mouse message.

@@ -53,4 +53,14 @@ std::optional<std::vector<std::uint8_t>> Win32FileSystem::ReadFile(const std::st
     return bytes;
 }
 
+bool Win32FileSystem::WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return file.valid() &&
+           ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                       nullptr) &&
+           written == bytes.size();
+}
+
 } // namespace corvane::win32

@@ -10,6 +10,8 @@ public:
     bool IsFile(const std::string& path) override;
     std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
                                                       std::size_t maxBytes) override;
+    // CreateFileW, replacing a file that is there.
+    bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
 };
 
 } // namespace corvane::win32

@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kName = "C:\\fuzz.lnk";
 
-// A file system of one file, kName, holding the bytes.
+// A file system of one file, kName, holding the bytes, that takes no writes.
 struct OneFile : FileSystemApi {
     std::span<const std::uint8_t> bytes;
     bool IsFile(const std::string& path) override { return path == kName; }
@@ -25,6 +25,7 @@ struct OneFile : FileSystemApi {
                    : std::optional(std::vector(bytes.begin(),
                                                bytes.begin() + std::min(maxBytes, bytes.size())));
     }
+    bool WriteFile(const std::string&, const std::vector<std::uint8_t>&) override { return false; }
 };
 
 // The first rule that the reader (on its own, and behind the portable loader over a one-file

@@ -78,17 +78,49 @@ TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
     }
 }
 
+using Entries = std::vector<Entry>;
+
+// The table after, reached from before as stored by the editor's deletes, modifies, appends and
+// moves (an entry is known by its path).
+EntryTable Edited(const Entries& before, const Entries& after) {
+    EntryTable table = TableOf(before);
+    table.MarkStored();
+    for (int slot = table.Count() - 1; slot >= 0; --slot)
+        if (std::ranges::none_of(after,
+                                 [&](const Entry& e) { return e.Path == table.At(slot).Path; }))
+            table.Delete(slot);
+    for (int i = 0; i < static_cast<int>(after.size()); ++i) {
+        const Entry& wanted = after[static_cast<std::size_t>(i)];
+        int at = i;
+        while (at < table.Count() && table.At(at).Path != wanted.Path)
+            ++at;
+        table.Modify(at == table.Count() ? at = table.Append(wanted) : at, wanted);
+        EXPECT_TRUE(table.Move(at, i));
+    }
+    return table;
+}
+
+Entries Load(MemoryRegistry& registry) {
+    RegistryAccessor reg(registry);
+    reg.OpenKey("\\" + kSettings, true);
+    Entries loaded;
+    ReadEntries(reg, StoredEntryCount(reg).value_or(0),
+                [&](const Entry& entry) { loaded.push_back(entry); });
+    return loaded;
+}
+
 // Every write may fail, or be the program's last. A save one of whose writes fails puts back what
 // it overwrote: every slot holds one whole entry, all of them the old table's or all the new one's.
-// A save ended anywhere loses no entry that both tables hold (each change here is of one value).
+// A save ended anywhere loses no entry that both tables hold (each change here is of one value),
+// also where entries trade places, and the next save stores what that load read.
 TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTablesHold) {
     const Entry a{"a.exe", "a.ico", "-a", "A"}, b{"b.exe", "b.ico", "", "B", true},
         c{"c.exe", "c.ico", "-c", "C", false, smHidden}, d{"d.exe", "d.ico", "", "D"},
         a2{"a.exe", "a.ico", "-a2", "A"}, c2{"c.exe", "c.ico", "-c", "C2", false, smHidden};
-    using Entries = std::vector<Entry>;
-    const std::pair<Entries, Entries> rows[] = {{{a, b, c}, {a, c}},   {{a, b, c}, {b, c}},
-                                                {{a, b}, {}},          {{a}, {a, b, d}},
-                                                {{a, b, c}, {a2, c2}}, {{a, c}, {c2, d}}};
+    const std::pair<Entries, Entries> rows[] = {
+        {{a, b, c}, {a, c}},   {{a, b, c}, {b, c}}, {{a, b}, {}},           {{a}, {a, b, d}},
+        {{a, b, c}, {a2, c2}}, {{a, c}, {c2, d}},   {{a, b, c}, {b, a, c}}, {{a, b, c}, {c, a2, b}},
+        {{a, b, c}, {c2, b}},  {{a, b}, {d, b, a}}};
     for (const auto& [before, after] : rows)
         for (int run = 0;; ++run) {
             const bool killed = run % 2;
@@ -99,13 +131,10 @@ TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTables
             registry.writesLeft = run / 2;
             registry.failOnce = !killed;
             try {
-                WriteSettings(reg, {}, TableOf(after));
+                WriteSettings(reg, {}, Edited(before, after));
             } catch (const ERegistryException&) {
             }
-            reg.OpenKey("\\" + kSettings, true);
-            Entries loaded;
-            ReadEntries(reg, StoredEntryCount(reg).value_or(0),
-                        [&](const Entry& entry) { loaded.push_back(entry); });
+            const Entries loaded = Load(registry);
             SCOPED_TRACE(std::to_string(run / 2) + (killed ? " writes, then killed" : "th failed"));
             if (!killed) {
                 EXPECT_TRUE(loaded == before || loaded == after);
@@ -118,10 +147,16 @@ TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTables
                         << now.Path << " lost";
             if (registry.writesLeft > 0) { // the whole save went through
                 EXPECT_EQ(loaded, after);
-                EXPECT_TRUE(!registry.Exists(EntryKey(static_cast<int>(after.size()))) &&
-                            registry.Exists(EntryKey(20)));
+                EXPECT_TRUE(!registry.Exists(EntryKey(int(after.size()))) &&
+                            registry.Exists(EntryKey(20)) &&
+                            !registry.Exists(kSettings + "\\Moving Entry"));
                 break;
             }
+            registry.writesLeft = INT_MAX;
+            EntryTable reloaded = TableOf(loaded);
+            reloaded.MarkStored();
+            WriteSettings(reg, {}, reloaded);
+            EXPECT_EQ(Load(registry), loaded);
         }
 }
 

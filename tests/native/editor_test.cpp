@@ -151,6 +151,42 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
     }
 }
 
+// The tray shows icons in the order they were added: from the first slot that changed on, they are
+// added again in the table's order.
+TEST(EditorTest, MoveTakesTheShownEntryWithItsRowTrayIconAndMenuRowAndTheSaveStoresTheOrder) {
+    for (const bool popUp : {false, true}) {
+        LauncherRig rig;
+        rig.StartWith({.popUp = popUp}, 3, {"A", "B", "C"});
+        rig.launcher->OnMoveUp();
+        EXPECT_EQ(rig.log, Lines{}) << "the first entry goes no higher";
+        rig.view.selected = 1;
+        rig.launcher->OnMoveDown();
+        EXPECT_EQ(rig.log, Lines{}) << "the fields show another entry than the selected one";
+        rig.view.selected = 0;
+        rig.launcher->OnMoveDown();
+        const Lines menu{"menu destroy", "menu create"};
+        const Lines trayAndMenu{"tray delete 1001", "tray delete 1000", "tray delete 1002",
+                                "tray add 1001",    "tray add 1000",    "tray add 1002",
+                                "menu destroy",     "menu create"};
+        EXPECT_EQ(rig.log, popUp ? menu : trayAndMenu);
+        EXPECT_EQ(rig.view.selected, 1);
+        EXPECT_EQ(rig.Shown().ToolTip, "A");
+        rig.launcher->OnMoveDown();
+        rig.log.clear();
+        rig.launcher->OnMoveDown();
+        EXPECT_EQ(rig.log, Lines{}) << "the last entry goes no lower";
+        Lines rows;
+        for (const auto& row : rig.view.rows)
+            rows.push_back(row.first);
+        EXPECT_EQ(rows, (Lines{"B", "C", "A"}));
+        rig.launcher->OnMoveUp();
+        EXPECT_EQ(rig.Shown().ToolTip, "A");
+        const std::vector<Entry> saved = rig.Saved();
+        EXPECT_EQ(saved.at(1).ToolTip + saved.at(1).Path, "AC:\\Apps\\0.exe");
+        EXPECT_EQ(saved.at(2).ToolTip, "C");
+    }
+}
+
 TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrowseAnIconFile) {
     LauncherRig rig;
     rig.StartWith({}, 1, {"A"});

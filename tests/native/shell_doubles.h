@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,15 @@ struct ScriptedLoader : LinkLoader {
     std::vector<std::string> paths;
 };
 
-struct MemoryFiles : FileSystemApi { // the component only asks whether a file exists
+struct MemoryFiles : FileSystemApi { // files of whole bytes; a name in refused takes no writes
     bool IsFile(const std::string& path) override { return files.count(path) != 0; }
-    std::optional<Bytes> ReadFile(const std::string&, std::size_t) override { return {}; }
+    std::optional<Bytes> ReadFile(const std::string& path, std::size_t) override {
+        return files.count(path) ? std::optional(files[path]) : std::nullopt;
+    }
+    bool WriteFile(const std::string& path, const Bytes& bytes) override {
+        return !refused.count(path) && (files[path] = bytes, true);
+    }
+    std::set<std::string> refused;
     std::map<std::string, Bytes> files;
 };
 

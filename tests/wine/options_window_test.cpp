@@ -1,4 +1,5 @@
-// The options window with real keys through its message loop; the open-file record, by a stand-in.
+// The options window with real keys through its message loop; the file dialogs' record, by a
+// stand-in.
 #include "app/win32/first_copy_win32.h"
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
@@ -37,6 +38,8 @@ public:
     void OnHelp() override { calls.push_back("help"); }
     void OnBrowse() override { calls.push_back("browse"); }
     void OnIconBrowse() override { calls.push_back("icon browse"); }
+    void OnMoveUp() override { calls.push_back("up"); }
+    void OnMoveDown() override { calls.push_back("down"); }
     void OnListClick() override { calls.push_back("row " + std::to_string(window->SelectedRow())); }
     int trayTicks = 0, trayStarts = 0;
     void OnTrayRetryTimer() override { ++trayTicks; }
@@ -90,7 +93,7 @@ protected:
 // However the list's selection moves, the program hears of it as of a click. Alt with a letter
 // presses the one control whose caption marks it. IsDialogMessage would make Esc in a field a
 // WM_COMMAND(IDCANCEL = 2, lParam 0), the way the menu command of entry row 2 arrives; F1 is
-// "&Help".
+// "&Help". Alt+Down and Alt+Up in the list move its entry.
 TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewSelectionIsTold) {
     for (const char* tip : {"Mail", "Editor", "Notes"})
         options.AddListRow(ListView_GetItemCount(list), tip, IconRef::None);
@@ -98,9 +101,10 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
     ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
     options.SelectRow(0);
     SetFocus(list);
-    const std::pair<WORD, WORD> keys[] = {{VK_DOWN, 0},   {VK_END, 0},    {VK_HOME, 0},
-                                          {'E', 0},       {'B', VK_MENU}, {'B', VK_MENU},
-                                          {'O', VK_MENU}, {VK_ESCAPE, 0}, {VK_F1, 0}};
+    const std::pair<WORD, WORD> keys[] = {{VK_DOWN, 0},   {VK_END, 0},        {VK_HOME, 0},
+                                          {'E', 0},       {VK_DOWN, VK_MENU}, {VK_UP, VK_MENU},
+                                          {'B', VK_MENU}, {'B', VK_MENU},     {'O', VK_MENU},
+                                          {VK_ESCAPE, 0}, {VK_F1, 0}};
     for (const auto& [key, held] : keys) {
         if (key == VK_ESCAPE)
             SetFocus(GetDlgItem(general, ControlId(Ctl::txtPath)));
@@ -116,8 +120,8 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
     RunWaitingMessages();
     PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
     RunWaitingMessages();
-    EXPECT_EQ(events.calls, (Lines{"row 0", "row 1", "row 2", "row 0", "row 1", "browse", "browse",
-                                   "icon browse", "help", "row 2", "2"}));
+    EXPECT_EQ(events.calls, (Lines{"row 0", "row 1", "row 2", "row 0", "row 1", "down", "up",
+                                   "browse", "browse", "icon browse", "help", "row 2", "2"}));
     // No letter twice on a page, counting the buttons below both pages.
     for (HWND page : {general, FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr)}) {
         std::string marked;
@@ -254,7 +258,13 @@ TEST(Win32FileDialogs, TheRecordCarriesTheRequestAndTheChoiceComesBack) {
          OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
          "Icon Files (*.ico)\0*.ico\0Executables (*.exe)\0*.exe\0All Files (*.*)\0*.*\0\0"s,
          std::nullopt,
-         std::nullopt}};
+         std::nullopt},
+        {{"Export Settings", "Registration Files (*.reg)|*.reg", "reg", "", "s.reg", 1, false,
+          true},
+         OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR,
+         "Registration Files (*.reg)\0*.reg\0\0"s,
+         std::nullopt,
+         OpenFileChoice{"C:\\s.reg", 1}}};
     HWND owner = GetDesktopWindow();
     Win32FileDialogs dialogs(&StandIn), system; // the system's dialog comes with the first one
     for (const auto& [request, flags, filter, folder, choice] : cases) {

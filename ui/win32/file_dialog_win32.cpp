@@ -29,7 +29,9 @@ std::string FilterParts(const std::string& filter) {
 std::optional<OpenFileChoice> Win32FileDialogs::ChooseFile(WindowRef owner,
                                                            const OpenFileRequest& request) {
     // A dialog that cannot be loaded answers as a cancelled one.
-    const OpenFunction open = open_ ? open_ : library_.Find<OpenFunction>("GetOpenFileNameW");
+    const OpenFunction open =
+        open_ ? open_
+              : library_.Find<OpenFunction>(request.save ? "GetSaveFileNameW" : "GetOpenFileNameW");
     if (!open)
         return std::nullopt;
 
@@ -52,7 +54,9 @@ std::optional<OpenFileChoice> Win32FileDialogs::ChooseFile(WindowRef owner,
     // Only an existing file can be chosen, and the program's current folder
     // stays where it is: a later launch of a bare name must not look in the
     // folder browsed last.
-    record.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+    // A file saved to replaces one only when the user agrees.
+    record.Flags = request.save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR
+                                : OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     if (request.keepShortcuts)
         record.Flags |= OFN_NODEREFERENCELINKS;
 

@@ -1,6 +1,6 @@
 #pragma once
-// The open-file dialog on GetOpenFileNameW, from comdlg32.dll loaded when the
-// first dialog opens.
+// The open-file dialog on GetOpenFileNameW and the save dialog on
+// GetSaveFileNameW, from comdlg32.dll loaded when the first dialog opens.
 #include "core/win32/system_library.h"
 #include "ui/open_dialog.h"
 

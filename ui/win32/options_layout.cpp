@@ -72,6 +72,9 @@ std::vector<ControlLayout> GeneralPageControls() {
         Named(Ctl::cbAutoStart, "BUTTON", "Auto Start", kCheck, 0, kGeneralPage, 260, 146, 97, 17),
         Named(Ctl::cbStartMode, "COMBOBOX", "", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
               0, kGeneralPage, 260, 190, 106, 24 + 4 * 18, Font::Combo),
+        // Under the entry list.
+        Named(Ctl::btnMoveUp, "BUTTON", "Move up", kButton, 0, kGeneralPage, 8, 262, 118, 26),
+        Named(Ctl::btnMoveDown, "BUTTON", "Move down", kButton, 0, kGeneralPage, 130, 262, 118, 26),
     };
 }
 
@@ -85,6 +88,8 @@ std::vector<ControlLayout> OptionsPageControls() {
               0, kOptionsPage, 8, 56, 465, 17),
         Named(Ctl::cbSmallIcons, "BUTTON", "Use Small Icons", kCheck, 0, kOptionsPage, 27, 76, 134,
               17),
+        Named(Ctl::btnExport, "BUTTON", "Export...", kButton, 0, kOptionsPage, 8, 146, 100, 28),
+        Named(Ctl::btnImport, "BUTTON", "Import...", kButton, 0, kOptionsPage, 116, 146, 100, 28),
         {false, Ctl::txtPath, "STATIC",
          "To change the settings in the tool box, right click on any icon that the tool box has "
          "added to the system tray area.",
@@ -203,7 +208,7 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     made.list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                                 kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
                                     LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
-                                8, 124, 240, 162, general, nullptr, nullptr, nullptr);
+                                8, 124, 240, 134, general, nullptr, nullptr, nullptr);
     SendMessageW(made.list, WM_SETFONT, reinterpret_cast<WPARAM>(resources.bold.get()), FALSE);
     resources.images.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 4));
     SendMessageW(made.list, LVM_SETIMAGELIST, LVSIL_SMALL,

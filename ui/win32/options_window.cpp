@@ -27,6 +27,10 @@ constexpr ControlEvent kControlEvents[] = {
     {Ctl::btnAdd, BN_CLICKED, &OptionsWindowEvents::OnAdd},
     {Ctl::btnDelete, BN_CLICKED, &OptionsWindowEvents::OnDelete},
     {Ctl::btnModify, BN_CLICKED, &OptionsWindowEvents::OnModify},
+    {Ctl::btnMoveUp, BN_CLICKED, &OptionsWindowEvents::OnMoveUp},
+    {Ctl::btnMoveDown, BN_CLICKED, &OptionsWindowEvents::OnMoveDown},
+    {Ctl::btnExport, BN_CLICKED, &OptionsWindowEvents::OnExport},
+    {Ctl::btnImport, BN_CLICKED, &OptionsWindowEvents::OnImport},
     {Ctl::btnBrowse, BN_CLICKED, &OptionsWindowEvents::OnBrowse},
     {Ctl::btnIconBrowse, BN_CLICKED, &OptionsWindowEvents::OnIconBrowse},
     {Ctl::cbSingle, BN_CLICKED, &OptionsWindowEvents::OnSingleClickToggled},
@@ -51,6 +55,11 @@ bool IsNewlySelected(const NMLISTVIEW& change) {
 bool IsHelpKey(const MSG& msg) {
     constexpr LPARAM kWasDown = 1 << 30;
     return msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && (msg.lParam & kWasDown) == 0;
+}
+
+// Alt+Up or Alt+Down: a system key, since Alt is held.
+bool IsMoveKey(const MSG& msg, WPARAM key) {
+    return msg.message == WM_SYSKEYDOWN && msg.wParam == key;
 }
 
 } // namespace
@@ -98,6 +107,12 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
     // F1 anywhere in the window is the "&Help" button.
     if (IsHelpKey(msg) && inWindow) {
         Run([](OptionsWindowEvents& events) { events.OnHelp(); });
+        return true;
+    }
+    // Alt+Up and Alt+Down in the entry list move the selected entry.
+    if (msg.hwnd == controls_.list && (IsMoveKey(msg, VK_UP) || IsMoveKey(msg, VK_DOWN))) {
+        const bool up = msg.wParam == VK_UP;
+        Run([up](OptionsWindowEvents& events) { up ? events.OnMoveUp() : events.OnMoveDown(); });
         return true;
     }
     return IsDialogMessageW(hwnd(), &msg) != FALSE;

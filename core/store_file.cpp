@@ -1,0 +1,156 @@
+#include "core/store_file.h"
+
+#include "core/launch.h"
+#include "core/memory_registry.h"
+#include "core/reg_file.h"
+#include "core/text.h"
+
+#include <map>
+
+namespace corvane {
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// The store's path below HKEY_CURRENT_USER.
+std::string SettingsPath() {
+    return std::string(kSettingsKey).substr(1);
+}
+
+// The slot of an entry key ("Tool Box Icon  N", N in decimal), -1 for the
+// settings key, or nothing for any other key. A slot past the table counts.
+std::optional<int> SlotOfKey(const std::string& name) {
+    const std::string settings = Lower(std::string(kCurrentUserName) + kSettingsKey);
+    const std::string key = Lower(name);
+    if (key == settings)
+        return -1;
+    const std::string prefix = settings + "\\" + Lower(EntryKeyName(0)).substr(0, 15);
+    const std::string digits = key.substr(std::min(prefix.size(), key.size()));
+    if (key.compare(0, prefix.size(), prefix) != 0 || digits.empty() || digits.size() > 3 ||
+        digits.find_first_not_of("0123456789") != std::string::npos ||
+        (digits[0] == '0' && digits.size() > 1))
+        return std::nullopt;
+    return std::stoi(digits);
+}
+
+struct Rule {
+    bool text;
+    std::size_t longest; // for a text
+};
+const std::map<std::string, Rule>& Rules() {
+    static const std::map<std::string, Rule> rules = {
+        {Lower(kValPath), {true, kShellPathMax}},  {Lower(kValIconPath), {true, kShellPathMax}},
+        {Lower(kValToolTip), {true, kToolTipMax}}, {Lower(kValParams), {true, kTextValueMax}},
+        {Lower(kValAutoStart), {false, 0}},        {Lower(kValStartMode), {false, 0}},
+        {Lower(kValIconCount), {false, 0}},        {Lower(kValPopUpIt), {false, 0}},
+        {Lower(kValSmallIcons), {false, 0}},       {Lower(kValSingleClick), {false, 0}},
+        {Lower(kValHideOnStart), {false, 0}},
+    };
+    return rules;
+}
+
+// Why a value cannot be taken, or nothing.
+std::string ValueProblem(const RegFileItem& item) {
+    const bool text = item.type == RegType::Sz || item.type == RegType::ExpandSz;
+    const auto rule = Rules().find(Lower(item.name));
+    if (item.type != RegType::Sz && item.type != RegType::ExpandSz && item.type != RegType::Dword &&
+        item.type != RegType::Binary && item.type != RegType::MultiSz)
+        return "holds a value of a type the settings never hold";
+    if (rule != Rules().end() && rule->second.text != text)
+        return "holds \"" + item.name + "\" as " + (text ? "a text" : "no text") +
+               (rule->second.text ? "; it is a text" : "; it is a number");
+    const std::size_t longest = rule == Rules().end() ? kTextValueMax : rule->second.longest;
+    if (text &&
+        Utf16Length({reinterpret_cast<const char*>(item.data.data()), item.data.size()}) > longest)
+        return "holds \"" + item.name + "\" longer than " + std::to_string(longest) + " characters";
+    if (Lower(item.name) == Lower(kValIconCount) && item.data.size() == 4 &&
+        (item.data[3] != 0 || item.data[2] != 0 || item.data[1] != 0 || item.data[0] > kMaxEntries))
+        return "counts more than 20 entries";
+    return {};
+}
+
+StoreImport Refused(int line, const std::string& why) {
+    return {std::nullopt, "Line " + std::to_string(line) + ": " + why};
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ExportStore(const Options& options, const EntryTable& table) {
+    MemoryRegistry memory;
+    RegistryAccessor reg(memory);
+    EntryTable fresh; // nothing of it stored yet
+    for (int slot = 0; slot < table.Count(); ++slot)
+        fresh.Append(table.At(slot));
+    WriteSettings(reg, options, fresh);
+    reg.OpenKey(kSettingsKey, true);
+    reg.WriteBool(kValSmallIcons, options.smallIcons);
+    return RegFileBytes(RegFileText(memory, SettingsPath()));
+}
+
+StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
+    const RegFileRead read = ReadRegFile(bytes);
+    if (read.errorLine)
+        return Refused(read.errorLine, read.error);
+    MemoryRegistry memory;
+    std::map<int, int> entryLines; // slot, line of its key
+    bool settings = false;
+    for (const RegFileItem& item : read.items) {
+        const std::optional<int> slot = SlotOfKey(item.key);
+        if (!slot)
+            return Refused(item.line, "names a key outside Corvane's settings");
+        if (*slot >= kMaxEntries)
+            return Refused(item.line, "names an entry past the 20 a table holds");
+        const std::string path = item.key.substr(std::string(kCurrentUserName).size() + 1);
+        if (item.isKey) {
+            memory.CloseKey(*memory.CreateKey(memory.CurrentUser(), path));
+            settings = settings || *slot < 0;
+            entryLines.emplace(*slot, item.line);
+            continue;
+        }
+        if (const std::string why = ValueProblem(item); !why.empty())
+            return Refused(item.line, why);
+        memory.Put(item.key.substr(std::string(kCurrentUserName).size() + 1), item.name, item.type,
+                   item.data);
+    }
+    if (!settings)
+        return {std::nullopt,
+                "The file holds no [" + std::string(kCurrentUserName) + kSettingsKey + "] key"};
+    RegistryAccessor reg(memory);
+    reg.OpenKey(kSettingsKey, true);
+    StoreContents contents;
+    contents.options = {
+        ReadBoolOr(reg, kValSingleClick, false), ReadBoolOr(reg, kValHideOnStart, false),
+        ReadBoolOr(reg, kValPopUpIt, false), ReadBoolOr(reg, kValSmallIcons, false)};
+    const int count = StoredEntryCount(reg).value_or(0);
+    ReadEntries(reg, count,
+                [&contents](Entry entry) { contents.entries.push_back(std::move(entry)); });
+    // Every entry key is read: none past a missing one or past the count.
+    for (const auto& [slot, line] : entryLines)
+        if (slot >= static_cast<int>(contents.entries.size()))
+            return Refused(line, "names an entry past " + std::to_string(contents.entries.size()) +
+                                     " that one after another and the count give");
+    return {contents, {}};
+}
+
+std::string ImportQuestion(const StoreContents& contents) {
+    std::string text = "The file holds " + std::to_string(contents.entries.size()) +
+                       (contents.entries.size() == 1 ? " entry:\n" : " entries:\n");
+    for (const Entry& entry : contents.entries)
+        text += "    " + entry.ToolTip + "\n";
+    const auto yesNo = [](bool on) {
+        return on ? "Yes\n" : "No\n";
+    };
+    text += std::string("\nHide on Startup: ") + yesNo(contents.options.hideOnStart) +
+            "Single Click Launch: " + yesNo(contents.options.singleClick) +
+            "Pop-up menu: " + yesNo(contents.options.popUp) +
+            "Small Icons: " + yesNo(contents.options.smallIcons) +
+            "\nReplace the entries and options with these?";
+    return text;
+}
+
+} // namespace corvane

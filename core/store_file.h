@@ -1,0 +1,38 @@
+#pragma once
+// The store as a registry file that the system's "reg import" takes, and such
+// a file read back as options and entries, refused whole when anything in it
+// is not what a store holds.
+#include "core/entry.h"
+#include "core/settings_store.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+// The longest texts a store holds, in UTF-16 units.
+inline constexpr std::size_t kToolTipMax = 64;
+inline constexpr std::size_t kTextValueMax = 32767;
+
+struct StoreContents {
+    Options options;
+    std::vector<Entry> entries;
+};
+
+// What a save writes (and "SmallIcons"), as the bytes of a .reg file.
+std::vector<std::uint8_t> ExportStore(const Options& options, const EntryTable& table);
+
+// The options and entries a file holds, or why it is refused: "Line N: ..."
+// (or, when no one line is wrong, what the file lacks).
+struct StoreImport {
+    std::optional<StoreContents> contents;
+    std::string refusal;
+};
+StoreImport ImportStore(const std::vector<std::uint8_t>& bytes);
+
+// What the user is asked before an import replaces the table.
+std::string ImportQuestion(const StoreContents& contents);
+
+} // namespace corvane

@@ -1,0 +1,69 @@
+// libFuzzer entry for the settings importer: any broken rule is a crash.
+#include "core/launch.h"
+#include "core/reg_file.h"
+#include "core/store_file.h"
+#include "core/text.h"
+#include "core/utf16.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace corvane::fuzz {
+namespace {
+
+bool IsUtf8(const std::string& text) {
+    return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+}
+
+// The first rule the importer breaks for the bytes, or an empty text.
+std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
+    const StoreImport imported = ImportStore(bytes);
+    if (!imported.contents) {
+        const int lines = 1 + static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
+        if (imported.refusal.rfind("Line ", 0) == 0) {
+            const int line = std::atoi(imported.refusal.c_str() + 5);
+            if (line < 1 || line > lines)
+                return "a refusal names line " + std::to_string(line) + " of " +
+                       std::to_string(lines);
+        } else if (imported.refusal.rfind("The file holds no [", 0) != 0) {
+            return "a refusal names no line: " + imported.refusal;
+        }
+        return {};
+    }
+    const StoreContents& contents = *imported.contents;
+    if (contents.entries.size() > static_cast<std::size_t>(kMaxEntries))
+        return "more than 20 entries";
+    EntryTable table;
+    for (const Entry& entry : contents.entries) {
+        for (const auto& [text, max] :
+             {std::pair{&entry.Path, kShellPathMax}, std::pair{&entry.IconPath, kShellPathMax},
+              std::pair{&entry.ToolTip, kToolTipMax}, std::pair{&entry.Params, kTextValueMax}})
+            if (Utf16Length(*text) > max || !IsUtf8(*text) || text->find('\0') != std::string::npos)
+                return "a text is too long, no UTF-8 or holds a zero";
+        table.Append(entry);
+    }
+    // What was taken is a store: exported, it is taken again as it was (an empty icon path is
+    // stored as the path).
+    const StoreImport again = ImportStore(ExportStore(contents.options, table));
+    if (!again.contents)
+        return "an export of an import is refused: " + again.refusal;
+    std::vector<Entry> expected = contents.entries;
+    for (Entry& entry : expected)
+        entry.IconPath = entry.IconPath.empty() ? entry.Path : entry.IconPath;
+    if (again.contents->entries != expected || !(again.contents->options == contents.options))
+        return "an export of an import differs from it";
+    return {};
+}
+
+} // namespace
+} // namespace corvane::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string broken = corvane::fuzz::BrokenRule({data, data + size});
+    if (!broken.empty()) {
+        std::fprintf(stderr, "settings importer rule broken: %s\n", broken.c_str());
+        std::abort();
+    }
+    return 0;
+}

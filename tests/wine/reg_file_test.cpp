@@ -1,0 +1,86 @@
+// Settings files through the system's own reg.exe: what the program exports, "reg import" stores
+// as the program's save would, and what "reg export" writes, the program imports.
+#include "core/registry_accessor.h"
+#include "core/store_file.h"
+#include "core/win32/registry_win32.h"
+#include "core/win32/wide.h"
+#include "shell/win32/file_system_win32.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace corvane::win32 {
+namespace {
+
+const wchar_t* const kSettings = L"SOFTWARE\\Quennard\\Corvane\\3.0";
+
+// reg.exe with the arguments; its exit code, or -1 when it could not start.
+int Reg(const std::wstring& arguments) {
+    std::wstring command = L"reg.exe " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process))
+        return -1;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
+StoreContents Stored() {
+    Win32Registry api;
+    RegistryAccessor reg(api);
+    StoreContents contents;
+    EXPECT_TRUE(reg.OpenKey(kSettingsKey, false));
+    contents.options = {ReadBoolOr(reg, kValSingleClick, true),
+                        ReadBoolOr(reg, kValHideOnStart, true), ReadBoolOr(reg, kValPopUpIt, true),
+                        ReadBoolOr(reg, kValSmallIcons, true)};
+    ReadEntries(reg, StoredEntryCount(reg).value_or(-1),
+                [&](Entry entry) { contents.entries.push_back(std::move(entry)); });
+    return contents;
+}
+
+TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWas) {
+    wchar_t folder[MAX_PATH];
+    ASSERT_GT(GetTempPathW(MAX_PATH, folder), 0u);
+    const std::string file = Narrow(folder) + "corvane \u00e9xport.reg";
+    const std::string again = Narrow(folder) + "corvane again.reg";
+    EntryTable table;
+    table.Append(
+        {"C:\\Caf\u00e9\\\"q\"\\\u4e2d.exe", "", "-x \"a b\"", "Caf\u00e9 \u4e2d \U0001F600"});
+    table.Append({"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3});
+    const Options options{true, false, true, false};
+    Win32FileSystem files;
+    ASSERT_TRUE(files.WriteFile(file, ExportStore(options, table)));
+
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettings);
+    ASSERT_EQ(Reg(L"import \"" + Wide(file) + L"\""), 0);
+    const StoreContents stored = Stored();
+    EXPECT_EQ(stored.options, options);
+    ASSERT_EQ(stored.entries.size(), 2u);
+    EXPECT_EQ(stored.entries[0],
+              (Entry{table.At(0).Path, table.At(0).Path, "-x \"a b\"", table.At(0).ToolTip}));
+    EXPECT_EQ(stored.entries[1], (Entry{"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3}));
+
+    ASSERT_EQ(Reg(L"export HKCU\\" + std::wstring(kSettings) + L" \"" + Wide(again) + L"\" /y"), 0);
+    const std::optional<std::vector<std::uint8_t>> exported = files.ReadFile(again, 1 << 20);
+    ASSERT_TRUE(exported);
+    const StoreImport imported = ImportStore(*exported);
+    ASSERT_TRUE(imported.contents) << imported.refusal;
+    EXPECT_EQ(imported.contents->options, options);
+    EXPECT_EQ(imported.contents->entries, stored.entries);
+    DeleteFileW(Wide(file).c_str());
+    DeleteFileW(Wide(again).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettings);
+}
+
+} // namespace
+} // namespace corvane::win32
