@@ -20,17 +20,18 @@ std::string EntryKey(int slot) {
     return kSettings + "\\Tool Box Icon  " + std::to_string(slot);
 }
 
-// The file's default action (no verb).
 // Text crosses to the wide functions and back whole: zeros kept, every bad part one U+FFFD.
 TEST(Utf16, EachRowConvertsExactlyAndTheLongestTextsRoundTrip) {
     for (const DataRow& row : DataRows("utf16.tsv")) {
         std::u16string units;
         for (std::size_t at = 0; row[1] != "-" && at < row[1].size(); at += 5)
             units += static_cast<char16_t>(std::stoi(row[1].substr(at, 4), nullptr, 16));
-        if (row[2] != "to8")
+        if (row[2] != "to8") {
             EXPECT_EQ(Utf8ToUtf16(row[0]), units) << row[1];
-        if (row[2] != "to16")
+        }
+        if (row[2] != "to16") {
             EXPECT_EQ(Utf16ToUtf8(units), row[0]) << row[1];
+        }
     }
     const std::string longest(32767 * 2, 'x');
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(longest + "\xF0\x9F\x98\x80")), longest + "\xF0\x9F\x98\x80");
