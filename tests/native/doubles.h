@@ -147,6 +147,9 @@ struct FakeMenus : MenuApi {
         log.push_back("post null " + std::to_string(RawOf(window)));
     }
     void CursorPos(int& x, int& y) override { x = cursorX, y = cursorY; }
+    int dpi = 96;
+    Rect workArea{0, 0, 1280, 1024};
+    MonitorPlace MonitorAt(int, int) override { return {workArea, dpi}; }
     std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
