@@ -68,17 +68,18 @@ int MetricForDpi(int index, int dpi) {
     return ScaleFromSystem(GetSystemMetrics(index), dpi);
 }
 
-LOGFONTW MessageFontForDpi(int dpi) {
+// A font of the non-client metrics at dpi.
+LOGFONTW NonClientFont(int dpi, LOGFONTW NONCLIENTMETRICSW::*member) {
     static const SystemParametersInfoForDpiFn forDpi =
         Find<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (forDpi &&
         forDpi(kSpiGetNonClientMetrics, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
-        return metrics.lfMessageFont;
+        return metrics.*member;
     if (SystemParametersInfoW(kSpiGetNonClientMetrics, sizeof metrics, &metrics, 0)) {
-        metrics.lfMessageFont.lfHeight = ScaleFromSystem(metrics.lfMessageFont.lfHeight, dpi);
-        return metrics.lfMessageFont;
+        (metrics.*member).lfHeight = ScaleFromSystem((metrics.*member).lfHeight, dpi);
+        return metrics.*member;
     }
     // No answer at all: the system's own default face at its default size.
     LOGFONTW font{};
@@ -86,6 +87,14 @@ LOGFONTW MessageFontForDpi(int dpi) {
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(font.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
     return font;
+}
+
+LOGFONTW MessageFontForDpi(int dpi) {
+    return NonClientFont(dpi, &NONCLIENTMETRICSW::lfMessageFont);
+}
+
+LOGFONTW MenuFontForDpi(int dpi) {
+    return NonClientFont(dpi, &NONCLIENTMETRICSW::lfMenuFont);
 }
 
 void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {

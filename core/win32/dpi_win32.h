@@ -19,8 +19,9 @@ int MonitorDpi(HMONITOR monitor);
 int SystemDpi();
 // GetSystemMetrics at dpi (SM_CXSMICON, SM_CXICON and the like).
 int MetricForDpi(int index, int dpi);
-// The system's message font for dpi.
+// The system's message font and menu font for dpi.
 LOGFONTW MessageFontForDpi(int dpi);
+LOGFONTW MenuFontForDpi(int dpi);
 // AdjustWindowRectEx at dpi: the window's frame around a client rectangle.
 void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 // A new font of the message font's face at dpi, with this height and weight.

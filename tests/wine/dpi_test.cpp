@@ -99,7 +99,8 @@ TEST_F(DpiTest, ThePreviewShowsTheShellsLargeIconWholeAndAMenuRowGrowsWithTheDpi
     MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&shown), 2);
     GetClientRect(frame, &inside);
     IntersectRect(&both, &shown, &inside);
-    EXPECT_TRUE(EqualRect(&both, &shown)) << "the icon box lies inside its frame";
+    EXPECT_TRUE(EqualRect(&both, &shown) && IsWindowVisible(GetWindow(frame, GW_CHILD)))
+        << "the icon box shows inside its frame";
     ICONINFO info{};
     BITMAP bitmap{};
     ASSERT_TRUE(GetIconInfo(FromRef<HICON>(icon), &info));

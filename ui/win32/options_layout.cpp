@@ -143,11 +143,11 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     column.cx = kEntryColumnWidth;
     SendMessageW(made.list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
-    HWND frame = made.scaled.Add(general, "STATIC", "", WS_CHILD | SS_SUNKEN, 0, kPreviewFrameRect,
-                                 FontRole::Normal, kPanelId);
+    HWND frame = made.scaled.Add(general, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_SUNKEN, 0,
+                                 kPreviewFrameRect, FontRole::Normal, kPanelId);
     // The icon box takes the size of the icon it shows.
-    made.preview = made.scaled.Add(frame, "STATIC", "", WS_CHILD | SS_ICON, 0, kPreviewIconRect,
-                                   FontRole::Normal, 0, true);
+    made.preview = made.scaled.Add(frame, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0,
+                                   kPreviewIconRect, FontRole::Normal, 0, true);
     LayOutOptionsControls(window, pages, made, resources, WindowDpi(window));
     return made;
 }
