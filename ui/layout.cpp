@@ -26,11 +26,13 @@ constexpr ControlRow Button(Ctl control, const char* text, std::uint32_t style, 
 
 // In tab order within each page; labels carry no tab stop.
 constexpr ControlRow kOptionsRows[] = {
-    Label("Path:", {56, 15, 29, 15}),
-    Label("Icon Path:", {30, 46, 56, 15}),
-    Label("Parameters:", {15, 75, 71, 15}),
-    Label("Description:", {211, 104, 68, 15}),
-    Label("Start-Mode", {261, 171, 63, 15}),
+    // Each label starts where it always did, with room to its right and below for the message
+    // font's text (and its Japanese and Chinese glyphs, taller than Latin ones).
+    Label("Path:", {56, 15, 31, 17}),
+    Label("Icon Path:", {30, 46, 58, 17}),
+    Label("Parameters:", {15, 75, 73, 17}),
+    Label("Description:", {211, 104, 70, 17}),
+    Label("Start-Mode", {261, 171, 65, 17}),
     Edit(Ctl::txtPath, {88, 9, 289, 26}),
     Edit(Ctl::txtToolTip, {281, 101, 184, 26}),
     Button(Ctl::btnBrowse, "&Browse...", kButton, Page::General, {389, 10, 73, 25}),

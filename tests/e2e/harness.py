@@ -22,7 +22,7 @@ DESKTOP, SCREEN = "CorvaneE2E", (1024, 768)  # as data/desktop.reg names it; the
 FIRST_ROW, LAST_ROW = 8, -8  # the pop-up menu's first and last rows, from its edges
 
 
-# The prefix's DPI, when tests/wine/at_dpi.sh made it for one.
+# The prefix's DPI, when corvane_use_dpi (tools/wine-env.sh) made it for one.
 DPI = int(os.environ.get("CORVANE_TEST_DPI", "96"))
 
 

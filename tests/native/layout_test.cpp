@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace corvane::testing {
@@ -31,14 +32,12 @@ TEST(Layout, EveryControlStandsWhereItDidAt96DpiAndScalesToEachDpi) {
 }
 
 TEST(Layout, FontsKeepTheirWeightAndShareOfTheMessageFont) {
-    const std::tuple<FontRole, int, FontShape> cases[] = {
-        {FontRole::Bold, -11, {true, 11}},    {FontRole::Combo, -11, {true, 12}},
-        {FontRole::Normal, 11, {false, 11}},  {FontRole::Heading, -11, {true, 15}},
-        {FontRole::Title, -11, {true, 18}},   {FontRole::Combo, -16, {true, 17}},
-        {FontRole::Heading, -18, {true, 24}}, {FontRole::Title, -18, {true, 30}},
-    };
-    for (const auto& [role, message, shape] : cases)
-        EXPECT_EQ(FontFor(role, message), shape) << static_cast<int>(role) << " of " << message;
+    const std::string roles[] = {"bold", "combo", "normal", "heading", "title"};
+    for (const DataRow& r : DataRows("font_roles.tsv")) {
+        const auto role = static_cast<FontRole>(std::find(roles, roles + 5, r[0]) - roles);
+        EXPECT_EQ(FontFor(role, std::stoi(r[1])), (FontShape{r[2] == "1", std::stoi(r[3])}))
+            << r[0] << " of " << r[1];
+    }
 }
 
 } // namespace
