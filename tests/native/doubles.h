@@ -88,6 +88,7 @@ struct FakeShellIcons : ShellIconApi {
     std::uintptr_t GetFileInfo(const char* path, std::uint32_t, FileInfoRecord& record,
                                std::uint32_t recordSize, std::uint32_t flags) override {
         fileInfoPaths.push_back(path);
+        fileInfoFlags.push_back(flags);
         if (recordSize != kFileInfoRecordSize || !knownFiles.count(path))
             return 0;
         if (flags & kShgfiSysIconIndex)
@@ -115,6 +116,7 @@ struct FakeShellIcons : ShellIconApi {
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
     int refusedAdds = 0; // the next adds refused, as by a tray not ready yet
     std::vector<std::string> fileInfoPaths;
+    std::vector<std::uint32_t> fileInfoFlags;
     std::set<std::uintptr_t> liveIcons; // handed out and not destroyed
     std::uintptr_t nextIcon = 0x5000;
 };

@@ -27,6 +27,15 @@ struct MenuEvents : OptionsWindowEvents {
     void OnFilesDropped(DropRef drop) override { DragFinish(FromRef<HDROP>(drop)); }
 };
 
+// The first row of the open menu, then the menu closes.
+HWND owner;
+RECT row;
+void CALLBACK MeasureOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    const LRESULT open = SendMessageW(FindWindowW(L"#32768", nullptr), 0x01E1, 0, 0); // MN_GETHMENU
+    GetMenuItemRect(owner, reinterpret_cast<HMENU>(open), 0, &row);
+    EndMenu();
+}
+
 class DpiTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -116,16 +125,10 @@ TEST_F(DpiTest, ThePreviewShowsTheShellsLargeIconWholeAndAMenuRowGrowsWithTheDpi
     menu.SetPopUp(true);
     menu.SetSmallIcons(false);
     menu.Rebuild();
-    static HWND owner;
-    static RECT row;
     owner = options.hwnd();
     ShowWindow(owner, SW_SHOW);
     SetForegroundWindow(owner);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
-        const LRESULT open = SendMessageW(FindWindowW(L"#32768", nullptr), 0x01E1, 0, 0);
-        GetMenuItemRect(owner, reinterpret_cast<HMENU>(open), 0, &row); // MN_GETHMENU
-        EndMenu();
-    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, &MeasureOpenMenu);
     menu.Track(400, 300, ToRef<WindowRef>(owner));
     KillTimer(nullptr, timer);
     EXPECT_TRUE(Scaled(row.bottom - row.top, kLargeItemHeight)) << row.bottom - row.top;
