@@ -3,6 +3,8 @@
 #include "core/show_commands.h"
 #include "ui/options_page.h"
 
+#include <utility>
+
 namespace corvane {
 namespace {
 
@@ -31,7 +33,10 @@ void Launcher::OnCreate() {
     explorer_.Start();
     menu_.SetExplorerPath(explorer_.ExplorerPath());
     env_.hook.Start(self);
-    menu_.SetBanner(OwnedBitmap(env_.system, env_.system.LoadBitmapResource("STRIPE")));
+    // The menu's side banner, drawn for each of these DPIs.
+    for (const auto& [dpi, name] : {std::pair{96, "STRIPE"}, std::pair{120, "STRIPE120"},
+                                    std::pair{144, "STRIPE144"}, std::pair{192, "STRIPE192"}})
+        menu_.AddBanner(dpi, OwnedBitmap(env_.system, env_.system.LoadBitmapResource(name)));
     menu_.CreateEmpty();
     programPath_ = env_.system.ProgramPath();
 

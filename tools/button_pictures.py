@@ -1,4 +1,5 @@
-"""The small pictures beside the captions of the options window's buttons, 16 x 16.
+"""The small pictures beside the captions of the options window's buttons, designed on a 16 x 16
+grid and drawn at the sizes of 96, 120, 144 and 192 DPI (16, 20, 24 and 32 pixels).
 
     tick     "Minimize"    a green tick
     door     "&Quit"       a door with an arrow pointing out
@@ -8,12 +9,15 @@
     delete   "&Delete"     a red cross
     modify   "&Modify"     a pencil
 
-Each is drawn as a set of pixels; a shape's border pixels take its darker colour.
+Each is drawn as a set of pixels; a shape's border pixels take its darker colour. At a larger
+size a shape is drawn anew at every pixel, and the letters of a grid cover the pixels whose
+centres fall in their cells.
 """
 
 from ico_file import ico_file
 
-SIZE = 16
+SIZE = 16  # the design grid
+SIZES = (16, 20, 24, 32)
 CLEAR = (0, 0, 0, 0)
 COLOURS = {
     "k": (64, 64, 64), "x": (32, 32, 32), "w": (255, 255, 255), "s": (190, 190, 190),
@@ -23,17 +27,20 @@ COLOURS = {
 }
 
 
-def canvas():
-    return [[CLEAR] * SIZE for _ in range(SIZE)]
+def canvas(size):
+    return [[CLEAR] * size for _ in range(size)]
 
 
 def paint(image, inside, fill, edge=None):
     """Paints the pixels whose centres inside() accepts; with edge, those next to an outside
     pixel take the edge colour."""
+    size = len(image)
+    scale = size / SIZE
+
     def hit(x, y):
-        return 0 <= x < SIZE and 0 <= y < SIZE and inside(x + 0.5, y + 0.5)
-    for y in range(SIZE):
-        for x in range(SIZE):
+        return 0 <= x < size and 0 <= y < size and inside((x + 0.5) / scale, (y + 0.5) / scale)
+    for y in range(size):
+        for x in range(size):
             if hit(x, y):
                 border = edge and not all(hit(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
                 image[y][x] = COLOURS[edge if border else fill] + (255,)
@@ -42,9 +49,11 @@ def paint(image, inside, fill, edge=None):
 
 def overlay(image, rows):
     """Paints the letters of rows ("." leaves the pixel as it is)."""
-    for y, line in enumerate(rows):
-        assert len(line) == SIZE, line
-        for x, c in enumerate(line):
+    assert len(rows) == SIZE and all(len(line) == SIZE for line in rows), rows
+    size = len(image)
+    for y in range(size):
+        for x in range(size):
+            c = rows[(2 * y + 1) * SIZE // (2 * size)][(2 * x + 1) * SIZE // (2 * size)]
             if c != ".":
                 image[y][x] = COLOURS[c] + (255,)
     return image
@@ -152,8 +161,8 @@ def point(x, y):
     return -11 <= x - y <= -5 and abs(x + y - 16) <= PENCIL_WIDTH * (x - y + 11) / 6
 
 
-def modify():
-    image = canvas()
+def modify(size):
+    image = canvas(size)
     paint(image, point, "e")
     paint(image, lambda x, y: -11 <= x - y <= -9 and abs(x + y - 16) <= 0.8, "x")
     paint(image, pencil_part(-5, 6), "y", "Y")
@@ -165,12 +174,13 @@ def modify():
 def button_pictures():
     """The .ico files under res/buttons/, by their name there."""
     pictures = {
-        "tick": overlay(canvas(), TICK),
-        "door": overlay(canvas(), DOOR),
-        "info": overlay(paint(canvas(), disc, "b", "B"), LETTER_I),
-        "help": overlay(paint(canvas(), disc, "b", "B"), QUESTION_MARK),
-        "add": paint(canvas(), plus, "g", "G"),
-        "delete": paint(canvas(), cross, "r", "R"),
-        "modify": modify(),
+        "tick": lambda size: overlay(canvas(size), TICK),
+        "door": lambda size: overlay(canvas(size), DOOR),
+        "info": lambda size: overlay(paint(canvas(size), disc, "b", "B"), LETTER_I),
+        "help": lambda size: overlay(paint(canvas(size), disc, "b", "B"), QUESTION_MARK),
+        "add": lambda size: paint(canvas(size), plus, "g", "G"),
+        "delete": lambda size: paint(canvas(size), cross, "r", "R"),
+        "modify": modify,
     }
-    return {f"buttons/{name}.ico": ico_file([rgba]) for name, rgba in pictures.items()}
+    return {f"buttons/{name}.ico": ico_file([draw(size) for size in SIZES])
+            for name, draw in pictures.items()}

@@ -3,8 +3,10 @@
 
     res/stripe.bmp   20 x 154, 256 colours: "Corvane 3.0" written upwards in white
                      on a blue gradient (pure blue at the top, black at the bottom)
-    res/corvane.ico  16 x 16 and 32 x 32, 32-bit with alpha and an AND mask
-    res/buttons/     the buttons' 16 x 16 pictures (tools/button_pictures.py)
+    res/stripeN.bmp  the same drawn for N DPI (120, 144, 192): 25 x 193, 30 x 231, 40 x 308
+    res/corvane.ico  16 to 64 pixels (the small and large icon sizes of 96 to 192 DPI),
+                     32-bit with alpha and an AND mask
+    res/buttons/     the buttons' pictures, 16 to 32 pixels (tools/button_pictures.py)
 
 Standard library only; the output is the same byte for byte on every run.
 
@@ -236,8 +238,20 @@ def bmp8(width, height, palette, pixels):
     return header + info + palette_bytes + bytes(image)
 
 
-def make_stripe():
-    return bmp8(STRIPE_WIDTH, STRIPE_HEIGHT, stripe_palette(), stripe_indices())
+def make_stripe(dpi=96):
+    """The banner at 96 DPI, or drawn for another DPI: each pixel takes the design pixel under
+    its centre, the black edges stay one pixel wide. Sizes round as the program's do."""
+    design = stripe_indices()
+    scale = dpi / 96
+    width, height = (STRIPE_WIDTH * dpi + 48) // 96, (STRIPE_HEIGHT * dpi + 48) // 96
+    pixels = [[design[min(int((y + 0.5) / scale), STRIPE_HEIGHT - 1)][min(int((x + 0.5) / scale), STRIPE_WIDTH - 1)]
+               for x in range(width)]
+              for y in range(height)]
+    for row in pixels:
+        row[1] = row[2] if row[1] == BLACK else row[1]
+        row[width - 2] = row[width - 3] if row[width - 2] == BLACK else row[width - 2]
+        row[0] = row[width - 1] = BLACK
+    return bmp8(width, height, stripe_palette(), pixels)
 
 
 # ---------------------------------------------------------------------------
@@ -343,14 +357,15 @@ def icon_rgba(size):
     return rows
 
 
-def make_icon(sizes=(16, 32)):
+def make_icon(sizes=(16, 20, 24, 32, 40, 48, 64)):
     return ico_file([icon_rgba(s) for s in sizes])
 
 
 # ---------------------------------------------------------------------------
 
 def outputs():
-    return {"stripe.bmp": make_stripe(), "corvane.ico": make_icon(), **button_pictures()}
+    stripes = {f"stripe{dpi}.bmp": make_stripe(dpi) for dpi in (120, 144, 192)}
+    return {"stripe.bmp": make_stripe(), **stripes, "corvane.ico": make_icon(), **button_pictures()}
 
 
 def main(argv):

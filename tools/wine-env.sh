@@ -76,8 +76,14 @@ corvane_stop_xvfb() {
 }
 
 # Makes the prefix on first use. When wineboot fails, its own output is kept
-# in PREFIX.wineboot.log (the suites quote it) and shown.
+# in PREFIX.wineboot.log (the suites quote it) and shown. Every prefix takes
+# Japanese and Chinese glyphs from the Noto CJK fonts (tools/wine-fonts.reg).
 corvane_prepare_prefix() {
+  corvane_make_prefix || return 1
+  wine reg import "Z:$(printf '%s' "$CORVANE_ROOT/tools/wine-fonts.reg" | tr / '\\')" >/dev/null 2>&1
+}
+
+corvane_make_prefix() {
   local log="$WINEPREFIX.wineboot.log"
   [ -f "$WINEPREFIX/system.reg" ] && return 0
   mkdir -p "$WINEPREFIX"
@@ -89,4 +95,18 @@ corvane_prepare_prefix() {
   cat "$log" >&2
   rm -rf "$WINEPREFIX"
   return 1
+}
+
+# Makes WINEPREFIX a prefix at DPI of its own: a copy of the current one whose
+# LogPixels is set while none of its processes runs (Wine takes the DPI once,
+# at start), made on first use. CORVANE_TEST_DPI tells the suites which DPI.
+corvane_use_dpi() { # DPI
+  local base=$WINEPREFIX
+  export WINEPREFIX="$base-dpi$1" CORVANE_TEST_DPI="$1"
+  [ -f "$WINEPREFIX/user.reg" ] && return 0
+  rm -rf "$WINEPREFIX"
+  WINEPREFIX=$base wineserver -w # its registry written out
+  cp -a "$base" "$WINEPREFIX"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  wineserver -w
 }

@@ -1,12 +1,18 @@
 #pragma once
 // The menu calls of the pop-up launcher menu.
 #include "core/handles.h"
+#include "tray/canvas.h"
 
 #include <cstdint>
 
 namespace corvane {
 
 inline constexpr std::uint32_t kTpmRightAlign = 8;
+
+struct MonitorPlace {
+    Rect workArea;
+    int dpi = 96;
+};
 
 class MenuApi {
 public:
@@ -26,6 +32,9 @@ public:
     virtual void PostNull(WindowRef window) = 0;
     // GetCursorPos.
     virtual void CursorPos(int& x, int& y) = 0;
+    // The monitor nearest the point: its work area (the screen less the task
+    // bar) and DPI.
+    virtual MonitorPlace MonitorAt(int x, int y) = 0;
 };
 
 // A menu, destroyed when it goes.

@@ -1,7 +1,8 @@
 // Measuring and drawing the owner-drawn rows of the pop-up launcher menu, and
 // looking up their icons when the menu is built. The rows carry no data: they
 // are measured and drawn from the entry table as it stands when the request
-// comes, with the icons looked up for it.
+// comes, with the icons looked up for it. Every size below is in design units,
+// scaled to the DPI the menu opens at.
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
@@ -16,8 +17,8 @@ constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
 
 // The PathRecall row.
-constexpr std::uint32_t kPathRecallWidth = 40;
-constexpr std::uint32_t kPathRecallHeight = 16;
+constexpr int kPathRecallWidth = 40;
+constexpr int kPathRecallHeight = 16;
 constexpr const char* kPathRecallText = "PathRecaller";
 constexpr int kPathRecallIconX = 2;
 constexpr int kPathRecallTextIndent = 22;
@@ -31,19 +32,22 @@ constexpr int kEntryTextIndent = 5;
 constexpr int kEntryExtraWidth = 15;
 constexpr int kSmallIconTopOffset = 3;
 
-// The side banner: the STRIPE bitmap at the foot of a blue band.
+// The side banner: the STRIPE bitmap at the foot of a blue band. A bitmap
+// drawn for a DPI is this size scaled to it.
 constexpr int kStripeWidth = 20;
 constexpr int kStripeHeight = 154;
 constexpr Color kBannerBlue = Rgb(0, 0, 255);
 
 // The blue band down the left edge from the menu's top to this row's bottom,
-// with the STRIPE bitmap standing on the row's bottom edge.
-void DrawSideBanner(Canvas& canvas, DeviceContextRef dc, int bottom, BitmapRef stripe) {
+// width wide, with the stripe drawn for stripeDpi standing on the row's
+// bottom edge at its own size.
+void DrawSideBanner(Canvas& canvas, DeviceContextRef dc, int bottom, int width, BitmapRef stripe,
+                    int stripeDpi) {
     {
         ScopedBrush blue(canvas, kBannerBlue);
         if (blue.get() != BrushRef::None) {
             ScopedSelection selected(canvas, dc, ObjectOf(blue.get()));
-            canvas.Rectangle(dc, 0, 0, kStripeWidth, bottom);
+            canvas.Rectangle(dc, 0, 0, width, bottom);
         }
     }
     if (stripe == BitmapRef::None)
@@ -52,8 +56,9 @@ void DrawSideBanner(Canvas& canvas, DeviceContextRef dc, int bottom, BitmapRef s
     if (memory.get() == DeviceContextRef::None)
         return;
     ScopedSelection selected(canvas, memory.get(), ObjectOf(stripe));
-    canvas.BitBlt(dc, 0, bottom - kStripeHeight, kStripeWidth, kStripeHeight, memory.get(), 0, 0,
-                  kSrcCopy);
+    const int height = ScaleToDpi(kStripeHeight, stripeDpi);
+    canvas.BitBlt(dc, 0, bottom - height, ScaleToDpi(kStripeWidth, stripeDpi), height, memory.get(),
+                  0, 0, kSrcCopy);
 }
 
 ScopedColors RowColors(Canvas& canvas, const DrawItemRequest& request) {
@@ -69,7 +74,7 @@ void DrawIcon(Canvas& canvas, DeviceContextRef dc, const ScopedIcon& icon, int x
         canvas.DrawIconEx(dc, x, y, icon.get(), size, size, kDiNormal);
 }
 
-// The entry rows' icon size for their height.
+// The entry rows' icon size for their height, in design units.
 int EntryIconSize(int itemHeight) {
     return itemHeight < kLargeIconSize ? kSmallIconSize : kLargeIconSize;
 }
@@ -77,38 +82,42 @@ int EntryIconSize(int itemHeight) {
 // The PathRecall row: Explorer's small icon and its text. iconY is where the
 // icon goes in the context's coordinates.
 void DrawPathRecallRow(Canvas& canvas, const DrawItemRequest& request, const ScopedIcon& icon,
-                       int iconY) {
+                       int iconY, int dpi) {
     const DeviceContextRef dc = request.hDC;
     const Rect& row = request.rcItem;
     const ScopedColors colors = RowColors(canvas, request);
 
-    DrawIcon(canvas, dc, icon, kPathRecallIconX, iconY, kSmallIconSize);
+    DrawIcon(canvas, dc, icon, ScaleToDpi(kPathRecallIconX, dpi), iconY,
+             ScaleToDpi(kSmallIconSize, dpi));
 
     Rect opaque = row;
-    opaque.left = row.left + kPathRecallTextIndent;
+    opaque.left = row.left + ScaleToDpi(kPathRecallTextIndent, dpi);
     canvas.ExtTextOutUtf8(dc, opaque.left, row.top, kEtoOpaque, &opaque, kPathRecallText);
 }
 
 // An entry row: the entry's icon in the icon column and its description.
+// itemHeight is in design units.
 void DrawEntryRow(Canvas& canvas, const DrawItemRequest& request, const Entry& entry,
-                  const ScopedIcon* icon, int itemHeight) {
+                  const ScopedIcon* icon, int itemHeight, int dpi) {
     const DeviceContextRef dc = request.hDC;
     const int id = static_cast<int>(request.itemID);
     const ScopedColors colors = RowColors(canvas, request);
+    const int height = ScaleToDpi(itemHeight, dpi);
 
     // The highlight starts right of the icon column.
     Rect text = request.rcItem;
-    text.left = request.rcItem.left + itemHeight + kEntryTextGap;
+    text.left = request.rcItem.left + ScaleToDpi(itemHeight + kEntryTextGap, dpi);
 
     const int size = EntryIconSize(itemHeight);
     const bool small = size == kSmallIconSize;
     // A row with no icon looked up for it shows none.
     if (icon != nullptr)
-        DrawIcon(canvas, dc, *icon, kEntryIconX,
-                 id * itemHeight + (small ? kSmallIconTopOffset : 0), size);
+        DrawIcon(canvas, dc, *icon, ScaleToDpi(kEntryIconX, dpi),
+                 id * height + (small ? ScaleToDpi(kSmallIconTopOffset, dpi) : 0),
+                 ScaleToDpi(size, dpi));
 
-    canvas.ExtTextOutUtf8(dc, text.left + kEntryTextIndent, text.top + itemHeight / 4, kEtoOpaque,
-                          &text, entry.ToolTip);
+    canvas.ExtTextOutUtf8(dc, text.left + ScaleToDpi(kEntryTextIndent, dpi), text.top + height / 4,
+                          kEtoOpaque, &text, entry.ToolTip);
 }
 
 } // namespace
@@ -117,15 +126,14 @@ void PopupMenu::LookUpEntryIcons() {
     entryIcons_.clear();
     if (!popUp_)
         return;
-    const int size = EntryIconSize(itemHeight_);
+    const bool small = EntryIconSize(itemHeight_) == kSmallIconSize;
     for (int i = 0; i < table_.Count(); ++i)
         entryIcons_.emplace_back(shellIcons_,
-                                 GetSystemImageIcon(shellIcons_, table_.At(i).IconPath, size));
+                                 GetSystemImageIcon(shellIcons_, table_.At(i).IconPath, small));
 }
 
 void PopupMenu::LookUpExplorerIcon() {
-    explorerIcon_ =
-        ScopedIcon(shellIcons_, GetSystemImageIcon(shellIcons_, explorerPath_, kSmallIconSize));
+    explorerIcon_ = ScopedIcon(shellIcons_, GetSystemImageIcon(shellIcons_, explorerPath_, true));
 }
 
 bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const {
@@ -140,13 +148,14 @@ bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& re
             if (dc.get() != DeviceContextRef::None)
                 extent = canvas.TextExtent(dc.get(), entry.ToolTip);
         }
-        request.itemWidth = static_cast<std::uint32_t>(extent.cx + itemHeight_ + kEntryExtraWidth);
-        request.itemHeight = static_cast<std::uint32_t>(std::max(itemHeight_, extent.cy));
+        request.itemWidth =
+            static_cast<std::uint32_t>(extent.cx + Scaled(itemHeight_ + kEntryExtraWidth));
+        request.itemHeight = static_cast<std::uint32_t>(std::max(Scaled(itemHeight_), extent.cy));
         return true;
     }
     if (request.itemID == kCmdPathRecall) {
-        request.itemWidth = kPathRecallWidth;
-        request.itemHeight = kPathRecallHeight;
+        request.itemWidth = static_cast<std::uint32_t>(Scaled(kPathRecallWidth));
+        request.itemHeight = static_cast<std::uint32_t>(Scaled(kPathRecallHeight));
         return true;
     }
     return false;
@@ -158,9 +167,12 @@ bool PopupMenu::Draw(Canvas& canvas, const DrawItemRequest& request) const {
 
     // Each entry row drawn whole repaints the band down to its own bottom; the
     // lowest one leaves the bitmap at the band's foot.
+    const Banner* banner = BannerForDpi();
     if (request.CtlType == kOdtMenu && entryRow && request.hwndItem == RawOf(menu_.get()) &&
-        request.itemAction == kOdaDrawEntire && request.rcItem.bottom >= kStripeHeight)
-        DrawSideBanner(canvas, request.hDC, request.rcItem.bottom, banner_.get());
+        request.itemAction == kOdaDrawEntire && request.rcItem.bottom >= Scaled(kStripeHeight))
+        DrawSideBanner(canvas, request.hDC, request.rcItem.bottom, Scaled(kStripeWidth),
+                       banner ? banner->bitmap.get() : BitmapRef::None,
+                       banner ? banner->dpi : dpi_);
 
     if (request.CtlType != kOdtMenu && request.CtlType != kOdtListBox)
         return false;
@@ -169,16 +181,16 @@ bool PopupMenu::Draw(Canvas& canvas, const DrawItemRequest& request) const {
         // row; otherwise it is the menu's first row and the icon sits in the
         // middle of it.
         const Rect& row = request.rcItem;
-        const int iconY = popUp_
-                              ? table_.Count() * itemHeight_ + kSeparatorAllowance
-                              : row.top + std::max(0, (row.bottom - row.top - kSmallIconSize) / 2);
-        DrawPathRecallRow(canvas, request, explorerIcon_, iconY);
+        const int iconY =
+            popUp_ ? table_.Count() * Scaled(itemHeight_) + Scaled(kSeparatorAllowance)
+                   : row.top + std::max(0, (row.bottom - row.top - Scaled(kSmallIconSize)) / 2);
+        DrawPathRecallRow(canvas, request, explorerIcon_, iconY, dpi_);
         return true;
     }
     if (entryRow) {
         const auto slot = static_cast<std::size_t>(request.itemID);
         DrawEntryRow(canvas, request, table_.At(static_cast<int>(slot)),
-                     slot < entryIcons_.size() ? &entryIcons_[slot] : nullptr, itemHeight_);
+                     slot < entryIcons_.size() ? &entryIcons_[slot] : nullptr, itemHeight_, dpi_);
         return true;
     }
     return false;

@@ -2,6 +2,8 @@
 
 #include "tray/menu_commands.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 void PopupMenu::Rebuild() {
@@ -37,9 +39,38 @@ void PopupMenu::SetSmallIcons(bool small) {
         LookUpEntryIcons();
 }
 
+void PopupMenu::AddBanner(int dpi, OwnedBitmap banner) {
+    if (banner.get() == BitmapRef::None)
+        return;
+    auto at = banners_.begin();
+    while (at != banners_.end() && at->dpi < dpi)
+        ++at;
+    banners_.insert(at, Banner{dpi, std::move(banner)});
+}
+
+const PopupMenu::Banner* PopupMenu::BannerForDpi() const {
+    const Banner* chosen = nullptr;
+    for (const Banner& banner : banners_)
+        if (banner.dpi <= dpi_ || !chosen)
+            chosen = &banner;
+    return chosen;
+}
+
 void PopupMenu::Track(int x, int y, WindowRef owner) {
     if (!Exists())
         return;
+    // The rows' icons are looked up again for another DPI.
+    const MonitorPlace monitor = menus_.MonitorAt(x, y);
+    if (monitor.dpi != dpi_) {
+        dpi_ = monitor.dpi;
+        LookUpEntryIcons();
+        LookUpExplorerIcon();
+    }
+    // From a point in the task bar the menu would cover it: the point moves
+    // into the work area, and the system keeps the menu on that side of it.
+    const Rect& work = monitor.workArea;
+    x = std::clamp(x, work.left, std::max(work.left, work.right - 1));
+    y = std::clamp(y, work.top, std::max(work.top, work.bottom - 1));
     menus_.TrackPopupMenu(menu_.get(), kTpmRightAlign, x, y, owner);
     menus_.PostNull(owner);
 }

@@ -5,6 +5,7 @@
 // stands when the request comes. The rows' icons are asked of the shell when
 // the menu is built, never while it paints: a slow file would otherwise stall
 // every repaint.
+#include "core/design_units.h"
 #include "core/entry.h"
 #include "core/system_api.h"
 #include "tray/canvas.h"
@@ -18,7 +19,8 @@
 
 namespace corvane {
 
-// Row heights of the entry rows with small and with large icons.
+// Row heights of the entry rows with small and with large icons, in design
+// units (core/design_units.h): the menu scales them to the DPI it opens at.
 inline constexpr int kSmallItemHeight = 22;
 inline constexpr int kLargeItemHeight = 38;
 
@@ -30,7 +32,9 @@ public:
 
     // The look chosen at start.
     void SetPopUp(bool popUp) { popUp_ = popUp; }
-    void SetBanner(OwnedBitmap banner) { banner_ = std::move(banner); }
+    // The side banner drawn for dpi; the menu shows the one drawn for the
+    // highest DPI not above its own, at its own size.
+    void AddBanner(int dpi, OwnedBitmap banner);
     void SetExplorerPath(std::string path) { explorerPath_ = std::move(path); }
     // A new size looks the entry rows' icons up again.
     void SetSmallIcons(bool small);
@@ -43,8 +47,8 @@ public:
     void Destroy();
     bool Exists() const { return menu_.get() != MenuRef::None; }
 
-    // Runs the menu at x, y (right-aligned) for owner; nothing when the menu
-    // is gone.
+    // Runs the menu at x, y (right-aligned, inside the work area of that
+    // point's monitor, at its DPI) for owner; nothing when the menu is gone.
     void Track(int x, int y, WindowRef owner);
 
     // WM_MEASUREITEM / WM_DRAWITEM of the owner window. True when answered;
@@ -57,18 +61,27 @@ private:
     // Explorer's.
     void LookUpEntryIcons();
     void LookUpExplorerIcon();
+    // A length in design units at the menu's DPI.
+    int Scaled(int units) const { return ScaleToDpi(units, dpi_); }
+    struct Banner {
+        int dpi;
+        OwnedBitmap bitmap;
+    };
+    const Banner* BannerForDpi() const;
 
     MenuApi& menus_;
     ShellIconApi& shellIcons_;
     const EntryTable& table_;
     OwnedMenu menu_;
-    OwnedBitmap banner_;
+    // By rising DPI.
+    std::vector<Banner> banners_;
     std::string explorerPath_;
     // The icons drawn in the rows, by slot, and Explorer's for PathRecall.
     std::vector<ScopedIcon> entryIcons_;
     ScopedIcon explorerIcon_;
     bool popUp_ = false;
     int itemHeight_ = kLargeItemHeight;
+    int dpi_ = kDesignDpi;
 };
 
 } // namespace corvane

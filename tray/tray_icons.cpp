@@ -71,8 +71,8 @@ bool TrayDeleteIcon(ShellIconApi& shell, std::int32_t id, WindowRef window) {
     return shell.NotifyIcon(NotifyOp::Delete, BaseRecord(id, window));
 }
 
-IconRef GetFileIconHandle(ShellIconApi& shell, const std::string& path) {
-    return QueryFileInfo(shell, path, kShgfiIcon).hIcon;
+IconRef GetFileIconHandle(ShellIconApi& shell, const std::string& path, bool small) {
+    return QueryFileInfo(shell, path, kShgfiIcon | (small ? kShgfiSmallIcon : 0)).hIcon;
 }
 
 std::string GetFileDisplayName(ShellIconApi& shell, const std::string& path) {
@@ -81,9 +81,8 @@ std::string GetFileDisplayName(ShellIconApi& shell, const std::string& path) {
     return Utf16ToUtf8(name.substr(0, name.find(u'\0')));
 }
 
-IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, int size) {
-    const std::uint32_t flags =
-        size == 16 ? (kShgfiSysIconIndex | kShgfiSmallIcon) : kShgfiSysIconIndex;
+IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, bool small) {
+    const std::uint32_t flags = kShgfiSysIconIndex | (small ? kShgfiSmallIcon : 0);
     std::uintptr_t list = 0;
     const FileInfoRecord record = QueryFileInfo(shell, path, flags, &list);
     if (list == 0)

@@ -18,14 +18,14 @@ bool TrayDeleteIcon(ShellIconApi& shell, std::int32_t id, WindowRef window);
 NotifyIconRecord MakeTrayRecord(std::int32_t id, WindowRef window, IconRef icon,
                                 const std::string& tip);
 
-// The shell's large icon of a file; null when the shell gives none. The
-// caller owns the icon.
-IconRef GetFileIconHandle(ShellIconApi& shell, const std::string& path);
+// The shell's large icon of a file (its small one when small is set), at the
+// system's size; null when the shell gives none. The caller owns the icon.
+IconRef GetFileIconHandle(ShellIconApi& shell, const std::string& path, bool small = false);
 // The file's name as the shell shows it; empty when the shell finds nothing.
 std::string GetFileDisplayName(ShellIconApi& shell, const std::string& path);
-// The file's icon from the system image list, 16 x 16 for size 16 and
-// 32 x 32 for any other size; null when the shell gives none.
-IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, int size);
+// The file's icon from the system's small or large image list; null when the
+// shell gives none.
+IconRef GetSystemImageIcon(ShellIconApi& shell, const std::string& path, bool small);
 
 // An icon, destroyed when it goes.
 using ScopedIcon = Owned<IconRef, ShellIconApi, &ShellIconApi::DestroyIcon>;

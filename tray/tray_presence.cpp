@@ -24,7 +24,7 @@ void TrayPresence::RemoveMainIcon() {
 }
 
 void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
-    const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
+    const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath, true));
     Add(id, icon.get(), entry.ToolTip);
 }
 

@@ -22,6 +22,10 @@ DESKTOP, SCREEN = "CorvaneE2E", (1024, 768)  # as data/desktop.reg names it; the
 FIRST_ROW, LAST_ROW = 8, -8  # the pop-up menu's first and last rows, from its edges
 
 
+# The prefix's DPI, when corvane_use_dpi (tools/wine-env.sh) made it for one.
+DPI = int(os.environ.get("CORVANE_TEST_DPI", "96"))
+
+
 def poll(what, probe, timeout=30.0):
     deadline = time.monotonic() + timeout
     while not (answer := probe()):
@@ -101,6 +105,27 @@ def geometry(window):  # left, top, width, height (xdotool doubles a desktop win
         "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
 
+def grab(left, top, width, height, into="rgb:-"):
+    return run("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage",
+               "-define", "png:exclude-chunk=date,time", into, text=False)
+
+
+def box(*windows):  # left, top, width, height around the windows
+    boxes = [geometry(window) for window in windows]
+    left, top = min(b[0] for b in boxes), min(b[1] for b in boxes)
+    return (left, top, max(b[0] + b[2] for b in boxes) - left,
+            max(b[1] + b[3] for b in boxes) - top)
+
+
+def screenshot(area, name):
+    """The area (a window or a box) once two grabs in a row agree, into
+    $CORVANE_SCREENSHOTS/name, marked with the DPI when it is not 96."""
+    if folder := os.environ.get("CORVANE_SCREENSHOTS"):
+        area, shots = geometry(area) if isinstance(area, str) else area, [b""]
+        poll(f"{name} to settle", lambda: shots.append(grab(*area)) or shots[-1] == shots[-2])
+        grab(*area, into=os.path.join(folder, name if DPI == 96 else f"{DPI}dpi-{name}"))
+
+
 def click(point, button=1, double=False):
     run("xdotool", "mousemove", *point, "click", *(("--repeat", 2, "--delay", 80) if double else ()),
         button)
@@ -132,9 +157,10 @@ class Corvane:
         self.start(exe)
         return self.wait_shown("Corvane 3.0 Options") and tray_icon()
 
-    def choose(self, icon, row):
-        """Clicks row of the pop-up menu, a new window of the program. A right click on the last
-        one's spot within the double-click time opens none: every other one goes 4 pixels aside."""
+    def choose(self, icon, row, picture=None):
+        """Clicks row of the pop-up menu, a new window of the program, after its picture with the
+        tray below it, if one is named. A right click on the last one's spot within the
+        double-click time opens none: every other one goes 4 pixels aside."""
         def windows():
             return set(shown("^corvane.exe$", "--classname"))
         before = windows()
@@ -142,6 +168,8 @@ class Corvane:
         click((icon[0] + 4 * (self.menus % 2), icon[1]), button=3)
         menu = poll("the pop-up menu", lambda: windows() - before)
         left, top, width, height = geometry(next(iter(menu)))
+        if picture:
+            screenshot((left - 8, top - 8, SCREEN[0] - left + 8, SCREEN[1] - top + 8), picture)
         click((left + width // 2, top + row if row > 0 else top + height + row))
         poll("the pop-up menu to close", lambda: not windows() & menu)
 

@@ -5,8 +5,8 @@ window's X geometry. With CORVANE_SCREENSHOTS=DIR the run saves the README's pic
 import os
 import shutil
 
-from harness import (DRIVE_C, PROBE_EXE, click, geometry, poll, probe_log, probe_runs, run,
-                     shown, stored, tray_icon, wine, xdrop)
+from harness import (DPI, DRIVE_C, PROBE_EXE, box, click, geometry, grab, poll, probe_log,
+                     probe_runs, run, screenshot, shown, stored, tray_icon, wine, xdrop)
 
 OPTIONS = "Corvane 3.0 Options"
 # Where the client area and the "General" page start within the options window's X window (frame,
@@ -18,28 +18,15 @@ OPTIONS_TAB, ABOUT, MINIMIZE = (85, 14), (432, 349), (49, 349)
 PROBE, LINK = "C:\\corvane-e2e\\probe.exe", "C:\\corvane-e2e\\probe.lnk"
 
 
-def at(window, spot, origin=PAGE):
+def at(window, spot, origin=PAGE):  # spots scale with the prefix's DPI
     left, top = geometry(window)[:2]
-    return left + origin[0] + spot[0], top + origin[1] + spot[1]
-
-
-def grab(left, top, width, height, into="rgb:-"):
-    return run("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage",
-               "-define", "png:exclude-chunk=date,time", into, text=False)
+    return left + (origin[0] + spot[0]) * DPI // 96, top + (origin[1] + spot[1]) * DPI // 96
 
 
 def drawn(point):
     """Whether the 12-pixel square around point shows more than one colour."""
     pixels = grab(point[0] - 6, point[1] - 6, 12, 12)
     return len({pixels[i:i + 3] for i in range(0, len(pixels), 3)}) > 1
-
-
-def screenshot(window, name):
-    """The window once two grabs in a row agree, into $CORVANE_SCREENSHOTS/name."""
-    if folder := os.environ.get("CORVANE_SCREENSHOTS"):
-        box, shots = geometry(window), [b""]
-        poll(f"{name} to settle", lambda: shots.append(grab(*box)) or shots[-1] == shots[-2])
-        grab(*box, into=os.path.join(folder, name))
 
 
 def closed(title, *keys):
@@ -60,7 +47,8 @@ def test_first_run_then_entries_typed_browsed_or_dropped_are_added_started_delet
     assert wine(PROBE_EXE, "--link", LINK, target, "from-shortcut")[0] == 0
     corvane.start()
     (options,) = corvane.wait_shown(OPTIONS)
-    left, top, width, height = geometry(corvane.wait_shown("Welcome")[0])
+    left, top, width, height = geometry(welcome := corvane.wait_shown("Welcome")[0])
+    screenshot(box(options, welcome), "first-run.png")
     click((left + width // 2, top + height - 25))  # its OK
     poll("the welcome window to close", lambda: not shown("^Welcome$"))
     typed = (PATH, PROBE), (ICON_PATH, PROBE), (PARAMETERS, "a b"), (DESCRIPTION, "Typed probe")

@@ -90,6 +90,7 @@ struct FakeShellIcons : ShellIconApi {
     std::uintptr_t GetFileInfo(const char* path, std::uint32_t, FileInfoRecord& record,
                                std::uint32_t recordSize, std::uint32_t flags) override {
         fileInfoPaths.push_back(path);
+        fileInfoFlags.push_back(flags);
         if (recordSize != kFileInfoRecordSize || !knownFiles.count(path))
             return 0;
         if (flags & kShgfiSysIconIndex)
@@ -117,6 +118,7 @@ struct FakeShellIcons : ShellIconApi {
     std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
     int refusedAdds = 0; // the next adds refused, as by a tray not ready yet
     std::vector<std::string> fileInfoPaths;
+    std::vector<std::uint32_t> fileInfoFlags;
     std::set<std::uintptr_t> liveIcons; // handed out and not destroyed
     std::uintptr_t nextIcon = 0x5000;
 };
@@ -149,6 +151,9 @@ struct FakeMenus : MenuApi {
         log.push_back("post null " + std::to_string(RawOf(window)));
     }
     void CursorPos(int& x, int& y) override { x = cursorX, y = cursorY; }
+    int dpi = 96;
+    Rect workArea{0, 0, 1280, 1024};
+    MonitorPlace MonitorAt(int, int) override { return {workArea, dpi}; }
     std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;

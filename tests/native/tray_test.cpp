@@ -39,10 +39,21 @@ TEST(TrayRecord, TheTipKeepsTheWholeCharactersThatFitIn63Units) {
     }
 }
 
+// The tray shows an entry's small icon, the editor its large one.
+TEST(FileIcons, TheShellIsAskedForTheIconOfTheSizeWanted) {
+    CallLog log;
+    FakeShellIcons icons{log};
+    icons.knownFiles.insert("a.exe");
+    for (const bool small : {false, true}) {
+        const ScopedIcon icon(icons, GetFileIconHandle(icons, "a.exe", small));
+        EXPECT_EQ(icons.fileInfoFlags.back(), small ? kShgfiIcon | kShgfiSmallIcon : kShgfiIcon);
+    }
+}
+
 class PopupMenuTest : public ::testing::Test {
 protected:
     // Entries "Entry 0".. whose icon files the shell finds, and a menu built for them.
-    void Build(int entries, bool popUp, bool small) {
+    void Build(int entries, bool popUp, bool small, int dpi = 96) {
         while (table.Count() > entries)
             table.Delete(entries);
         for (int i = table.Count(); i < entries; ++i) {
@@ -54,8 +65,11 @@ protected:
         menu.SetPopUp(popUp);
         menu.SetSmallIcons(small);
         menu.SetExplorerPath(kExplorer);
-        menu.SetBanner(OwnedBitmap(system, FakeSystem::kStripe));
+        menu.AddBanner(144, OwnedBitmap(system, RefOf<BitmapRef>(0xB90)));
+        menu.AddBanner(96, OwnedBitmap(system, FakeSystem::kStripe));
         menu.Rebuild();
+        menus.dpi = dpi;
+        menu.Track(0, 0, kWindow); // opened at that DPI
     }
     std::tuple<bool, std::uint32_t, std::uint32_t> Measure(std::uint32_t id,
                                                            std::uint32_t type = kOdtMenu) {
@@ -102,6 +116,10 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     menu.SetSmallIcons(false);
     EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 38u + 15u, 38u));
     EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 40u, 16u));
+    Build(2, true, false, 144); // half as large again, the text as the font gives it
+    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 57u + 23u, 57u));
+    EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 60u, 24u));
+    EXPECT_EQ(icons.fileInfoPaths.size(), 8u) << "looked up again for the new DPI";
     for (auto [id, type] : {std::pair{kCmdOptions, kOdtMenu}, {20u, kOdtMenu}, {0u, kOdtListBox}})
         EXPECT_EQ(Measure(id, type), std::make_tuple(false, 111u, 222u)) << id;
 
@@ -121,15 +139,15 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
 
 TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
     for (const DataRow& r : DataRows("menu_rows.tsv")) {
-        Build(std::stoi(r[0]), r[1] == "pop-up", r[2] == "small");
         const auto n = [&](int i) {
             return std::stoi(r.at(i));
         };
-        const int id = r[4] == "r" ? kCmdPathRecall : r[4] == "o" ? kCmdOptions : n(4);
-        DrawItemRequest request = Row(id, {n(8), n(9), n(10), n(11)}, n(6));
-        request.CtlType = n(3), request.itemAction = n(5);
-        request.hwndItem = r[7] == "own" ? request.hwndItem : 0x4242;
-        EXPECT_EQ(Draw(request), Lines(r.begin() + 12, r.end())) << r[4] << " at " << r[9];
+        Build(n(0), r[1] == "pop-up", r[2] == "small", n(3));
+        const int id = r[5] == "r" ? kCmdPathRecall : r[5] == "o" ? kCmdOptions : n(5);
+        DrawItemRequest request = Row(id, {n(9), n(10), n(11), n(12)}, n(7));
+        request.CtlType = n(4), request.itemAction = n(6);
+        request.hwndItem = r[8] == "own" ? request.hwndItem : 0x4242;
+        EXPECT_EQ(Draw(request), Lines(r.begin() + 13, r.end())) << r[5] << " at " << r[10];
     }
 }
 
@@ -143,6 +161,21 @@ TEST_F(PopupMenuTest, AnEntryRowWithoutAnIconShowsNone) {
               (Lines{"yes", "text '' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
     menu.Destroy();
     EXPECT_TRUE(icons.liveIcons.empty());
+}
+
+// From the task bar the menu opens at the nearest point of its monitor's work area.
+TEST_F(PopupMenuTest, OpensInsideTheWorkAreaOfThePointsMonitor) {
+    Build(1, false, true);
+    menus.workArea = {1280, 0, 2560, 984};
+    const std::tuple<int, int, std::string> cases[] = {{2550, 1000, "2550,983"},
+                                                       {1000, 500, "1280,500"},
+                                                       {2600, -5, "2559,0"},
+                                                       {2000, 5, "2000,5"}};
+    for (const auto& [x, y, at] : cases) {
+        log.clear();
+        menu.Track(x, y, kWindow);
+        EXPECT_NE(log.at(0).find(" at " + at + " "), std::string::npos) << log.at(0);
+    }
 }
 
 TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindowReported) {

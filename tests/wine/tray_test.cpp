@@ -73,7 +73,7 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     PopupMenu menu(menus, shellIcons, table);
     menu.SetPopUp(true);
     menu.SetSmallIcons(true);
-    menu.SetBanner(OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
+    menu.AddBanner(96, OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
     menu.Rebuild();
 
     HDC dc = CreateCompatibleDC(nullptr);

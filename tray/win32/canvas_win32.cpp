@@ -1,5 +1,6 @@
 #include "tray/win32/canvas_win32.h"
 
+#include "core/win32/dpi_win32.h"
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
 #include "tray/owner_draw.h"
@@ -23,11 +24,33 @@ DeviceContextRef DcRef(HDC dc) {
 
 } // namespace
 
+Win32Canvas::~Win32Canvas() {
+    if (menuFont_)
+        DeleteObject(menuFont_);
+}
+
+HFONT Win32Canvas::MenuFont(int dpi) {
+    if (!menuFont_ || menuFontDpi_ != dpi) {
+        LOGFONTW font = MenuFontForDpi(dpi);
+        if (HFONT made = CreateFontIndirectW(&font)) {
+            if (menuFont_)
+                DeleteObject(menuFont_);
+            menuFont_ = made, menuFontDpi_ = dpi;
+        }
+    }
+    return menuFont_;
+}
+
 DeviceContextRef Win32Canvas::GetDC(WindowRef window) {
-    return DcRef(::GetDC(FromRef<HWND>(window)));
+    HWND hwnd = FromRef<HWND>(window);
+    HDC dc = ::GetDC(hwnd);
+    if (dc)
+        replaced_ = ::SelectObject(dc, MenuFont(WindowDpi(hwnd)));
+    return DcRef(dc);
 }
 
 void Win32Canvas::ReleaseDC(WindowRef window, DeviceContextRef dc) {
+    ::SelectObject(Dc(dc), replaced_);
     ::ReleaseDC(FromRef<HWND>(window), Dc(dc));
 }
 

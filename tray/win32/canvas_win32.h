@@ -2,10 +2,21 @@
 // The drawing calls on a real device context.
 #include "tray/canvas.h"
 
+#include <windows.h>
+
 namespace corvane::win32 {
 
 class Win32Canvas : public Canvas {
 public:
+    Win32Canvas() = default;
+    ~Win32Canvas() override;
+    Win32Canvas(const Win32Canvas&) = delete;
+    Win32Canvas& operator=(const Win32Canvas&) = delete;
+
+    // The system's menu font at dpi, the canvas's own. A window's context
+    // (GetDC) measures in it, as the menu draws its rows.
+    HFONT MenuFont(int dpi);
+
     DeviceContextRef GetDC(WindowRef window) override;
     void ReleaseDC(WindowRef window, DeviceContextRef dc) override;
     DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) override;
@@ -24,6 +35,11 @@ public:
                     std::uint32_t flags) override;
     void ExtTextOutUtf8(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* rect,
                         std::string_view text) override;
+
+private:
+    HFONT menuFont_ = nullptr;
+    int menuFontDpi_ = 0;
+    HGDIOBJ replaced_ = nullptr;
 };
 
 } // namespace corvane::win32

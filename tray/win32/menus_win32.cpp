@@ -1,5 +1,6 @@
 #include "tray/win32/menus_win32.h"
 
+#include "core/win32/dpi_win32.h"
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
 
@@ -56,6 +57,16 @@ void Win32Menus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y,
 
 void Win32Menus::PostNull(WindowRef window) {
     PostMessageW(FromRef<HWND>(window), WM_NULL, 0, 0);
+}
+
+MonitorPlace Win32Menus::MonitorAt(int x, int y) {
+    HMONITOR monitor = MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info))
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    const RECT& work = info.rcWork;
+    return {{work.left, work.top, work.right, work.bottom}, MonitorDpi(monitor)};
 }
 
 void Win32Menus::CursorPos(int& x, int& y) {

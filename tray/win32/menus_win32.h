@@ -15,6 +15,7 @@ public:
     void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) override;
     void PostNull(WindowRef window) override;
     void CursorPos(int& x, int& y) override;
+    MonitorPlace MonitorAt(int x, int y) override;
 };
 
 } // namespace corvane::win32

@@ -1,46 +1,33 @@
 #include "ui/win32/about_window.h"
 
-#include "core/win32/wide.h"
+#include "core/win32/dpi_win32.h"
 
 namespace corvane::win32 {
-namespace {
-
-constexpr int kWidth = 260;
-constexpr int kHeight = 120;
-
-HWND MakeControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y,
-                 int width, int height, int id, HFONT font) {
-    HWND control = CreateWindowExW(
-        0, Wide(className).c_str(), Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
-        height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+bool AboutWindow::CreateWindowAndControls(HWND owner) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    if (!Create("CorvaneAbout", WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, "About", style,
+                CW_USEDEFAULT, CW_USEDEFAULT, kAboutClientWidth, kAboutClientHeight, owner))
+        return false;
+    picture_ = controls_.Add(hwnd(), "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0,
+                             kAboutIconRect, FontRole::Normal, 0, true);
+    controls_.Add(hwnd(), "STATIC", "Corvane", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, kAboutNameRect,
+                  FontRole::Title);
+    controls_.Add(hwnd(), "STATIC", "Version 3.0", WS_CHILD | WS_VISIBLE | SS_LEFT, 0,
+                  kAboutVersionRect, FontRole::Normal);
+    controls_.Add(hwnd(), "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+                  kAboutOkRect, FontRole::Normal, IDOK);
+    LayOut(WindowDpi(hwnd()));
+    return true;
 }
 
-} // namespace
-
-bool AboutWindow::CreateWindowAndControls(HWND owner) {
-    RECT frame{0, 0, kWidth, kHeight};
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
-    if (!Create("CorvaneAbout", WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, "About", style,
-                CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                owner))
-        return false;
-    nameFont_.reset(CreateFontW(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                                DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
-    textFont_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                                DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
-
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    HWND picture = MakeControl(hwnd(), "STATIC", "", SS_ICON, 16, 16, 32, 32, 0, nullptr);
-    SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    MakeControl(hwnd(), "STATIC", "Corvane", SS_LEFT, 64, 16, kWidth - 80, 24, 0, nameFont_.get());
-    MakeControl(hwnd(), "STATIC", "Version 3.0", SS_LEFT, 64, 44, kWidth - 80, 16, 0,
-                textFont_.get());
-    MakeControl(hwnd(), "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, (kWidth - 75) / 2,
-                kHeight - 44, 75, 28, IDOK, textFont_.get());
-    return true;
+void AboutWindow::LayOut(int dpi) {
+    SizeWindowForDpi(hwnd(), kAboutClientWidth, kAboutClientHeight, dpi);
+    controls_.LayOut(dpi);
+    // The program's icon at the DPI's large icon size.
+    const int size = MetricForDpi(SM_CXICON, dpi);
+    icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
+                                              size, size, LR_DEFAULTCOLOR)));
+    SendMessageW(picture_, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
 }
 
 void AboutWindow::ShowModal(HWND owner) {
@@ -95,6 +82,9 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         Close();
+        return 0;
+    case kWmDpiChanged:
+        LayOut(HIWORD(wParam));
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);

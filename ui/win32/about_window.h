@@ -2,6 +2,7 @@
 // The about window: made on first use, then kept for the run, and shown
 // modally over its owner.
 #include "ui/win32/handles.h"
+#include "ui/win32/scaled_controls.h"
 #include "ui/win32/window.h"
 
 namespace corvane::win32 {
@@ -21,8 +22,11 @@ private:
     bool CreateWindowAndControls(HWND owner);
     void Close();
 
-    UniqueFont nameFont_;
-    UniqueFont textFont_;
+    void LayOut(int dpi);
+    // Declared before the controls that use them.
+    UniqueIcon icon_;
+    ScaledControls controls_;
+    HWND picture_ = nullptr;
     bool open_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/win32/options_window.h"
 
 #include "shell/explorer_report.h"
+#include "core/win32/dpi_win32.h"
 #include "tray/shell_icon_api.h"
 
 #include <commctrl.h>
@@ -11,6 +12,8 @@ namespace {
 
 constexpr int kLeft = 202;
 constexpr int kTop = 141;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_BORDER | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 static_assert(kWmTrayNotify == WM_USER + 13 && kWmExplorerWindow == WM_USER + 1);
 
@@ -66,15 +69,16 @@ bool IsMoveKey(const MSG& msg, WPARAM key) {
 
 bool OptionsWindow::Create(ApplicationWindow& application) {
     application_ = &application;
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_BORDER | WS_CLIPCHILDREN;
-    const DWORD exStyle = WS_EX_CONTROLPARENT;
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    if (!Window::Create(kClassName, exStyle, "Corvane 3.0 Options", style, kLeft, kTop,
-                        frame.right - frame.left, frame.bottom - frame.top, application.hwnd(),
-                        icon))
+    if (!Window::Create(kClassName, kExStyle, "Corvane 3.0 Options", kStyle, kLeft, kTop,
+                        kOptionsClientWidth, kOptionsClientHeight, application.hwnd(), icon))
         return false;
+    // Its size for the DPI of the monitor it was made on.
+    const int dpi = WindowDpi(hwnd());
+    RECT frame{0, 0, ScaleToDpi(kOptionsClientWidth, dpi), ScaleToDpi(kOptionsClientHeight, dpi)};
+    AdjustFrameForDpi(frame, kStyle, kExStyle, dpi);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     controls_ = CreateOptionsControls(hwnd(), pages_, resources_);
     SelectPage(kGeneralPage);
     // Files dropped anywhere on the window, on either page, come here.
@@ -148,6 +152,9 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
+    case kWmDpiChanged:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DROPFILES:
         // The program owns the drop from here; without one it is released now.
         if (events_)
@@ -210,7 +217,13 @@ LRESULT OptionsWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
         Rect{item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
     request.itemData = item->itemData;
     bool drawn = false;
+    // A menu row is drawn in the font it was measured in.
+    const HGDIOBJ font = item->CtlType == ODT_MENU
+                             ? SelectObject(item->hDC, canvas_.MenuFont(WindowDpi(hwnd())))
+                             : nullptr;
     Run([&](OptionsWindowEvents& events) { drawn = events.OnDrawItem(canvas_, request); });
+    if (font)
+        SelectObject(item->hDC, font);
     if (!drawn)
         DefaultHandling(WM_DRAWITEM, wParam, lParam);
     return TRUE;
@@ -252,6 +265,14 @@ void OptionsWindow::OnNotify(const NMHDR& header) {
         (code == static_cast<UINT>(LVN_ITEMCHANGED) &&
          IsNewlySelected(reinterpret_cast<const NMLISTVIEW&>(header))))
         Run([](OptionsWindowEvents& events) { events.OnListClick(); });
+}
+
+void OptionsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    // Moved to a monitor of another scale: the size the system suggests, and
+    // every control laid out again for the new DPI.
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutOptionsControls(hwnd(), pages_, controls_, resources_, dpi);
 }
 
 void OptionsWindow::OnClose() {

@@ -70,6 +70,7 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotify(const NMHDR& header);
     void OnClose();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     // Writes a row's text and image (a copy of icon, or none) and refits the
     // column. insert makes a new row at index.
     void WriteListRow(bool insert, int index, const std::string& caption, IconRef icon);

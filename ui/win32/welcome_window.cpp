@@ -1,13 +1,11 @@
 #include "ui/win32/welcome_window.h"
 
-#include "core/win32/wide.h"
+#include "core/win32/dpi_win32.h"
 
 namespace corvane::win32 {
 namespace {
 
 constexpr int kOkButton = 1;
-constexpr int kWidth = 370;
-constexpr int kHeight = 315;
 
 // The text of the welcome window's box. The box wraps it at its own width: a
 // line that ends in a blank goes on in the next literal, a line break ends a
@@ -28,7 +26,8 @@ constexpr char kWelcomeText[] =
     "Enjoy Corvane and remember you can get specific help anytime by "
     "pressing F1";
 
-constexpr DWORD kBoxStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY;
+// Made with a scroll bar, which goes while the text fits.
+constexpr DWORD kBoxStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY;
 
 // True when the box shows every line of its text.
 bool ShowsAllLines(HWND box, HFONT font) {
@@ -54,45 +53,29 @@ void WelcomeWindow::Show(HWND owner) {
 }
 
 bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+    // Made at the screen's centre, then sized for its DPI about that centre.
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     if (!Create("CorvaneWelcome", WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, "Welcome",
-                WS_POPUP | WS_CAPTION, x, y, kWidth, kHeight, owner))
+                WS_POPUP | WS_CAPTION, x, y, 0, 0, owner))
         return false;
-
-    headingFont_.reset(CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
-                                   0, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
-    textFont_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                                DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    const int width = client.right - 16;
-
-    HWND heading = CreateWindowExW(0, L"STATIC", L"Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE,
-                                   8, 8, width, 22, hwnd(), nullptr, nullptr, nullptr);
-    SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), TRUE);
-
-    // Read-only, so that it can be scrolled and selected; a scroll bar only
-    // when the text does not fit.
-    auto makeBox = [&](DWORD style) {
-        HWND box =
-            CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Wide(kWelcomeText).c_str(), style, 8, 36,
-                            width, client.bottom - 36 - 44, hwnd(), nullptr, nullptr, nullptr);
-        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
-        return box;
-    };
-    HWND box = makeBox(kBoxStyle);
-    if (!ShowsAllLines(box, textFont_.get())) {
-        DestroyWindow(box);
-        makeBox(kBoxStyle | WS_VSCROLL);
-    }
-
-    HWND ok =
-        CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                        (client.right - 75) / 2, client.bottom - 36, 75, 28, hwnd(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkButton)), nullptr, nullptr);
-    SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+    controls_.Add(hwnd(), "STATIC", "Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE, 0,
+                  kWelcomeHeadingRect, FontRole::Heading);
+    // Read-only, so that it can be scrolled and selected.
+    box_ = controls_.Add(hwnd(), "EDIT", kWelcomeText, kBoxStyle, WS_EX_CLIENTEDGE,
+                         kWelcomeTextRect, FontRole::Normal);
+    controls_.Add(hwnd(), "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+                  kWelcomeOkRect, FontRole::Normal, kOkButton);
+    LayOut(WindowDpi(hwnd()), true);
     return true;
+}
+
+void WelcomeWindow::LayOut(int dpi, bool centre) {
+    SizeWindowForDpi(hwnd(), kWelcomeClientWidth, kWelcomeClientHeight, dpi, centre);
+    controls_.LayOut(dpi);
+    // A scroll bar only when the text does not fit.
+    ShowScrollBar(box_, SB_VERT, FALSE);
+    if (!ShowsAllLines(box_, controls_.Font(FontRole::Normal)))
+        ShowScrollBar(box_, SB_VERT, TRUE);
 }
 
 LRESULT WelcomeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,6 +83,9 @@ LRESULT WelcomeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (LOWORD(wParam) == kOkButton) // BitBtn1Click: closing hides the window
             ShowWindow(hwnd(), SW_HIDE);
+        return 0;
+    case kWmDpiChanged:
+        LayOut(HIWORD(wParam), false);
         return 0;
     case WM_CLOSE:
         ShowWindow(hwnd(), SW_HIDE);

@@ -1,6 +1,6 @@
 #pragma once
 // TStartup, the first-run welcome window: made on first use, then kept.
-#include "ui/win32/handles.h"
+#include "ui/win32/scaled_controls.h"
 #include "ui/win32/window.h"
 
 namespace corvane::win32 {
@@ -17,8 +17,9 @@ protected:
 
 private:
     bool CreateWindowAndControls(HWND owner);
-    UniqueFont headingFont_;
-    UniqueFont textFont_;
+    void LayOut(int dpi, bool centre);
+    ScaledControls controls_;
+    HWND box_ = nullptr;
 };
 
 } // namespace corvane::win32

@@ -1,0 +1,101 @@
+#include "ui/layout.h"
+
+#include <cstdlib>
+
+namespace corvane {
+namespace {
+
+using namespace style;
+
+constexpr std::uint32_t kShown = kChild | kVisible;
+constexpr std::uint32_t kLabel = kShown | kLeftNoWordWrap;
+constexpr std::uint32_t kEdit = kShown | kTabStop | kAutoHScroll;
+constexpr std::uint32_t kButton = kShown | kTabStop;
+constexpr std::uint32_t kCheck = kButton | kAutoCheckBox;
+
+constexpr ControlRow Label(const char* text, DesignRect rect) {
+    return {"STATIC", text, kLabel, 0, Page::General, rect, FontRole::Bold};
+}
+constexpr ControlRow Edit(Ctl control, DesignRect rect) {
+    return {"EDIT", "", kEdit, kClientEdge, Page::General, rect, FontRole::Bold, true, control};
+}
+constexpr ControlRow Button(Ctl control, const char* text, std::uint32_t style, Page page,
+                            DesignRect rect) {
+    return {"BUTTON", text, style, 0, page, rect, FontRole::Bold, true, control};
+}
+
+// In tab order within each page; labels carry no tab stop.
+constexpr ControlRow kOptionsRows[] = {
+    // Each label starts where it always did, with room to its right and below for the message
+    // font's text (and its Japanese and Chinese glyphs, taller than Latin ones).
+    Label("Path:", {56, 15, 31, 17}),
+    Label("Icon Path:", {30, 46, 58, 17}),
+    Label("Parameters:", {15, 75, 73, 17}),
+    Label("Description:", {211, 104, 70, 17}),
+    Label("Start-Mode", {261, 171, 65, 17}),
+    Edit(Ctl::txtPath, {88, 9, 289, 26}),
+    Edit(Ctl::txtToolTip, {281, 101, 184, 26}),
+    Button(Ctl::btnBrowse, "&Browse...", kButton, Page::General, {389, 10, 73, 25}),
+    Edit(Ctl::txtParameters, {88, 71, 377, 26}),
+    Button(Ctl::btnAdd, "&Add", kButton | kDisabled, Page::General, {382, 133, 78, 34}),
+    Button(Ctl::btnDelete, "&Delete", kButton | kDisabled, Page::General, {382, 173, 78, 34}),
+    Button(Ctl::btnModify, "&Modify", kButton | kDisabled, Page::General, {382, 213, 78, 34}),
+    Button(Ctl::btnHelp, "&Help", kButton, Page::General, {382, 253, 78, 34}),
+    Edit(Ctl::txtIconPath, {88, 42, 289, 26}),
+    Button(Ctl::btnIconBrowse, "Br&owse...", kButton, Page::General, {389, 42, 73, 25}),
+    Button(Ctl::cbAutoStart, "Auto Start", kCheck, Page::General, {260, 146, 97, 17}),
+    {"COMBOBOX",
+     "",
+     kButton | kVScroll | kDropDownList,
+     0,
+     Page::General,
+     {260, 190, 106, 24 + 4 * 18},
+     FontRole::Combo,
+     true,
+     Ctl::cbStartMode},
+    // Under the entry list.
+    Button(Ctl::btnMoveUp, "Move up", kButton, Page::General, {8, 262, 118, 26}),
+    Button(Ctl::btnMoveDown, "Move down", kButton, Page::General, {130, 262, 118, 26}),
+
+    Button(Ctl::chkHide, "Hide on Startup", kCheck, Page::Options, {8, 8, 134, 23}),
+    Button(Ctl::cbSingle, "Single Click Launch (instead of double clicking)", kCheck, Page::Options,
+           {8, 32, 330, 19}),
+    Button(Ctl::cbPopUp,
+           "Corvane should put all of the icons on a pop menu (applies on next start)", kCheck,
+           Page::Options, {8, 56, 465, 17}),
+    Button(Ctl::cbSmallIcons, "Use Small Icons", kCheck, Page::Options, {27, 76, 134, 17}),
+    Button(Ctl::btnExport, "Export...", kButton, Page::Options, {8, 146, 100, 28}),
+    Button(Ctl::btnImport, "Import...", kButton, Page::Options, {116, 146, 100, 28}),
+    {"STATIC",
+     "To change the settings in the tool box, right click on any icon that the tool box has "
+     "added to the system tray area.",
+     kShown,
+     0,
+     Page::Options,
+     {19, 216, 395, 73},
+     FontRole::Normal},
+
+    Button(Ctl::btnMinimize, "Minimize", kShown | kTabStop | kDefPushButton, Page::Window,
+           {9, 334, 81, 31}),
+    Button(Ctl::btnAbout, "Abo&ut", kButton, Page::Window, {392, 334, 81, 31}),
+    Button(Ctl::btnQuit, "&Quit", kButton, Page::Window, {293, 334, 81, 31}),
+};
+
+} // namespace
+
+FontShape FontFor(FontRole role, int messageFontHeight) {
+    struct Shape {
+        bool bold;
+        int twelfths;
+    };
+    constexpr Shape kShapes[] = {{true, 12}, {true, 13}, {false, 12}, {true, 16}, {true, 20}};
+    const Shape shape = kShapes[static_cast<int>(role)];
+    const int height = std::abs(messageFontHeight);
+    return {shape.bold, (height * shape.twelfths + 6) / 12};
+}
+
+std::span<const ControlRow> OptionsControlRows() {
+    return kOptionsRows;
+}
+
+} // namespace corvane
