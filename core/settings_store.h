@@ -31,6 +31,9 @@ inline constexpr const char* kValParams = "Params";
 inline constexpr const char* kValToolTip = "Tool Tip";
 inline constexpr const char* kValAutoStart = "Auto Start";
 inline constexpr const char* kValStartMode = "StartMode";
+// Added after the first stores: a store without them reads as off/none.
+inline constexpr const char* kValRunAsAdmin = "Run as Administrator";
+inline constexpr const char* kValHotKey = "Hot Key";
 
 // "Tool Box Icon  <slot>" (two blanks): the name of a slot's entry subkey.
 std::string EntryKeyName(int slot);

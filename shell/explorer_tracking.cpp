@@ -43,14 +43,19 @@ std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
         return std::nullopt;
     if (title.size() <= kExploringPrefixLength)
         return std::string();
-    // Whatever else follows the marker would reach Explorer's command line:
-    // only an absolute folder, which cannot begin with a switch, is taken,
-    // and none with a double quote, which would end the quotes around it.
+    // Whatever else follows the marker would reach Explorer's command line.
     // Nothing here touches the file system; it runs on every title report.
     const std::string_view folder = title.substr(kExploringPrefixLength);
-    if (!(IsDrivePath(folder) || IsUncPath(folder)) || folder.find('"') != std::string_view::npos)
+    if (!ExplorerArgument(folder))
         return std::nullopt;
     return std::string(folder);
+}
+
+std::optional<std::string> ExplorerArgument(std::string_view path) {
+    if (!(IsDrivePath(path) || IsUncPath(path)) || path.find('"') != std::string_view::npos)
+        return std::nullopt;
+    const bool quoted = path.find(',') != std::string_view::npos;
+    return quoted ? '"' + std::string(path) + '"' : std::string(path);
 }
 
 void ExplorerTracker::Start() {
@@ -70,13 +75,21 @@ void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
 }
 
 void ExplorerTracker::Recall(WindowRef owner) const {
-    // Explorer reads a comma outside double quotes as the start of a switch.
-    const bool quoted = lastFolder_.find(',') != std::string::npos;
-    const std::string folder = quoted ? '"' + lastFolder_ + '"' : lastFolder_;
     // The folder goes whole: a title holds no more than the shell's paths.
-    const std::string params = "/n,/e," + folder;
+    // Before any report it is empty, which gives Explorer its switches alone.
+    const std::string params = "/n,/e," + ExplorerArgument(lastFolder_).value_or("");
     shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
                    kSwShow);
+}
+
+bool ExplorerTracker::ShowInFolder(WindowRef owner, std::string_view file) const {
+    const std::optional<std::string> argument = ExplorerArgument(file);
+    if (!argument)
+        return false;
+    const std::string params = "/select," + *argument;
+    shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
+                   kSwShow);
+    return true;
 }
 
 } // namespace corvane

@@ -22,6 +22,13 @@ namespace corvane {
 // without a double quote; any other title names nothing.
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title);
 
+// A path as it may follow a switch on Explorer's command line: only an
+// absolute path, "C:\..." or "\\server\share...", which cannot begin with a
+// switch, and none with a double quote, which would end the quotes around
+// it; in double quotes when it holds a comma, which Explorer reads outside
+// them as the start of a switch. Nothing for any other path.
+std::optional<std::string> ExplorerArgument(std::string_view path);
+
 class ExplorerTracker {
 public:
     ExplorerTracker(SystemApi& system, ShellApi& shell) : system_(system), shell_(shell) {}
@@ -35,6 +42,10 @@ public:
     // quotes when it holds a comma; with none reported yet Explorer gets its
     // switches alone.
     void Recall(WindowRef owner) const;
+    // Opens a new Explorer window on the folder of file with the file
+    // selected; false, opening nothing, when Explorer cannot be given the
+    // path (see ExplorerArgument).
+    bool ShowInFolder(WindowRef owner, std::string_view file) const;
 
     const std::string& ExplorerPath() const { return explorerPath_; }
 

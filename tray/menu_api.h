@@ -26,6 +26,10 @@ public:
     virtual void PostNull(WindowRef window) = 0;
     // GetCursorPos.
     virtual void CursorPos(int& x, int& y) = 0;
+    // The position of the menu's lit row, or -1.
+    virtual int HighlightedPosition(MenuRef menu) = 0;
+    // Whether Shift was held when the message being answered was sent.
+    virtual bool ShiftHeld() = 0;
 };
 
 // A menu, destroyed when it goes.

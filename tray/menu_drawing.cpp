@@ -2,6 +2,7 @@
 // looking up their icons when the menu is built. The rows carry no data: they
 // are measured and drawn from the entry table as it stands when the request
 // comes, with the icons looked up for it.
+#include "core/environment.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
@@ -18,7 +19,6 @@ constexpr int kLargeIconSize = 32;
 // The PathRecall row.
 constexpr std::uint32_t kPathRecallWidth = 40;
 constexpr std::uint32_t kPathRecallHeight = 16;
-constexpr const char* kPathRecallText = "PathRecaller";
 constexpr int kPathRecallIconX = 2;
 constexpr int kPathRecallTextIndent = 22;
 // Below the entry rows, the separator takes this much before PathRecall.
@@ -119,8 +119,9 @@ void PopupMenu::LookUpEntryIcons() {
         return;
     const int size = EntryIconSize(itemHeight_);
     for (int i = 0; i < table_.Count(); ++i)
-        entryIcons_.emplace_back(shellIcons_,
-                                 GetSystemImageIcon(shellIcons_, table_.At(i).IconPath, size));
+        entryIcons_.emplace_back(
+            shellIcons_,
+            GetSystemImageIcon(shellIcons_, ExpandVariables(system_, table_.At(i).IconPath), size));
 }
 
 void PopupMenu::LookUpExplorerIcon() {

@@ -1,5 +1,6 @@
 #include "tray/tray_presence.h"
 
+#include "core/environment.h"
 #include "tray/tray_icons.h"
 
 namespace corvane {
@@ -24,7 +25,8 @@ void TrayPresence::RemoveMainIcon() {
 }
 
 void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
-    const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
+    const ScopedIcon icon(shellIcons_,
+                          GetFileIconHandle(shellIcons_, ExpandVariables(system_, entry.IconPath)));
     Add(id, icon.get(), entry.ToolTip);
 }
 

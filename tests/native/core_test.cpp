@@ -1,4 +1,5 @@
 // Launching an entry, the registry accessor and the settings store.
+#include "core/environment.h"
 #include "core/launch.h"
 #include "core/registry_accessor.h"
 #include "core/settings_store.h"
@@ -36,17 +37,31 @@ TEST(Utf16, EachRowConvertsExactlyAndTheLongestTextsRoundTrip) {
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(longest + "\xF0\x9F\x98\x80")), longest + "\xF0\x9F\x98\x80");
 }
 
-TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolder) {
+TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) {
     CallLog log;
-    RecordingShell shell(log);
+    RecordingShell shell{log};
+    FakeSystem system{log};
+    system.variables = {{"TOOLS", "D:\\Tools"}, {"LONG", std::string(250, 'f')}};
     for (const DataRow& r : DataRows("launches.tsv")) {
         shell.calls.clear();
-        EXPECT_EQ(LaunchEntry(shell, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized),
-                  r.size() < 6); // a sixth cell: refused
+        EXPECT_EQ(
+            LaunchEntry(shell, system, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized),
+            r.size() < 6) // a sixth cell: refused
+            << r[0];
         EXPECT_EQ(shell.calls, std::vector(!r[2].empty(), ShellCall{kWindow, true, "", r[2], r[3],
                                                                     r[4], kSwShowMaximized}))
             << r[0];
     }
+    LaunchEntry(shell, system, kWindow, {.Path = "C:\\a.exe", .RunAsAdmin = true}, kSwShow);
+    EXPECT_EQ(shell.calls.back().verb, "runas");
+}
+
+TEST(Variables, AreExpandedFromTheLeftAndOnesNotSetStayAsWritten) {
+    CallLog log;
+    FakeSystem system{log};
+    system.variables = {{"A", "alpha"}, {"B", "beta"}, {"EMPTY", ""}, {"PCT", "%B%"}};
+    for (const DataRow& r : DataRows("variables.tsv"))
+        EXPECT_EQ(ExpandVariables(system, r[0]), r.size() > 1 ? r[1] : "") << r[0];
 }
 
 // A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads this many entries
@@ -83,8 +98,9 @@ TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
 // A save ended anywhere loses no entry that both tables hold (each change here is of one value).
 TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTablesHold) {
     const Entry a{"a.exe", "a.ico", "-a", "A"}, b{"b.exe", "b.ico", "", "B", true},
-        c{"c.exe", "c.ico", "-c", "C", false, smHidden}, d{"d.exe", "d.ico", "", "D"},
-        a2{"a.exe", "a.ico", "-a2", "A"}, c2{"c.exe", "c.ico", "-c", "C2", false, smHidden};
+        c{"c.exe", "c.ico", "-c", "C", false, smHidden},
+        d{"d.exe", "d.ico", "", "D", false, 0, 0, true}, a2{"a.exe", "a.ico", "-a2", "A"},
+        c2{"c.exe", "c.ico", "-c", "C2", false, smHidden};
     using Entries = std::vector<Entry>;
     const std::pair<Entries, Entries> rows[] = {{{a, b, c}, {a, c}},   {{a, b, c}, {b, c}},
                                                 {{a, b}, {}},          {{a}, {a, b, d}},

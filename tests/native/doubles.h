@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -147,12 +148,16 @@ struct FakeMenus : MenuApi {
         log.push_back("post null " + std::to_string(RawOf(window)));
     }
     void CursorPos(int& x, int& y) override { x = cursorX, y = cursorY; }
+    int HighlightedPosition(MenuRef) override { return highlighted; }
+    bool ShiftHeld() override { return shift; }
     std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
     std::map<std::uintptr_t, std::vector<std::string>> menus; // the live ones
     std::uintptr_t next = 0x7000;
     int cursorX = 0, cursorY = 0;
+    int highlighted = -1;
+    bool shift = false;
 };
 
 struct FakeSystem : SystemApi, HookLibrary {
@@ -176,6 +181,10 @@ struct FakeSystem : SystemApi, HookLibrary {
         log.push_back(std::string("load icon ") + name);
         return kMainIcon;
     }
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::nullopt : std::optional(found->second);
+    }
     void Start(WindowRef window) override {
         log.push_back("hook start " + std::to_string(RawOf(window)));
     }
@@ -188,6 +197,7 @@ struct FakeSystem : SystemApi, HookLibrary {
     std::map<std::uintptr_t, std::string> titles, classes;
     std::vector<unsigned> titleLimits; // maxChars of every title read
     std::set<std::uintptr_t> liveBitmaps;
+    std::map<std::string, std::string> variables; // the environment
 };
 
 struct FakeView : FormView {
@@ -230,6 +240,14 @@ struct FakeView : FormView {
         return yes;
     }
     void EndProgram() override { log.push_back("end program"); }
+    std::uint16_t HotKey() override { return hotKey; }
+    void SetHotKey(std::uint16_t key) override { hotKey = key; }
+    // Refuses the keys in taken; the one registered is held.
+    bool RegisterHotKey(std::uint16_t key) override {
+        log.push_back("register hot key " + std::to_string(key));
+        return !taken.count(key) && (held = key, true);
+    }
+    void UnregisterHotKey() override { log.push_back("unregister hot key"), held = 0; }
 
     CallLog& log;
     // The window as designed, before start-up touches it.
@@ -243,6 +261,8 @@ struct FakeView : FormView {
     bool appVisible = true, formVisible = true;
     unsigned trayTimer = 0; // the tray retry timer's interval while it runs
     bool yes = false;       // the answer to every question
+    std::uint16_t hotKey = 0, held = 0;
+    std::set<std::uint16_t> taken; // hot keys another program holds
 };
 
 // The open-file dialog: each run records its request and gives the one answer.

@@ -5,9 +5,11 @@
 #include "tests/native/launcher_rig.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
+#include "ui/hot_key.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace corvane::testing {
@@ -175,7 +177,7 @@ TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheS
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
     registry.writeLog.clear();
     launcher->OnEndSession();
-    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
+    EXPECT_EQ(registry.writeLog.size(), 4u + 7u);
     registry.failingWrites = {"Path"};
     EXPECT_NO_THROW(launcher->OnEndSession()) << "nobody is left to tell";
     EXPECT_EQ(log, (Lines{"hide app", "hide form", "execute C:\\Apps\\0.exe", "end program",
@@ -264,6 +266,64 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     EXPECT_TRUE(view.enabled[Ctl::btnDelete] && view.enabled[Ctl::btnModify] && view.texts.empty());
     launcher->OnPathChanged();
     EXPECT_TRUE(view.enabled[Ctl::btnAdd]);
+}
+
+TEST(HotKey, IsNamedAndRegisteredAsTheTableSays) {
+    for (const DataRow& r : DataRows("hot_keys.tsv")) {
+        const auto key = static_cast<std::uint16_t>(std::stoul(r[0], nullptr, 16));
+        EXPECT_EQ(std::make_pair(HotKeyName(key), HotKeyModifiers(key)),
+                  std::make_pair(r[1], static_cast<std::uint32_t>(std::stoul(r[2], nullptr, 16))));
+    }
+    EXPECT_EQ(HotKeyFromStore(-1) + HotKeyFromStore(0x10000), 0) << "damaged: none";
+}
+
+TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnceAndNotKept) {
+    registry.PutDword(kSettings, "Hot Key", 0x64B); // Ctrl+Alt+K
+    StartWith({}, 1);
+    EXPECT_EQ(std::tie(view.held, view.hotKey), std::make_tuple(0x64B, 0x64B));
+    launcher->OnHotKey();
+    EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " flags 8 at 0,0 for 4660");
+    log.clear();
+    view.taken = {0x651};
+    for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x270, 0}) // Ctrl+Alt alone: not yet
+        view.hotKey = key, launcher->OnHotKeyChanged();
+    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617", "register hot key 1611",
+                          "message Ctrl+Alt+Q is in use by another program", "unregister hot key",
+                          "register hot key 624", "unregister hot key"}));
+    EXPECT_EQ(registry.writeLog, (Lines{"Hot Key=624", "Hot Key=0"}));
+    // Read at start: a key held elsewhere by then is told, and the control shows none.
+    LauncherRig next;
+    next.registry.PutDword(kSettings, "Hot Key", 0x651);
+    next.view.taken = {0x651};
+    next.Store({}, {{"a.exe"}});
+    next.Start();
+    EXPECT_EQ(std::tie(next.view.held, next.view.hotKey), std::make_tuple(0, 0));
+    EXPECT_EQ(next.log.back(), "message Ctrl+Alt+Q is in use by another program");
+}
+
+TEST_F(LauncherTest, PathsAreUsedAsTheyAreNowAndShiftShowsTheEntrysFileInItsFolder) {
+    system.variables["PICS"] = "D:\\Pics";
+    StartWith({.singleClick = true}, 2);
+    menus.shift = true;
+    launcher->OnTrayNotify(1000, kWmLButtonDown);
+    launcher->OnMenuCommand(1);
+    const auto shown = [](const char* file) {
+        return ShellCall{kWindow,
+                         false,
+                         "open",
+                         "C:\\WINDOWS\\Explorer.exe",
+                         std::string("/select,") + file,
+                         "C:\\WINDOWS",
+                         kSwShow};
+    };
+    EXPECT_EQ(shell.calls, (std::vector{shown("C:\\Apps\\0.exe"), shown("C:\\Apps\\1.exe")}));
+    Store({}, {{"a.exe", "%PICS%\\a.ico", "", "A"}});
+    launcher = std::make_unique<Launcher>(Platform{registry, shell, icons, menus, view, system,
+                                                   system, dialogs, drops, links, files});
+    icons.fileInfoPaths.clear();
+    Start();
+    EXPECT_EQ(std::ranges::count(icons.fileInfoPaths, "D:\\Pics\\a.ico"), 3)
+        << "its tray icon, its row and the preview";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The pop-up menu and the Explorer windows that PathRecall follows.
 #include "core/show_commands.h"
+#include "core/utf16.h"
 #include "shell/explorer_tracking.h"
 #include "tests/data_rows.h"
 #include "tests/native/canvas_double.h"
@@ -88,7 +89,7 @@ protected:
     FakeShellIcons icons{log};
     FakeSystem system{log};
     EntryTable table;
-    PopupMenu menu{menus, icons, table};
+    PopupMenu menu{menus, icons, system, table};
     RecordingCanvas canvas{icons};
 };
 
@@ -145,6 +146,32 @@ TEST_F(PopupMenuTest, AnEntryRowWithoutAnIconShowsNone) {
     EXPECT_TRUE(icons.liveIcons.empty());
 }
 
+TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {
+    system.variables["ICONS"] = "C:\\Icons";
+    for (const DataRow& r : DataRows("menu_chars.tsv")) {
+        while (table.Count() > 0)
+            table.Delete(0);
+        for (std::size_t at = 0; at <= r[2].size(); at = r[2].find('|', at) + 1) {
+            table.Append(
+                {"app.exe", "%ICONS%\\a.ico", "", r[2].substr(at, r[2].find('|', at) - at)});
+            if (r[2].find('|', at) == std::string::npos)
+                break;
+        }
+        Build(table.Count(), true, true);
+        menus.highlighted = std::stoi(r[1]);
+        const std::u16string typed = Utf8ToUtf16(r[0]) + u'\0';
+        EXPECT_EQ(menu.AnswerMenuChar(typed[0], RefOf<MenuRef>(menus.Live())),
+                  (MenuCharAnswer{std::stoul(r[3]), std::stoul(r[4])}))
+            << r[0] << " in " << r[2];
+    }
+    EXPECT_EQ(icons.fileInfoPaths.front(), "C:\\Icons\\a.ico") << "the row's icon, expanded";
+    EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(0x1)), MenuCharAnswer{}) << "not our menu";
+    Build(1, false, true);
+    EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(menus.Live())),
+              (MenuCharAnswer{kMncExecute, 0}))
+        << "PathRecall leads the menu outside pop-up mode";
+}
+
 TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindowReported) {
     CallLog log;
     FakeSystem system{log};
@@ -169,6 +196,13 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     EXPECT_EQ(system.titleLimits.back(), 260u);
     EXPECT_EQ(recalled("Exploring - D:\\New", 1), "/n,/e," + folder.substr(0, 248))
         << "a window just made may have no title yet";
+    for (const DataRow& row : DataRows("explorer_selects.tsv")) {
+        shell.calls.clear();
+        EXPECT_EQ(tracker.ShowInFolder(kWindow, row[0]), row.size() > 1) << row[0];
+        EXPECT_EQ(shell.calls,
+                  std::vector(row.size() > 1, ShellCall{kWindow, false, "open", kExplorer,
+                                                        row.back(), "C:\\WINDOWS", kSwShow}));
+    }
     system.windowsDir = std::string(200, 'w'); // too long for the buffer
     tracker.Start();
     EXPECT_EQ(tracker.ExplorerPath(), "\\Explorer.exe");

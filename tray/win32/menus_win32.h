@@ -15,6 +15,8 @@ public:
     void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) override;
     void PostNull(WindowRef window) override;
     void CursorPos(int& x, int& y) override;
+    int HighlightedPosition(MenuRef menu) override;
+    bool ShiftHeld() override;
 };
 
 } // namespace corvane::win32

@@ -72,6 +72,8 @@ std::vector<ControlLayout> GeneralPageControls() {
         Named(Ctl::cbAutoStart, "BUTTON", "Auto Start", kCheck, 0, kGeneralPage, 260, 146, 97, 17),
         Named(Ctl::cbStartMode, "COMBOBOX", "", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
               0, kGeneralPage, 260, 190, 106, 24 + 4 * 18, Font::Combo),
+        Named(Ctl::cbRunAsAdmin, "BUTTON", "Run as administrator", kCheck, 0, kGeneralPage, 255,
+              276, 120, 17),
     };
 }
 
@@ -85,6 +87,10 @@ std::vector<ControlLayout> OptionsPageControls() {
               0, kOptionsPage, 8, 56, 465, 17),
         Named(Ctl::cbSmallIcons, "BUTTON", "Use Small Icons", kCheck, 0, kOptionsPage, 27, 76, 134,
               17),
+        {false, Ctl::txtPath, "STATIC", "Hot key for the menu:", kLabel, 0, kOptionsPage, 8, 106,
+         130, 17, Font::Bold},
+        Named(Ctl::hkHotKey, "msctls_hotkey32", "", kChild | WS_TABSTOP, WS_EX_CLIENTEDGE,
+              kOptionsPage, 140, 102, 160, 24),
         {false, Ctl::txtPath, "STATIC",
          "To change the settings in the tool box, right click on any icon that the tool box has "
          "added to the system tray area.",
