@@ -89,7 +89,7 @@ void Launcher::LoadHotKey() {
         return; // none chosen, or damaged: none
     }
     const std::uint16_t hotKey = HotKeyFromStore(stored);
-    if (hotKey == 0 || !IsWholeHotKey(hotKey))
+    if (hotKey == 0 || !IsUsableHotKey(hotKey))
         return;
     if (!ChangeHotKey(hotKey))
         env_.view.ShowMessage(HotKeyInUseText(hotKey), kApplicationTitle);
@@ -110,7 +110,7 @@ bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
 
 void Launcher::OnHotKeyChanged() {
     const std::uint16_t wanted = env_.view.HotKey();
-    if (!IsWholeHotKey(wanted) || wanted == hotKey_)
+    if (!IsUsableHotKey(wanted) || wanted == hotKey_)
         return;
     if (!ChangeHotKey(wanted)) {
         // Said at once, and the control goes back to the key held.

@@ -82,14 +82,13 @@ void ExplorerTracker::Recall(WindowRef owner) const {
                    kSwShow);
 }
 
-bool ExplorerTracker::ShowInFolder(WindowRef owner, std::string_view file) const {
+void ExplorerTracker::ShowInFolder(WindowRef owner, std::string_view file) const {
     const std::optional<std::string> argument = ExplorerArgument(file);
     if (!argument)
-        return false;
+        return;
     const std::string params = "/select," + *argument;
     shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
                    kSwShow);
-    return true;
 }
 
 } // namespace corvane

@@ -43,9 +43,9 @@ public:
     // switches alone.
     void Recall(WindowRef owner) const;
     // Opens a new Explorer window on the folder of file with the file
-    // selected; false, opening nothing, when Explorer cannot be given the
-    // path (see ExplorerArgument).
-    bool ShowInFolder(WindowRef owner, std::string_view file) const;
+    // selected; nothing when Explorer cannot be given the path (see
+    // ExplorerArgument).
+    void ShowInFolder(WindowRef owner, std::string_view file) const;
 
     const std::string& ExplorerPath() const { return explorerPath_; }
 

@@ -22,10 +22,11 @@ inline constexpr std::uint32_t kModNoRepeat = 0x4000;
 // A stored value as a hot key; one that is no word (damaged) is none.
 std::uint16_t HotKeyFromStore(std::int32_t stored);
 
-// Whether the control holds a choice: none, or a key. While the user holds
-// modifiers alone, the control shows them with no key yet.
-constexpr bool IsWholeHotKey(std::uint16_t hotKey) {
-    return hotKey == 0 || (hotKey & 0xFF) != 0;
+// Whether a value is a choice to keep: none, or a key with Ctrl or Alt. While
+// the user holds modifiers alone, the control shows them with no key yet; a
+// key without Ctrl or Alt would take it from every program.
+constexpr bool IsUsableHotKey(std::uint16_t hotKey) {
+    return hotKey == 0 || ((hotKey & 0xFF) != 0 && (hotKey & (kHotKeyControl | kHotKeyAlt)) != 0);
 }
 
 constexpr std::uint32_t HotKeyVirtualKey(std::uint16_t hotKey) {

@@ -182,8 +182,7 @@ struct FakeSystem : SystemApi, HookLibrary {
         return kMainIcon;
     }
     std::optional<std::string> EnvironmentVariable(const std::string& name) override {
-        const auto found = variables.find(name);
-        return found == variables.end() ? std::nullopt : std::optional(found->second);
+        return variables.count(name) ? std::optional(variables[name]) : std::nullopt;
     }
     void Start(WindowRef window) override {
         log.push_back("hook start " + std::to_string(RawOf(window)));
@@ -242,7 +241,6 @@ struct FakeView : FormView {
     void EndProgram() override { log.push_back("end program"); }
     std::uint16_t HotKey() override { return hotKey; }
     void SetHotKey(std::uint16_t key) override { hotKey = key; }
-    // Refuses the keys in taken; the one registered is held.
     bool RegisterHotKey(std::uint16_t key) override {
         log.push_back("register hot key " + std::to_string(key));
         return !taken.count(key) && (held = key, true);
@@ -262,7 +260,7 @@ struct FakeView : FormView {
     unsigned trayTimer = 0; // the tray retry timer's interval while it runs
     bool yes = false;       // the answer to every question
     std::uint16_t hotKey = 0, held = 0;
-    std::set<std::uint16_t> taken; // hot keys another program holds
+    std::set<std::uint16_t> taken; // hot keys another program holds: RegisterHotKey fails
 };
 
 // The open-file dialog: each run records its request and gives the one answer.

@@ -149,20 +149,14 @@ TEST_F(PopupMenuTest, AnEntryRowWithoutAnIconShowsNone) {
 TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {
     system.variables["ICONS"] = "C:\\Icons";
     for (const DataRow& r : DataRows("menu_chars.tsv")) {
-        while (table.Count() > 0)
-            table.Delete(0);
-        for (std::size_t at = 0; at <= r[2].size(); at = r[2].find('|', at) + 1) {
-            table.Append(
-                {"app.exe", "%ICONS%\\a.ico", "", r[2].substr(at, r[2].find('|', at) - at)});
-            if (r[2].find('|', at) == std::string::npos)
-                break;
-        }
+        table = EntryTable();
+        for (std::size_t i = 4; i < r.size(); ++i)
+            table.Append({"app.exe", "%ICONS%\\a.ico", "", r[i]});
         Build(table.Count(), true, true);
         menus.highlighted = std::stoi(r[1]);
-        const std::u16string typed = Utf8ToUtf16(r[0]) + u'\0';
-        EXPECT_EQ(menu.AnswerMenuChar(typed[0], RefOf<MenuRef>(menus.Live())),
-                  (MenuCharAnswer{std::stoul(r[3]), std::stoul(r[4])}))
-            << r[0] << " in " << r[2];
+        EXPECT_EQ(menu.AnswerMenuChar((Utf8ToUtf16(r[0]) + u'\0')[0], RefOf<MenuRef>(menus.Live())),
+                  (MenuCharAnswer{std::stoul(r[2]), std::stoul(r[3])}))
+            << r[0] << " after " << r[1] << " in " << r[4];
     }
     EXPECT_EQ(icons.fileInfoPaths.front(), "C:\\Icons\\a.ico") << "the row's icon, expanded";
     EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(0x1)), MenuCharAnswer{}) << "not our menu";
@@ -197,11 +191,11 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     EXPECT_EQ(recalled("Exploring - D:\\New", 1), "/n,/e," + folder.substr(0, 248))
         << "a window just made may have no title yet";
     for (const DataRow& row : DataRows("explorer_selects.tsv")) {
-        shell.calls.clear();
-        EXPECT_EQ(tracker.ShowInFolder(kWindow, row[0]), row.size() > 1) << row[0];
+        shell.calls.clear(), tracker.ShowInFolder(kWindow, row[0]);
         EXPECT_EQ(shell.calls,
                   std::vector(row.size() > 1, ShellCall{kWindow, false, "open", kExplorer,
-                                                        row.back(), "C:\\WINDOWS", kSwShow}));
+                                                        row.back(), "C:\\WINDOWS", kSwShow}))
+            << row[0];
     }
     system.windowsDir = std::string(200, 'w'); // too long for the buffer
     tracker.Start();

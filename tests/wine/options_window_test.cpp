@@ -41,6 +41,10 @@ public:
     int trayTicks = 0, trayStarts = 0;
     void OnTrayRetryTimer() override { ++trayTicks; }
     void OnTrayRestarted() override { ++trayStarts; }
+    void OnHotKeyChanged() override {
+        calls.push_back("hot key " + std::to_string(window->HotKey()));
+    }
+    void OnHotKey() override { calls.push_back("hot key pressed"); }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
@@ -73,10 +77,14 @@ protected:
 
     // Presses key, with another held around it if one is given, and runs the loop.
     bool Tap(WORD key, WORD held = 0) {
-        INPUT input[] = {{INPUT_KEYBOARD, {.ki = {held}}},
-                         {INPUT_KEYBOARD, {.ki = {key}}},
-                         {INPUT_KEYBOARD, {.ki = {key, 0, KEYEVENTF_KEYUP}}},
-                         {INPUT_KEYBOARD, {.ki = {held, 0, KEYEVENTF_KEYUP}}}};
+        // With its scan code, which the hot-key control reads.
+        const auto scan = [](WORD vk) {
+            return static_cast<WORD>(MapVirtualKeyA(vk, 0));
+        };
+        INPUT input[] = {{INPUT_KEYBOARD, {.ki = {held, scan(held)}}},
+                         {INPUT_KEYBOARD, {.ki = {key, scan(key)}}},
+                         {INPUT_KEYBOARD, {.ki = {key, scan(key), KEYEVENTF_KEYUP}}},
+                         {INPUT_KEYBOARD, {.ki = {held, scan(held), KEYEVENTF_KEYUP}}}};
         SendInput(held ? 4 : 2, held ? input : input + 1, sizeof(INPUT));
         return RunWaitingMessages();
     }
@@ -142,6 +150,24 @@ TEST_F(OptionsWindowTest, TheTrayRetryTimerTheTraysStartAndASecondCopysRequestRe
     RunWaitingMessages();
     EXPECT_EQ(std::tuple(events.trayTicks, events.trayStarts, events.calls),
               std::tuple(2, 1, Lines{std::to_string(kCmdOptions)}));
+}
+
+// Typed in its control, the hot key is told; registered, it reaches the program from anywhere.
+TEST_F(OptionsWindowTest, TheHotKeyTypedIsToldAndOnceRegisteredPressingItReachesTheProgram) {
+    HWND page = FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr);
+    ShowWindow(options.hwnd(), SW_SHOW);
+    ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
+    SetFocus(GetDlgItem(page, ControlId(Ctl::hkHotKey)));
+    Tap('K', VK_CONTROL);
+    const std::uint16_t ctrlK = HOTKEYF_CONTROL << 8 | 'K';
+    ASSERT_EQ(events.calls.back(), "hot key " + std::to_string(ctrlK));
+    ASSERT_TRUE(options.RegisterHotKey(ctrlK));
+    events.calls.clear();
+    SetFocus(list);
+    Tap('K', VK_CONTROL);
+    options.UnregisterHotKey();
+    Tap('K', VK_CONTROL);
+    EXPECT_EQ(events.calls, Lines{"hot key pressed"}) << "once, while registered";
 }
 
 // One image for each row that shows one, in its place: replaced when the row changes, removed
