@@ -89,35 +89,29 @@ void Launcher::LoadHotKey() {
         return; // none chosen, or damaged: none
     }
     const std::uint16_t hotKey = HotKeyFromStore(stored);
-    if (hotKey == 0 || !IsUsableHotKey(hotKey))
-        return;
-    if (!ChangeHotKey(hotKey))
-        env_.view.ShowMessage(HotKeyInUseText(hotKey), kApplicationTitle);
-    env_.view.SetHotKey(hotKey_);
+    if (IsUsableHotKey(hotKey) && ChangeHotKey(hotKey))
+        env_.view.SetHotKey(hotKey_);
 }
 
 bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
-    if (hotKey_ != 0)
-        env_.view.UnregisterHotKey();
+    // Letting go of none is harmless.
+    env_.view.UnregisterHotKey();
     if (hotKey == 0 || env_.view.RegisterHotKey(hotKey)) {
         hotKey_ = hotKey;
         return true;
     }
+    // Told at once, and the control goes back to the key held.
+    env_.view.ShowMessage(HotKeyInUseText(hotKey), kApplicationTitle);
     if (hotKey_ != 0)
         env_.view.RegisterHotKey(hotKey_);
+    env_.view.SetHotKey(hotKey_);
     return false;
 }
 
 void Launcher::OnHotKeyChanged() {
     const std::uint16_t wanted = env_.view.HotKey();
-    if (!IsUsableHotKey(wanted) || wanted == hotKey_)
+    if (!IsUsableHotKey(wanted) || wanted == hotKey_ || !ChangeHotKey(wanted))
         return;
-    if (!ChangeHotKey(wanted)) {
-        // Said at once, and the control goes back to the key held.
-        env_.view.ShowMessage(HotKeyInUseText(wanted), kApplicationTitle);
-        env_.view.SetHotKey(hotKey_);
-        return;
-    }
     // Stored the moment it changes: it is in force from now on.
     registry_.OpenKey(kSettingsKey, true);
     registry_.WriteInteger(kValHotKey, hotKey_);

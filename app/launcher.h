@@ -112,8 +112,9 @@ private:
     // The stored hot key, registered; one that another program holds now is
     // reported and left out of this run.
     void LoadHotKey();
-    // Registers hotKey (0: none) in place of the one held; false, keeping
-    // the one held, when another program holds it.
+    // Registers hotKey (0: none) in place of the one held. When another
+    // program holds it, says so and keeps the one held, in the control too,
+    // and is false.
     bool ChangeHotKey(std::uint16_t hotKey);
     // Starts the entry in slot, or with Shift held shows its file in its
     // folder.

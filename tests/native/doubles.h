@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -240,7 +239,7 @@ struct FakeView : FormView {
     }
     void EndProgram() override { log.push_back("end program"); }
     std::uint16_t HotKey() override { return hotKey; }
-    void SetHotKey(std::uint16_t key) override { hotKey = key; }
+    void SetHotKey(std::uint16_t k) override { log.push_back("set " + std::to_string(hotKey = k)); }
     bool RegisterHotKey(std::uint16_t key) override {
         log.push_back("register hot key " + std::to_string(key));
         return !taken.count(key) && (held = key, true);

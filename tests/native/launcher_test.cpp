@@ -286,10 +286,14 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     view.taken = {0x651};
     for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x270, 0}) // Ctrl+Alt alone: not yet
         view.hotKey = key, launcher->OnHotKeyChanged();
-    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617", "register hot key 1611",
-                          "message Ctrl+Alt+Q is in use by another program", "unregister hot key",
+    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617",
+                          "message Ctrl+Alt+Q is in use by another program",
+                          "register hot key 1611", "set 1611", "unregister hot key",
                           "register hot key 624", "unregister hot key"}));
     EXPECT_EQ(registry.writeLog, (Lines{"Hot Key=624", "Hot Key=0"}));
+    registry.PutDword(kSettings, "Hot Key", 0x4B); // K alone: not taken at start
+    launcher->OnStartupTimer();
+    EXPECT_EQ(view.held, 0);
 }
 
 TEST(LauncherStart, TellsAStoredHotKeyThatIsHeldElsewhereAndExpandsIconPaths) {
@@ -300,7 +304,9 @@ TEST(LauncherStart, TellsAStoredHotKeyThatIsHeldElsewhereAndExpandsIconPaths) {
     rig.Store({}, {{"a.exe", "%PICS%\\a.ico"}});
     rig.Start();
     EXPECT_EQ(std::tie(rig.view.held, rig.view.hotKey), std::make_tuple(0, 0));
-    EXPECT_EQ(rig.log.back(), "message Ctrl+Alt+Q is in use by another program");
+    EXPECT_EQ(Lines(rig.log.end() - 3, rig.log.end()),
+              (Lines{"register hot key 1617", "message Ctrl+Alt+Q is in use by another program",
+                     "set 0"}));
     EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "D:\\Pics\\a.ico"), 3)
         << "its tray icon, its row and the preview";
 }

@@ -163,7 +163,7 @@ TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {
     Build(1, false, true);
     EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(menus.Live())),
               (MenuCharAnswer{kMncExecute, 0}))
-        << "PathRecall leads the menu outside pop-up mode";
+        << "PathRecall first outside pop-up mode";
 }
 
 TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindowReported) {

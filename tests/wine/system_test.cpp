@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <future>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
