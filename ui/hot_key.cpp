@@ -42,7 +42,8 @@ std::string KeyNameOf(std::uint32_t key) {
 } // namespace
 
 std::uint16_t HotKeyFromStore(std::int32_t stored) {
-    return stored >= 0 && stored <= 0xFFFF ? static_cast<std::uint16_t>(stored) : 0;
+    // The four flags and the key.
+    return (stored & ~0xFFF) == 0 ? static_cast<std::uint16_t>(stored) : 0;
 }
 
 std::uint32_t HotKeyModifiers(std::uint16_t hotKey) {

@@ -19,7 +19,7 @@ inline constexpr std::uint32_t kModControl = 0x2;
 inline constexpr std::uint32_t kModShift = 0x4;
 inline constexpr std::uint32_t kModNoRepeat = 0x4000;
 
-// A stored value as a hot key; one that is no word (damaged) is none.
+// A stored value as a hot key; one with other bits set (damaged) is none.
 std::uint16_t HotKeyFromStore(std::int32_t stored);
 
 // Whether a value is a choice to keep: none, or a key with Ctrl or Alt. While

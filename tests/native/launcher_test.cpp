@@ -270,7 +270,7 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
 
 TEST(HotKey, IsNamedAndRegisteredAsTheTableSays) {
     for (const DataRow& r : DataRows("hot_keys.tsv")) {
-        const auto key = static_cast<std::uint16_t>(std::stoul(r[0], nullptr, 16));
+        const std::uint16_t key = HotKeyFromStore(std::int32_t(std::stoul(r[0], nullptr, 16)));
         EXPECT_EQ(std::tuple(HotKeyName(key), HotKeyModifiers(key), IsUsableHotKey(key)),
                   std::tuple(r[1], std::stoul(r[2], nullptr, 16), r.size() < 4));
     }
@@ -282,7 +282,9 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     EXPECT_EQ(std::tie(view.held, view.hotKey), std::make_tuple(0x64B, 0x64B));
     launcher->OnHotKey();
     EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " flags 8 at 0,0 for 4660");
-    log.clear();
+    registry.failingWrites = {"Icon Count"}; // a failed save leaves an entry's key open
+    EXPECT_ANY_THROW(launcher->OnMinimize());
+    log.clear(), registry.failingWrites.clear();
     view.taken = {0x651};
     for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x270, 0}) // Ctrl+Alt alone: not yet
         view.hotKey = key, launcher->OnHotKeyChanged();
@@ -290,7 +292,7 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
                           "message Ctrl+Alt+Q is in use by another program",
                           "register hot key 1611", "set 1611", "unregister hot key",
                           "register hot key 624", "unregister hot key"}));
-    EXPECT_EQ(registry.writeLog, (Lines{"Hot Key=624", "Hot Key=0"}));
+    EXPECT_EQ(registry.Dword(kSettings, "Hot Key"), 0u);
     registry.PutDword(kSettings, "Hot Key", 0x4B); // K alone: not taken at start
     launcher->OnStartupTimer();
     EXPECT_EQ(view.held, 0);
@@ -303,7 +305,6 @@ TEST(LauncherStart, TellsAStoredHotKeyThatIsHeldElsewhereAndExpandsIconPaths) {
     rig.system.variables["PICS"] = "D:\\Pics";
     rig.Store({}, {{"a.exe", "%PICS%\\a.ico"}});
     rig.Start();
-    EXPECT_EQ(std::tie(rig.view.held, rig.view.hotKey), std::make_tuple(0, 0));
     EXPECT_EQ(Lines(rig.log.end() - 3, rig.log.end()),
               (Lines{"register hot key 1617", "message Ctrl+Alt+Q is in use by another program",
                      "set 0"}));
