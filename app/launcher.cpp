@@ -6,7 +6,7 @@
 #include "core/text.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
-#include "ui/hot_key.h"
+#include "core/hot_key.h"
 #include "ui/entry_editor.h"
 
 namespace corvane {

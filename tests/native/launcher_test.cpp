@@ -5,7 +5,7 @@
 #include "tests/native/launcher_rig.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
-#include "ui/hot_key.h"
+#include "core/hot_key.h"
 
 #include <gtest/gtest.h>
 

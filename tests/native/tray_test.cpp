@@ -189,12 +189,10 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     EXPECT_EQ(system.titleLimits.back(), 260u);
     EXPECT_EQ(recalled("Exploring - D:\\New", 1), "/n,/e," + folder.substr(0, 248))
         << "a window just made may have no title yet";
-    for (const DataRow& row : DataRows("explorer_selects.tsv")) {
-        shell.calls.clear(), tracker.ShowInFolder(kWindow, row[0]);
-        EXPECT_EQ(shell.calls,
-                  std::vector(row.size() > 1, ShellCall{kWindow, false, "open", kExplorer,
-                                                        row.back(), "C:\\WINDOWS", kSwShow}))
-            << row[0];
+    for (const DataRow& r : DataRows("explorer_selects.tsv")) {
+        shell.calls.clear(), tracker.ShowInFolder(kWindow, r[0]);
+        const ShellCall shown{kWindow, false, "open", kExplorer, r.back(), "C:\\WINDOWS", kSwShow};
+        EXPECT_EQ(shell.calls, std::vector(r.size() > 1, shown)) << r[0];
     }
     system.windowsDir = std::string(200, 'w'); // too long for the buffer
     tracker.Start();

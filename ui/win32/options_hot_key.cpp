@@ -1,6 +1,6 @@
 // The options window's hot key (FormView): the hot-key control and the
 // system's registration of the key on the window.
-#include "ui/hot_key.h"
+#include "core/hot_key.h"
 #include "ui/win32/options_window.h"
 
 #include <commctrl.h>

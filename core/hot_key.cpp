@@ -1,4 +1,4 @@
-#include "ui/hot_key.h"
+#include "core/hot_key.h"
 
 #include <cstdio>
 

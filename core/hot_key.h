@@ -6,8 +6,9 @@
 
 namespace corvane {
 
-// The control's word (HKM_GETHOTKEY), which "Hot Key" stores as it is: the
-// virtual-key code in the low byte, these flags in the high byte; 0 is none.
+// The hot-key control's word (HKM_GETHOTKEY), which "Hot Key" stores as it
+// is and a shortcut file holds: the virtual-key code in the low byte, these
+// flags in the high byte; 0 is none.
 inline constexpr std::uint16_t kHotKeyShift = 0x100;
 inline constexpr std::uint16_t kHotKeyControl = 0x200;
 inline constexpr std::uint16_t kHotKeyAlt = 0x400;
