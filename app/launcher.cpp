@@ -1,12 +1,12 @@
 // The launcher's answers to tray clicks, menu commands, the hot key, the
 // options page and the hook library's reports.
 #include "app/launcher.h"
+#include "core/hot_key.h"
 #include "core/launch.h"
 #include "core/show_commands.h"
 #include "core/text.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
-#include "core/hot_key.h"
 #include "ui/entry_editor.h"
 
 namespace corvane {

@@ -36,6 +36,11 @@ bool IsUncPath(std::string_view folder) {
     return share > 3 && folder.find_first_not_of('\\', share) == share;
 }
 
+// Explorer reads a comma outside double quotes as the start of a switch.
+std::string QuotedForExplorer(const std::string& path) {
+    return path.find(',') != std::string::npos ? '"' + path + '"' : path;
+}
+
 } // namespace
 
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
@@ -43,19 +48,17 @@ std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
         return std::nullopt;
     if (title.size() <= kExploringPrefixLength)
         return std::string();
-    // Whatever else follows the marker would reach Explorer's command line.
+    // Whatever else follows the marker would reach Explorer's command line:
+    // only an absolute folder, which cannot begin with a switch, is taken,
+    // and none with a double quote, which would end the quotes around it.
     // Nothing here touches the file system; it runs on every title report.
-    const std::string_view folder = title.substr(kExploringPrefixLength);
-    if (!ExplorerArgument(folder))
-        return std::nullopt;
-    return std::string(folder);
+    return SafeFolder(title.substr(kExploringPrefixLength));
 }
 
-std::optional<std::string> ExplorerArgument(std::string_view path) {
-    if (!(IsDrivePath(path) || IsUncPath(path)) || path.find('"') != std::string_view::npos)
+std::optional<std::string> SafeFolder(std::string_view folder) {
+    if (!(IsDrivePath(folder) || IsUncPath(folder)) || folder.find('"') != std::string_view::npos)
         return std::nullopt;
-    const bool quoted = path.find(',') != std::string_view::npos;
-    return quoted ? '"' + std::string(path) + '"' : std::string(path);
+    return std::string(folder);
 }
 
 void ExplorerTracker::Start() {
@@ -76,19 +79,17 @@ void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
 
 void ExplorerTracker::Recall(WindowRef owner) const {
     // The folder goes whole: a title holds no more than the shell's paths.
-    // Before any report it is empty, which gives Explorer its switches alone.
-    const std::string params = "/n,/e," + ExplorerArgument(lastFolder_).value_or("");
+    const std::string params = "/n,/e," + QuotedForExplorer(lastFolder_);
     shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
                    kSwShow);
 }
 
 void ExplorerTracker::ShowInFolder(WindowRef owner, std::string_view file) const {
-    const std::optional<std::string> argument = ExplorerArgument(file);
-    if (!argument)
-        return;
-    const std::string params = "/select," + *argument;
-    shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
-                   kSwShow);
+    if (const std::optional<std::string> safe = SafeFolder(file)) {
+        const std::string params = "/select," + QuotedForExplorer(*safe);
+        shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
+                       kSwShow);
+    }
 }
 
 } // namespace corvane

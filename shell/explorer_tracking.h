@@ -22,12 +22,10 @@ namespace corvane {
 // without a double quote; any other title names nothing.
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title);
 
-// A path as it may follow a switch on Explorer's command line: only an
-// absolute path, "C:\..." or "\\server\share...", which cannot begin with a
-// switch, and none with a double quote, which would end the quotes around
-// it; in double quotes when it holds a comma, which Explorer reads outside
-// them as the start of a switch. Nothing for any other path.
-std::optional<std::string> ExplorerArgument(std::string_view path);
+// The folder when it may reach Explorer's command line: an absolute path,
+// "C:\..." or "\\server\share...", without a double quote (which would end
+// the quotes around it); else nothing.
+std::optional<std::string> SafeFolder(std::string_view folder);
 
 class ExplorerTracker {
 public:
@@ -43,8 +41,8 @@ public:
     // switches alone.
     void Recall(WindowRef owner) const;
     // Opens a new Explorer window on the folder of file with the file
-    // selected; nothing when Explorer cannot be given the path (see
-    // ExplorerArgument).
+    // selected, by PathRecall's rules: nothing for a file that SafeFolder
+    // refuses, double quotes around one that holds a comma.
     void ShowInFolder(WindowRef owner, std::string_view file) const;
 
     const std::string& ExplorerPath() const { return explorerPath_; }

@@ -179,6 +179,11 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
         return shell.calls.back().params;
     };
     tracker.Start();
+    for (const DataRow& r : DataRows("explorer_selects.tsv")) {
+        shell.calls.clear(), tracker.ShowInFolder(kWindow, r[0]);
+        const ShellCall shown{kWindow, false, "open", kExplorer, r.back(), "C:\\WINDOWS", kSwShow};
+        EXPECT_EQ(shell.calls, std::vector(r.size() > 1, shown)) << r[0];
+    }
     EXPECT_EQ(recalled("", 4), "/n,/e,");
     EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
                                              "/n,/e,", "C:\\WINDOWS", kSwShow}));
@@ -189,11 +194,6 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     EXPECT_EQ(system.titleLimits.back(), 260u);
     EXPECT_EQ(recalled("Exploring - D:\\New", 1), "/n,/e," + folder.substr(0, 248))
         << "a window just made may have no title yet";
-    for (const DataRow& r : DataRows("explorer_selects.tsv")) {
-        shell.calls.clear(), tracker.ShowInFolder(kWindow, r[0]);
-        const ShellCall shown{kWindow, false, "open", kExplorer, r.back(), "C:\\WINDOWS", kSwShow};
-        EXPECT_EQ(shell.calls, std::vector(r.size() > 1, shown)) << r[0];
-    }
     system.windowsDir = std::string(200, 'w'); // too long for the buffer
     tracker.Start();
     EXPECT_EQ(tracker.ExplorerPath(), "\\Explorer.exe");
