@@ -300,8 +300,7 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
 TEST(LauncherStart, TellsAStoredHotKeyThatIsHeldElsewhereAndExpandsIconPaths) {
     LauncherRig rig;
     rig.registry.PutDword(kSettings, "Hot Key", 0x651);
-    rig.view.taken = {0x651};
-    rig.system.variables["PICS"] = "D:\\Pics";
+    rig.view.taken = {0x651}, rig.system.variables["PICS"] = "D:\\Pics";
     rig.Store({}, {{"a.exe", "%PICS%\\a.ico"}});
     rig.Start();
     EXPECT_EQ(Lines(rig.log.end() - 3, rig.log.end()),
