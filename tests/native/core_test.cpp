@@ -63,9 +63,9 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) 
 // as an older store's) loads this many (-1: a first run); where unread, it stops at a locked key.
 TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
     const std::tuple<int, int, int, bool> rows[] = {
-        {INT_MIN, 0, -1, false},  {0, 0, 0, false},     {1, 3, 1, false},  {21, 25, 20, false},
-        {INT_MIN, 3, 3, false},   {0, 3, 0, false},     {-1, 3, 3, false}, {3, 3, 1, true},
-        {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}};
+        {INT_MIN, 0, -1, false},  {0, 0, 0, false},      {1, 3, 1, false},      {21, 25, 20, false},
+        {INT_MIN, 3, 3, false},   {0, 3, 0, false},      {-1, 3, 3, false},     {3, 3, 1, true},
+        {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}, {INT_MIN, 1, 1, false}};
     for (auto [count, keys, loaded, unread] : rows) {
         MemoryRegistry registry;
         RegistryAccessor reg(registry);
