@@ -9,7 +9,7 @@ namespace corvane {
 
 void Launcher::OnExport() {
     const std::optional<std::string> name = exportDialog_.Run(env_.dialogs, env_.view.Handle());
-    if (name && !env_.files.WriteFile(*name, ExportStore(OptionBoxes(env_.view), table_)))
+    if (name && !env_.files.WriteFile(*name, ExportStore(OptionBoxes(env_.view), hotKey_, table_)))
         env_.view.ShowMessage("Could not write " + *name, kApplicationTitle);
 }
 
@@ -56,6 +56,8 @@ void Launcher::ReplaceTable(const StoreContents& contents) {
     }
     view.SetChecked(Ctl::cbSmallIcons, options.smallIcons);
     OnSmallIconsToggled(); // stored at once, as a click stores it; rebuilds the menu
+    TakeHotKey(contents.hotKey);
+    view.SetHotKey(hotKey_);
     view.SetEnabled(Ctl::btnAdd, !table_.Full());
     const bool any = table_.Count() > 0;
     view.SetEnabled(Ctl::btnDelete, any);

@@ -1,6 +1,7 @@
-// The launcher's answers to tray clicks, menu commands, the options page and
-// the hook library's reports.
+// The launcher's answers to tray clicks, menu commands, the hot key, the
+// options page and the hook library's reports.
 #include "app/launcher.h"
+#include "core/hot_key.h"
 #include "core/launch.h"
 #include "core/show_commands.h"
 #include "core/text.h"
@@ -20,12 +21,19 @@ constexpr const char* kHelpPage = "Corvane.html";
 } // namespace
 
 void Launcher::LaunchSlot(int slot, int showCommand) {
-    if (table_.IsUsed(slot))
-        Launch(table_.At(slot), showCommand);
+    if (!table_.IsUsed(slot))
+        return;
+    const Entry& entry = table_.At(slot);
+    // A path Explorer cannot be given (not absolute, or with a double quote)
+    // shows nothing.
+    if (env_.menus.ShiftHeld())
+        explorer_.ShowInFolder(env_.view.Handle(), FileToOpen(env_.system, entry));
+    else
+        Launch(entry, showCommand);
 }
 
 void Launcher::Launch(const Entry& entry, int showCommand) {
-    if (!LaunchEntry(env_.shell, env_.view.Handle(), entry, showCommand))
+    if (!LaunchEntry(env_.shell, env_.system, env_.view.Handle(), entry, showCommand))
         env_.view.ShowMessage(kPathTooLong, "Error");
 }
 
@@ -71,6 +79,54 @@ bool Launcher::OnMeasureItem(Canvas& canvas, MeasureItemRequest& request) {
 
 bool Launcher::OnDrawItem(Canvas& canvas, const DrawItemRequest& request) {
     return menu_.Draw(canvas, request);
+}
+
+MenuCharAnswer Launcher::OnMenuChar(char16_t typed, MenuRef menu) {
+    return menu_.AnswerMenuChar(typed, menu);
+}
+
+void Launcher::OnHotKey() {
+    ShowPopupMenu();
+}
+
+void Launcher::LoadHotKey() {
+    registry_.OpenKey(kSettingsKey, true);
+    std::int32_t stored = 0;
+    try {
+        stored = registry_.ReadInteger(kValHotKey);
+    } catch (const ERegistryException&) {
+        return; // none chosen, or damaged: none
+    }
+    const std::uint16_t hotKey = HotKeyFromStore(stored);
+    if (IsUsableHotKey(hotKey) && ChangeHotKey(hotKey))
+        env_.view.SetHotKey(hotKey_);
+}
+
+bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
+    // Letting go of none is harmless.
+    env_.view.UnregisterHotKey();
+    if (hotKey == 0 || env_.view.RegisterHotKey(hotKey)) {
+        hotKey_ = hotKey;
+        return true;
+    }
+    // Told at once, and the control goes back to the key held.
+    env_.view.ShowMessage(HotKeyInUseText(hotKey), kApplicationTitle);
+    if (hotKey_ != 0)
+        env_.view.RegisterHotKey(hotKey_);
+    env_.view.SetHotKey(hotKey_);
+    return false;
+}
+
+void Launcher::OnHotKeyChanged() {
+    TakeHotKey(env_.view.HotKey());
+}
+
+void Launcher::TakeHotKey(std::uint16_t wanted) {
+    if (!IsUsableHotKey(wanted) || wanted == hotKey_ || !ChangeHotKey(wanted))
+        return;
+    // Stored the moment it changes: it is in force from now on.
+    registry_.OpenKey(kSettingsKey, true);
+    registry_.WriteInteger(kValHotKey, hotKey_);
 }
 
 void Launcher::OnMenuCommand(std::uint32_t wParam) {

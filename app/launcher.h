@@ -5,7 +5,8 @@
 //
 // Which file holds what:
 //   app/startup.cpp   start-up, the start-up timer, saving and every way out
-//   app/launcher.cpp  tray clicks, menu commands, the options page, Explorer
+//   app/launcher.cpp  tray clicks, menu commands, the hot key, the options
+//                     page, Explorer
 //   app/editing.cpp   the editor's buttons and files dropped on the window
 //   core/             entries, launching, the registry accessor and store
 //   tray/             tray icons, the click rule, the menu and its drawing
@@ -82,11 +83,14 @@ public:
     void OnSmallIconsToggled() override;
     void OnExport() override;
     void OnImport() override;
+    void OnHotKeyChanged() override;
 
     void OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) override;
     void OnTrayRestarted() override;
     bool OnMeasureItem(Canvas& canvas, MeasureItemRequest& request) override;
     bool OnDrawItem(Canvas& canvas, const DrawItemRequest& request) override;
+    MenuCharAnswer OnMenuChar(char16_t typed, MenuRef menu) override;
+    void OnHotKey() override;
     void OnMenuCommand(std::uint32_t wParam) override;
     void OnExplorerWindow(WindowRef window, std::intptr_t code) override;
     void OnFilesDropped(DropRef drop) override;
@@ -120,6 +124,18 @@ private:
     void ShowPopupMenu();
     // The options window in front, with the task-bar button.
     void ShowOptions();
+    // The stored hot key, registered; one that another program holds now is
+    // reported and left out of this run.
+    void LoadHotKey();
+    // Registers hotKey (0: none) in place of the one held. When another
+    // program holds it, says so and keeps the one held, in the control too,
+    // and is false.
+    bool ChangeHotKey(std::uint16_t hotKey);
+    // A hot key the user chose (or an import holds) registered and stored;
+    // one without Ctrl or Alt, or held by another program, changes nothing.
+    void TakeHotKey(std::uint16_t wanted);
+    // Starts the entry in slot, or with Shift held shows its file in its
+    // folder.
     void LaunchSlot(int slot, int showCommand);
     // Starts the entry, or tells why it cannot start.
     void Launch(const Entry& entry, int showCommand);
@@ -130,6 +146,8 @@ private:
     // The running mode and click rule; the boxes may differ until next start.
     bool popUp_ = false;
     bool singleClick_ = false;
+    // The hot key registered now (0: none), as "Hot Key" stores it.
+    std::uint16_t hotKey_ = 0;
     // The read failure of an entry subkey that exists but could not be
     // opened: the subkeys from there on were never read, so this run changes
     // no entry and no save of it touches an entry subkey or the count.

@@ -20,10 +20,10 @@ constexpr int kTrayRetries = 24;
 
 Launcher::Launcher(const Platform& platform)
     : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
-      menu_(platform.menus, platform.shellIcons, table_),
+      menu_(platform.menus, platform.shellIcons, platform.system, table_),
       explorer_(platform.system, platform.shell, platform.folders),
       editor_(EditorPlatform{platform.view, platform.shellIcons, platform.dialogs, platform.links,
-                             platform.files, platform.registry}) {}
+                             platform.files, platform.registry, platform.system}) {}
 
 void Launcher::OnCreate() {
     FormView& view = env_.view;
@@ -126,6 +126,7 @@ void Launcher::OnStartupTimer() {
     } catch (...) {
         // Anything else ends the timer's work quietly.
     }
+    LoadHotKey();
     TellEntriesReadOnly();
 }
 

@@ -15,6 +15,8 @@ struct Entry {
     std::int32_t StartMode = 0;
     // The entry's tray icon identifier, handed out afresh at every start.
     std::int32_t IconId = 0;
+    // Started with the shell's "runas" verb, which asks for elevation.
+    bool RunAsAdmin = false;
 
     bool operator==(const Entry&) const = default;
 };

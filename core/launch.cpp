@@ -1,5 +1,6 @@
 #include "core/launch.h"
 
+#include "core/environment.h"
 #include "core/text.h"
 
 namespace corvane {
@@ -19,8 +20,13 @@ bool PathFitsShell(std::string_view path) {
     return Utf16Length(Unquoted(path)) <= kShellPathMax;
 }
 
-bool LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showCommand) {
-    const std::string_view path = Unquoted(entry.Path);
+std::string FileToOpen(SystemApi& system, const Entry& entry) {
+    return std::string(Unquoted(ExpandVariables(system, entry.Path)));
+}
+
+bool LaunchEntry(ShellApi& shell, SystemApi& system, WindowRef owner, const Entry& entry,
+                 int showCommand) {
+    const std::string path = FileToOpen(system, entry);
     // Given no file, the shell would open the current folder.
     if (path.empty())
         return true;
@@ -31,8 +37,10 @@ bool LaunchEntry(ShellApi& shell, WindowRef owner, const Entry& entry, int showC
     // working folder takes at most kShellPathMax units like any path, and
     // a file's folder is shorter than the file's path.
     const std::string folder = FolderPart(path);
-    shell.Execute(owner, nullptr, std::string(path).c_str(), entry.Params.c_str(), folder.c_str(),
-                  showCommand);
+    // A cancelled elevation prompt is no failure to report: nobody reads
+    // the outcome.
+    shell.Execute(owner, entry.RunAsAdmin ? "runas" : nullptr, path.c_str(), entry.Params.c_str(),
+                  folder.c_str(), showCommand);
     return true;
 }
 

@@ -37,6 +37,7 @@ Entry ReadEntryValues(RegistryAccessor& reg) {
     entry.ToolTip = StringOr(reg, kValToolTip);
     entry.AutoStart = IntegerOr(reg, kValAutoStart, 0) != 0;
     entry.StartMode = IntegerOr(reg, kValStartMode, 0);
+    entry.RunAsAdmin = IntegerOr(reg, kValRunAsAdmin, 0) != 0;
     return entry;
 }
 
@@ -47,6 +48,7 @@ void WriteEntryValues(RegistryAccessor& reg, const Entry& entry) {
     reg.WriteString(kValToolTip, entry.ToolTip);
     reg.WriteBool(kValAutoStart, entry.AutoStart);
     reg.WriteInteger(kValStartMode, entry.StartMode);
+    reg.WriteBool(kValRunAsAdmin, entry.RunAsAdmin);
 }
 
 bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback) {

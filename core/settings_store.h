@@ -35,6 +35,9 @@ inline constexpr const char* kValStartMode = "StartMode";
 // slot; "Slot" names the slot whose stored entry this one stands for.
 inline constexpr const char* kMovingEntryKey = "Moving Entry";
 inline constexpr const char* kValMovingSlot = "Slot";
+// Added after the first stores: a store without them reads as off/none.
+inline constexpr const char* kValRunAsAdmin = "Run as Administrator";
+inline constexpr const char* kValHotKey = "Hot Key";
 
 // "Tool Box Icon  <slot>" (two blanks): the name of a slot's entry subkey.
 std::string EntryKeyName(int slot);

@@ -1,5 +1,6 @@
 #include "core/store_file.h"
 
+#include "core/hot_key.h"
 #include "core/launch.h"
 #include "core/memory_registry.h"
 #include "core/reg_file.h"
@@ -49,7 +50,8 @@ const std::map<std::string, Rule>& Rules() {
         {Lower(kValAutoStart), {false, 0}},        {Lower(kValStartMode), {false, 0}},
         {Lower(kValIconCount), {false, 0}},        {Lower(kValPopUpIt), {false, 0}},
         {Lower(kValSmallIcons), {false, 0}},       {Lower(kValSingleClick), {false, 0}},
-        {Lower(kValHideOnStart), {false, 0}},
+        {Lower(kValHideOnStart), {false, 0}},      {Lower(kValRunAsAdmin), {false, 0}},
+        {Lower(kValHotKey), {false, 0}},
     };
     return rules;
 }
@@ -80,7 +82,8 @@ StoreImport Refused(int line, const std::string& why) {
 
 } // namespace
 
-std::vector<std::uint8_t> ExportStore(const Options& options, const EntryTable& table) {
+std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotKey,
+                                      const EntryTable& table) {
     MemoryRegistry memory;
     RegistryAccessor reg(memory);
     EntryTable fresh; // nothing of it stored yet
@@ -89,6 +92,7 @@ std::vector<std::uint8_t> ExportStore(const Options& options, const EntryTable& 
     WriteSettings(reg, options, fresh);
     reg.OpenKey(kSettingsKey, true);
     reg.WriteBool(kValSmallIcons, options.smallIcons);
+    reg.WriteInteger(kValHotKey, hotKey);
     return RegFileBytes(RegFileText(memory, SettingsPath()));
 }
 
@@ -126,6 +130,11 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
     contents.options = {
         ReadBoolOr(reg, kValSingleClick, false), ReadBoolOr(reg, kValHideOnStart, false),
         ReadBoolOr(reg, kValPopUpIt, false), ReadBoolOr(reg, kValSmallIcons, false)};
+    try {
+        contents.hotKey = HotKeyFromStore(reg.ReadInteger(kValHotKey));
+    } catch (const ERegistryException&) {
+        // none chosen
+    }
     const int count = StoredEntryCount(reg).value_or(0);
     ReadEntries(reg, count,
                 [&contents](Entry entry) { contents.entries.push_back(std::move(entry)); });
@@ -149,7 +158,8 @@ std::string ImportQuestion(const StoreContents& contents) {
             "Single Click Launch: " + yesNo(contents.options.singleClick) +
             "Pop-up menu: " + yesNo(contents.options.popUp) +
             "Small Icons: " + yesNo(contents.options.smallIcons) +
-            "\nReplace the entries and options with these?";
+            "Hot key: " + (contents.hotKey ? HotKeyName(contents.hotKey) : "None") +
+            "\n\nReplace the entries and options with these?";
     return text;
 }
 

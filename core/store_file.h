@@ -18,11 +18,14 @@ inline constexpr std::size_t kTextValueMax = 32767;
 
 struct StoreContents {
     Options options;
+    std::uint16_t hotKey = 0; // none
     std::vector<Entry> entries;
 };
 
-// What a save writes (and "SmallIcons"), as the bytes of a .reg file.
-std::vector<std::uint8_t> ExportStore(const Options& options, const EntryTable& table);
+// What a save writes (and "SmallIcons" and "Hot Key", stored as they change),
+// as the bytes of a .reg file.
+std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotKey,
+                                      const EntryTable& table);
 
 // The options and entries a file holds, or why it is refused: "Line N: ..."
 // (or, when no one line is wrong, what the file lacks).

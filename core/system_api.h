@@ -3,6 +3,7 @@
 // the hook library that reports windows.
 #include "core/handles.h"
 
+#include <optional>
 #include <string>
 
 namespace corvane {
@@ -23,6 +24,9 @@ public:
     virtual BitmapRef LoadBitmapResource(const char* name) = 0;
     virtual void DeleteBitmap(BitmapRef bitmap) = 0;
     virtual IconRef LoadIconResource(const char* name) = 0;
+    // The value of an environment variable of the program, as it is now;
+    // nothing when it is not set (an empty value is set).
+    virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;
 };
 
 // A bitmap loaded through SystemApi, given back when it goes.

@@ -37,6 +37,11 @@ bool IsUncPath(std::string_view folder) {
     return share > 3 && folder.find_first_not_of('\\', share) == share;
 }
 
+// Explorer reads a comma outside double quotes as the start of a switch.
+std::string QuotedForExplorer(const std::string& path) {
+    return path.find(',') != std::string::npos ? '"' + path + '"' : path;
+}
+
 } // namespace
 
 std::optional<std::string> FolderFromExplorerTitle(std::string_view title) {
@@ -84,13 +89,18 @@ void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {
 }
 
 void ExplorerTracker::Recall(WindowRef owner) const {
-    // Explorer reads a comma outside double quotes as the start of a switch.
-    const bool quoted = lastFolder_.find(',') != std::string::npos;
-    const std::string folder = quoted ? '"' + lastFolder_ + '"' : lastFolder_;
     // The folder goes whole: a title holds no more than the shell's paths.
-    const std::string params = "/n,/e," + folder;
+    const std::string params = "/n,/e," + QuotedForExplorer(lastFolder_);
     shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
                    kSwShow);
+}
+
+void ExplorerTracker::ShowInFolder(WindowRef owner, std::string_view file) const {
+    if (const std::optional<std::string> safe = SafeFolder(file)) {
+        const std::string params = "/select," + QuotedForExplorer(*safe);
+        shell_.Execute(owner, "open", explorerPath_.c_str(), params.c_str(), windowsDir_.c_str(),
+                       kSwShow);
+    }
 }
 
 } // namespace corvane

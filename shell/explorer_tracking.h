@@ -45,6 +45,10 @@ public:
     // quotes when it holds a comma; with none reported yet Explorer gets its
     // switches alone.
     void Recall(WindowRef owner) const;
+    // Opens a new Explorer window on the folder of file with the file
+    // selected, by PathRecall's rules: nothing for a file that SafeFolder
+    // refuses, double quotes around one that holds a comma.
+    void ShowInFolder(WindowRef owner, std::string_view file) const;
 
     const std::string& ExplorerPath() const { return explorerPath_; }
 

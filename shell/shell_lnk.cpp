@@ -1,5 +1,6 @@
 #include "shell/shell_lnk.h"
 
+#include "core/hot_key.h"
 #include "core/registry_accessor.h"
 #include "core/show_commands.h"
 #include "core/text.h"
@@ -7,9 +8,6 @@
 namespace corvane {
 namespace {
 
-constexpr std::uint8_t kHotKeyShift = 0x01;
-constexpr std::uint8_t kHotKeyControl = 0x02;
-constexpr std::uint8_t kHotKeyAlt = 0x04;
 constexpr TShortCut kShortCutShift = 0x2000;
 constexpr TShortCut kShortCutControl = 0x4000;
 constexpr TShortCut kShortCutAlt = 0x8000;
@@ -96,19 +94,18 @@ void TKvShellLink::SetShellFolder(TShellFolder folder) {
 }
 
 TShortCut TKvShellLink::HotKey() const {
-    const std::uint8_t modifiers = static_cast<std::uint8_t>(linkHotKey_ >> 8);
     TShortCut shortCut = linkHotKey_ & 0xFF;
-    if (modifiers & kHotKeyShift)
+    if (linkHotKey_ & kHotKeyShift)
         shortCut |= kShortCutShift;
-    if (modifiers & kHotKeyControl)
+    if (linkHotKey_ & kHotKeyControl)
         shortCut |= kShortCutControl;
-    if (modifiers & kHotKeyAlt)
+    if (linkHotKey_ & kHotKeyAlt)
         shortCut |= kShortCutAlt;
     return shortCut;
 }
 
 void TKvShellLink::SetHotKey(TShortCut shortCut) {
-    std::uint8_t modifiers = 0;
+    std::uint16_t modifiers = 0;
     if (shortCut & kShortCutShift)
         modifiers |= kHotKeyShift;
     if (shortCut & kShortCutControl)
@@ -119,7 +116,7 @@ void TKvShellLink::SetHotKey(TShortCut shortCut) {
     // above the low byte are dropped rather than let spill into the modifier
     // byte, where they would read back as Shift, Control or Alt.
     const std::uint8_t key = static_cast<std::uint8_t>(shortCut & 0xFF);
-    linkHotKey_ = static_cast<std::uint16_t>(key | (modifiers << 8));
+    linkHotKey_ = static_cast<std::uint16_t>(key | modifiers);
 }
 
 TWindowState TKvShellLink::WindowState() const {

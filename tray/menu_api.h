@@ -35,6 +35,10 @@ public:
     // The monitor nearest the point: its work area (the screen less the task
     // bar) and DPI.
     virtual MonitorPlace MonitorAt(int x, int y) = 0;
+    // The position of the menu's lit row, or -1.
+    virtual int HighlightedPosition(MenuRef menu) = 0;
+    // Whether Shift was held when the message being answered was sent.
+    virtual bool ShiftHeld() = 0;
 };
 
 // A menu, destroyed when it goes.

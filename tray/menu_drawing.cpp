@@ -3,6 +3,7 @@
 // are measured and drawn from the entry table as it stands when the request
 // comes, with the icons looked up for it. Every size below is in design units,
 // scaled to the DPI the menu opens at.
+#include "core/environment.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
@@ -19,7 +20,6 @@ constexpr int kLargeIconSize = 32;
 // The PathRecall row.
 constexpr int kPathRecallWidth = 40;
 constexpr int kPathRecallHeight = 16;
-constexpr const char* kPathRecallText = "PathRecaller";
 constexpr int kPathRecallIconX = 2;
 constexpr int kPathRecallTextIndent = 22;
 // Below the entry rows, the separator takes this much before PathRecall.
@@ -128,8 +128,9 @@ void PopupMenu::LookUpEntryIcons() {
         return;
     const bool small = EntryIconSize(itemHeight_) == kSmallIconSize;
     for (int i = 0; i < table_.Count(); ++i)
-        entryIcons_.emplace_back(shellIcons_,
-                                 GetSystemImageIcon(shellIcons_, table_.At(i).IconPath, small));
+        entryIcons_.emplace_back(
+            shellIcons_, GetSystemImageIcon(
+                             shellIcons_, ExpandVariables(system_, table_.At(i).IconPath), small));
 }
 
 void PopupMenu::LookUpExplorerIcon() {

@@ -56,6 +56,21 @@ const PopupMenu::Banner* PopupMenu::BannerForDpi() const {
     return chosen;
 }
 
+MenuCharAnswer PopupMenu::AnswerMenuChar(char16_t typed, MenuRef menu) const {
+    if (!Exists() || menu != menu_.get())
+        return {};
+    // By position: the entry rows and the separator in pop-up mode, then
+    // PathRecall.
+    std::vector<std::string> rows;
+    if (popUp_) {
+        for (int i = 0; i < table_.Count(); ++i)
+            rows.push_back(table_.At(i).ToolTip);
+        rows.emplace_back();
+    }
+    rows.emplace_back(kPathRecallText);
+    return ChooseRowByLetter(typed, rows, menus_.HighlightedPosition(menu));
+}
+
 void PopupMenu::Track(int x, int y, WindowRef owner) {
     if (!Exists())
         return;

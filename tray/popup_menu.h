@@ -10,6 +10,7 @@
 #include "core/system_api.h"
 #include "tray/canvas.h"
 #include "tray/menu_api.h"
+#include "tray/menu_keys.h"
 #include "tray/owner_draw.h"
 #include "tray/shell_icon_api.h"
 #include "tray/tray_icons.h"
@@ -23,12 +24,14 @@ namespace corvane {
 // units (core/design_units.h): the menu scales them to the DPI it opens at.
 inline constexpr int kSmallItemHeight = 22;
 inline constexpr int kLargeItemHeight = 38;
+// What the PathRecall row shows.
+inline constexpr const char* kPathRecallText = "PathRecaller";
 
 class PopupMenu {
 public:
-    PopupMenu(MenuApi& menus, ShellIconApi& shellIcons, const EntryTable& table)
-        : menus_(menus), shellIcons_(shellIcons), table_(table), menu_(menus, MenuRef::None),
-          explorerIcon_(shellIcons, IconRef::None) {}
+    PopupMenu(MenuApi& menus, ShellIconApi& shellIcons, SystemApi& system, const EntryTable& table)
+        : menus_(menus), shellIcons_(shellIcons), system_(system), table_(table),
+          menu_(menus, MenuRef::None), explorerIcon_(shellIcons, IconRef::None) {}
 
     // The look chosen at start.
     void SetPopUp(bool popUp) { popUp_ = popUp; }
@@ -55,6 +58,10 @@ public:
     // false leaves the request to the window's default handling.
     bool Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const;
     bool Draw(Canvas& canvas, const DrawItemRequest& request) const;
+    // WM_MENUCHAR of the owner window: a letter typed in menu chooses among
+    // the rows the program draws by the text they show (the plain rows are
+    // the system's). Ignored for any other menu.
+    MenuCharAnswer AnswerMenuChar(char16_t typed, MenuRef menu) const;
 
 private:
     // The entry rows' icons at the rows' size (none outside pop-up mode), and
@@ -71,6 +78,8 @@ private:
 
     MenuApi& menus_;
     ShellIconApi& shellIcons_;
+    // Where the icon paths' environment variables are looked up.
+    SystemApi& system_;
     const EntryTable& table_;
     OwnedMenu menu_;
     // By rising DPI.

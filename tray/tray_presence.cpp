@@ -1,5 +1,6 @@
 #include "tray/tray_presence.h"
 
+#include "core/environment.h"
 #include "tray/tray_icons.h"
 
 namespace corvane {
@@ -24,7 +25,9 @@ void TrayPresence::RemoveMainIcon() {
 }
 
 void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
-    const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath, true));
+    const ScopedIcon icon(
+        shellIcons_,
+        GetFileIconHandle(shellIcons_, ExpandVariables(system_, entry.IconPath), true));
     Add(id, icon.get(), entry.ToolTip);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/entry_editor.h"
 
+#include "core/environment.h"
 #include "core/launch.h"
 #include "core/show_commands.h"
 
@@ -15,8 +16,8 @@ const char* const kNoPath = "You Must specify a path before adding";
 } // namespace
 
 EntryEditor::EntryEditor(const EditorPlatform& platform)
-    : view_(platform.view), shellIcons_(platform.shellIcons), dialogs_(platform.dialogs),
-      link_(platform.links, platform.files, platform.registry),
+    : view_(platform.view), shellIcons_(platform.shellIcons), system_(platform.system),
+      dialogs_(platform.dialogs), link_(platform.links, platform.files, platform.registry),
       programDialog_("Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
                      true),
       iconDialog_("Select an Icon File",
@@ -27,7 +28,8 @@ EntryEditor::EntryEditor(const EditorPlatform& platform)
 void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
     const Entry& entry = table.At(slot);
     // The list keeps its own copy of the image.
-    const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
+    const ScopedIcon icon(shellIcons_,
+                          GetFileIconHandle(shellIcons_, ExpandVariables(system_, entry.IconPath)));
     view_.AddListRow(slot, entry.ToolTip, icon.get());
     if (table.Full())
         view_.SetEnabled(Ctl::btnAdd, false);
@@ -55,6 +57,7 @@ void EntryEditor::ShowSelected(const EntryTable& table) {
     view_.SetComboIndex(known ? entry.StartMode : smNormal);
     ShowPreview(entry.IconPath);
     view_.SetChecked(Ctl::cbAutoStart, entry.AutoStart);
+    view_.SetChecked(Ctl::cbRunAsAdmin, entry.RunAsAdmin);
 }
 
 std::optional<int> EntryEditor::SelectedSlot(const EntryTable& table) {
@@ -68,7 +71,8 @@ std::optional<int> EntryEditor::ShownSlot(const EntryTable& table) {
 }
 
 void EntryEditor::ShowPreview(const std::string& path) {
-    preview_ = ScopedIcon(shellIcons_, GetFileIconHandle(shellIcons_, path));
+    preview_ =
+        ScopedIcon(shellIcons_, GetFileIconHandle(shellIcons_, ExpandVariables(system_, path)));
     view_.SetPreviewIcon(preview_.get());
 }
 
@@ -88,6 +92,7 @@ Entry EntryEditor::Fields() {
     entry.Params = view_.Text(Ctl::txtParameters);
     entry.ToolTip = view_.Text(Ctl::txtToolTip);
     entry.AutoStart = view_.Checked(Ctl::cbAutoStart);
+    entry.RunAsAdmin = view_.Checked(Ctl::cbRunAsAdmin);
     const int mode = view_.ComboIndex();
     entry.StartMode = mode < smNormal ? smNormal : mode;
     return entry;

@@ -3,6 +3,7 @@
 // that show the selected entry, the buttons that add, delete and modify
 // entries, and the two Browse buttons with their open-file dialogs.
 #include "core/entry.h"
+#include "core/system_api.h"
 #include "shell/shell_lnk.h"
 #include "tray/tray_icons.h"
 #include "ui/form_view.h"
@@ -24,6 +25,8 @@ struct EditorPlatform {
     LinkLoader& links;
     FileSystemApi& files;
     RegistryApi& registry;
+    // Where an icon path's environment variables are looked up.
+    SystemApi& system;
 };
 
 class EntryEditor {
@@ -82,6 +85,7 @@ private:
 
     FormView& view_;
     ShellIconApi& shellIcons_;
+    SystemApi& system_;
     FileDialogApi& dialogs_;
     TKvShellLink link_;
     OpenDialog programDialog_;

@@ -4,6 +4,7 @@
 // and the menu need. The Win32 layer implements it on real windows.
 #include "core/handles.h"
 
+#include <cstdint>
 #include <string>
 
 namespace corvane {
@@ -35,6 +36,9 @@ enum class Ctl {
     btnMinimize,
     btnQuit,
     btnAbout,
+    // added later, each on its page
+    cbRunAsAdmin, // "General"
+    hkHotKey,     // "Options": the hot-key control
 };
 
 class FormView {
@@ -55,6 +59,13 @@ public:
     // The start-mode box: the chosen item, or -1.
     virtual int ComboIndex() = 0;
     virtual void SetComboIndex(int index) = 0;
+    // The hot-key control's key, as ui/hot_key.h reads it.
+    virtual std::uint16_t HotKey() = 0;
+    virtual void SetHotKey(std::uint16_t hotKey) = 0;
+    // The program's one global hot key, for the options window (0: none);
+    // false when the system refuses it: another program holds the key.
+    virtual bool RegisterHotKey(std::uint16_t hotKey) = 0;
+    virtual void UnregisterHotKey() = 0;
     // The preview picture; the editor keeps owning the icon.
     virtual void SetPreviewIcon(IconRef icon) = 0;
 

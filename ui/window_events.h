@@ -6,6 +6,7 @@
 // nothing; a drop is always taken, since its taker must release it.
 #include "core/handles.h"
 #include "tray/canvas.h"
+#include "tray/menu_keys.h"
 #include "tray/owner_draw.h"
 
 #include <cstdint>
@@ -50,6 +51,8 @@ public:
     virtual void OnSmallIconsToggled() {}
     virtual void OnExport() {}
     virtual void OnImport() {}
+    // The hot-key control changed (each key the user presses in it).
+    virtual void OnHotKeyChanged() {}
 
     // --- Shell, menu and hook messages -------------------------------------
     // WM_TRAYNOTIFY: the tray icon's identifier and the mouse message.
@@ -63,6 +66,10 @@ public:
     virtual bool OnDrawItem(Canvas& /*canvas*/, const DrawItemRequest& /*request*/) {
         return false;
     }
+    // WM_MENUCHAR: a key typed in a menu that chose no plain row.
+    virtual MenuCharAnswer OnMenuChar(char16_t /*typed*/, MenuRef /*menu*/) { return {}; }
+    // WM_HOTKEY: the program's hot key was pressed.
+    virtual void OnHotKey() {}
     // A command chosen on the pop-up menu (WM_COMMAND's wParam).
     virtual void OnMenuCommand(std::uint32_t /*wParam*/) {}
     // WM_EXPLORERWINDOW: the reported window and the event code.

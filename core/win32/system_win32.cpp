@@ -57,4 +57,21 @@ IconRef Win32System::LoadIconResource(const char* name) {
     return ToRef<IconRef>(LoadIconW(GetModuleHandleW(nullptr), Wide(name).c_str()));
 }
 
+std::optional<std::string> Win32System::EnvironmentVariable(const std::string& name) {
+    const std::wstring wideName = Wide(name);
+    std::vector<wchar_t> buffer(MAX_PATH, L'\0');
+    for (;;) {
+        // 0 both for a variable that is not set and for an empty one.
+        SetLastError(ERROR_SUCCESS);
+        const DWORD length = GetEnvironmentVariableW(wideName.c_str(), buffer.data(),
+                                                     static_cast<DWORD>(buffer.size()));
+        if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND)
+            return std::nullopt;
+        if (length < buffer.size())
+            return Narrow({buffer.data(), length});
+        // Too small: the length is the size needed.
+        buffer.resize(length);
+    }
+}
+
 } // namespace corvane::win32

@@ -13,6 +13,7 @@ public:
     BitmapRef LoadBitmapResource(const char* name) override;
     void DeleteBitmap(BitmapRef bitmap) override;
     IconRef LoadIconResource(const char* name) override;
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override;
 };
 
 } // namespace corvane::win32

@@ -45,7 +45,7 @@ std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
     }
     // What was taken is a store: exported, it is taken again as it was (an empty icon path is
     // stored as the path).
-    const StoreImport again = ImportStore(ExportStore(contents.options, table));
+    const StoreImport again = ImportStore(ExportStore(contents.options, contents.hotKey, table));
     if (!again.contents)
         return "an export of an import is refused: " + again.refusal;
     std::vector<Entry> expected = contents.entries;

@@ -1,4 +1,5 @@
 // Launching an entry, the registry accessor and the settings store.
+#include "core/environment.h"
 #include "core/launch.h"
 #include "core/registry_accessor.h"
 #include "core/settings_store.h"
@@ -37,26 +38,35 @@ TEST(Utf16, EachRowConvertsExactlyAndTheLongestTextsRoundTrip) {
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(longest + "\xF0\x9F\x98\x80")), longest + "\xF0\x9F\x98\x80");
 }
 
-TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolder) {
+TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) {
     CallLog log;
-    RecordingShell shell(log);
+    RecordingShell shell{log};
+    FakeSystem system{log};
+    system.variables = {{"TOOLS", "D:\\Tools"}, {"LONG", std::string(250, 'f')},
+                        {"A", "alpha"},         {"B", "beta"},
+                        {"EMPTY", ""},          {"PCT", "%B%"}};
+    for (const DataRow& r : DataRows("variables.tsv"))
+        EXPECT_EQ(ExpandVariables(system, r[0]), r.size() > 1 ? r[1] : "") << r[0];
     for (const DataRow& r : DataRows("launches.tsv")) {
         shell.calls.clear();
-        EXPECT_EQ(LaunchEntry(shell, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized),
-                  r.size() < 6); // a sixth cell: refused
+        EXPECT_EQ(
+            LaunchEntry(shell, system, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized),
+            r.size() < 6); // a sixth cell: refused
         EXPECT_EQ(shell.calls, std::vector(!r[2].empty(), ShellCall{kWindow, true, "", r[2], r[3],
                                                                     r[4], kSwShowMaximized}))
             << r[0];
     }
+    LaunchEntry(shell, system, kWindow, {.Path = "C:\\a.exe", .RunAsAdmin = true}, kSwShow);
+    EXPECT_EQ(shell.calls.back().verb, "runas");
 }
 
-// A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 loads this many entries
-// (-1: a first run); where unread, it stops at a key that cannot be opened.
+// A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 (a path alone: all else off,
+// as an older store's) loads this many (-1: a first run); where unread, it stops at a locked key.
 TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
     const std::tuple<int, int, int, bool> rows[] = {
-        {INT_MIN, 0, -1, false},  {0, 0, 0, false},     {1, 3, 1, false},  {21, 25, 20, false},
-        {INT_MIN, 3, 3, false},   {0, 3, 0, false},     {-1, 3, 3, false}, {3, 3, 1, true},
-        {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}};
+        {INT_MIN, 0, -1, false},  {0, 0, 0, false},      {1, 3, 1, false},      {21, 25, 20, false},
+        {INT_MIN, 3, 3, false},   {0, 3, 0, false},      {-1, 3, 3, false},     {3, 3, 1, true},
+        {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}, {INT_MIN, 1, 1, false}};
     for (auto [count, keys, loaded, unread] : rows) {
         MemoryRegistry registry;
         RegistryAccessor reg(registry);
@@ -71,7 +81,8 @@ TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
         reg.OpenKey("\\" + kSettings, true);
         const std::optional<int> stored = StoredEntryCount(reg);
         int read = 0;
-        const auto stopped = ReadEntries(reg, stored.value_or(0), [&](const Entry&) { ++read; });
+        const auto stopped =
+            ReadEntries(reg, stored.value_or(0), [&](const Entry& e) { read += e == Entry{"x"}; });
         EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped.has_value()),
                   std::make_tuple(loaded, unread))
             << count << " over " << keys;
@@ -116,8 +127,9 @@ Entries Load(MemoryRegistry& registry) {
 // also where entries trade places, and the next save stores what that load read.
 TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTablesHold) {
     const Entry a{"a.exe", "a.ico", "-a", "A"}, b{"b.exe", "b.ico", "", "B", true},
-        c{"c.exe", "c.ico", "-c", "C", false, smHidden}, d{"d.exe", "d.ico", "", "D"},
-        a2{"a.exe", "a.ico", "-a2", "A"}, c2{"c.exe", "c.ico", "-c", "C2", false, smHidden};
+        c{"c.exe", "c.ico", "-c", "C", false, smHidden},
+        d{"d.exe", "d.ico", "", "D", false, 0, 0, true}, a2{"a.exe", "a.ico", "-a2", "A"},
+        c2{"c.exe", "c.ico", "-c", "C2", false, smHidden};
     const std::pair<Entries, Entries> rows[] = {
         {{a, b, c}, {a, c}},   {{a, b, c}, {b, c}}, {{a, b}, {}},           {{a}, {a, b, d}},
         {{a, b, c}, {a2, c2}}, {{a, c}, {c2, d}},   {{a, b, c}, {b, a, c}}, {{a, b, c}, {c, a2, b}},

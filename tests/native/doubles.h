@@ -154,12 +154,16 @@ struct FakeMenus : MenuApi {
     int dpi = 96;
     Rect workArea{0, 0, 1280, 1024};
     MonitorPlace MonitorAt(int, int) override { return {workArea, dpi}; }
+    int HighlightedPosition(MenuRef) override { return highlighted; }
+    bool ShiftHeld() override { return shift; }
     std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
     std::map<std::uintptr_t, std::vector<std::string>> menus; // the live ones
     std::uintptr_t next = 0x7000;
     int cursorX = 0, cursorY = 0;
+    int highlighted = -1;
+    bool shift = false;
 };
 
 struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
@@ -187,6 +191,9 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
         log.push_back(std::string("load icon ") + name);
         return kMainIcon;
     }
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override {
+        return variables.count(name) ? std::optional(variables[name]) : std::nullopt;
+    }
     void Start(WindowRef window) override {
         log.push_back("hook start " + std::to_string(RawOf(window)));
     }
@@ -201,6 +208,7 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
     std::vector<std::uintptr_t> asked;           // every window the shell was asked about
     std::vector<unsigned> titleLimits;           // maxChars of every title read
     std::set<std::uintptr_t> liveBitmaps;
+    std::map<std::string, std::string> variables; // the environment
 };
 
 struct FakeView : FormView {
@@ -243,6 +251,13 @@ struct FakeView : FormView {
         return yes;
     }
     void EndProgram() override { log.push_back("end program"); }
+    std::uint16_t HotKey() override { return hotKey; }
+    void SetHotKey(std::uint16_t k) override { log.push_back("set " + std::to_string(hotKey = k)); }
+    bool RegisterHotKey(std::uint16_t key) override {
+        log.push_back("register hot key " + std::to_string(key));
+        return !taken.count(key) && (held = key, true);
+    }
+    void UnregisterHotKey() override { log.push_back("unregister hot key"), held = 0; }
 
     CallLog& log;
     // The window as designed, before start-up touches it.
@@ -256,6 +271,8 @@ struct FakeView : FormView {
     bool appVisible = true, formVisible = true;
     unsigned trayTimer = 0; // the tray retry timer's interval while it runs
     bool yes = false;       // the answer to every question
+    std::uint16_t hotKey = 0, held = 0;
+    std::set<std::uint16_t> taken; // hot keys another program holds: RegisterHotKey fails
 };
 
 // The open-file dialog: each run records its request and gives the one answer.

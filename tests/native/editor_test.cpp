@@ -129,7 +129,7 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         EXPECT_EQ(rig.Saved().at(1).ToolTip, "Entry 1");
         Type(rig, "C:\\new.exe", "New");
         rig.view.texts[Ctl::txtParameters] = "-n";
-        rig.view.checked[Ctl::cbAutoStart] = true;
+        rig.view.checked[Ctl::cbAutoStart] = rig.view.checked[Ctl::cbRunAsAdmin] = true;
         rig.view.combo = smHidden;
         rig.log.clear();
         const IconRef before = rig.view.preview;
@@ -147,7 +147,9 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         EXPECT_EQ(rig.log, popUp ? (Lines{"menu destroy", "menu create"})
                                  : (Lines{"tray modify 1001", "menu destroy", "menu create"}));
         EXPECT_EQ(rig.Saved().at(1),
-                  (Entry{"C:\\new.exe", "C:\\new.exe", "-n", "New", true, smHidden}));
+                  (Entry{"C:\\new.exe", "C:\\new.exe", "-n", "New", true, smHidden, 0, true}));
+        rig.view.checked.clear(), rig.launcher->OnListClick();
+        EXPECT_TRUE(rig.view.checked[Ctl::cbRunAsAdmin]) << "shown again";
     }
 }
 

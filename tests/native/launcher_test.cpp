@@ -6,9 +6,11 @@
 #include "tests/native/launcher_rig.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
+#include "core/hot_key.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace corvane::testing {
@@ -194,7 +196,7 @@ TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheS
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
     registry.writeLog.clear();
     launcher->OnEndSession();
-    EXPECT_EQ(registry.writeLog.size(), 4u + 6u);
+    EXPECT_EQ(registry.writeLog.size(), 4u + 7u);
     registry.failingWrites = {"Path"};
     EXPECT_NO_THROW(launcher->OnEndSession()) << "nobody is left to tell";
     EXPECT_EQ(log, (Lines{"hide app", "hide form", "execute C:\\Apps\\0.exe", "end program",
@@ -298,6 +300,57 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     EXPECT_TRUE(view.enabled[Ctl::btnAdd]);
 }
 
+TEST(HotKey, IsNamedAndRegisteredAsTheTableSays) {
+    for (const DataRow& r : DataRows("hot_keys.tsv")) {
+        const std::uint16_t key = HotKeyFromStore(std::int32_t(std::stoul(r[0], nullptr, 16)));
+        EXPECT_EQ(std::tuple(HotKeyName(key), HotKeyModifiers(key), IsUsableHotKey(key)),
+                  std::tuple(r[1], std::stoul(r[2], nullptr, 16), r.size() < 4));
+    }
+}
+
+TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnceAndNotKept) {
+    registry.PutDword(kSettings, "Hot Key", 0x64B); // Ctrl+Alt+K
+    StartWith({}, 1);
+    EXPECT_EQ(std::tie(view.held, view.hotKey), std::make_tuple(0x64B, 0x64B));
+    launcher->OnHotKey();
+    EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " flags 8 at 0,0 for 4660");
+    registry.failingWrites = {"Icon Count"}; // a failed save leaves an entry's key open
+    EXPECT_ANY_THROW(launcher->OnMinimize());
+    log.clear(), registry.failingWrites.clear();
+    view.taken = {0x651};
+    for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x270, 0}) // Ctrl+Alt alone: not yet
+        view.hotKey = key, launcher->OnHotKeyChanged();
+    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617",
+                          "message Ctrl+Alt+Q is in use by another program",
+                          "register hot key 1611", "set 1611", "unregister hot key",
+                          "register hot key 624", "unregister hot key"}));
+    EXPECT_EQ(registry.Dword(kSettings, "Hot Key"), 0u);
+    registry.PutDword(kSettings, "Hot Key", 0x4B), launcher->OnStartupTimer(); // K alone: none
+    EXPECT_EQ(view.held, 0);
+}
+
+TEST(LauncherStart, TellsAStoredHotKeyThatIsHeldElsewhereAndExpandsIconPaths) {
+    LauncherRig rig;
+    rig.registry.PutDword(kSettings, "Hot Key", 0x651);
+    rig.view.taken = {0x651}, rig.system.variables["PICS"] = "D:\\Pics";
+    rig.Store({}, {{"a.exe", "%PICS%\\a.ico"}});
+    rig.Start();
+    EXPECT_EQ(Lines(rig.log.end() - 3, rig.log.end()),
+              (Lines{"register hot key 1617", "message Ctrl+Alt+Q is in use by another program",
+                     "set 0"}));
+    EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "D:\\Pics\\a.ico"), 3)
+        << "its tray icon, its row and the preview";
+}
+
+TEST_F(LauncherTest, WithShiftALaunchClickOrAMenuChoiceShowsTheEntrysFileInItsFolder) {
+    StartWith({.singleClick = true}, 2);
+    menus.shift = true;
+    launcher->OnTrayNotify(1000, kWmLButtonDown);
+    launcher->OnMenuCommand(1);
+    EXPECT_EQ(shell.calls.at(0).params + " " + shell.calls.at(1).params,
+              "/select,C:\\Apps\\0.exe /select,C:\\Apps\\1.exe");
+}
+
 } // namespace
 } // namespace corvane::testing
 
@@ -325,15 +378,16 @@ TEST_F(LauncherTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     files.files["C:\\bad.reg"].assign(bad.begin(), bad.end());
     EntryTable next;
     next.Append({"C:\\c.exe", "", "", "C"});
-    files.files["C:\\next.reg"] = ExportStore({false, false, true, false}, next);
+    files.files["C:\\next.reg"] = ExportStore({false, false, true, false}, 0, next);
     for (const char* name : {"C:\\none.reg", "C:\\bad.reg", "C:\\next.reg"}) {
         dialogs.answer = OpenFileChoice{name};
         launcher->OnImport();
     }
     EXPECT_FALSE(dialogs.requests.back().save);
-    const std::string question = "ask The file holds 1 entry:\n    C\n\nHide on Startup: No\n"
-                                 "Single Click Launch: No\nPop-up menu: Yes\nSmall Icons: No\n\n"
-                                 "Replace the entries and options with these?";
+    const std::string question =
+        "ask The file holds 1 entry:\n    C\n\nHide on Startup: No\n"
+        "Single Click Launch: No\nPop-up menu: Yes\nSmall Icons: No\nHot key: None\n\n"
+        "Replace the entries and options with these?";
     EXPECT_EQ(log,
               (Lines{"message Could not write C:\\r.reg", "message Could not read C:\\none.reg",
                      "message The file cannot be imported. Line 2: names a key outside "
@@ -344,7 +398,7 @@ TEST_F(LauncherTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     view.yes = true;
     launcher->OnImport();
     EXPECT_EQ(log, (Lines{question, "tray delete 1000", "tray delete 1001", "tray add 1002",
-                          "row C", "menu destroy", "menu create"}));
+                          "row C", "menu destroy", "menu create", "set 0"}));
     EXPECT_EQ(Shown().ToolTip, "C");
     EXPECT_TRUE(view.checked[Ctl::cbPopUp] && !view.checked[Ctl::chkHide] &&
                 !view.checked[Ctl::cbSmallIcons] && view.enabled[Ctl::btnAdd]);
@@ -353,7 +407,7 @@ TEST_F(LauncherTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     launcher->OnTrayNotify(1002, kWmLButtonDown);
     EXPECT_TRUE(shell.calls.empty());
     EXPECT_EQ(Saved(), (std::vector<Entry>{{"C:\\c.exe", "C:\\c.exe", "", "C"}}));
-    files.files["C:\\empty.reg"] = ExportStore({}, EntryTable{});
+    files.files["C:\\empty.reg"] = ExportStore({}, 0, EntryTable{});
     dialogs.answer = OpenFileChoice{"C:\\empty.reg"};
     launcher->OnImport();
     EXPECT_FALSE(!view.rows.empty() || view.enabled[Ctl::btnDelete] ||

@@ -36,7 +36,7 @@ TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
     table.Append(
         {"C:\\Program Files\\\"q\"\\a.exe", "", "-x \"1\"", "Caf\u00e9 \u4e2d \U0001F600"});
     table.Append({"b.exe", "b.ico", "", "B", true, 2});
-    const Bytes exported = ExportStore({true, false, true, false}, table);
+    const Bytes exported = ExportStore({true, false, true, false}, 0x064B, table);
     EXPECT_EQ(exported, RegFileBytes(DataFile("export.reg.txt")));
     registry.Put(key, "", RegType::Sz, {'d'});
     registry.Put(key, "a long name that puts the hex data further right", RegType::Binary,
@@ -82,9 +82,10 @@ TEST(RegFile, AnExportedStoreImportsAsItWasAndLongerTextsAreRefused) {
         table.Append({path + "\u00e9", "", std::to_string(slot),
                       std::string(kToolTipMax - 2, 't') + "\U0001F600", slot % 2 == 0, slot % 4});
     const Options options{false, true, false, true};
-    const StoreImport imported = ImportStore(ExportStore(options, table));
+    const StoreImport imported = ImportStore(ExportStore(options, 0x0341, table));
     ASSERT_TRUE(imported.contents) << imported.refusal;
     EXPECT_EQ(imported.contents->options, options);
+    EXPECT_EQ(imported.contents->hotKey, 0x0341);
     for (int slot = 0; slot < kMaxEntries; ++slot) {
         Entry expected = table.At(slot);
         expected.IconPath = expected.Path; // stored so
@@ -92,8 +93,8 @@ TEST(RegFile, AnExportedStoreImportsAsItWasAndLongerTextsAreRefused) {
         EXPECT_EQ(imported.contents->entries.at(static_cast<std::size_t>(slot)), expected);
     }
     table.Modify(19, {path + "ab"});
-    EXPECT_EQ(ImportStore(ExportStore(options, table)).refusal,
-              "Line 99: holds \"Icon Path\" longer than 259 characters");
+    EXPECT_EQ(ImportStore(ExportStore(options, 0, table)).refusal,
+              "Line 111: holds \"Icon Path\" longer than 259 characters");
     Bytes odd = RegFileBytes(kRegFileHeader);
     odd.push_back(0);
     EXPECT_EQ(ImportStore(odd).refusal,

@@ -1,5 +1,6 @@
 // The pop-up menu and the Explorer windows that PathRecall follows.
 #include "core/show_commands.h"
+#include "core/utf16.h"
 #include "shell/explorer_tracking.h"
 #include "tests/data_rows.h"
 #include "tests/native/canvas_double.h"
@@ -102,7 +103,7 @@ protected:
     FakeShellIcons icons{log};
     FakeSystem system{log};
     EntryTable table;
-    PopupMenu menu{menus, icons, table};
+    PopupMenu menu{menus, icons, system, table};
     RecordingCanvas canvas{icons};
 };
 
@@ -178,6 +179,25 @@ TEST_F(PopupMenuTest, OpensInsideTheWorkAreaOfThePointsMonitor) {
     }
 }
 
+TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {
+    system.variables["ICONS"] = "C:\\Icons";
+    for (const DataRow& r : DataRows("menu_chars.tsv")) {
+        table = EntryTable();
+        for (std::size_t i = 4; i < r.size(); ++i)
+            table.Append({"app.exe", "%ICONS%\\a.ico", "", r[i]});
+        Build(table.Count(), true, true), menus.highlighted = std::stoi(r[1]);
+        EXPECT_EQ(menu.AnswerMenuChar((Utf8ToUtf16(r[0]) + u'\0')[0], RefOf<MenuRef>(menus.Live())),
+                  (MenuCharAnswer{std::stoul(r[2]), std::stoul(r[3])}))
+            << r[0] << " after " << r[1] << " in " << r[4];
+    }
+    EXPECT_EQ(icons.fileInfoPaths.front(), "C:\\Icons\\a.ico") << "the row's icon, expanded";
+    EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(0x1)), MenuCharAnswer{}) << "not our menu";
+    Build(1, false, true);
+    EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(menus.Live())),
+              (MenuCharAnswer{kMncExecute, 0}))
+        << "PathRecall first outside pop-up mode";
+}
+
 TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindowReported) {
     CallLog log;
     FakeSystem system{log};
@@ -192,6 +212,11 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
         return shell.calls.back().params;
     };
     tracker.Start();
+    for (const DataRow& r : DataRows("explorer_selects.tsv")) {
+        shell.calls.clear(), tracker.ShowInFolder(kWindow, r[0]);
+        const ShellCall shown{kWindow, false, "open", kExplorer, r.back(), "C:\\WINDOWS", kSwShow};
+        EXPECT_EQ(shell.calls, std::vector(r.size() > 1, shown)) << r[0];
+    }
     EXPECT_EQ(recalled("", 4), "/n,/e,");
     EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
                                              "/n,/e,", "C:\\WINDOWS", kSwShow}));

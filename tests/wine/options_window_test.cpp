@@ -44,6 +44,8 @@ public:
     int trayTicks = 0, trayStarts = 0;
     void OnTrayRetryTimer() override { ++trayTicks; }
     void OnTrayRestarted() override { ++trayStarts; }
+    void OnHotKeyChanged() override { calls.push_back(std::to_string(window->HotKey())); }
+    void OnHotKey() override { calls.push_back("hot key pressed"); }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
@@ -76,10 +78,12 @@ protected:
 
     // Presses key, with another held around it if one is given, and runs the loop.
     bool Tap(WORD key, WORD held = 0) {
-        INPUT input[] = {{INPUT_KEYBOARD, {.ki = {held}}},
-                         {INPUT_KEYBOARD, {.ki = {key}}},
-                         {INPUT_KEYBOARD, {.ki = {key, 0, KEYEVENTF_KEYUP}}},
-                         {INPUT_KEYBOARD, {.ki = {held, 0, KEYEVENTF_KEYUP}}}};
+        // With its scan code, which the hot-key control reads.
+        const WORD hs = WORD(MapVirtualKeyA(held, 0)), ks = WORD(MapVirtualKeyA(key, 0));
+        INPUT input[] = {{INPUT_KEYBOARD, {.ki = {held, hs}}},
+                         {INPUT_KEYBOARD, {.ki = {key, ks}}},
+                         {INPUT_KEYBOARD, {.ki = {key, ks, KEYEVENTF_KEYUP}}},
+                         {INPUT_KEYBOARD, {.ki = {held, hs, KEYEVENTF_KEYUP}}}};
         SendInput(held ? 4 : 2, held ? input : input + 1, sizeof(INPUT));
         return RunWaitingMessages();
     }
@@ -146,6 +150,23 @@ TEST_F(OptionsWindowTest, TheTrayRetryTimerTheTraysStartAndASecondCopysRequestRe
     RunWaitingMessages();
     EXPECT_EQ(std::tuple(events.trayTicks, events.trayStarts, events.calls),
               std::tuple(2, 1, Lines{std::to_string(kCmdOptions)}));
+}
+
+// Typed in its control, the hot key is told; registered, it reaches the program from anywhere.
+TEST_F(OptionsWindowTest, TheHotKeyTypedIsToldAndOnceRegisteredPressingItReachesTheProgram) {
+    HWND page = FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr);
+    ShowWindow(options.hwnd(), SW_SHOW);
+    ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
+    SetFocus(GetDlgItem(page, ControlId(Ctl::hkHotKey)));
+    Tap('K', VK_CONTROL);
+    ASSERT_EQ(events.calls.back(), std::to_string(HOTKEYF_CONTROL << 8 | 'K')) << "told";
+    ASSERT_TRUE(options.RegisterHotKey(options.HotKey()));
+    events.calls.clear();
+    SetFocus(list);
+    Tap('K', VK_CONTROL);
+    options.UnregisterHotKey();
+    Tap('K', VK_CONTROL);
+    EXPECT_EQ(events.calls, Lines{"hot key pressed"}) << "once, while registered";
 }
 
 // One image for each row that shows one, in its place: replaced when the row changes, removed

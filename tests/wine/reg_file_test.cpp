@@ -59,7 +59,7 @@ TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWa
     table.Append({"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3});
     const Options options{true, false, true, false};
     Win32FileSystem files;
-    ASSERT_TRUE(files.WriteFile(file, ExportStore(options, table)));
+    ASSERT_TRUE(files.WriteFile(file, ExportStore(options, 0x064B, table)));
 
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettings);
     ASSERT_EQ(Reg(L"import \"" + Wide(file) + L"\""), 0);

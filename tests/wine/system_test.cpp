@@ -3,6 +3,7 @@
 #include "core/win32/handle_refs.h"
 #include "core/win32/registry_win32.h"
 #include "core/win32/system_win32.h"
+#include "core/win32/wide.h"
 #include "shell/win32/kestrel/kestrel.h"
 #include "shell/win32/shell_windows_folders.h"
 
@@ -83,6 +84,17 @@ template <typename Condition> bool Pump(const Condition& done) {
             return done();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
     }
+}
+
+// The system tells a variable set empty from one not set; a value longer than MAX_PATH is whole.
+TEST(Win32System, EnvironmentVariablesAreReadWholeAndAnEmptyOneIsSet) {
+    const std::string value = "\xE6\x97\xA5" + std::string(400, 'v');
+    SetEnvironmentVariableW(L"CORVANE_EMPTY", L"");
+    SetEnvironmentVariableW(L"CORVANE_LONG", Wide(value).c_str());
+    Win32System system;
+    EXPECT_EQ(system.EnvironmentVariable("CORVANE_EMPTY"), "");
+    EXPECT_EQ(system.EnvironmentVariable("corvane_long"), value) << "names in any case";
+    EXPECT_EQ(system.EnvironmentVariable("CORVANE_NOT"), std::nullopt);
 }
 
 TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopped) {

@@ -70,7 +70,7 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     RecordingMenus menus;
     Win32ShellIcons shellIcons;
     Win32System system;
-    PopupMenu menu(menus, shellIcons, table);
+    PopupMenu menu(menus, shellIcons, system, table);
     menu.SetPopUp(true);
     menu.SetSmallIcons(true);
     menu.AddBanner(96, OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));

@@ -76,4 +76,18 @@ void Win32Menus::CursorPos(int& x, int& y) {
     y = point.y;
 }
 
+int Win32Menus::HighlightedPosition(MenuRef menu) {
+    HMENU handle = FromRef<HMENU>(menu);
+    const int count = GetMenuItemCount(handle);
+    for (int i = 0; i < count; ++i)
+        if (GetMenuState(handle, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE)
+            return i;
+    return -1;
+}
+
+bool Win32Menus::ShiftHeld() {
+    // The high bit: down when the message now answered was sent.
+    return GetKeyState(VK_SHIFT) < 0;
+}
+
 } // namespace corvane::win32

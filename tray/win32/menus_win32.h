@@ -16,6 +16,8 @@ public:
     void PostNull(WindowRef window) override;
     void CursorPos(int& x, int& y) override;
     MonitorPlace MonitorAt(int x, int y) override;
+    int HighlightedPosition(MenuRef menu) override;
+    bool ShiftHeld() override;
 };
 
 } // namespace corvane::win32

@@ -130,6 +130,10 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     // "Normal" until an entry says otherwise: no entry is ever stored without
     // a start mode.
     SendMessageW(made.named.at(Ctl::cbStartMode), CB_SETCURSEL, 0, 0);
+    // A hot key without Ctrl or Alt would take the key from every program:
+    // the control adds Ctrl+Alt to one.
+    SendMessageW(made.named.at(Ctl::hkHotKey), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+                 MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
     SendMessageW(made.named.at(Ctl::chkHide), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(made.named.at(Ctl::cbSmallIcons), BM_SETCHECK, BST_CHECKED, 0);
 

@@ -16,6 +16,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_BORDER | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 static_assert(kWmTrayNotify == WM_USER + 13 && kWmExplorerWindow == WM_USER + 1);
+static_assert(kMncIgnore == MNC_IGNORE && kMncExecute == MNC_EXECUTE && kMncSelect == MNC_SELECT);
 
 // The controls whose notifications the program answers, and with what.
 struct ControlEvent {
@@ -39,6 +40,7 @@ constexpr ControlEvent kControlEvents[] = {
     {Ctl::cbSingle, BN_CLICKED, &OptionsWindowEvents::OnSingleClickToggled},
     {Ctl::cbPopUp, BN_CLICKED, &OptionsWindowEvents::OnPopUpToggled},
     {Ctl::cbSmallIcons, BN_CLICKED, &OptionsWindowEvents::OnSmallIconsToggled},
+    {Ctl::hkHotKey, EN_CHANGE, &OptionsWindowEvents::OnHotKeyChanged},
 };
 
 bool IsEscapeKey(const MSG& msg) {
@@ -145,6 +147,12 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                                     static_cast<std::intptr_t>(lParam));
         });
         return 0;
+    case WM_HOTKEY:
+        if (wParam == kHotKeyId)
+            Run([](OptionsWindowEvents& events) { events.OnHotKey(); });
+        return 0;
+    case WM_MENUCHAR:
+        return OnMenuChar(wParam, lParam);
     case WM_MEASUREITEM:
         return OnMeasureItem(wParam, lParam);
     case WM_DRAWITEM:
@@ -178,6 +186,7 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         KillTimer(hwnd(), kStartupTimer);
         KillTimer(hwnd(), kTrayRetryTimer);
+        UnregisterHotKey();
         Run([](OptionsWindowEvents& events) { events.OnDestroy(); });
         PostQuitMessage(0);
         return 0;
@@ -227,6 +236,17 @@ LRESULT OptionsWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     if (!drawn)
         DefaultHandling(WM_DRAWITEM, wParam, lParam);
     return TRUE;
+}
+
+LRESULT OptionsWindow::OnMenuChar(WPARAM wParam, LPARAM lParam) {
+    MenuCharAnswer answer;
+    Run([&](OptionsWindowEvents& events) {
+        answer = events.OnMenuChar(static_cast<char16_t>(LOWORD(wParam)),
+                                   ToRef<MenuRef>(reinterpret_cast<HMENU>(lParam)));
+    });
+    if (answer.action == kMncIgnore)
+        return DefaultHandling(WM_MENUCHAR, wParam, lParam);
+    return MAKELRESULT(answer.position, answer.action);
 }
 
 void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

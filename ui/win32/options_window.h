@@ -19,6 +19,8 @@ public:
     static constexpr const char* kClassName = "CorvaneOptions";
     static constexpr UINT_PTR kStartupTimer = 1;
     static constexpr UINT_PTR kTrayRetryTimer = 2;
+    // The identifier of the program's hot key.
+    static constexpr int kHotKeyId = 1;
 
     ~OptionsWindow() override { Destroy(); }
 
@@ -43,6 +45,10 @@ public:
     int ComboIndex() override;
     void SetComboIndex(int index) override;
     void SetPreviewIcon(IconRef icon) override;
+    std::uint16_t HotKey() override;
+    void SetHotKey(std::uint16_t hotKey) override;
+    bool RegisterHotKey(std::uint16_t hotKey) override;
+    void UnregisterHotKey() override;
     void AddListRow(int index, const std::string& caption, IconRef icon) override;
     void SetListRow(int index, const std::string& caption, IconRef icon) override;
     void DeleteListRow(int index) override;
@@ -76,6 +82,7 @@ private:
     void WriteListRow(bool insert, int index, const std::string& caption, IconRef icon);
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
     void SelectPage(int page);
     // Runs a call into the program, if one is attached, guarded.
     template <typename Action> void Run(Action&& action) {
