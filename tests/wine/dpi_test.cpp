@@ -2,6 +2,7 @@
 // every control at its design rectangle scaled to it, texts whole, icons at the DPI's sizes.
 #include "core/win32/dpi_win32.h"
 #include "core/win32/handle_refs.h"
+#include "core/win32/system_win32.h"
 #include "core/win32/wide.h"
 #include "tray/popup_menu.h"
 #include "tray/win32/menus_win32.h"
@@ -120,7 +121,8 @@ TEST_F(DpiTest, ThePreviewShowsTheShellsLargeIconWholeAndAMenuRowGrowsWithTheDpi
     EntryTable table;
     table.Append(Entry{"a.exe", "a.exe", "", "Mail"});
     Win32Menus menus;
-    PopupMenu menu(menus, shell, table);
+    Win32System system;
+    PopupMenu menu(menus, shell, system, table);
     events.menu = &menu;
     menu.SetPopUp(true);
     menu.SetSmallIcons(false);

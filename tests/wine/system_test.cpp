@@ -34,7 +34,7 @@ TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) 
         {RegType::Dword, {0xFE, 0xFF, 0xFF, 0xFF}}, {RegType::Sz, {}}};
     for (std::uint8_t length = 1; length <= 64; ++length)
         values.emplace_back(RegType::Sz, std::vector<std::uint8_t>(length, 'a' + length % 26));
-    for (const std::string text : {unicode, unicode + '\0', unicode + '\0' + "b" + '\0'})
+    for (const std::string& text : {unicode, unicode + '\0', unicode + '\0' + "b" + '\0'})
         values.emplace_back(RegType::ExpandSz, std::vector<std::uint8_t>(text.begin(), text.end()));
     for (const auto& [type, data] : values) {
         ASSERT_TRUE(api.SetValue(*key, unicode, type, data));
