@@ -56,7 +56,7 @@ constexpr ControlRow kOptionsRows[] = {
     // Under the entry list.
     Button(Ctl::btnMoveUp, "Move up", kButton, Page::General, {8, 262, 118, 26}),
     Button(Ctl::btnMoveDown, "Move down", kButton, Page::General, {130, 262, 118, 26}),
-    Button(Ctl::cbRunAsAdmin, "Run as administrator", kCheck, Page::General, {255, 276, 120, 17}),
+    Button(Ctl::cbRunAsAdmin, "Run as administrator", kCheck, Page::General, {15, 104, 170, 17}),
 
     Button(Ctl::chkHide, "Hide on Startup", kCheck, Page::Options, {8, 8, 134, 23}),
     Button(Ctl::cbSingle, "Single Click Launch (instead of double clicking)", kCheck, Page::Options,
