@@ -95,6 +95,20 @@ TEST(RegFile, AnExportedStoreImportsAsItWasAndLongerTextsAreRefused) {
     table.Modify(19, {path + "ab"});
     EXPECT_EQ(ImportStore(ExportStore(options, 0, table)).refusal,
               "Line 111: holds \"Icon Path\" longer than 259 characters");
+    // A key alone holds every option off and no hot key; an 8-bit file may start with UTF-8's mark.
+    const std::string bare = "\xEF\xBB\xBF" + std::string(kRegFileHeader4) +
+                             "\n[HKEY_CURRENT_USER\\SOFTWARE\\Quennard\\Corvane\\3.0]\n";
+    const StoreImport keyAlone = ImportStore(Bytes(bare.begin(), bare.end()));
+    ASSERT_TRUE(keyAlone.contents) << keyAlone.refusal;
+    EXPECT_TRUE(keyAlone.contents->options == Options{} && keyAlone.contents->hotKey == 0);
+    Bytes largest(bare.begin(), bare.end());
+    largest.resize(kRegFileMaxBytes, ';'); // a comment to the end
+    EXPECT_TRUE(ImportStore(largest).contents) << "the largest file taken";
+    MemoryRegistry memory;
+    memory.Put("K", "v", RegType::Sz, {});
+    EXPECT_FALSE(
+        memory.SetValue(memory.OpenKey(memory.CurrentUser(), "K").key, "v", RegType::Sz, {'x'}))
+        << "a key opened for reading takes no writes";
     Bytes odd = RegFileBytes(kRegFileHeader);
     odd.push_back(0);
     EXPECT_EQ(ImportStore(odd).refusal,
