@@ -134,13 +134,14 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
 }
 
 TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
-    Store({}, {{"a.exe", "", "", "A"}});
-    for (const char* name : {"Single Click", "Hide on Start", "PopUpIt", "SmallIcons"})
+    Store({.popUp = true}, {{"a.exe", "", "", "A"}});
+    for (const char* name : {"Single Click", "Hide on Start", "SmallIcons"})
         registry.PutString(kSettings, name, "yes");
     registry.writeLog.clear();
     Start();
     EXPECT_EQ(registry.writeLog,
-              (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=0", "SmallIcons=0"}));
+              (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=1", "SmallIcons=0"}))
+        << "the pop-up mode read at the start is kept";
     registry.failingWrites = {"PopUpIt"};
     registry.PutString(kSettings, "Hide on Start", "yes");
     EXPECT_NO_THROW(launcher->OnStartupTimer()) << "the program runs on";
