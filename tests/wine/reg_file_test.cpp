@@ -77,6 +77,7 @@ TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWa
     ASSERT_TRUE(imported.contents) << imported.refusal;
     EXPECT_EQ(imported.contents->options, options);
     EXPECT_EQ(imported.contents->entries, stored.entries);
+    EXPECT_EQ(imported.contents->hotKey, 0x064B) << "the hot key, through reg.exe both ways";
     DeleteFileW(Wide(file).c_str());
     DeleteFileW(Wide(again).c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettings);
