@@ -3,7 +3,7 @@
 import os
 
 from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, click, geometry, poll, probe_runs,
-                     reg_import, registry, wine)
+                     reg_import, registry, run, shown, wine)
 
 HELP = (429, 317)  # the middle of the "&Help" button within the options window's X window
 
@@ -34,3 +34,18 @@ def test_help_opens_the_page_beside_the_program_with_the_shell_s_open_verb(corva
     click((left + HELP[0], top + HELP[1]))
     page = "Z:" + os.path.join(os.path.dirname(CORVANE_EXE), "Corvane.html").replace("/", "\\")
     assert poll("the page to open", probe_runs) == [f'"C:\\corvane-e2e\\probe.exe" "{page}"']
+
+
+def test_the_hot_key_opens_the_launcher_menu_at_the_mouse(corvane):
+    reg_import("entry.reg")  # and "Hot Key" Ctrl+Alt+K (0x064B), registered at the start-up timer
+    assert wine("reg", "add", KEY, "/v", "Hot Key", "/t", "REG_DWORD", "/d", "0x064B", "/f")[0] == 0
+    corvane.start_with_icon()
+    window = corvane.wait_shown("Corvane 3.0 Options")[0]
+    left, top = poll("the options window in place", lambda: (at := geometry(window))[0] >= 0 and at)[:2]
+    before = set(shown("^corvane.exe$", "--classname"))
+    click((left + 200, top + 300))  # the window has the keyboard; the mouse stays there
+    run("xdotool", "key", "ctrl+alt+k")
+    menu = poll("the menu", lambda: set(shown("^corvane.exe$", "--classname")) - before)
+    x, y, width, _ = geometry(next(iter(menu)))  # its upper right corner at the mouse
+    assert abs(x + width - (left + 200)) <= 2 and abs(y - (top + 300)) <= 2
+    run("xdotool", "key", "Escape")
