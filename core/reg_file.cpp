@@ -28,17 +28,11 @@ std::string Hex(const char* format, unsigned value) {
 }
 
 // Text values are held as UTF-8 and stored as UTF-16LE.
-bool IsText(RegType type) {
-    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
-}
-
 std::vector<std::uint8_t> StoredBytes(const RegValue& value) {
-    if (!IsText(value.type))
+    if (!HoldsText(value.type))
         return value.data;
-    std::vector<std::uint8_t> bytes;
-    for (const char16_t unit : Utf8ToUtf16(std::string(value.data.begin(), value.data.end())))
-        bytes.insert(bytes.end(), {std::uint8_t(unit & 0xFF), std::uint8_t(unit >> 8)});
-    return bytes;
+    return Utf8ToUtf16LeBytes(
+        {reinterpret_cast<const char*>(value.data.data()), value.data.size()});
 }
 
 std::string ValueLine(const NamedValue& value) {
@@ -93,8 +87,8 @@ std::string RegFileText(const MemoryRegistry& registry, const std::string& path)
 
 std::vector<std::uint8_t> RegFileBytes(const std::string& text) {
     std::vector<std::uint8_t> bytes{0xFF, 0xFE};
-    for (const char16_t unit : Utf8ToUtf16(text))
-        bytes.insert(bytes.end(), {std::uint8_t(unit & 0xFF), std::uint8_t(unit >> 8)});
+    const std::vector<std::uint8_t> units = Utf8ToUtf16LeBytes(text);
+    bytes.insert(bytes.end(), units.begin(), units.end());
     return bytes;
 }
 

@@ -59,26 +59,22 @@ bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
     return false;
 }
 
-bool IsText(RegType type) {
-    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
-}
-
 // The data after "name=": the value's type and data, or why not.
-std::string ValueData(std::string_view spec, RegFileItem& item) {
-    if (spec == "-")
+std::string ValueData(std::string_view written, RegFileItem& item) {
+    if (written == "-")
         return "removes a value: only keys and values are imported";
-    if (!spec.empty() && spec[0] == '"') {
+    if (!written.empty() && written[0] == '"') {
         std::size_t at = 0;
         std::string text;
-        if (!Quoted(spec, at, text) || !Trimmed(spec.substr(at)).empty())
+        if (!Quoted(written, at, text) || !Trimmed(written.substr(at)).empty())
             return "holds a text that is not one quoted string";
         item.type = RegType::Sz;
         item.data.assign(text.begin(), text.end());
         return {};
     }
-    if (spec.substr(0, 6) == "dword:") {
+    if (written.substr(0, 6) == "dword:") {
         std::uint32_t number = 0;
-        if (!HexNumber(spec.substr(6), 8, number))
+        if (!HexNumber(written.substr(6), 8, number))
             return "holds a dword that is not 1 to 8 hex digits";
         item.type = RegType::Dword;
         item.data = {std::uint8_t(number), std::uint8_t(number >> 8), std::uint8_t(number >> 16),
@@ -86,17 +82,17 @@ std::string ValueData(std::string_view spec, RegFileItem& item) {
         return {};
     }
     std::uint32_t type = static_cast<std::uint32_t>(RegType::Binary);
-    std::size_t colon = spec.find(':');
-    if (spec.substr(0, 4) == "hex(") {
-        const std::size_t close = spec.find("):");
-        if (close == std::string_view::npos || !HexNumber(spec.substr(4, close - 4), 8, type))
+    std::size_t colon = written.find(':');
+    if (written.substr(0, 4) == "hex(") {
+        const std::size_t close = written.find("):");
+        if (close == std::string_view::npos || !HexNumber(written.substr(4, close - 4), 8, type))
             return "holds a hex type that is not hex(N):";
         colon = close + 1;
-    } else if (spec.substr(0, 4) != "hex:") {
+    } else if (written.substr(0, 4) != "hex:") {
         return "holds a value of no known form";
     }
     item.type = static_cast<RegType>(type);
-    for (std::string_view rest = spec.substr(colon + 1); !Trimmed(rest).empty();) {
+    for (std::string_view rest = written.substr(colon + 1); !Trimmed(rest).empty();) {
         const std::size_t comma = rest.find(',');
         std::uint32_t byte = 0;
         if (!HexNumber(Trimmed(rest.substr(0, comma)), 2, byte))
@@ -110,13 +106,10 @@ std::string ValueData(std::string_view spec, RegFileItem& item) {
     }
     if (item.data.size() > kRegValueMaxBytes)
         return "holds more data than any value of the settings";
-    if (IsText(item.type)) {
+    if (HoldsText(item.type)) {
         if (item.data.size() % 2)
             return "holds a text of an odd number of bytes";
-        std::u16string units;
-        for (std::size_t i = 0; i < item.data.size(); i += 2)
-            units += static_cast<char16_t>(item.data[i] | item.data[i + 1] << 8);
-        const std::string text = Utf16ToUtf8(units);
+        const std::string text = Utf16LeBytesToUtf8(item.data);
         item.data.assign(text.begin(), text.end());
     }
     return {};
@@ -164,10 +157,7 @@ RegFileRead ReadRegFile(const std::vector<std::uint8_t>& bytes) {
     if (unicode) {
         if (bytes.size() % 2)
             return refuse(1, "belongs to a UTF-16 file of an odd number of bytes");
-        std::u16string units;
-        for (std::size_t i = 2; i < bytes.size(); i += 2)
-            units += static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8);
-        text = Utf16ToUtf8(units);
+        text = Utf16LeBytesToUtf8(std::span(bytes).subspan(2));
     } else {
         const bool bom =
             bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;

@@ -19,6 +19,11 @@ enum class RegType : std::uint32_t {
     MultiSz = 7,
 };
 
+// The types whose data is text: UTF-16 in the registry, UTF-8 in the program.
+constexpr bool HoldsText(RegType type) {
+    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
+}
+
 struct RegValue {
     enum class Status { Ok, NotFound, Failed };
     Status status = Status::NotFound;

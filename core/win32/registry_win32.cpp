@@ -3,7 +3,6 @@
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
 
-#include <cstring>
 
 namespace corvane::win32 {
 
@@ -16,26 +15,14 @@ static_assert(static_cast<DWORD>(RegType::MultiSz) == REG_MULTI_SZ);
 
 namespace {
 
-bool IsText(RegType type) {
-    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
-}
-
-// A text value's stored UTF-16 units as the program's UTF-8, every zero kept;
-// an odd last byte, which no unit holds, is dropped.
+// A text value's stored UTF-16 units as the program's UTF-8, every zero kept.
 std::vector<std::uint8_t> Utf8Bytes(const std::vector<std::uint8_t>& stored) {
-    std::u16string units(stored.size() / 2, u'\0');
-    if (!units.empty())
-        std::memcpy(units.data(), stored.data(), units.size() * 2);
-    const std::string text = Utf16ToUtf8(units);
+    const std::string text = Utf16LeBytesToUtf8(stored);
     return {text.begin(), text.end()};
 }
 
 std::vector<std::uint8_t> Utf16Bytes(const std::vector<std::uint8_t>& data) {
-    const std::u16string units = Utf8ToUtf16(std::string(data.begin(), data.end()));
-    std::vector<std::uint8_t> bytes(units.size() * 2);
-    if (!bytes.empty())
-        std::memcpy(bytes.data(), units.data(), bytes.size());
-    return bytes;
+    return Utf8ToUtf16LeBytes({reinterpret_cast<const char*>(data.data()), data.size()});
 }
 
 } // namespace
@@ -86,7 +73,7 @@ RegValue Win32Registry::QueryValue(RegKey key, const std::string& name) {
             value.data.resize(size);
             value.status = RegValue::Status::Ok;
             value.type = static_cast<RegType>(type);
-            if (IsText(value.type))
+            if (HoldsText(value.type))
                 value.data = Utf8Bytes(value.data);
             return value;
         }
@@ -105,9 +92,9 @@ bool Win32Registry::SetValue(RegKey key, const std::string& name, RegType type,
     // as given. It goes in a buffer followed by a nonzero unit, so that no
     // version of the system that looks past the data for a terminator finds
     // one and stores more than was given.
-    std::vector<std::uint8_t> buffer = IsText(type) ? Utf16Bytes(data) : data;
+    std::vector<std::uint8_t> buffer = HoldsText(type) ? Utf16Bytes(data) : data;
     const auto size = static_cast<DWORD>(buffer.size());
-    if (IsText(type))
+    if (HoldsText(type))
         buffer.insert(buffer.end(), {1, 0});
     return RegSetValueExW(FromRef<HKEY>(key), Wide(name).c_str(), 0, static_cast<DWORD>(type),
                           buffer.empty() ? nullptr : buffer.data(), size) == ERROR_SUCCESS;

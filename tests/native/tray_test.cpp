@@ -186,8 +186,9 @@ TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {
         for (std::size_t i = 4; i < r.size(); ++i)
             table.Append({"app.exe", "%ICONS%\\a.ico", "", r[i]});
         Build(table.Count(), true, true), menus.highlighted = std::stoi(r[1]);
-        EXPECT_EQ(menu.AnswerMenuChar((Utf8ToUtf16(r[0]) + u'\0')[0], RefOf<MenuRef>(menus.Live())),
-                  (MenuCharAnswer{std::stoul(r[2]), std::stoul(r[3])}))
+        EXPECT_EQ(
+            menu.AnswerMenuChar((Utf8ToUtf16(r[0]) + u'\0')[0], RefOf<MenuRef>(menus.Live())),
+            (MenuCharAnswer{std::uint32_t(std::stoul(r[2])), std::uint32_t(std::stoul(r[3]))}))
             << r[0] << " after " << r[1] << " in " << r[4];
     }
     EXPECT_EQ(icons.fileInfoPaths.front(), "C:\\Icons\\a.ico") << "the row's icon, expanded";
