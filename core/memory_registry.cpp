@@ -1,18 +1,13 @@
 #include "core/memory_registry.h"
 
+#include "core/text.h"
+
 #include <sstream>
 
 namespace corvane {
 namespace {
 
 constexpr std::uintptr_t kRoot = 0x80000001u;
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // The path without empty parts, as written.
 std::string Clean(const std::string& path, const std::string& under = {}) {
@@ -27,7 +22,7 @@ std::string Clean(const std::string& path, const std::string& under = {}) {
 } // namespace
 
 std::string MemoryRegistry::Fold(const std::string& path, const std::string& under) {
-    return Lower(Clean(path, under));
+    return AsciiLower(Clean(path, under));
 }
 
 RegKey MemoryRegistry::CurrentUser() const {
@@ -82,7 +77,7 @@ void MemoryRegistry::Put(const std::string& path, const std::string& name, RegTy
     std::vector<NamedValue>& values = Create(Fold(path), Clean(path)).values;
     RegValue value{RegValue::Status::Ok, type, std::move(data)};
     for (NamedValue& old : values)
-        if (Lower(old.name) == Lower(name)) {
+        if (AsciiLower(old.name) == AsciiLower(name)) {
             old.value = std::move(value);
             return;
         }
@@ -94,7 +89,7 @@ const RegValue* MemoryRegistry::Get(const std::string& path, const std::string& 
     if (key == keys_.end())
         return nullptr;
     for (const NamedValue& value : key->second.values)
-        if (Lower(value.name) == Lower(name))
+        if (AsciiLower(value.name) == AsciiLower(name))
             return &value.value;
     return nullptr;
 }

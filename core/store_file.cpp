@@ -11,13 +11,6 @@
 namespace corvane {
 namespace {
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 // The store's path below HKEY_CURRENT_USER.
 std::string SettingsPath() {
     return std::string(kSettingsKey).substr(1);
@@ -26,11 +19,11 @@ std::string SettingsPath() {
 // The slot of an entry key ("Tool Box Icon  N", N in decimal), -1 for the
 // settings key, or nothing for any other key. A slot past the table counts.
 std::optional<int> SlotOfKey(const std::string& name) {
-    const std::string settings = Lower(std::string(kCurrentUserName) + kSettingsKey);
-    const std::string key = Lower(name);
+    const std::string settings = AsciiLower(std::string(kCurrentUserName) + kSettingsKey);
+    const std::string key = AsciiLower(name);
     if (key == settings)
         return -1;
-    const std::string prefix = settings + "\\" + Lower(EntryKeyName(0)).substr(0, 15);
+    const std::string prefix = settings + "\\" + AsciiLower(EntryKeyName(0)).substr(0, 15);
     const std::string digits = key.substr(std::min(prefix.size(), key.size()));
     if (key.compare(0, prefix.size(), prefix) != 0 || digits.empty() || digits.size() > 3 ||
         digits.find_first_not_of("0123456789") != std::string::npos ||
@@ -45,13 +38,19 @@ struct Rule {
 };
 const std::map<std::string, Rule>& Rules() {
     static const std::map<std::string, Rule> rules = {
-        {Lower(kValPath), {true, kShellPathMax}},  {Lower(kValIconPath), {true, kShellPathMax}},
-        {Lower(kValToolTip), {true, kToolTipMax}}, {Lower(kValParams), {true, kTextValueMax}},
-        {Lower(kValAutoStart), {false, 0}},        {Lower(kValStartMode), {false, 0}},
-        {Lower(kValIconCount), {false, 0}},        {Lower(kValPopUpIt), {false, 0}},
-        {Lower(kValSmallIcons), {false, 0}},       {Lower(kValSingleClick), {false, 0}},
-        {Lower(kValHideOnStart), {false, 0}},      {Lower(kValRunAsAdmin), {false, 0}},
-        {Lower(kValHotKey), {false, 0}},
+        {AsciiLower(kValPath), {true, kShellPathMax}},
+        {AsciiLower(kValIconPath), {true, kShellPathMax}},
+        {AsciiLower(kValToolTip), {true, kToolTipMax}},
+        {AsciiLower(kValParams), {true, kTextValueMax}},
+        {AsciiLower(kValAutoStart), {false, 0}},
+        {AsciiLower(kValStartMode), {false, 0}},
+        {AsciiLower(kValIconCount), {false, 0}},
+        {AsciiLower(kValPopUpIt), {false, 0}},
+        {AsciiLower(kValSmallIcons), {false, 0}},
+        {AsciiLower(kValSingleClick), {false, 0}},
+        {AsciiLower(kValHideOnStart), {false, 0}},
+        {AsciiLower(kValRunAsAdmin), {false, 0}},
+        {AsciiLower(kValHotKey), {false, 0}},
     };
     return rules;
 }
@@ -59,7 +58,7 @@ const std::map<std::string, Rule>& Rules() {
 // Why a value cannot be taken, or nothing.
 std::string ValueProblem(const RegFileItem& item) {
     const bool text = item.type == RegType::Sz || item.type == RegType::ExpandSz;
-    const auto rule = Rules().find(Lower(item.name));
+    const auto rule = Rules().find(AsciiLower(item.name));
     if (item.type != RegType::Sz && item.type != RegType::ExpandSz && item.type != RegType::Dword &&
         item.type != RegType::Binary && item.type != RegType::MultiSz)
         return "holds a value of a type the settings never hold";
@@ -70,7 +69,7 @@ std::string ValueProblem(const RegFileItem& item) {
     if (text &&
         Utf16Length({reinterpret_cast<const char*>(item.data.data()), item.data.size()}) > longest)
         return "holds \"" + item.name + "\" longer than " + std::to_string(longest) + " characters";
-    if (Lower(item.name) == Lower(kValIconCount) && item.data.size() == 4 &&
+    if (AsciiLower(item.name) == AsciiLower(kValIconCount) && item.data.size() == 4 &&
         (item.data[3] != 0 || item.data[2] != 0 || item.data[1] != 0 || item.data[0] > kMaxEntries))
         return "counts more than 20 entries";
     return {};

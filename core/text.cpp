@@ -36,4 +36,11 @@ std::string UpToFirstZero(std::string_view bytes) {
     return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 } // namespace corvane

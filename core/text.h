@@ -20,6 +20,9 @@ std::string FolderPart(std::string_view path);
 // What follows the last backslash or colon, or the whole text.
 std::string FileNamePart(std::string_view path);
 
+// The text with the letters A to Z in lower case, as registry names compare.
+std::string AsciiLower(std::string text);
+
 // The text up to its first zero character.
 std::string UpToFirstZero(std::string_view bytes);
 
