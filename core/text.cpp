@@ -3,6 +3,20 @@
 #include "core/utf16.h"
 
 namespace corvane {
+namespace {
+
+// How many leading characters name the folder: up to and including the last
+// backslash, or else a drive's colon ("E:d.exe"). Any other colon belongs to
+// the name ("https://example.com/x" names no folder).
+std::size_t FolderLength(std::string_view path) {
+    if (const std::size_t last = path.find_last_of('\\'); last != std::string_view::npos)
+        return last + 1;
+    const bool driveLetter = path.size() >= 2 && ((path[0] >= 'A' && path[0] <= 'Z') ||
+                                                  (path[0] >= 'a' && path[0] <= 'z'));
+    return driveLetter && path[1] == ':' ? 2 : 0;
+}
+
+} // namespace
 
 std::size_t Utf16Length(std::string_view text) {
     return Utf8ToUtf16(text).size();
@@ -19,17 +33,11 @@ std::string CutToUtf16(std::string_view text, std::size_t max) {
 }
 
 std::string FolderPart(std::string_view path) {
-    const std::size_t last = path.find_last_of("\\:");
-    if (last == std::string_view::npos)
-        return {};
-    return std::string(path.substr(0, last + 1));
+    return std::string(path.substr(0, FolderLength(path)));
 }
 
 std::string FileNamePart(std::string_view path) {
-    const std::size_t last = path.find_last_of("\\:");
-    if (last == std::string_view::npos)
-        return std::string(path);
-    return std::string(path.substr(last + 1));
+    return std::string(path.substr(FolderLength(path)));
 }
 
 std::string UpToFirstZero(std::string_view bytes) {

@@ -13,11 +13,13 @@ std::size_t Utf16Length(std::string_view text);
 // The UTF-8 text cut to at most max UTF-16 units, never inside a character.
 std::string CutToUtf16(std::string_view text, std::size_t max);
 
-// The leading characters up to and including the last backslash or colon;
-// empty when there is neither. A forward slash is no separator.
+// The leading characters up to and including the last backslash, or without
+// one a drive's colon ("E:" of "E:d.exe"); empty when there is neither. A
+// forward slash is no separator, and no other colon is ("https:" of a URL is
+// no folder).
 std::string FolderPart(std::string_view path);
 
-// What follows the last backslash or colon, or the whole text.
+// What follows FolderPart, or the whole text.
 std::string FileNamePart(std::string_view path);
 
 // The text with the letters A to Z in lower case, as registry names compare.
