@@ -54,7 +54,7 @@ void Launcher::OnModify() {
     if (!slot)
         return;
     if (!popUp_)
-        tray_.ModifyEntryIcon(table_.At(*slot), editor_.Preview());
+        tray_.ModifyEntryIcon(table_.At(*slot));
     menu_.Rebuild();
 }
 

@@ -24,15 +24,18 @@ void TrayPresence::RemoveMainIcon() {
     TrayDeleteIcon(shellIcons_, kMainIconId, owner_);
 }
 
-void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
-    const ScopedIcon icon(
+ScopedIcon TrayPresence::SmallIconOf(const Entry& entry) {
+    return ScopedIcon(
         shellIcons_,
         GetFileIconHandle(shellIcons_, ExpandVariables(system_, entry.IconPath), true));
-    Add(id, icon.get(), entry.ToolTip);
 }
 
-void TrayPresence::ModifyEntryIcon(const Entry& entry, IconRef icon) {
-    TrayModifyIcon(shellIcons_, entry.IconId, owner_, icon, entry.ToolTip);
+void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
+    Add(id, SmallIconOf(entry).get(), entry.ToolTip);
+}
+
+void TrayPresence::ModifyEntryIcon(const Entry& entry) {
+    TrayModifyIcon(shellIcons_, entry.IconId, owner_, SmallIconOf(entry).get(), entry.ToolTip);
 }
 
 void TrayPresence::RemoveEntryIcon(std::int32_t id) {

@@ -7,6 +7,7 @@
 #include "core/entry.h"
 #include "core/system_api.h"
 #include "tray/shell_icon_api.h"
+#include "tray/tray_icons.h"
 
 #include <cstdint>
 #include <set>
@@ -23,9 +24,10 @@ public:
     void AddMainIcon();
     void RemoveMainIcon();
     // The entry's icon under the given identifier, its description as tip.
+    // An entry's tray icon is always the small icon of its icon path.
     void AddEntryIcon(const Entry& entry, std::int32_t id);
-    // The entry's icon shows icon and the entry's description.
-    void ModifyEntryIcon(const Entry& entry, IconRef icon);
+    // The entry's tray icon shows what the entry holds now.
+    void ModifyEntryIcon(const Entry& entry);
     void RemoveEntryIcon(std::int32_t id);
     void RemoveEntryIcons(const EntryTable& table);
     // The shell's tray came back (it restarted): show every icon again.
@@ -38,6 +40,8 @@ public:
     bool NoneShown(const EntryTable& table, bool popUp) const;
 
 private:
+    // The small icon of the entry's icon path, as it is found now.
+    ScopedIcon SmallIconOf(const Entry& entry);
     // Adds an icon, noting whether the shell took it.
     void Add(std::int32_t id, IconRef icon, const std::string& tip);
     // Adds the program's icons again (onlyRefused: those the shell refused).

@@ -56,15 +56,13 @@ public:
     // Returns the entry removed.
     std::optional<Entry> Delete(EntryTable& table);
     // The fields into the entry they show, if the rules admit them; its
-    // IconId stays. Its row, the preview and the tray take the icon of its
-    // stored icon path. Returns its slot.
+    // IconId stays. Its row and the preview take the icon of its stored icon
+    // path. Returns its slot.
     std::optional<int> Modify(EntryTable& table);
     // Moves the entry the fields show by one slot (-1 up, +1 down), its row
     // with it; it stays selected. Returns the first of the two slots that
     // traded entries.
     std::optional<int> Move(EntryTable& table, int by);
-    // The icon the preview shows.
-    IconRef Preview() const { return preview_.get(); }
 
     // Fills the fields from a program, a document or a shortcut file.
     void Browse(const EntryTable& table);

@@ -131,17 +131,17 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         rig.view.texts[Ctl::txtParameters] = "-n";
         rig.view.checked[Ctl::cbAutoStart] = rig.view.checked[Ctl::cbRunAsAdmin] = true;
         rig.view.combo = smHidden;
-        rig.log.clear();
+        rig.log.clear(), rig.icons.fileInfoFlags.clear();
         const IconRef before = rig.view.preview;
         rig.launcher->OnModify();
-        // The preview, the row and the tray show the icon of the icon path typed by hand.
+        // The preview, the row and the tray (the small one) show the icon path typed by hand.
         const IconRef preview = rig.view.preview;
         EXPECT_TRUE(rig.icons.liveIcons.count(RawOf(preview)) &&
                     !rig.icons.liveIcons.count(RawOf(before)));
         EXPECT_EQ(rig.view.rows.at(1), std::make_pair(std::string("New"), preview));
         if (!popUp) {
-            EXPECT_EQ(rig.icons.trayIcons.at(1001).hIcon, preview);
             EXPECT_EQ(TipOf(rig.icons.trayIcons.at(1001)), "New");
+            EXPECT_EQ(std::ranges::count(rig.icons.fileInfoFlags, kShgfiIcon | kShgfiSmallIcon), 1);
         }
         // In pop-up mode no tray request: an entry's identifier may be the main icon's.
         EXPECT_EQ(rig.log, popUp ? (Lines{"menu destroy", "menu create"})

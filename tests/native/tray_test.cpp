@@ -40,17 +40,6 @@ TEST(TrayRecord, TheTipKeepsTheWholeCharactersThatFitIn63Units) {
     }
 }
 
-// The tray shows an entry's small icon, the editor its large one.
-TEST(FileIcons, TheShellIsAskedForTheIconOfTheSizeWanted) {
-    CallLog log;
-    FakeShellIcons icons{log};
-    icons.knownFiles.insert("a.exe");
-    for (const bool small : {false, true}) {
-        const ScopedIcon icon(icons, GetFileIconHandle(icons, "a.exe", small));
-        EXPECT_EQ(icons.fileInfoFlags.back(), small ? kShgfiIcon | kShgfiSmallIcon : kShgfiIcon);
-    }
-}
-
 class PopupMenuTest : public ::testing::Test {
 protected:
     // Entries "Entry 0".. whose icon files the shell finds, and a menu built for them.
