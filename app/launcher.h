@@ -148,9 +148,10 @@ private:
     bool singleClick_ = false;
     // The hot key registered now (0: none), as "Hot Key" stores it.
     std::uint16_t hotKey_ = 0;
-    // The read failure of an entry subkey that exists but could not be
-    // opened: the subkeys from there on were never read, so this run changes
-    // no entry and no save of it touches an entry subkey or the count.
+    // The read failure of an entry subkey below the count that is missing or
+    // could not be opened: the subkeys from there on were never read, so this
+    // run changes no entry and no save of it touches an entry subkey or the
+    // count.
     std::optional<std::string> unreadEntry_;
     std::string programPath_;
     // Ticks of the timer that adds refused tray icons again.

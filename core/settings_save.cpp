@@ -144,11 +144,13 @@ private:
 void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
     const int count = table.Count();
     if (count == 0) {
-        RemoveEntryKeys(reg, 0);
+        // The count first: a load takes a stored 0 at its word, while a count
+        // over entry subkeys that are gone would leave entries unread.
         reg.OpenKey(kSettingsKey, true);
         WriteOptions(reg, options);
         reg.WriteInteger(kValIconCount, 0);
         DropMovingEntry(reg);
+        RemoveEntryKeys(reg, 0);
         return;
     }
     const int stored = table.StoredCount();

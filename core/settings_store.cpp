@@ -70,16 +70,17 @@ void WriteFirstRunDefaults(RegistryAccessor& reg) {
 std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
     try {
         const std::int32_t stored = reg.ReadInteger(kValIconCount);
-        if (stored >= 0)
-            return stored > kMaxEntries ? kMaxEntries : static_cast<int>(stored);
+        if (stored >= 0 && stored <= kMaxEntries)
+            return static_cast<int>(stored);
     } catch (const ERegistryException&) {
-        // Missing or damaged: subkey 0 tells.
+        // Missing or damaged: the entry subkeys tell.
     }
-    if (reg.KeyExists(EntrySubkey(0)))
-        return kMaxEntries;
-    if (!reg.ValueExists(kValIconCount))
+    int following = 0;
+    while (following < kMaxEntries && reg.KeyExists(EntrySubkey(following)))
+        ++following;
+    if (following == 0 && !reg.ValueExists(kValIconCount))
         return std::nullopt;
-    return 0;
+    return following;
 }
 
 std::string MovingEntrySubkey() {
@@ -96,9 +97,7 @@ std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
     }
     for (int slot = 0; slot < count; ++slot) {
         if (!reg.OpenKey(EntrySubkey(slot), false))
-            return reg.KeyExists(EntrySubkey(slot))
-                       ? std::optional(ReadFailureMessage(EntryKeyName(slot)))
-                       : std::nullopt;
+            return ReadFailureMessage(EntryKeyName(slot));
         take(slot == movingSlot ? moving : ReadEntryValues(reg));
     }
     return std::nullopt;

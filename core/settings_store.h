@@ -61,18 +61,17 @@ bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback);
 void WriteFirstRunDefaults(RegistryAccessor& reg);
 
 // How many entry subkeys to load, from the current (settings) key. A stored
-// "Icon Count" of 0 to 20 is trusted (a 0 is only ever written after the
-// entry subkeys were removed); a larger one loads 20. Without such a count
-// (missing, of the wrong type, negative) while entry subkey 0 exists, the
-// store is damaged but its entries are still there: up to 20, as many as
-// follow one another. Nothing when there is neither a count nor subkey 0: a
-// first run.
+// "Icon Count" of 0 to 20 is trusted: every subkey below it holds an entry
+// (and a 0 is an empty table, whatever subkeys are left). Without such a
+// count (missing, of the wrong type, negative or over 20) the store is
+// damaged but its entries are still there: as many subkeys as follow one
+// another from subkey 0, up to 20. Nothing when there is neither a count nor
+// subkey 0: a first run.
 std::optional<int> StoredEntryCount(RegistryAccessor& reg);
 
-// Reads up to count entry subkeys from slot 0, without creating any, and
-// hands each entry to take as soon as it is read. Stops at the first subkey
-// that is missing or cannot be opened. When it stopped at one that exists but
-// could not be opened, the read failure naming that subkey: the subkeys from
+// Reads count entry subkeys from slot 0, without creating any, and hands each
+// entry to take as soon as it is read. A subkey that is missing or cannot be
+// opened stops it: the read failure naming that subkey, as the subkeys from
 // there on were never read.
 std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
                                        const std::function<void(Entry)>& take);
@@ -91,8 +90,8 @@ void WriteOptions(RegistryAccessor& reg, const Options& options);
 // past the stored count are written first and counted, an entry is written
 // at its new slot before its old one is overwritten, and where entries swap
 // places one of them waits in the moving-entry key, which a load reads.
-// An empty table's save removes the entry subkeys first and writes the count
-// of 0 last: a stored 0 is always meant.
+// An empty table's save writes the count of 0 before it removes the entry
+// subkeys: cut short, it leaves no count over a subkey that is gone.
 void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table);
 
 } // namespace corvane

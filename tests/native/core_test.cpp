@@ -60,32 +60,29 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) 
     EXPECT_EQ(shell.calls.back().verb, "runas");
 }
 
-// A count (INT_MIN: none, INT_MAX: text) over entry keys 0 to keys - 1 (a path alone: all else off,
-// as an older store's) loads this many (-1: a first run); where unread, it stops at a locked key.
 TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
-    const std::tuple<int, int, int, bool> rows[] = {
-        {INT_MIN, 0, -1, false},  {0, 0, 0, false},      {1, 3, 1, false},      {21, 25, 20, false},
-        {INT_MIN, 3, 3, false},   {0, 3, 0, false},      {-1, 3, 3, false},     {3, 3, 1, true},
-        {INT_MAX, 25, 20, false}, {INT_MIN, 2, 0, true}, {INT_MIN, 1, 1, false}};
-    for (auto [count, keys, loaded, unread] : rows) {
+    for (const DataRow& r : DataRows("store_loads.tsv")) {
         MemoryRegistry registry;
         RegistryAccessor reg(registry);
-        if (count == INT_MAX)
+        const int keys = std::stoi(r[1]), loaded = std::stoi(r[2]);
+        if (r[0] == "text")
             registry.PutString(kSettings, "Icon Count", "3");
-        else if (count != INT_MIN)
-            registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(count));
+        else if (r[0] != "none")
+            registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(std::stoi(r[0])));
         for (int slot = 0; slot < keys; ++slot)
             registry.PutString(EntryKey(slot), "Path", "x");
-        if (unread)
+        if (r[3] == "locked")
             registry.Lock(EntryKey(loaded));
+        else if (r[3] == "missing")
+            reg.DeleteKey("\\" + EntryKey(loaded));
         reg.OpenKey("\\" + kSettings, true);
         const std::optional<int> stored = StoredEntryCount(reg);
         int read = 0;
         const auto stopped =
             ReadEntries(reg, stored.value_or(0), [&](const Entry& e) { read += e == Entry{"x"}; });
         EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped.has_value()),
-                  std::make_tuple(loaded, unread))
-            << count << " over " << keys;
+                  std::make_tuple(loaded, r[4] == "yes"))
+            << r[0] << " over " << keys;
         EXPECT_FALSE(registry.Exists(EntryKey(keys)));
     }
 }
@@ -110,15 +107,6 @@ EntryTable Edited(const Entries& before, const Entries& after) {
         EXPECT_TRUE(table.Move(at, i));
     }
     return table;
-}
-
-Entries Load(MemoryRegistry& registry) {
-    RegistryAccessor reg(registry);
-    reg.OpenKey("\\" + kSettings, true);
-    Entries loaded;
-    ReadEntries(reg, StoredEntryCount(reg).value_or(0),
-                [&](const Entry& entry) { loaded.push_back(entry); });
-    return loaded;
 }
 
 // Every write may fail, or be the program's last. A save one of whose writes fails puts back what
@@ -147,7 +135,7 @@ TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTables
                 WriteSettings(reg, {}, Edited(before, after));
             } catch (const ERegistryException&) {
             }
-            const Entries loaded = Load(registry);
+            const Entries loaded = StoredEntries(registry);
             SCOPED_TRACE(std::to_string(run / 2) + (killed ? " writes, then killed" : "th failed"));
             if (!killed) {
                 EXPECT_TRUE(loaded == before || loaded == after);
@@ -169,7 +157,7 @@ TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTables
             EntryTable reloaded = TableOf(loaded);
             reloaded.MarkStored();
             WriteSettings(reg, {}, reloaded);
-            EXPECT_EQ(Load(registry), loaded);
+            EXPECT_EQ(StoredEntries(registry), loaded);
         }
 }
 

@@ -47,11 +47,7 @@ struct LauncherRig {
     // The entries as a save now stores them.
     std::vector<Entry> Saved() {
         launcher->OnMinimize();
-        RegistryAccessor store(registry);
-        store.OpenKey(kSettingsKey, false);
-        std::vector<Entry> entries;
-        ReadEntries(store, *StoredEntryCount(store), [&](Entry e) { entries.push_back(e); });
-        return entries;
+        return StoredEntries(registry);
     }
 
     CallLog log;

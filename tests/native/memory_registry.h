@@ -2,6 +2,9 @@
 // The program's in-memory registry with switches that make opening a key and writing fail, and a
 // log of the writes.
 #include "core/memory_registry.h"
+#include "core/settings_store.h"
+
+#include <gtest/gtest.h>
 
 #include <climits>
 #include <set>
@@ -72,5 +75,15 @@ private:
 
     std::set<std::string> locked_;
 };
+
+// The entries a load reads from the store, which has every entry key below its count.
+inline std::vector<Entry> StoredEntries(corvane::MemoryRegistry& registry) {
+    RegistryAccessor reg(registry);
+    std::vector<Entry> entries;
+    reg.OpenKey(kSettingsKey, true);
+    EXPECT_FALSE(ReadEntries(reg, StoredEntryCount(reg).value_or(0),
+                             [&](Entry entry) { entries.push_back(entry); }));
+    return entries;
+}
 
 } // namespace corvane::testing
