@@ -43,8 +43,11 @@ void Launcher::OnCreate() {
     registry_.OpenKey(kSettingsKey, true);
     const std::optional<int> count = StoredEntryCount(registry_);
     if (!count) {
-        // First run: write the defaults; the timer finishes the set-up.
+        // First run: write the defaults; the timer finishes the set-up. The
+        // menu holds its commands from the start: the first entry added gets
+        // a tray icon whose right click opens it.
         WriteFirstRunDefaults(registry_);
+        menu_.Rebuild();
         return;
     }
 

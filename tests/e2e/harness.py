@@ -126,6 +126,10 @@ def screenshot(area, name):
         grab(*area, into=os.path.join(folder, name if DPI == 96 else f"{DPI}dpi-{name}"))
 
 
+def windows():  # the program's shown windows, menus among them
+    return set(shown("^corvane.exe$", "--classname"))
+
+
 def click(point, button=1, double=False):
     run("xdotool", "mousemove", *point, "click", *(("--repeat", 2, "--delay", 80) if double else ()),
         button)
@@ -158,11 +162,9 @@ class Corvane:
         return self.wait_shown("Corvane 3.0 Options") and tray_icon()
 
     def choose(self, icon, row, picture=None):
-        """Clicks row of the pop-up menu, a new window of the program, after its picture with the
-        tray below it, if one is named. A right click on the last one's spot within the
-        double-click time opens none: every other one goes 4 pixels aside."""
-        def windows():
-            return set(shown("^corvane.exe$", "--classname"))
+        """Clicks row of the pop-up menu (None: aside, which closes it), a new window of the program,
+        after its picture with the tray below it, if one is named. A right click on the last one's
+        spot within the double-click time opens none: every other one goes 4 pixels aside."""
         before = windows()
         self.menus += 1
         click((icon[0] + 4 * (self.menus % 2), icon[1]), button=3)
@@ -170,7 +172,7 @@ class Corvane:
         left, top, width, height = geometry(next(iter(menu)))
         if picture:
             screenshot((left - 8, top - 8, SCREEN[0] - left + 8, SCREEN[1] - top + 8), picture)
-        click((left + width // 2, top + row if row > 0 else top + height + row))
+        click((4, 4) if row is None else (left + width // 2, top + row if row > 0 else top + height + row))
         poll("the pop-up menu to close", lambda: not windows() & menu)
 
     def wait_exit(self, kill=False):

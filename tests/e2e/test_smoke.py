@@ -2,8 +2,8 @@
 
 import os
 
-from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, click, geometry, poll, probe_runs,
-                     reg_import, registry, run, shown, wine)
+from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, PROBE_EXE, click, geometry, poll,
+                     probe_runs, reg_import, registry, run, wine, windows)
 
 HELP = (429, 317)  # the middle of the "&Help" button within the options window's X window
 
@@ -42,10 +42,10 @@ def test_the_hot_key_opens_the_launcher_menu_at_the_mouse(corvane):
     corvane.start_with_icon()
     window = corvane.wait_shown("Corvane 3.0 Options")[0]
     left, top = poll("the options window in place", lambda: (at := geometry(window))[0] >= 0 and at)[:2]
-    before = set(shown("^corvane.exe$", "--classname"))
+    before = windows()
     click((left + 200, top + 300))  # the window has the keyboard; the mouse stays there
     run("xdotool", "key", "ctrl+alt+k")
-    menu = poll("the menu", lambda: set(shown("^corvane.exe$", "--classname")) - before)
+    menu = poll("the menu", lambda: windows() - before)
     x, y, width, _ = geometry(next(iter(menu)))  # its upper right corner at the mouse
     assert abs(x + width - (left + 200)) <= 2 and abs(y - (top + 300)) <= 2
     run("xdotool", "key", "Escape")

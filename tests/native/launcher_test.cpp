@@ -37,7 +37,7 @@ TEST_F(LauncherTest, AFirstRunWritesTheDefaultsAndWelcomesOverANormalWindow) {
                                         "PopUpIt=0", "SmallIcons=0"}));
     EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "load bitmap STRIPE120",
                           "load bitmap STRIPE144", "load bitmap STRIPE192", "menu create",
-                          "timer stop", "welcome", "form normal"}));
+                          "menu destroy", "menu create", "timer stop", "welcome", "form normal"}));
     // The timer set the boxes from the defaults just written.
     EXPECT_FALSE(view.checked[Ctl::chkHide] || view.checked[Ctl::cbSmallIcons] ||
                  view.enabled[Ctl::cbSmallIcons]);
