@@ -98,7 +98,8 @@ public:
 private:
     enum class SaveOutcome { Saved, ProgramEnded };
     // Stores options and entries, then hides the program; with no entries it
-    // ends the program instead. A failed write throws.
+    // ends the program instead (not when entries could not be read), and
+    // with no icon in the tray it stays shown. A failed write throws.
     SaveOutcome SaveSettings();
     // The menu's "Exit Corvane", "&Quit" and closing: saves, lets go of the
     // menu and the entries' tray icons, and ends the program. When the save

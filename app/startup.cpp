@@ -104,7 +104,9 @@ void Launcher::ShowSmallIcons(bool small) {
 void Launcher::OnStartupTimer() {
     FormView& view = env_.view;
     view.StopStartupTimer();
-    if (table_.Count() == 0)
+    // A run that could not read every entry is no first run, even with none
+    // read.
+    if (table_.Count() == 0 && !unreadEntry_)
         view.ShowWelcome();
     registry_.OpenKey(kSettingsKey, true);
     try {
@@ -164,10 +166,16 @@ void Launcher::OnTrayRetryTimer() {
 
 Launcher::SaveOutcome Launcher::SaveSettings() {
     WriteStore();
-    if (table_.Count() == 0) {
+    // An empty table has nothing to launch, unless its entries could not be
+    // read: that run never ends by itself.
+    if (table_.Count() == 0 && !unreadEntry_) {
         env_.view.EndProgram();
         return SaveOutcome::ProgramEnded;
     }
+    // With no icon of the program in the tray, nothing would bring the
+    // window back: it stays.
+    if (tray_.NoneShown(table_, popUp_))
+        return SaveOutcome::Saved;
     env_.view.HideApplicationWindow();
     env_.view.HideOptionsWindow();
     return SaveOutcome::Saved;

@@ -111,6 +111,15 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                 registry.Dword(kSettings, "PopUpIt") == 0u);
 }
 
+// With no icon in the tray to come back by, Minimize neither ends the program nor hides it.
+TEST_F(LauncherTest, AnUnreadFirstEntryIsNoFirstRunAndMinimizeNeitherEndsNorStrandsTheProgram) {
+    Store({}, {{"a.exe"}, {"b.exe"}});
+    registry.DeleteKey(registry.CurrentUser(), kSettings + "\\Tool Box Icon  0");
+    Start(), launcher->OnMinimize();
+    EXPECT_EQ(Lines(log.end() - 3, log.end() - 1), (Lines{"timer stop", "form normal"}));
+    EXPECT_NE(log.back().find("'Tool Box Icon  0'. The entries are kept"), std::string::npos);
+}
+
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
     StartWith({.singleClick = true, .popUp = true}, 3);
     const NotifyIconRecord& main = icons.trayIcons.at(1111);
