@@ -52,8 +52,9 @@ def wine(*args):
         return code, out.read().decode("utf-8", "replace")
 
 
-def reg_import(name):
-    assert wine("reg", "import", "Z:" + os.path.join(HERE, "data", name).replace("/", "\\"))[0] == 0
+def reg_import(*names):
+    for name in names:
+        assert wine("reg", "import", "Z:" + os.path.join(HERE, "data", name).replace("/", "\\"))[0] == 0
 
 
 def registry(key=KEY):

@@ -9,8 +9,7 @@ HELP = (429, 317)  # the middle of the "&Help" button within the options window'
 
 
 def test_a_popup_menu_row_starts_its_entry_and_exit_saves_and_ends_with_0(corvane):
-    reg_import("entry.reg")
-    reg_import("menu.reg")
+    reg_import("entry.reg", "menu.reg")
     assert wine("reg", "add", KEY, "/v", "PopUpIt", "/t", "REG_DWORD", "/d", "1", "/f")[0] == 0
     stored, icon = registry(), corvane.start_with_icon()
     assert wine("reg", "delete", KEY, "/f")[0] == 0  # only the save writes it back
@@ -22,10 +21,20 @@ def test_a_popup_menu_row_starts_its_entry_and_exit_saves_and_ends_with_0(corvan
     assert registry() == stored
 
 
+def test_an_entry_key_missing_below_the_count_is_named_and_no_entry_after_it_is_lost(corvane):
+    reg_import("entry.reg", "menu.reg")  # five entries, of which the second goes
+    assert wine("reg", "delete", KEY + r"\Tool Box Icon  1", "/f")[0] == 0
+    stored, icon = registry(), corvane.start_with_icon()
+    message = lambda: wine(PROBE_EXE, "--text", "Corvane Box")[1]  # the message box's text
+    assert "'Tool Box Icon  1'" in poll("the message", message)
+    run("xdotool", "key", "Return")  # its OK
+    poll("the message to close", lambda: not message())
+    corvane.choose(icon, LAST_ROW)  # Exit Corvane: a save, of the options alone
+    assert corvane.wait_exit() == 0 and registry() == stored
+
 
 def test_help_opens_the_page_beside_the_program_with_the_shell_s_open_verb(corvane):
-    reg_import("entry.reg")
-    reg_import("html.reg")
+    reg_import("entry.reg", "html.reg")
     corvane.start_with_icon()
     window = corvane.wait_shown("Corvane 3.0 Options")[0]
     # Shown minimized, off the screen, until the start-up timer puts it in place.

@@ -1,7 +1,8 @@
 // probe.exe, what the tests let Corvane start: every run appends a line to probe-log.txt beside it,
 // its own path, a tab and its command line, in UTF-8 as the wide functions give them.
 // "probe.exe --window TITLE" also shows a window titled TITLE in front until ended;
-// "probe.exe --link LINK TARGET ARGUMENTS" only saves a shortcut at LINK with the shell's object.
+// "probe.exe --link LINK TARGET ARGUMENTS" only saves a shortcut at LINK with the shell's object;
+// "probe.exe --text TITLE" only writes the text of the message box titled TITLE to its output.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -44,6 +45,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (args && count == 5 && lstrcmpW(args[1], L"--link") == 0) // not logged
         return SaveLink(args[2], args[3], args[4]) ? 0 : 1;
+    if (args && count == 3 && lstrcmpW(args[1], L"--text") == 0) { // not logged
+        char text[1024] = ""; // a message box's text is its item 0xFFFF
+        DWORD size = GetDlgItemTextA(FindWindowW(L"#32770", args[2]), 0xFFFF, text, sizeof text);
+        return !WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text, size, &size, nullptr);
+    }
     std::wstring exe(32768, L'\0');
     exe.resize(GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
     const std::wstring log = exe.substr(0, exe.rfind(L'\\') + 1) + L"probe-log.txt";
