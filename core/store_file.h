@@ -3,6 +3,7 @@
 // a file read back as options and entries, refused whole when anything in it
 // is not what a store holds.
 #include "core/entry.h"
+#include "core/entry_rule.h"
 #include "core/settings_store.h"
 
 #include <cstdint>
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace corvane {
-
-// The longest texts a store holds, in UTF-16 units.
-inline constexpr std::size_t kToolTipMax = 64;
-inline constexpr std::size_t kTextValueMax = 32767;
 
 struct StoreContents {
     Options options;

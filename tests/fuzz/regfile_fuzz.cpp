@@ -1,8 +1,7 @@
 // libFuzzer entry for the settings importer: any broken rule is a crash.
-#include "core/launch.h"
+#include "core/entry_rule.h"
 #include "core/reg_file.h"
 #include "core/store_file.h"
-#include "core/text.h"
 #include "core/utf16.h"
 
 #include <algorithm>
@@ -36,11 +35,13 @@ std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
         return "more than 20 entries";
     EntryTable table;
     for (const Entry& entry : contents.entries) {
-        for (const auto& [text, max] :
-             {std::pair{&entry.Path, kShellPathMax}, std::pair{&entry.IconPath, kShellPathMax},
-              std::pair{&entry.ToolTip, kToolTipMax}, std::pair{&entry.Params, kTextValueMax}})
-            if (Utf16Length(*text) > max || !IsUtf8(*text) || text->find('\0') != std::string::npos)
-                return "a text is too long, no UTF-8 or holds a zero";
+        for (const auto& [field, text] : {std::pair{EntryText::Path, &entry.Path},
+                                          std::pair{EntryText::IconPath, &entry.IconPath},
+                                          std::pair{EntryText::ToolTip, &entry.ToolTip},
+                                          std::pair{EntryText::Params, &entry.Params}})
+            if (FaultOf(field, *text) != TextFault::None || !IsUtf8(*text) ||
+                text->find('\0') != std::string::npos)
+                return "a text is one the entry rule refuses, no UTF-8 or holds a zero";
         table.Append(entry);
     }
     // What was taken is a store: exported, it is taken again as it was (an empty icon path is

@@ -16,6 +16,9 @@ const std::string kDuplicate = "message Already have this Application in your Li
 const std::string kNoPath = "message You Must specify a path before adding";
 const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
 const std::string kTooLong = "message Path is too long to start, Max is 259 characters";
+const std::string kPathControl =
+    "message Path cannot hold a control character, such as a line break or a tab";
+const std::string kIconTooLong = "message Icon Path is too long, Max is 259 characters";
 // Paths of 259 and 260 UTF-16 units (the emoji takes two), in a Cyrillic and Japanese folder.
 const std::string kPath259 = "C:\\\u042E\u65E5\\" + std::string(247, 'f') + "\U0001F600.exe";
 const std::string kPath260 = "C:\\\u042E\u65E5\\" + std::string(248, 'f') + "\U0001F600.exe";
@@ -26,11 +29,13 @@ void Type(LauncherRig& rig, const std::string& path, const std::string& tip) {
     rig.icons.knownFiles.insert(path);
 }
 
-TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithABoxEach) {
+// Each text the entry rule refuses is told once, by the name of its field.
+TEST(EditorTest, AddRefusesADuplicateDescriptionAnEmptyPathAndEachTextTheRuleRefusesWithABoxEach) {
     struct Case {
         Lines tips;
         std::string path, tip;
         Lines boxes;
+        std::string icon = "", params = "";
     };
     const Case cases[] = {
         {{"Editor", "Mail", "Editor"}, "C:\\e.exe", "Editor", {kDuplicate, kDuplicate}},
@@ -38,16 +43,38 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithAB
         {{"Editor"}, "C:\\e.exe", "editor", {}},  // case-sensitive
         {{"Editor"}, "C:\\e.exe", "Editor ", {}}, // no trimming
         {{"Editor"}, "C:\\e.exe", "", {}},
-        {{"Editor"}, "C:\\e.exe", std::string(70, 'x'), {}},
+        {{"Editor"}, "C:\\e.exe", std::string(62, 'x') + "\U0001F600", {}}, // 64 units
+        {{"Editor"},
+         "C:\\e.exe",
+         std::string(63, 'x') + "\U0001F600",
+         {"message Description is too long, Max is 64 characters"}},
         {{}, "", "", {kNoPath}},
         {{"Editor"}, kPath259, "\u041F\u0440\u0438\u043C\u0435\u0440 \u65E5\u672C", {}},
         {{"Editor"}, kPath260, "Editor", {kDuplicate, kTooLong}},
+        {{"Editor"}, "\"" + kPath259 + "\"", "Quoted", {}}, // started without its quotes
+        {{"Editor"}, "C:\\a\tb.exe", "Tab", {kPathControl}},
+        {{"Editor"}, "C:\\e.exe", "Line\r\nbreak\x1B", {}},
+        {{"Editor"},
+         "C:\\e.exe",
+         "Long",
+         {kIconTooLong, "message Parameters are too long, Max is 32767 characters"},
+         kPath260,
+         std::string(32768, 'p')},
+        {{"Editor"},
+         "C:\\e.exe",
+         "Break",
+         {"message Icon Path cannot hold a control character, such as a line break or a tab"},
+         "C:\\i\n.ico",
+         "-a\n-b\t\x7F"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tip + "|" + c.path);
         LauncherRig rig;
         rig.StartWith({}, static_cast<int>(c.tips.size()), c.tips);
         Type(rig, c.path, c.tip);
+        if (!c.icon.empty())
+            rig.view.texts[Ctl::txtIconPath] = c.icon;
+        rig.view.texts[Ctl::txtParameters] = c.params;
         rig.view.combo = -1;
         rig.launcher->OnAdd();
         Lines expected = c.boxes;
@@ -61,7 +88,7 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithAB
         // The new row is selected and shows the entry, which starts as Normal.
         EXPECT_EQ(std::tie(rig.view.selected, rig.view.combo), std::make_tuple(slot, 0));
         EXPECT_NE(rig.view.rows.back().second, IconRef::None);
-        EXPECT_EQ(TipOf(rig.icons.trayIcons.at(1000 + slot)), c.tip.substr(0, 63));
+        EXPECT_EQ(TipOf(rig.icons.trayIcons.at(1000 + slot)), CutToUtf16(c.tip, 63));
         rig.view.texts[Ctl::txtParameters] = "-changed";
         rig.launcher->OnModify(); // changes the entry just added, no other
         const std::vector<Entry> saved = rig.Saved();
@@ -242,6 +269,17 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     rig.view.selected = -1;
     rig.launcher->OnIconBrowse();
     EXPECT_EQ(rig.dialogs.requests.back().initialFolder, "C:\\Apps\\");
+    // A shortcut's comment or a file's name longer than a description is cut to one.
+    rig.links.result.description = std::string(63, 'd') + "\U0001F600";
+    const std::string longName = "E:\\" + std::string(70, 'y');
+    rig.icons.knownFiles.insert(longName);
+    for (const auto& [name, tip] :
+         {std::pair{std::string("D:\\Links\\max.lnk"), std::string(63, 'd')},
+          std::pair{longName, "~" + std::string(63, 'y')}}) {
+        rig.dialogs.answer = OpenFileChoice{name, 1};
+        rig.launcher->OnBrowse();
+        EXPECT_EQ(rig.view.texts[Ctl::txtToolTip], tip);
+    }
 }
 
 TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropIsReleased) {
@@ -254,6 +292,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
     const Case cases[] = {
         {18, {"a", "b", "c"}, false, {}},
         {20, {"a"}, false, {}},
+        // A name longer than a description is cut to one.
         {17, {"C:\\a.exe", kPath260, kPath259}, false, {"C:\\a.exe", kPath259}},
         // Two files of one name have one description: the second is refused.
         {0, {"C:\\a.exe", "D:\\a.exe", "C:\\b.exe"}, true, {"C:\\a.exe", "C:\\b.exe"}},
@@ -284,7 +323,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
         const std::vector<Entry> saved = rig.Saved();
         for (std::size_t k = 0; k < c.added.size(); ++k) {
             const std::string& name = c.added[k];
-            const std::string tip = "~" + FileNamePart(name);
+            const std::string tip = CutToUtf16("~" + FileNamePart(name), 64);
             EXPECT_EQ(saved.at(c.existing + k), (Entry{name, name, "", tip}));
             EXPECT_EQ(rig.icons.trayIcons.count(1000 + c.existing + static_cast<int>(k)),
                       c.popUp ? 0u : 1u);
