@@ -59,8 +59,14 @@ bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
     return false;
 }
 
-// The data after "name=": the value's type and data, or why not.
-std::string ValueData(std::string_view written, RegFileItem& item) {
+bool IsUtf8(std::string_view text) {
+    return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+}
+
+// The data after "name=": the value's type and data, or why not. A text in
+// hex is UTF-16LE in a version 5 file and 8-bit text (UTF-8, as its quoted
+// texts) in a REGEDIT4 file.
+std::string ValueData(std::string_view written, bool unicode, RegFileItem& item) {
     if (written == "-")
         return "removes a value: only keys and values are imported";
     if (!written.empty() && written[0] == '"') {
@@ -106,7 +112,10 @@ std::string ValueData(std::string_view written, RegFileItem& item) {
     }
     if (item.data.size() > kRegValueMaxBytes)
         return "holds more data than any value of the settings";
-    if (HoldsText(item.type)) {
+    if (HoldsText(item.type) && !unicode) {
+        if (!IsUtf8({reinterpret_cast<const char*>(item.data.data()), item.data.size()}))
+            return "holds a text that is not UTF-8";
+    } else if (HoldsText(item.type)) {
         if (item.data.size() % 2)
             return "holds a text of an odd number of bytes";
         const std::string text = Utf16LeBytesToUtf8(item.data);
@@ -116,7 +125,7 @@ std::string ValueData(std::string_view written, RegFileItem& item) {
 }
 
 // One key or value line; the reason it is refused, or nothing.
-std::string Line(std::string_view line, std::string& key, RegFileItem& item) {
+std::string Line(std::string_view line, bool unicode, std::string& key, RegFileItem& item) {
     if (line.front() == '[') {
         if (line.back() != ']' || line.size() < 3)
             return "opens a key name that does not close with ']'";
@@ -137,7 +146,7 @@ std::string Line(std::string_view line, std::string& key, RegFileItem& item) {
     const std::string_view rest = Trimmed(line.substr(at));
     if (rest.empty() || rest.front() != '=')
         return "holds a value name without '='";
-    return ValueData(Trimmed(rest.substr(1)), item);
+    return ValueData(Trimmed(rest.substr(1)), unicode, item);
 }
 
 } // namespace
@@ -183,7 +192,7 @@ RegFileRead ReadRegFile(const std::vector<std::uint8_t>& bytes) {
             line.pop_back();
             line += lines[next++];
         }
-        if (!unicode && Utf16ToUtf8(Utf8ToUtf16(line)) != line)
+        if (!unicode && !IsUtf8(line))
             return refuse(first, "is not UTF-8 text");
         if (first == 1) {
             if (line != (unicode ? kRegFileHeader : kRegFileHeader4))
@@ -195,7 +204,7 @@ RegFileRead ReadRegFile(const std::vector<std::uint8_t>& bytes) {
             continue;
         RegFileItem item;
         item.line = first;
-        if (const std::string why = Line(line, key, item); !why.empty())
+        if (const std::string why = Line(line, unicode, key, item); !why.empty())
             return refuse(first, why);
         read.items.push_back(std::move(item));
     }
