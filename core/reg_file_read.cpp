@@ -60,7 +60,11 @@ bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
 }
 
 bool IsUtf8(std::string_view text) {
-    return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+    // ASCII alone, as most of a file is, needs no conversion.
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+    return true;
 }
 
 // The data after "name=": the value's type and data, or why not. A text in

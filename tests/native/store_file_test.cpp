@@ -2,12 +2,14 @@
 #include "core/launch.h"
 #include "core/reg_file.h"
 #include "core/store_file.h"
+#include "core/text.h"
 #include "tests/data_rows.h"
 #include "tests/native/doubles.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 namespace corvane::testing {
 namespace {
@@ -46,7 +48,8 @@ TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
     registry.Put(key, "n", RegType::None, {});
     registry.Put(key, "short", RegType::Dword, {1, 2});
     registry.Put(key, "Zone", RegType::Sz, {'1'});
-    registry.Put(key, "zONE", RegType::Sz, {'2'}); // the same value
+    registry.Put(key, "zONE", RegType::Sz, {'2'});                           // the same value
+    registry.Put(key, "lines", RegType::Sz, {'a', '\r', '\n', 'b', 0, 'c'}); // hex(1) to the zero
     registry.Put(key + "\\Sub", "Count", RegType::Dword, {0x15, 0, 0, 0x80});
     registry.Put(key + "\\Sub\\Under", "v", RegType::Sz, {});
     EXPECT_EQ(RegFileText(registry, "SOFTWARE\\QUENNARD\\Corvane\\3.0"),
@@ -73,28 +76,66 @@ TEST(RegFile, AnImportTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
     }
 }
 
-// A table of 20 entries with the longest texts a store takes comes back whole, its options too; a
-// text one longer is refused.
-TEST(RegFile, AnExportedStoreImportsAsItWasAndLongerTextsAreRefused) {
-    EntryTable table;
-    const std::string path(kShellPathMax - 1, 'p');
-    for (int slot = 0; slot < kMaxEntries; ++slot)
-        table.Append({path + "\u00e9", "", std::to_string(slot),
-                      std::string(kToolTipMax - 2, 't') + "\U0001F600", slot % 2 == 0, slot % 4});
-    const Options options{false, true, false, true};
-    const StoreImport imported = ImportStore(ExportStore(options, 0x0341, table));
-    ASSERT_TRUE(imported.contents) << imported.refusal;
-    EXPECT_EQ(imported.contents->options, options);
-    EXPECT_EQ(imported.contents->hotKey, 0x0341);
-    for (int slot = 0; slot < kMaxEntries; ++slot) {
-        Entry expected = table.At(slot);
-        expected.IconPath = expected.Path; // stored so
-        expected.IconId = 0;
-        EXPECT_EQ(imported.contents->entries.at(static_cast<std::size_t>(slot)), expected);
+// Stores that the entry rule admits, drawn with a fixed seed, export and import again as they were:
+// up to 20 entries, every option and hot key, texts of every script with the characters of the
+// file's own form, control characters where the rule allows them, now and then at their longest
+// (the first store holds the longest of everything).
+TEST(RegFile, EveryStoreTheRuleAdmitsExportsAndImportsAgainAsItWas) {
+    const std::string printable[] = {"a",      "Z",      " ",      "\"",     "\\",        "=",
+                                     ",",      "[",      "]",      ";",      "@",         "%",
+                                     "\u00e9", "\u0416", "\u4e2d", "\u3042", "\U0001F600"};
+    const std::string controls[] = {"\r\n", "\n", "\r", "\t", "\x01", "\x1B", "\x7F", "\u0085"};
+    std::mt19937 random(7);
+    const auto below = [&random](std::size_t n) {
+        return random() % n;
+    };
+    const auto text = [&](EntryText field, bool longest) {
+        const bool path = field == EntryText::Path || field == EntryText::IconPath;
+        // Parameters at their longest (32767 units) only in the first store, which takes seconds.
+        const std::size_t length = longest || (below(8) == 0 && field != EntryText::Params)
+                                       ? LongestText(field)
+                                       : below(std::min<std::size_t>(LongestText(field), 40) + 1);
+        std::string text;
+        for (std::size_t units = 0; units < length;) {
+            std::string piece = !path && below(6) == 0 ? controls[below(std::size(controls))]
+                                                       : printable[below(std::size(printable))];
+            if (units + Utf16Length(piece) > length)
+                piece = "x";
+            units += Utf16Length(piece);
+            text += piece;
+        }
+        // A path may be wrapped in double quotes, which a launch takes off.
+        return path && below(4) == 0 ? "\"" + text + "\"" : text;
+    };
+    for (int store = 0; store < 40; ++store) {
+        const bool longest = store == 0;
+        StoreContents contents{{below(2) == 1, below(2) == 1, below(2) == 1, below(2) == 1},
+                               static_cast<std::uint16_t>(below(0x1000))};
+        EntryTable table;
+        for (std::size_t n = longest ? kMaxEntries : below(kMaxEntries + 1); n > 0; --n) {
+            Entry entry{text(EntryText::Path, longest),
+                        below(4) == 0 ? "" : text(EntryText::IconPath, longest),
+                        text(EntryText::Params, longest),
+                        text(EntryText::ToolTip, longest),
+                        below(2) == 1,
+                        static_cast<std::int32_t>(below(4)),
+                        0,
+                        below(2) == 1};
+            table.Append(entry);
+            entry.IconPath = entry.IconPath.empty() ? entry.Path : entry.IconPath; // stored so
+            contents.entries.push_back(entry);
+        }
+        const StoreImport imported =
+            ImportStore(ExportStore(contents.options, contents.hotKey, table));
+        ASSERT_TRUE(imported.contents) << store << ": " << imported.refusal;
+        EXPECT_EQ(imported.contents->entries, contents.entries) << store;
+        EXPECT_TRUE(imported.contents->options == contents.options &&
+                    imported.contents->hotKey == contents.hotKey)
+            << store;
     }
-    table.Modify(19, {path + "ab"});
-    EXPECT_EQ(ImportStore(ExportStore(options, 0, table)).refusal,
-              "Line 111: holds \"Icon Path\" longer than 259 characters");
+}
+
+TEST(RegFile, AKeyAloneHoldsTheDefaultsAndTheLargestFileIsTakenAnOddOrLargerOneRefused) {
     // A key alone holds every option off and no hot key; an 8-bit file may start with UTF-8's mark.
     const std::string bare = "\xEF\xBB\xBF" + std::string(kRegFileHeader4) +
                              "\n[HKEY_CURRENT_USER\\SOFTWARE\\Quennard\\Corvane\\3.0]\n";
