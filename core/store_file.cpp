@@ -158,21 +158,4 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
     return {contents, {}};
 }
 
-std::string ImportQuestion(const StoreContents& contents) {
-    std::string text = "The file holds " + std::to_string(contents.entries.size()) +
-                       (contents.entries.size() == 1 ? " entry:\n" : " entries:\n");
-    for (const Entry& entry : contents.entries)
-        text += "    " + entry.ToolTip + "\n";
-    const auto yesNo = [](bool on) {
-        return on ? "Yes\n" : "No\n";
-    };
-    text += std::string("\nHide on Startup: ") + yesNo(contents.options.hideOnStart) +
-            "Single Click Launch: " + yesNo(contents.options.singleClick) +
-            "Pop-up menu: " + yesNo(contents.options.popUp) +
-            "Small Icons: " + yesNo(contents.options.smallIcons) +
-            "Hot key: " + (contents.hotKey ? HotKeyName(contents.hotKey) : "None") +
-            "\n\nReplace the entries and options with these?";
-    return text;
-}
-
 } // namespace corvane

@@ -32,7 +32,11 @@ struct StoreImport {
 };
 StoreImport ImportStore(const std::vector<std::uint8_t>& bytes);
 
-// What the user is asked before an import replaces the table.
+// What the user is asked before an import replaces the table: each entry's
+// description, how it starts (Auto Start, a start mode other than Normal, Run
+// as administrator), its path and parameters, then the options. Control
+// characters show as escapes (\n, \t, \x1B), a backslash that would read as
+// one doubled; the middle of a long text is left out, and said so.
 std::string ImportQuestion(const StoreContents& contents);
 
 } // namespace corvane

@@ -44,6 +44,11 @@ std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
                 return "a text is one the entry rule refuses, no UTF-8 or holds a zero";
         table.Append(entry);
     }
+    // No text forges a line of the question: each entry takes two.
+    const std::string question = ImportQuestion(contents);
+    if (std::count(question.begin(), question.end(), '\n') !=
+        2 * static_cast<std::ptrdiff_t>(contents.entries.size()) + 8)
+        return "the question holds a line that no entry or option gives: " + question;
     // What was taken is a store: exported, it is taken again as it was (an empty icon path is
     // stored as the path).
     const StoreImport again = ImportStore(ExportStore(contents.options, contents.hotKey, table));

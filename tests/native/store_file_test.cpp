@@ -1,6 +1,7 @@
 // The store as a registry file and back: the text "reg export" writes, and what an import takes.
 #include "core/launch.h"
 #include "core/reg_file.h"
+#include "core/show_commands.h"
 #include "core/store_file.h"
 #include "core/text.h"
 #include "tests/data_rows.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -156,6 +158,45 @@ TEST(RegFile, AKeyAloneHoldsTheDefaultsAndTheLargestFileIsTakenAnOddOrLargerOneR
               "Line 1: belongs to a UTF-16 file of an odd number of bytes");
     EXPECT_EQ(ImportStore(Bytes(kRegFileMaxBytes + 1, ' ')).refusal,
               "Line 1: belongs to a file larger than any settings file");
+}
+
+// The question shows what each entry starts and how, every character of its texts visibly (no line
+// of it can be forged), the start and the end of a long text, and two lines an entry however long
+// and hostile its texts.
+TEST(ImportQuestion, ShowsWhatEachEntryStartsAndHowWithEveryHiddenCharacterVisible) {
+    StoreContents contents{{true, false, true, false}, 0x064B};
+    contents.entries = {
+        {"C:\\Windows\\System32\\cmd.exe", "", "/c del \"%TEMP%\"\\*", "Notepad", true, smHidden, 0,
+         true},
+        {"C:\\new\\x.exe", "", "", "A\r\n2. Forged\t\x1B\u2028\u202E\\\\n", false, smMaximized},
+        {"\\\\server\\tools\\u.exe", "", std::string(100, 'p') + "\U0001F600 && evil",
+         std::string(64, 'd'), false, 9},
+    };
+    EXPECT_EQ(
+        ImportQuestion(contents),
+        "The file holds 3 entries:\n"
+        "1. Notepad (Auto Start, Hidden, Run as administrator)\n"
+        "    Path: C:\\Windows\\System32\\cmd.exe   Parameters: /c del \"%TEMP%\"\\*\n"
+        "2. A\\r\\n2. Forged\\t\\x1B\\u2028\\u202E\\\\\\\\n (Maximized)\n"
+        "    Path: C:\\\\new\\\\x.exe\n"
+        "3. " +
+            std::string(64, 'd') +
+            "\n"
+            "    Path: \\\\\\server\\\\tools\\\\u.exe   Parameters: " +
+            std::string(27, 'p') +
+            " [70 characters left out] ppp\U0001F600 && evil\n\n"
+            "Hide on Startup: No\nSingle Click Launch: Yes\nPop-up menu: Yes\nSmall Icons: No\n"
+            "Hot key: Ctrl+Alt+K\n\nReplace the entries and options with these?");
+    StoreContents full;
+    full.entries.assign(kMaxEntries,
+                        {std::string(kShellPathMax, '\\'), "", std::string(kTextValueMax, '\n'),
+                         std::string(kToolTipMax, '\x7F')});
+    const std::string question = ImportQuestion(full);
+    EXPECT_EQ(std::count(question.begin(), question.end(), '\n'), 2 * kMaxEntries + 8);
+    for (std::size_t at = 0, end = 0; at < question.size(); at = end + 1) {
+        end = std::min(question.find('\n', at), question.size());
+        EXPECT_LE(end - at, 190u) << question.substr(at, end - at);
+    }
 }
 
 } // namespace
