@@ -76,6 +76,11 @@ TEST(RegFile, AnImportTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
         }
         EXPECT_EQ(outcome, row[2]) << row[1];
     }
+    // Found by the fuzzer: its export wrote a line break inside quotes. The 8-bit text of the
+    // Path's hex(2) ends at a zero after "C", 0x03 and a line break: no file name holds those.
+    const std::string found = DataFile("reg_seeds/regedit4-path-line-break.reg");
+    EXPECT_EQ(ImportStore(Bytes(found.begin(), found.end())).refusal,
+              "Line 12: holds \"Path\" with a control character");
 }
 
 // Stores that the entry rule admits, drawn with a fixed seed, export and import again as they were:
