@@ -16,9 +16,10 @@ const std::string kDuplicate = "message Already have this Application in your Li
 const std::string kNoPath = "message You Must specify a path before adding";
 const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
 const std::string kTooLong = "message Path is too long to start, Max is 259 characters";
-const std::string kPathControl =
-    "message Path cannot hold a control character, such as a line break or a tab";
 const std::string kIconTooLong = "message Icon Path is too long, Max is 259 characters";
+const std::string kTipTooLong = "message Description is too long, Max is 64 characters";
+const std::string kParamsTooLong = "message Parameters are too long, Max is 32767 characters";
+const std::string kControl = " cannot hold a control character, such as a line break or a tab";
 // Paths of 259 and 260 UTF-16 units (the emoji takes two), in a Cyrillic and Japanese folder.
 const std::string kPath259 = "C:\\\u042E\u65E5\\" + std::string(247, 'f') + "\U0001F600.exe";
 const std::string kPath260 = "C:\\\u042E\u65E5\\" + std::string(248, 'f') + "\U0001F600.exe";
@@ -43,29 +44,18 @@ TEST(EditorTest, AddRefusesADuplicateDescriptionAnEmptyPathAndEachTextTheRuleRef
         {{"Editor"}, "C:\\e.exe", "editor", {}},  // case-sensitive
         {{"Editor"}, "C:\\e.exe", "Editor ", {}}, // no trimming
         {{"Editor"}, "C:\\e.exe", "", {}},
-        {{"Editor"}, "C:\\e.exe", std::string(62, 'x') + "\U0001F600", {}}, // 64 units
-        {{"Editor"},
-         "C:\\e.exe",
-         std::string(63, 'x') + "\U0001F600",
-         {"message Description is too long, Max is 64 characters"}},
-        {{}, "", "", {kNoPath}},
+        {{"Editor"}, "C:\\e.exe", std::string(61, 'x') + "\r\n\x1B", {}}, // 64 units
+        {{"Editor"}, "C:\\e.exe", std::string(63, 'x') + "\U0001F600", {kTipTooLong}},
         {{"Editor"}, kPath259, "\u041F\u0440\u0438\u043C\u0435\u0440 \u65E5\u672C", {}},
         {{"Editor"}, kPath260, "Editor", {kDuplicate, kTooLong}},
-        {{"Editor"}, "\"" + kPath259 + "\"", "Quoted", {}}, // started without its quotes
-        {{"Editor"}, "C:\\a\tb.exe", "Tab", {kPathControl}},
-        {{"Editor"}, "C:\\e.exe", "Line\r\nbreak\x1B", {}},
-        {{"Editor"},
+        {{"E"}, "C:\\a\tb.exe", "T", {"message Path" + kControl}},
+        {{"E"},
          "C:\\e.exe",
-         "Long",
-         {kIconTooLong, "message Parameters are too long, Max is 32767 characters"},
+         "L",
+         {kIconTooLong, kParamsTooLong},
          kPath260,
          std::string(32768, 'p')},
-        {{"Editor"},
-         "C:\\e.exe",
-         "Break",
-         {"message Icon Path cannot hold a control character, such as a line break or a tab"},
-         "C:\\i\n.ico",
-         "-a\n-b\t\x7F"},
+        {{"E"}, "C:\\e.exe", "B", {"message Icon Path" + kControl}, "C:\\i\n.ico", "-a\n\t\x7F"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tip + "|" + c.path);
@@ -220,10 +210,12 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     LauncherRig rig;
     rig.StartWith({}, 1, {"A"});
     rig.files.files = {{"D:\\Links\\max.lnk", {}}, {"D:\\Apps\\tool.exe.lnk", {}}};
-    rig.links.result = {"Described", "C:\\Target.exe", "", "-args", 3};
-    rig.icons.knownFiles = {"E:\\x.exe", "E:\\i.ico"};
-    const auto link = [](int mode) {
-        return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", "Described", false, mode};
+    // A shortcut's comment or a file's name longer than a description is cut to one.
+    const std::string described(63, 'd'), file = "E:\\" + std::string(70, 'x');
+    rig.links.result = {described + "\U0001F600", "C:\\Target.exe", "", "-args", 3};
+    rig.icons.knownFiles = {file, "E:\\i.ico"};
+    const auto link = [&described](int mode) {
+        return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", described, false, mode};
     };
     const Entry before{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-keep", "A", false, smHidden};
     const struct {
@@ -237,7 +229,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
         {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 7, link(smMinimized)},
         {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 2, link(smNormal)}, // only 7 is minimized
         // A name without its shortcut beside it is the file itself; with one, the shortcut.
-        {OpenFileChoice{"E:\\x.exe", 1}, 3, {"E:\\x.exe", "E:\\x.exe", "-keep", "~x.exe", 0, 3}},
+        {OpenFileChoice{file, 1}, 3, {file, file, "-keep", "~" + std::string(63, 'x'), 0, 3}},
         {OpenFileChoice{"D:\\Apps\\tool.exe", 1}, 7, link(smMinimized)},
     };
     for (const auto& step : steps) {
@@ -259,7 +251,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
 
     rig.dialogs.answer = OpenFileChoice{"E:\\i.ico", 1};
     rig.launcher->OnIconBrowse();
-    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Target.exe", "E:\\i.ico", "-args", "Described", 0, 2}));
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Target.exe", "E:\\i.ico", "-args", described, 0, 2}));
     EXPECT_EQ(rig.view.preview, RefOf<IconRef>(rig.icons.nextIcon - 1));
     filter = "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*";
     // It opens in the folder of the entry's path, not of its icon.
@@ -269,17 +261,6 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     rig.view.selected = -1;
     rig.launcher->OnIconBrowse();
     EXPECT_EQ(rig.dialogs.requests.back().initialFolder, "C:\\Apps\\");
-    // A shortcut's comment or a file's name longer than a description is cut to one.
-    rig.links.result.description = std::string(63, 'd') + "\U0001F600";
-    const std::string longName = "E:\\" + std::string(70, 'y');
-    rig.icons.knownFiles.insert(longName);
-    for (const auto& [name, tip] :
-         {std::pair{std::string("D:\\Links\\max.lnk"), std::string(63, 'd')},
-          std::pair{longName, "~" + std::string(63, 'y')}}) {
-        rig.dialogs.answer = OpenFileChoice{name, 1};
-        rig.launcher->OnBrowse();
-        EXPECT_EQ(rig.view.texts[Ctl::txtToolTip], tip);
-    }
 }
 
 TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropIsReleased) {

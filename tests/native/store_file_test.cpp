@@ -88,6 +88,7 @@ TEST(RegFile, AnImportTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
 // file's own form, control characters where the rule allows them, now and then at their longest
 // (the first store holds the longest of everything).
 TEST(RegFile, EveryStoreTheRuleAdmitsExportsAndImportsAgainAsItWas) {
+    using enum EntryText;
     const std::string printable[] = {"a",      "Z",      " ",      "\"",     "\\",        "=",
                                      ",",      "[",      "]",      ";",      "@",         "%",
                                      "\u00e9", "\u0416", "\u4e2d", "\u3042", "\U0001F600"};
@@ -97,9 +98,9 @@ TEST(RegFile, EveryStoreTheRuleAdmitsExportsAndImportsAgainAsItWas) {
         return random() % n;
     };
     const auto text = [&](EntryText field, bool longest) {
-        const bool path = field == EntryText::Path || field == EntryText::IconPath;
+        const bool path = field == Path || field == IconPath;
         // Parameters at their longest (32767 units) only in the first store, which takes seconds.
-        const std::size_t length = longest || (below(8) == 0 && field != EntryText::Params)
+        const std::size_t length = longest || (below(8) == 0 && field != Params)
                                        ? LongestText(field)
                                        : below(std::min<std::size_t>(LongestText(field), 40) + 1);
         std::string text;
@@ -120,14 +121,10 @@ TEST(RegFile, EveryStoreTheRuleAdmitsExportsAndImportsAgainAsItWas) {
                                static_cast<std::uint16_t>(below(0x1000))};
         EntryTable table;
         for (std::size_t n = longest ? kMaxEntries : below(kMaxEntries + 1); n > 0; --n) {
-            Entry entry{text(EntryText::Path, longest),
-                        below(4) == 0 ? "" : text(EntryText::IconPath, longest),
-                        text(EntryText::Params, longest),
-                        text(EntryText::ToolTip, longest),
-                        below(2) == 1,
-                        static_cast<std::int32_t>(below(4)),
-                        0,
-                        below(2) == 1};
+            Entry entry{text(Path, longest), below(4) == 0 ? "" : text(IconPath, longest),
+                        text(Params, longest), text(ToolTip, longest)};
+            entry.AutoStart = below(2) == 1, entry.RunAsAdmin = below(2) == 1;
+            entry.StartMode = static_cast<std::int32_t>(below(4));
             table.Append(entry);
             entry.IconPath = entry.IconPath.empty() ? entry.Path : entry.IconPath; // stored so
             contents.entries.push_back(entry);
@@ -165,42 +162,33 @@ TEST(RegFile, AKeyAloneHoldsTheDefaultsAndTheLargestFileIsTakenAnOddOrLargerOneR
               "Line 1: belongs to a file larger than any settings file");
 }
 
-// The question shows what each entry starts and how, every character of its texts visibly (no line
-// of it can be forged), the start and the end of a long text, and two lines an entry however long
-// and hostile its texts.
+// The question shows what each entry starts and how, every character visibly (no line of it can
+// be forged), the start and end of a long text, and two lines an entry however long its texts.
 TEST(ImportQuestion, ShowsWhatEachEntryStartsAndHowWithEveryHiddenCharacterVisible) {
+    const std::string tip(64, 'd'), params = std::string(100, 'p') + "\U0001F600 && evil";
     StoreContents contents{{true, false, true, false}, 0x064B};
     contents.entries = {
-        {"C:\\Windows\\System32\\cmd.exe", "", "/c del \"%TEMP%\"\\*", "Notepad", true, smHidden, 0,
-         true},
+        {"C:\\Windows\\cmd.exe", "", "/c del \"%TEMP%\"\\*", "Notepad", true, smHidden, 0, true},
         {"C:\\new\\x.exe", "", "", "A\r\n2. Forged\t\x1B\u2028\u202E\\\\n", false, smMaximized},
-        {"\\\\server\\tools\\u.exe", "", std::string(100, 'p') + "\U0001F600 && evil",
-         std::string(64, 'd'), false, 9},
-    };
-    EXPECT_EQ(
-        ImportQuestion(contents),
-        "The file holds 3 entries:\n"
-        "1. Notepad (Auto Start, Hidden, Run as administrator)\n"
-        "    Path: C:\\Windows\\System32\\cmd.exe   Parameters: /c del \"%TEMP%\"\\*\n"
-        "2. A\\r\\n2. Forged\\t\\x1B\\u2028\\u202E\\\\\\\\n (Maximized)\n"
-        "    Path: C:\\\\new\\\\x.exe\n"
-        "3. " +
-            std::string(64, 'd') +
-            "\n"
-            "    Path: \\\\\\server\\\\tools\\\\u.exe   Parameters: " +
-            std::string(27, 'p') +
-            " [70 characters left out] ppp\U0001F600 && evil\n\n"
-            "Hide on Startup: No\nSingle Click Launch: Yes\nPop-up menu: Yes\nSmall Icons: No\n"
-            "Hot key: Ctrl+Alt+K\n\nReplace the entries and options with these?");
+        {"\\\\server\\tools\\u.exe", "", params, tip, false, 9}};
+    const std::string question = ImportQuestion(contents);
+    EXPECT_EQ(question.substr(0, question.find("\n\nHide")),
+              "The file holds 3 entries:\n1. Notepad (Auto Start, Hidden, Run as administrator)\n"
+              "    Path: C:\\Windows\\cmd.exe   Parameters: /c del \"%TEMP%\"\\*\n"
+              "2. A\\r\\n2. Forged\\t\\x1B\\u2028\\u202E\\\\\\\\n (Maximized)\n"
+              "    Path: C:\\\\new\\\\x.exe\n3. " +
+                  tip +
+                  "\n    Path: \\\\\\server\\\\tools\\\\u.exe"
+                  "   Parameters: " +
+                  params.substr(0, 27) + " [70 characters left out] " + params.substr(97));
     StoreContents full;
-    full.entries.assign(kMaxEntries,
-                        {std::string(kShellPathMax, '\\'), "", std::string(kTextValueMax, '\n'),
-                         std::string(kToolTipMax, '\x7F')});
-    const std::string question = ImportQuestion(full);
-    EXPECT_EQ(std::count(question.begin(), question.end(), '\n'), 2 * kMaxEntries + 8);
-    for (std::size_t at = 0, end = 0; at < question.size(); at = end + 1) {
-        end = std::min(question.find('\n', at), question.size());
-        EXPECT_LE(end - at, 190u) << question.substr(at, end - at);
+    full.entries.assign(kMaxEntries, {std::string(kShellPathMax, '\\'), "",
+                                      std::string(kTextValueMax, '\n'), std::string(64, '\x7F')});
+    const std::string longest = ImportQuestion(full);
+    EXPECT_EQ(std::count(longest.begin(), longest.end(), '\n'), 2 * kMaxEntries + 8);
+    for (std::size_t at = 0, end = 0; at < longest.size(); at = end + 1) {
+        end = std::min(longest.find('\n', at), longest.size());
+        EXPECT_LE(end - at, 190u) << longest.substr(at, end - at);
     }
 }
 
