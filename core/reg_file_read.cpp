@@ -40,9 +40,9 @@ bool HexNumber(std::string_view text, std::size_t maxDigits, std::uint32_t& numb
     return true;
 }
 
-// A quoted text from text[at] (the opening quote), "\\" and "\"" undone;
-// at moves past the closing quote. False when it never closes or holds
-// another escape.
+// A quoted text from text[at] (the opening quote), "\\" and "\"" undone, and
+// "\r" and "\n" (a line break, as Wine's reg export writes it); at moves past
+// the closing quote. False when it never closes or holds another escape.
 bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
     for (++at; at < text.size(); ++at) {
         const char c = text[at];
@@ -50,11 +50,18 @@ bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
             ++at;
             return true;
         }
-        if (c == '\\') {
-            if (++at == text.size() || (text[at] != '\\' && text[at] != '"'))
-                return false;
+        if (c != '\\') {
+            out += c;
+            continue;
         }
-        out += text[at];
+        if (++at == text.size())
+            return false;
+        if (text[at] == 'r' || text[at] == 'n')
+            out += text[at] == 'r' ? '\r' : '\n';
+        else if (text[at] == '\\' || text[at] == '"')
+            out += text[at];
+        else
+            return false;
     }
     return false;
 }
