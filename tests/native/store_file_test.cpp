@@ -169,14 +169,16 @@ TEST(ImportQuestion, ShowsWhatEachEntryStartsAndHowWithEveryHiddenCharacterVisib
     StoreContents contents{{true, false, true, false}, 0x064B};
     contents.entries = {
         {"C:\\Windows\\cmd.exe", "", "/c del \"%TEMP%\"\\*", "Notepad", true, smHidden, 0, true},
-        {"C:\\new\\x.exe", "", "", "A\r\n2. Forged\t\x1B\u2028\u202E\\\\n", false, smMaximized},
+        {"C:\\new\\x.exe", "", "\u2029\u200E\u200F\u202A\u2066\u2069",
+         "A\r\n2. Forged\t\x1B\u2028\u202E\\\\n", false, smMaximized},
         {"\\\\server\\tools\\u.exe", "", params, tip, false, 9}};
     const std::string question = ImportQuestion(contents);
     EXPECT_EQ(question.substr(0, question.find("\n\nHide")),
               "The file holds 3 entries:\n1. Notepad (Auto Start, Hidden, Run as administrator)\n"
               "    Path: C:\\Windows\\cmd.exe   Parameters: /c del \"%TEMP%\"\\*\n"
               "2. A\\r\\n2. Forged\\t\\x1B\\u2028\\u202E\\\\\\\\n (Maximized)\n"
-              "    Path: C:\\\\new\\\\x.exe\n3. " +
+              "    Path: C:\\\\new\\\\x.exe   Parameters: "
+              "\\u2029\\u200E\\u200F\\u202A\\u2066\\u2069\n3. " +
                   tip +
                   "\n    Path: \\\\\\server\\\\tools\\\\u.exe"
                   "   Parameters: " +
