@@ -52,7 +52,7 @@ for name in "${fuzzers[@]}"; do
   findings=$(find "$dir" -maxdepth 1 -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' \
     -o -name 'oom-*' \) | sort)
   echo
-  echo "$name: $runs executions, coverage $cov edges ($ft features), $corpus new inputs in the corpus"
+  echo "$name: $runs executions, coverage $cov edges ($ft features), a corpus of $corpus inputs"
   if [ -n "$findings" ]; then
     status=1
     echo "$name: findings:"
