@@ -2,6 +2,7 @@
 // options window. Every change shows at once in the list, the tray and the
 // pop-up menu; the store gets it with the next save.
 #include "app/launcher.h"
+#include "core/entry_rule.h"
 
 namespace corvane {
 
@@ -95,9 +96,9 @@ void Launcher::OnFilesDropped(DropRef drop) {
         Entry entry;
         entry.Path = name;
         entry.IconPath = name;
-        entry.ToolTip = GetFileDisplayName(env_.shellIcons, name);
+        entry.ToolTip = AsDescription(GetFileDisplayName(env_.shellIcons, name));
         // A file the editor's Add would refuse is left out.
-        if (!editor_.Admits(table_, entry.Path, entry.ToolTip))
+        if (!editor_.Admits(table_, entry))
             continue;
         AppendEntry(std::move(entry));
     }

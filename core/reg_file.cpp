@@ -4,12 +4,14 @@
 #include "core/utf16.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace corvane {
 namespace {
 
 // Where hex data wraps: after the byte that takes a line to this column.
 constexpr std::size_t kHexWrap = 77;
+constexpr char kHexDigits[] = "0123456789abcdef";
 
 std::string Escaped(const std::string& text) {
     std::string out;
@@ -35,14 +37,28 @@ std::vector<std::uint8_t> StoredBytes(const RegValue& value) {
         {reinterpret_cast<const char*>(value.data.data()), value.data.size()});
 }
 
+// Whether a text can be written between quotes: a line break would end its
+// line there, and "reg export" writes a text with any control character in hex.
+bool Quotable(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20)
+            return false;
+    return true;
+}
+
 std::string ValueLine(const NamedValue& value) {
     std::string line = value.name.empty() ? "@=" : "\"" + Escaped(value.name) + "\"=";
     const RegValue& v = value.value;
-    if (v.type == RegType::Sz)
-        return line + "\"" +
-               Escaped(
-                   UpToFirstZero({reinterpret_cast<const char*>(v.data.data()), v.data.size()})) +
-               "\"";
+    std::vector<std::uint8_t> bytes = StoredBytes(v);
+    if (v.type == RegType::Sz) {
+        const std::string text =
+            UpToFirstZero({reinterpret_cast<const char*>(v.data.data()), v.data.size()});
+        if (Quotable(text))
+            return line + "\"" + Escaped(text) + "\"";
+        // As hex(1), with the terminating zero that the system stores.
+        bytes = Utf8ToUtf16LeBytes(text);
+        bytes.insert(bytes.end(), {0, 0});
+    }
     if (v.type == RegType::Dword && v.data.size() == 4) {
         const unsigned number =
             v.data[0] | v.data[1] << 8 | v.data[2] << 16 | unsigned(v.data[3]) << 24;
@@ -53,9 +69,9 @@ std::string ValueLine(const NamedValue& value) {
         v.type == RegType::Binary ? "hex:" : "hex(" + Hex("%x", unsigned(v.type)) + "):";
     line += kind;
     column += kind.size();
-    const std::vector<std::uint8_t> bytes = StoredBytes(v);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        line += Hex("%02x", bytes[i]);
+        line += kHexDigits[bytes[i] >> 4];
+        line += kHexDigits[bytes[i] & 0xF];
         if (i + 1 == bytes.size())
             break;
         line += ',';

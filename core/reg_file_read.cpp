@@ -40,9 +40,9 @@ bool HexNumber(std::string_view text, std::size_t maxDigits, std::uint32_t& numb
     return true;
 }
 
-// A quoted text from text[at] (the opening quote), "\\" and "\"" undone;
-// at moves past the closing quote. False when it never closes or holds
-// another escape.
+// A quoted text from text[at] (the opening quote), "\\" and "\"" undone, and
+// "\r" and "\n" (a line break, as Wine's reg export writes it); at moves past
+// the closing quote. False when it never closes or holds another escape.
 bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
     for (++at; at < text.size(); ++at) {
         const char c = text[at];
@@ -50,17 +50,34 @@ bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
             ++at;
             return true;
         }
-        if (c == '\\') {
-            if (++at == text.size() || (text[at] != '\\' && text[at] != '"'))
-                return false;
+        if (c != '\\') {
+            out += c;
+            continue;
         }
-        out += text[at];
+        if (++at == text.size())
+            return false;
+        if (text[at] == 'r' || text[at] == 'n')
+            out += text[at] == 'r' ? '\r' : '\n';
+        else if (text[at] == '\\' || text[at] == '"')
+            out += text[at];
+        else
+            return false;
     }
     return false;
 }
 
-// The data after "name=": the value's type and data, or why not.
-std::string ValueData(std::string_view written, RegFileItem& item) {
+bool IsUtf8(std::string_view text) {
+    // ASCII alone, as most of a file is, needs no conversion.
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+    return true;
+}
+
+// The data after "name=": the value's type and data, or why not. A text in
+// hex is UTF-16LE in a version 5 file and 8-bit text (UTF-8, as its quoted
+// texts) in a REGEDIT4 file.
+std::string ValueData(std::string_view written, bool unicode, RegFileItem& item) {
     if (written == "-")
         return "removes a value: only keys and values are imported";
     if (!written.empty() && written[0] == '"') {
@@ -106,7 +123,10 @@ std::string ValueData(std::string_view written, RegFileItem& item) {
     }
     if (item.data.size() > kRegValueMaxBytes)
         return "holds more data than any value of the settings";
-    if (HoldsText(item.type)) {
+    if (HoldsText(item.type) && !unicode) {
+        if (!IsUtf8({reinterpret_cast<const char*>(item.data.data()), item.data.size()}))
+            return "holds a text that is not UTF-8";
+    } else if (HoldsText(item.type)) {
         if (item.data.size() % 2)
             return "holds a text of an odd number of bytes";
         const std::string text = Utf16LeBytesToUtf8(item.data);
@@ -116,7 +136,7 @@ std::string ValueData(std::string_view written, RegFileItem& item) {
 }
 
 // One key or value line; the reason it is refused, or nothing.
-std::string Line(std::string_view line, std::string& key, RegFileItem& item) {
+std::string Line(std::string_view line, bool unicode, std::string& key, RegFileItem& item) {
     if (line.front() == '[') {
         if (line.back() != ']' || line.size() < 3)
             return "opens a key name that does not close with ']'";
@@ -137,7 +157,7 @@ std::string Line(std::string_view line, std::string& key, RegFileItem& item) {
     const std::string_view rest = Trimmed(line.substr(at));
     if (rest.empty() || rest.front() != '=')
         return "holds a value name without '='";
-    return ValueData(Trimmed(rest.substr(1)), item);
+    return ValueData(Trimmed(rest.substr(1)), unicode, item);
 }
 
 } // namespace
@@ -183,7 +203,7 @@ RegFileRead ReadRegFile(const std::vector<std::uint8_t>& bytes) {
             line.pop_back();
             line += lines[next++];
         }
-        if (!unicode && Utf16ToUtf8(Utf8ToUtf16(line)) != line)
+        if (!unicode && !IsUtf8(line))
             return refuse(first, "is not UTF-8 text");
         if (first == 1) {
             if (line != (unicode ? kRegFileHeader : kRegFileHeader4))
@@ -195,7 +215,7 @@ RegFileRead ReadRegFile(const std::vector<std::uint8_t>& bytes) {
             continue;
         RegFileItem item;
         item.line = first;
-        if (const std::string why = Line(line, key, item); !why.empty())
+        if (const std::string why = Line(line, unicode, key, item); !why.empty())
             return refuse(first, why);
         read.items.push_back(std::move(item));
     }

@@ -1,7 +1,6 @@
 #include "core/store_file.h"
 
 #include "core/hot_key.h"
-#include "core/launch.h"
 #include "core/memory_registry.h"
 #include "core/reg_file.h"
 #include "core/text.h"
@@ -32,25 +31,26 @@ std::optional<int> SlotOfKey(const std::string& name) {
     return std::stoi(digits);
 }
 
+// The values a store holds: whether each is a text, and which text of an entry.
 struct Rule {
     bool text;
-    std::size_t longest; // for a text
+    std::optional<EntryText> field;
 };
 const std::map<std::string, Rule>& Rules() {
     static const std::map<std::string, Rule> rules = {
-        {AsciiLower(kValPath), {true, kShellPathMax}},
-        {AsciiLower(kValIconPath), {true, kShellPathMax}},
-        {AsciiLower(kValToolTip), {true, kToolTipMax}},
-        {AsciiLower(kValParams), {true, kTextValueMax}},
-        {AsciiLower(kValAutoStart), {false, 0}},
-        {AsciiLower(kValStartMode), {false, 0}},
-        {AsciiLower(kValIconCount), {false, 0}},
-        {AsciiLower(kValPopUpIt), {false, 0}},
-        {AsciiLower(kValSmallIcons), {false, 0}},
-        {AsciiLower(kValSingleClick), {false, 0}},
-        {AsciiLower(kValHideOnStart), {false, 0}},
-        {AsciiLower(kValRunAsAdmin), {false, 0}},
-        {AsciiLower(kValHotKey), {false, 0}},
+        {AsciiLower(kValPath), {true, EntryText::Path}},
+        {AsciiLower(kValIconPath), {true, EntryText::IconPath}},
+        {AsciiLower(kValToolTip), {true, EntryText::ToolTip}},
+        {AsciiLower(kValParams), {true, EntryText::Params}},
+        {AsciiLower(kValAutoStart), {false, {}}},
+        {AsciiLower(kValStartMode), {false, {}}},
+        {AsciiLower(kValIconCount), {false, {}}},
+        {AsciiLower(kValPopUpIt), {false, {}}},
+        {AsciiLower(kValSmallIcons), {false, {}}},
+        {AsciiLower(kValSingleClick), {false, {}}},
+        {AsciiLower(kValHideOnStart), {false, {}}},
+        {AsciiLower(kValRunAsAdmin), {false, {}}},
+        {AsciiLower(kValHotKey), {false, {}}},
     };
     return rules;
 }
@@ -65,10 +65,23 @@ std::string ValueProblem(const RegFileItem& item) {
     if (rule != Rules().end() && rule->second.text != text)
         return "holds \"" + item.name + "\" as " + (text ? "a text" : "no text") +
                (rule->second.text ? "; it is a text" : "; it is a number");
-    const std::size_t longest = rule == Rules().end() ? kTextValueMax : rule->second.longest;
-    if (text &&
-        Utf16Length({reinterpret_cast<const char*>(item.data.data()), item.data.size()}) > longest)
-        return "holds \"" + item.name + "\" longer than " + std::to_string(longest) + " characters";
+    const std::string_view data(reinterpret_cast<const char*>(item.data.data()), item.data.size());
+    if (text && rule != Rules().end()) {
+        // An entry's text is what a read of it gives: up to its first zero.
+        const EntryText field = *rule->second.field;
+        switch (FaultOf(field, UpToFirstZero(data))) {
+        case TextFault::TooLong:
+            return "holds \"" + item.name + "\" longer than " + std::to_string(LongestText(field)) +
+                   " characters";
+        case TextFault::ControlCharacter:
+            return "holds \"" + item.name + "\" with a control character";
+        case TextFault::None:
+            break;
+        }
+    } else if (text && Utf16Length(data) > kTextValueMax) {
+        return "holds \"" + item.name + "\" longer than " + std::to_string(kTextValueMax) +
+               " characters";
+    }
     if (AsciiLower(item.name) == AsciiLower(kValIconCount) && item.data.size() == 4 &&
         (item.data[3] != 0 || item.data[2] != 0 || item.data[1] != 0 || item.data[0] > kMaxEntries))
         return "counts more than 20 entries";
@@ -143,23 +156,6 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
             return Refused(line, "names an entry past " + std::to_string(contents.entries.size()) +
                                      " that one after another and the count give");
     return {contents, {}};
-}
-
-std::string ImportQuestion(const StoreContents& contents) {
-    std::string text = "The file holds " + std::to_string(contents.entries.size()) +
-                       (contents.entries.size() == 1 ? " entry:\n" : " entries:\n");
-    for (const Entry& entry : contents.entries)
-        text += "    " + entry.ToolTip + "\n";
-    const auto yesNo = [](bool on) {
-        return on ? "Yes\n" : "No\n";
-    };
-    text += std::string("\nHide on Startup: ") + yesNo(contents.options.hideOnStart) +
-            "Single Click Launch: " + yesNo(contents.options.singleClick) +
-            "Pop-up menu: " + yesNo(contents.options.popUp) +
-            "Small Icons: " + yesNo(contents.options.smallIcons) +
-            "Hot key: " + (contents.hotKey ? HotKeyName(contents.hotKey) : "None") +
-            "\n\nReplace the entries and options with these?";
-    return text;
 }
 
 } // namespace corvane

@@ -3,6 +3,7 @@
 // a file read back as options and entries, refused whole when anything in it
 // is not what a store holds.
 #include "core/entry.h"
+#include "core/entry_rule.h"
 #include "core/settings_store.h"
 
 #include <cstdint>
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace corvane {
-
-// The longest texts a store holds, in UTF-16 units.
-inline constexpr std::size_t kToolTipMax = 64;
-inline constexpr std::size_t kTextValueMax = 32767;
 
 struct StoreContents {
     Options options;
@@ -35,7 +32,11 @@ struct StoreImport {
 };
 StoreImport ImportStore(const std::vector<std::uint8_t>& bytes);
 
-// What the user is asked before an import replaces the table.
+// What the user is asked before an import replaces the table: each entry's
+// description, how it starts (Auto Start, a start mode other than Normal, Run
+// as administrator), its path and parameters, then the options. Control
+// characters show as escapes (\n, \t, \x1B), a backslash that would read as
+// one doubled; the middle of a long text is left out, and said so.
 std::string ImportQuestion(const StoreContents& contents);
 
 } // namespace corvane

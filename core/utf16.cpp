@@ -99,15 +99,18 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 }
 
 std::vector<std::uint8_t> Utf8ToUtf16LeBytes(std::string_view text) {
-    std::vector<std::uint8_t> bytes;
-    for (const char16_t unit : Utf8ToUtf16(text))
-        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(unit & 0xFF),
-                                   static_cast<std::uint8_t>(unit >> 8)});
+    const std::u16string units = Utf8ToUtf16(text);
+    std::vector<std::uint8_t> bytes(units.size() * 2);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        bytes[i * 2] = static_cast<std::uint8_t>(units[i] & 0xFF);
+        bytes[i * 2 + 1] = static_cast<std::uint8_t>(units[i] >> 8);
+    }
     return bytes;
 }
 
 std::string Utf16LeBytesToUtf8(std::span<const std::uint8_t> bytes) {
     std::u16string units;
+    units.reserve(bytes.size() / 2);
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
         units += static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8);
     return Utf16ToUtf8(units);

@@ -1,4 +1,5 @@
 // The two Browse buttons of the "General" page.
+#include "core/entry_rule.h"
 #include "core/show_commands.h"
 #include "core/text.h"
 #include "ui/entry_editor.h"
@@ -40,11 +41,14 @@ void EntryEditor::Browse(const EntryTable& table) {
         // Not a readable shortcut: the file itself.
         view_.SetText(Ctl::txtPath, *chosen);
         view_.SetText(Ctl::txtIconPath, *chosen);
-        view_.SetText(Ctl::txtToolTip, GetFileDisplayName(shellIcons_, *chosen));
+        view_.SetText(Ctl::txtToolTip, AsDescription(GetFileDisplayName(shellIcons_, *chosen)));
         ShowPreview(*chosen);
         return;
     }
-    view_.SetText(Ctl::txtToolTip, link_.Description());
+    // A shortcut's comment may be longer than a description; its path and
+    // parameters are never cut, as a cut one may name another file: Add
+    // refuses them instead.
+    view_.SetText(Ctl::txtToolTip, AsDescription(link_.Description()));
     view_.SetText(Ctl::txtIconPath, link_.Target());
     view_.SetText(Ctl::txtPath, link_.Target());
     ShowPreview(*chosen);

@@ -1,7 +1,7 @@
 #include "ui/entry_editor.h"
 
+#include "core/entry_rule.h"
 #include "core/environment.h"
-#include "core/launch.h"
 #include "core/show_commands.h"
 
 #include <algorithm>
@@ -12,6 +12,18 @@ namespace {
 const char* const kSorry = "Sorry!";
 const char* const kDuplicate = "Already have this Application in your List";
 const char* const kNoPath = "You Must specify a path before adding";
+
+// Why the editor refuses a text the entry rule refuses.
+std::string Refusal(EntryText field, TextFault fault) {
+    static const char* const names[] = {"Path", "Icon Path", "Parameters", "Description"};
+    const std::string name = names[static_cast<int>(field)];
+    if (fault == TextFault::ControlCharacter)
+        return name + " cannot hold a control character, such as a line break or a tab";
+    if (field == EntryText::Path)
+        return kPathTooLong;
+    return name + (field == EntryText::Params ? " are" : " is") + " too long, Max is " +
+           std::to_string(LongestText(field)) + " characters";
+}
 
 } // namespace
 
@@ -98,29 +110,38 @@ Entry EntryEditor::Fields() {
     return entry;
 }
 
-bool EntryEditor::Admits(const EntryTable& table, const std::string& path, const std::string& tip,
-                         int self) {
+bool EntryEditor::Admits(const EntryTable& table, const Entry& entry, int self) {
     bool ok = true;
-    for (int i = 0; i < table.Count(); ++i) {
-        if (i != self && table.At(i).ToolTip == tip) {
-            ok = false;
-            view_.ShowMessage(kDuplicate, kSorry);
-        }
-    }
-    if (path.empty()) {
+    const auto refuse = [this, &ok](const std::string& why) {
         ok = false;
-        view_.ShowMessage(kNoPath, kSorry);
-    } else if (!PathFitsShell(path)) {
-        ok = false;
-        view_.ShowMessage(kPathTooLong, kSorry);
+        view_.ShowMessage(why, kSorry);
+    };
+    for (int i = 0; i < table.Count(); ++i)
+        if (i != self && table.At(i).ToolTip == entry.ToolTip)
+            refuse(kDuplicate);
+    if (entry.Path.empty())
+        refuse(kNoPath);
+    const std::pair<EntryText, const std::string*> texts[] = {
+        {EntryText::Path, &entry.Path},
+        {EntryText::IconPath, &entry.IconPath},
+        {EntryText::Params, &entry.Params},
+        {EntryText::ToolTip, &entry.ToolTip}};
+    for (const auto& [field, text] : texts) {
+        const TextFault fault = FaultOf(field, *text);
+        // An icon path left empty is the path: its refusal is told once.
+        if (fault != TextFault::None && (field != EntryText::IconPath || *text != entry.Path))
+            refuse(Refusal(field, fault));
     }
     return ok;
 }
 
 std::optional<int> EntryEditor::Add(EntryTable& table) {
-    if (table.Full() || !Admits(table, view_.Text(Ctl::txtPath), view_.Text(Ctl::txtToolTip)))
+    if (table.Full())
         return std::nullopt;
-    const int slot = table.Append(Fields());
+    Entry entry = Fields();
+    if (!Admits(table, entry))
+        return std::nullopt;
+    const int slot = table.Append(std::move(entry));
     ShowAppended(table, slot);
     // The new entry is the one the fields show, and the one Modify changes.
     Select(slot, table);
@@ -147,9 +168,12 @@ std::optional<Entry> EntryEditor::Delete(EntryTable& table) {
 
 std::optional<int> EntryEditor::Modify(EntryTable& table) {
     const std::optional<int> k = ShownSlot(table);
-    if (!k || !Admits(table, view_.Text(Ctl::txtPath), view_.Text(Ctl::txtToolTip), *k))
+    if (!k)
         return std::nullopt;
-    table.Modify(*k, Fields());
+    const Entry fields = Fields();
+    if (!Admits(table, fields, *k))
+        return std::nullopt;
+    table.Modify(*k, fields);
     const Entry& entry = table.At(*k);
     // The icon a restart would show, also for an icon path typed by hand.
     ShowPreview(entry.IconPath);

@@ -44,11 +44,10 @@ public:
     // The path field changed: Add becomes possible, unless the table is full.
     void OnPathChanged(const EntryTable& table);
 
-    // The rules every stored entry keeps: a path that the shell opens whole,
-    // and a description no other entry has (the entry in slot self may keep
-    // its own). Each refusal is told in a box.
-    bool Admits(const EntryTable& table, const std::string& path, const std::string& tip,
-                int self = -1);
+    // The rules every stored entry keeps: a path, and texts that the entry
+    // rule (core/entry_rule.h) admits, and a description no other entry has
+    // (the entry in slot self may keep its own). Each refusal is told in a box.
+    bool Admits(const EntryTable& table, const Entry& entry, int self = -1);
     // The fields as a new entry, if the rules admit it. The new row is
     // selected. Returns its slot, or nothing when nothing was added.
     std::optional<int> Add(EntryTable& table);

@@ -1,8 +1,7 @@
 // libFuzzer entry for the settings importer: any broken rule is a crash.
-#include "core/launch.h"
+#include "core/entry_rule.h"
 #include "core/reg_file.h"
 #include "core/store_file.h"
-#include "core/text.h"
 #include "core/utf16.h"
 
 #include <algorithm>
@@ -36,13 +35,20 @@ std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
         return "more than 20 entries";
     EntryTable table;
     for (const Entry& entry : contents.entries) {
-        for (const auto& [text, max] :
-             {std::pair{&entry.Path, kShellPathMax}, std::pair{&entry.IconPath, kShellPathMax},
-              std::pair{&entry.ToolTip, kToolTipMax}, std::pair{&entry.Params, kTextValueMax}})
-            if (Utf16Length(*text) > max || !IsUtf8(*text) || text->find('\0') != std::string::npos)
-                return "a text is too long, no UTF-8 or holds a zero";
+        for (const auto& [field, text] : {std::pair{EntryText::Path, &entry.Path},
+                                          std::pair{EntryText::IconPath, &entry.IconPath},
+                                          std::pair{EntryText::ToolTip, &entry.ToolTip},
+                                          std::pair{EntryText::Params, &entry.Params}})
+            if (FaultOf(field, *text) != TextFault::None || !IsUtf8(*text) ||
+                text->find('\0') != std::string::npos)
+                return "a text is one the entry rule refuses, no UTF-8 or holds a zero";
         table.Append(entry);
     }
+    // No text forges a line of the question: each entry takes two.
+    const std::string question = ImportQuestion(contents);
+    if (std::count(question.begin(), question.end(), '\n') !=
+        2 * static_cast<std::ptrdiff_t>(contents.entries.size()) + 8)
+        return "the question holds a line that no entry or option gives: " + question;
     // What was taken is a store: exported, it is taken again as it was (an empty icon path is
     // stored as the path).
     const StoreImport again = ImportStore(ExportStore(contents.options, contents.hotKey, table));

@@ -16,6 +16,10 @@ const std::string kDuplicate = "message Already have this Application in your Li
 const std::string kNoPath = "message You Must specify a path before adding";
 const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
 const std::string kTooLong = "message Path is too long to start, Max is 259 characters";
+const std::string kIconTooLong = "message Icon Path is too long, Max is 259 characters";
+const std::string kTipTooLong = "message Description is too long, Max is 64 characters";
+const std::string kParamsTooLong = "message Parameters are too long, Max is 32767 characters";
+const std::string kControl = " cannot hold a control character, such as a line break or a tab";
 // Paths of 259 and 260 UTF-16 units (the emoji takes two), in a Cyrillic and Japanese folder.
 const std::string kPath259 = "C:\\\u042E\u65E5\\" + std::string(247, 'f') + "\U0001F600.exe";
 const std::string kPath260 = "C:\\\u042E\u65E5\\" + std::string(248, 'f') + "\U0001F600.exe";
@@ -26,11 +30,13 @@ void Type(LauncherRig& rig, const std::string& path, const std::string& tip) {
     rig.icons.knownFiles.insert(path);
 }
 
-TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithABoxEach) {
+// Each text the entry rule refuses is told once, by the name of its field.
+TEST(EditorTest, AddRefusesADuplicateDescriptionAnEmptyPathAndEachTextTheRuleRefusesWithABoxEach) {
     struct Case {
         Lines tips;
         std::string path, tip;
         Lines boxes;
+        std::string icon = "", params = "";
     };
     const Case cases[] = {
         {{"Editor", "Mail", "Editor"}, "C:\\e.exe", "Editor", {kDuplicate, kDuplicate}},
@@ -38,16 +44,27 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithAB
         {{"Editor"}, "C:\\e.exe", "editor", {}},  // case-sensitive
         {{"Editor"}, "C:\\e.exe", "Editor ", {}}, // no trimming
         {{"Editor"}, "C:\\e.exe", "", {}},
-        {{"Editor"}, "C:\\e.exe", std::string(70, 'x'), {}},
-        {{}, "", "", {kNoPath}},
+        {{"Editor"}, "C:\\e.exe", std::string(61, 'x') + "\r\n\x1B", {}}, // 64 units
+        {{"Editor"}, "C:\\e.exe", std::string(63, 'x') + "\U0001F600", {kTipTooLong}},
         {{"Editor"}, kPath259, "\u041F\u0440\u0438\u043C\u0435\u0440 \u65E5\u672C", {}},
         {{"Editor"}, kPath260, "Editor", {kDuplicate, kTooLong}},
+        {{"E"}, "C:\\a\tb.exe", "T", {"message Path" + kControl}},
+        {{"E"},
+         "C:\\e.exe",
+         "L",
+         {kIconTooLong, kParamsTooLong},
+         kPath260,
+         std::string(32768, 'p')},
+        {{"E"}, "C:\\e.exe", "B", {"message Icon Path" + kControl}, "C:\\i\n.ico", "-a\n\t\x7F"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tip + "|" + c.path);
         LauncherRig rig;
         rig.StartWith({}, static_cast<int>(c.tips.size()), c.tips);
         Type(rig, c.path, c.tip);
+        if (!c.icon.empty())
+            rig.view.texts[Ctl::txtIconPath] = c.icon;
+        rig.view.texts[Ctl::txtParameters] = c.params;
         rig.view.combo = -1;
         rig.launcher->OnAdd();
         Lines expected = c.boxes;
@@ -61,7 +78,7 @@ TEST(EditorTest, AddRefusesEachDuplicateDescriptionAndAnEmptyOrTooLongPathWithAB
         // The new row is selected and shows the entry, which starts as Normal.
         EXPECT_EQ(std::tie(rig.view.selected, rig.view.combo), std::make_tuple(slot, 0));
         EXPECT_NE(rig.view.rows.back().second, IconRef::None);
-        EXPECT_EQ(TipOf(rig.icons.trayIcons.at(1000 + slot)), c.tip.substr(0, 63));
+        EXPECT_EQ(TipOf(rig.icons.trayIcons.at(1000 + slot)), CutToUtf16(c.tip, 63));
         rig.view.texts[Ctl::txtParameters] = "-changed";
         rig.launcher->OnModify(); // changes the entry just added, no other
         const std::vector<Entry> saved = rig.Saved();
@@ -193,10 +210,12 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     LauncherRig rig;
     rig.StartWith({}, 1, {"A"});
     rig.files.files = {{"D:\\Links\\max.lnk", {}}, {"D:\\Apps\\tool.exe.lnk", {}}};
-    rig.links.result = {"Described", "C:\\Target.exe", "", "-args", 3};
-    rig.icons.knownFiles = {"E:\\x.exe", "E:\\i.ico"};
-    const auto link = [](int mode) {
-        return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", "Described", false, mode};
+    // A shortcut's comment or a file's name longer than a description is cut to one.
+    const std::string described(63, 'd'), file = "E:\\" + std::string(70, 'x');
+    rig.links.result = {described + "\U0001F600", "C:\\Target.exe", "", "-args", 3};
+    rig.icons.knownFiles = {file, "E:\\i.ico"};
+    const auto link = [&described](int mode) {
+        return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", described, false, mode};
     };
     const Entry before{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-keep", "A", false, smHidden};
     const struct {
@@ -210,7 +229,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
         {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 7, link(smMinimized)},
         {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 2, link(smNormal)}, // only 7 is minimized
         // A name without its shortcut beside it is the file itself; with one, the shortcut.
-        {OpenFileChoice{"E:\\x.exe", 1}, 3, {"E:\\x.exe", "E:\\x.exe", "-keep", "~x.exe", 0, 3}},
+        {OpenFileChoice{file, 1}, 3, {file, file, "-keep", "~" + std::string(63, 'x'), 0, 3}},
         {OpenFileChoice{"D:\\Apps\\tool.exe", 1}, 7, link(smMinimized)},
     };
     for (const auto& step : steps) {
@@ -232,7 +251,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
 
     rig.dialogs.answer = OpenFileChoice{"E:\\i.ico", 1};
     rig.launcher->OnIconBrowse();
-    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Target.exe", "E:\\i.ico", "-args", "Described", 0, 2}));
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Target.exe", "E:\\i.ico", "-args", described, 0, 2}));
     EXPECT_EQ(rig.view.preview, RefOf<IconRef>(rig.icons.nextIcon - 1));
     filter = "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*";
     // It opens in the folder of the entry's path, not of its icon.
@@ -254,6 +273,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
     const Case cases[] = {
         {18, {"a", "b", "c"}, false, {}},
         {20, {"a"}, false, {}},
+        // A name longer than a description is cut to one.
         {17, {"C:\\a.exe", kPath260, kPath259}, false, {"C:\\a.exe", kPath259}},
         // Two files of one name have one description: the second is refused.
         {0, {"C:\\a.exe", "D:\\a.exe", "C:\\b.exe"}, true, {"C:\\a.exe", "C:\\b.exe"}},
@@ -284,7 +304,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
         const std::vector<Entry> saved = rig.Saved();
         for (std::size_t k = 0; k < c.added.size(); ++k) {
             const std::string& name = c.added[k];
-            const std::string tip = "~" + FileNamePart(name);
+            const std::string tip = CutToUtf16("~" + FileNamePart(name), 64);
             EXPECT_EQ(saved.at(c.existing + k), (Entry{name, name, "", tip}));
             EXPECT_EQ(rig.icons.trayIcons.count(1000 + c.existing + static_cast<int>(k)),
                       c.popUp ? 0u : 1u);

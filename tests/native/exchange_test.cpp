@@ -38,7 +38,7 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     }
     EXPECT_FALSE(dialogs.requests.back().save);
     const std::string question =
-        "ask The file holds 1 entry:\n    C\n\nHide on Startup: No\n"
+        "ask The file holds 1 entry:\n1. C\n    Path: C:\\c.exe\n\nHide on Startup: No\n"
         "Single Click Launch: No\nPop-up menu: Yes\nSmall Icons: No\nHot key: None\n\n"
         "Replace the entries and options with these?";
     EXPECT_EQ(log,

@@ -54,8 +54,9 @@ TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWa
     const std::string file = Narrow(folder) + "corvane \u00e9xport.reg";
     const std::string again = Narrow(folder) + "corvane again.reg";
     EntryTable table;
+    // A description with a line break goes in hex(1).
     table.Append(
-        {"C:\\Caf\u00e9\\\"q\"\\\u4e2d.exe", "", "-x \"a b\"", "Caf\u00e9 \u4e2d \U0001F600"});
+        {"C:\\Caf\u00e9\\\"q\"\\\u4e2d.exe", "", "-x \"a b\"", "Caf\u00e9\r\n\u4e2d \U0001F600"});
     table.Append({"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3});
     const Options options{true, false, true, false};
     Win32FileSystem files;
