@@ -117,8 +117,8 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     menu.SetSmallIcons(false);
     EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 38u + 15u, 38u));
     EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 40u, 16u));
-    Build(2, true, false, 144); // half as large again, the text as the font gives it
-    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 57u + 23u, 57u));
+    Build(2, true, false, 144); // half as large again, the text in the menu font for 144 DPI
+    EXPECT_EQ(Measure(0), std::make_tuple(true, 36u + 57u + 23u, 57u));
     EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 60u, 24u));
     EXPECT_EQ(icons.fileInfoPaths.size(), 8u) << "looked up again for the new DPI";
     for (auto [id, type] : {std::pair{kCmdOptions, kOdtMenu}, {20u, kOdtMenu}, {0u, kOdtListBox}})
@@ -159,7 +159,7 @@ TEST_F(PopupMenuTest, AnEntryRowWithoutAnIconShowsNone) {
     menu.SetSmallIcons(true);
     menu.SetSmallIcons(false);
     EXPECT_EQ(Draw(Row(1, {0, 38, 150, 76})),
-              (Lines{"yes", "text '' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
+              (Lines{"yes", "text '' at 63,47 options 2 in 58,38,150,76 colours 7/4 font 96"}));
     menu.Destroy();
     EXPECT_TRUE(icons.liveIcons.empty());
 }

@@ -226,13 +226,7 @@ LRESULT OptionsWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
         Rect{item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
     request.itemData = item->itemData;
     bool drawn = false;
-    // A menu row is drawn in the font it was measured in.
-    const HGDIOBJ font = item->CtlType == ODT_MENU
-                             ? SelectObject(item->hDC, canvas_.MenuFont(WindowDpi(hwnd())))
-                             : nullptr;
     Run([&](OptionsWindowEvents& events) { drawn = events.OnDrawItem(canvas_, request); });
-    if (font)
-        SelectObject(item->hDC, font);
     if (!drawn)
         DefaultHandling(WM_DRAWITEM, wParam, lParam);
     return TRUE;
