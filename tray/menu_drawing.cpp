@@ -140,8 +140,8 @@ void PopupMenu::LookUpExplorerIcon() {
 bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const {
     if (request.CtlType != kOdtMenu)
         return false;
-    if (request.itemID < kEntryCommandEnd) {
-        const Entry& entry = table_.At(static_cast<int>(request.itemID));
+    if (const std::optional<int> slot = EntrySlotOfCommand(request.itemID)) {
+        const Entry& entry = table_.At(*slot);
         Extent extent;
         {
             // In the menu's font at the menu's DPI, as the row is drawn.
@@ -165,9 +165,7 @@ bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& re
 }
 
 bool PopupMenu::Draw(Canvas& canvas, const DrawItemRequest& request) const {
-    const std::optional<int> slot = request.itemID < kEntryCommandEnd
-                                        ? std::optional<int>(static_cast<int>(request.itemID))
-                                        : std::nullopt;
+    const std::optional<int> slot = EntrySlotOfCommand(request.itemID);
 
     // Each entry row drawn whole repaints the band down to its own bottom; the
     // lowest one leaves the bitmap at the band's foot.
