@@ -72,6 +72,9 @@ public:
     void BrowseIcon(const EntryTable& table);
 
 private:
+    // The shell's icon of an icon path, its variables expanded: what the
+    // list's rows and the preview show.
+    ScopedIcon FileIcon(const std::string& iconPath);
     // The fields as an entry (no IconId).
     Entry Fields();
     void ShowPreview(const std::string& path);

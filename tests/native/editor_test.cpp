@@ -101,7 +101,7 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     EXPECT_EQ(rig.view.rows.at(1).first, "C");
     // Row 0 is selected and shown, so a Modify now keeps entry A as it is.
     EXPECT_EQ(rig.view.selected, 0);
-    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-p0", "A"}));
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "%ICONS%\\0.ico", "-p0", "A"}));
     EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
     rig.launcher->OnDelete();
     rig.launcher->OnDelete();
@@ -177,10 +177,11 @@ TEST(EditorTest, MoveTakesTheShownEntryWithItsRowTrayIconAndMenuRowAndTheSaveSto
         rig.log.clear();
         rig.launcher->OnMoveDown();
         EXPECT_EQ(rig.log, Lines{}) << "the last entry goes no lower";
-        Lines rows;
-        for (const auto& row : rig.view.rows)
-            rows.push_back(row.first);
-        EXPECT_EQ(rows, (Lines{"B", "C", "A"}));
+        // The moved rows show the icons of their icon paths, the variables expanded.
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(
+                std::tuple(rig.view.rows.at(i).first, rig.view.rows[i].second != IconRef::None),
+                std::tuple(std::string(1, "BCA"[i]), true));
         rig.launcher->OnMoveUp();
         EXPECT_EQ(rig.Shown().ToolTip, "A");
         const std::vector<Entry> saved = rig.Saved();
@@ -198,7 +199,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     const auto link = [](int mode) {
         return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", "Described", false, mode};
     };
-    const Entry before{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-keep", "A", false, smHidden};
+    const Entry before{"C:\\Apps\\0.exe", "%ICONS%\\0.ico", "-keep", "A", false, smHidden};
     const struct {
         std::optional<OpenFileChoice> choice;
         std::int32_t showCmd;

@@ -294,7 +294,7 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     EXPECT_EQ(log, (Lines{"show form", "restore app"}));
     view.selected = 3;
     launcher->OnListClick();
-    EXPECT_EQ(Shown(), (Entry{"C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", false, 3}));
+    EXPECT_EQ(Shown(), (Entry{"C:\\Apps\\3.exe", "%ICONS%\\3.ico", "-p3", "Entry 3", false, 3}));
     view.texts.clear(), view.enabled.clear();
     view.selected = 4; // no entry
     launcher->OnListClick();
