@@ -33,6 +33,13 @@ void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
         view_.SetEnabled(Ctl::btnAdd, false);
 }
 
+void EntryEditor::ShowListIconsAgain(const EntryTable& table) {
+    for (int slot = 0; slot < table.Count(); ++slot) {
+        const Entry& entry = table.At(slot);
+        view_.SetListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
+    }
+}
+
 ScopedIcon EntryEditor::FileIcon(const std::string& iconPath) {
     return ScopedIcon(shellIcons_,
                       GetFileIconHandle(shellIcons_, ExpandVariables(system_, iconPath)));

@@ -36,6 +36,8 @@ public:
     // The row of the entry just appended in slot, with its description and
     // icon. A full table disables Add.
     void ShowAppended(const EntryTable& table, int slot);
+    // Every row's icon looked up again, at the size the list shows now.
+    void ShowListIconsAgain(const EntryTable& table);
     // Selects a row and shows its entry, as a click on it does.
     void Select(int row, const EntryTable& table);
     // A click on the list, or its selection moved: enables Delete and Modify

@@ -177,11 +177,14 @@ TEST(EditorTest, MoveTakesTheShownEntryWithItsRowTrayIconAndMenuRowAndTheSaveSto
         rig.log.clear();
         rig.launcher->OnMoveDown();
         EXPECT_EQ(rig.log, Lines{}) << "the last entry goes no lower";
-        // The moved rows show the icons of their icon paths, the variables expanded.
+        // The moved rows show their icons; a new DPI gives every row a new one, looked up again.
+        const auto moved = rig.view.rows;
+        rig.launcher->OnDpiChanged();
         for (std::size_t i = 0; i < 3; ++i)
-            EXPECT_EQ(
-                std::tuple(rig.view.rows.at(i).first, rig.view.rows[i].second != IconRef::None),
-                std::tuple(std::string(1, "BCA"[i]), true));
+            EXPECT_EQ(std::tuple(rig.view.rows.at(i), moved[i].second != IconRef::None),
+                      std::tuple(std::pair(std::string(1, "BCA"[i]),
+                                           RefOf<IconRef>(rig.icons.nextIcon - 3 + i)),
+                                 true));
         rig.launcher->OnMoveUp();
         EXPECT_EQ(rig.Shown().ToolTip, "A");
         const std::vector<Entry> saved = rig.Saved();

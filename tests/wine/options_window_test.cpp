@@ -1,6 +1,7 @@
 // The options window with real keys through its message loop; the file dialogs' record, by a
 // stand-in.
 #include "app/win32/first_copy_win32.h"
+#include "core/win32/dpi_win32.h" // WM_DPICHANGED
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
 #include "tray/menu_commands.h"
@@ -26,11 +27,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Keeps the events (a list click with the row then selected, an entry's launch) and the dropped
-// names; releases a drop as the program does.
+// Keeps the events (a list click with the row then selected, a DPI change with the list's image
+// size then, an entry's launch) and the dropped names; releases a drop as the program does.
 class Recorder : public OptionsWindowEvents {
 public:
     OptionsWindow* window = nullptr;
+    HWND list = nullptr;
     Lines calls;
     std::vector<std::string> dropped;
     Win32Drops drops;
@@ -38,6 +40,11 @@ public:
         calls.push_back(DecodeMenuCommand(id).slot < 0 ? std::to_string(id) : "launch");
     }
     void OnMinimize() override { calls.push_back("minimize"); }
+    void OnDpiChanged() override {
+        int size = 0;
+        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &size, &size);
+        calls.push_back("dpi changed, images " + std::to_string(size));
+    }
     void OnHelp() override { calls.push_back("help"); }
     void OnBrowse() override { calls.push_back("browse"); }
     void OnIconBrowse() override { calls.push_back("icon browse"); }
@@ -63,7 +70,7 @@ protected:
         options.Attach(&events);
         events.window = &options;
         general = FindWindowExA(options.hwnd(), nullptr, "CorvanePage", nullptr);
-        list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
+        events.list = list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
     }
 
     // app/win32/main.cpp's loop over the waiting messages.
@@ -169,8 +176,12 @@ TEST_F(OptionsWindowTest, TheHotKeyTypedIsToldAndOnceRegisteredPressingItReaches
 }
 
 // One image for each row that shows one, in its place: replaced when the row changes, removed
-// with the row or its icon, the later rows following. The window object owns the images.
-TEST_F(OptionsWindowTest, TheListKeepsOneImagePerRowAndLeavesThemToTheWindowObject) {
+// with the row or its icon, the later rows following. The window object owns the images. After a
+// DPI change (sent by hand: Wine has one DPI) they have its size before the program is told.
+TEST_F(OptionsWindowTest, TheListKeepsOneImagePerRowAtItsDpisSizeAndLeavesThemToTheWindowObject) {
+    RECT suggested{0, 0, 700, 560};
+    SendMessageA(options.hwnd(), kWmDpiChanged, MAKEWPARAM(144, 144), LPARAM(&suggested));
+    EXPECT_EQ(events.calls, Lines{"dpi changed, images 24"}) << "16 at 96 DPI";
     const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
     HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
     const auto rows = [&] { // each row's text and image, then the number of images

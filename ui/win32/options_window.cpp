@@ -280,6 +280,7 @@ void OptionsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutOptionsControls(hwnd(), pages_, controls_, resources_, dpi);
+    Run([](OptionsWindowEvents& events) { events.OnDpiChanged(); });
 }
 
 void OptionsWindow::OnClose() {
