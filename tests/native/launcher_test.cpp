@@ -234,9 +234,9 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
 
 TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
-    icons.fileInfoFlags.clear(), launcher->OnTrayRestarted(), log.clear();
-    EXPECT_EQ(icons.fileInfoFlags, std::vector<std::uint32_t>(4, kShgfiIcon | kShgfiSmallIcon))
-        << "a tray icon is the small icon";
+    icons.fileInfoFlags.clear(), launcher->OnTrayRestarted(), launcher->OnListClick(), log.clear();
+    const std::uint32_t small = kShgfiIcon | kShgfiSmallIcon; // the tray's; the preview's is large
+    EXPECT_EQ(icons.fileInfoFlags, (std::vector{small, small, small, small, kShgfiIcon}));
     menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
     EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",

@@ -127,11 +127,9 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
                           {INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_RIGHTUP}}}};
     SendInput(2, rightClick, sizeof(INPUT));
     RunWaitingMessages();
-    PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
-    RunWaitingMessages();
     EXPECT_EQ(events.calls,
               (Lines{"row 0", "row 1", "row 2", "row 0", "row 1", "down", "up", "browse", "browse",
-                     "icon browse", "2", "2", "minimize", "help", "row 2", "2"}));
+                     "icon browse", "2", "2", "minimize", "help", "row 2"}));
     // No letter twice on a page, counting the buttons below both pages.
     for (HWND page : {general, FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr)}) {
         std::string marked;
