@@ -153,6 +153,11 @@ void Launcher::OnMenuCommand(std::uint32_t wParam) {
     }
 }
 
+void Launcher::OnDpiChanged() {
+    // Looked up again at the list's new size, not scaled from the old one.
+    editor_.ShowListIconsAgain(table_);
+}
+
 void Launcher::OnExplorerWindow(WindowRef window, std::intptr_t code) {
     explorer_.OnWindowReported(window, code);
 }

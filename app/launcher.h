@@ -66,6 +66,7 @@ public:
     void OnClose() override;
     void OnDestroy() override;
     void OnEndSession() override;
+    void OnDpiChanged() override;
 
     void OnMinimize() override;
     void OnHelp() override;

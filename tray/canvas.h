@@ -16,6 +16,7 @@ constexpr Color Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 }
 
 enum class BrushRef : std::uintptr_t { None = 0 };
+enum class FontRef : std::uintptr_t { None = 0 };
 // Any object that can be selected into a device context.
 enum class GdiObjectRef : std::uintptr_t { None = 0 };
 inline GdiObjectRef ObjectOf(BrushRef brush) {
@@ -23,6 +24,9 @@ inline GdiObjectRef ObjectOf(BrushRef brush) {
 }
 inline GdiObjectRef ObjectOf(BitmapRef bitmap) {
     return RefOf<GdiObjectRef>(RawOf(bitmap));
+}
+inline GdiObjectRef ObjectOf(FontRef font) {
+    return RefOf<GdiObjectRef>(RawOf(font));
 }
 
 struct Rect {
@@ -55,6 +59,9 @@ public:
     virtual DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) = 0;
     virtual void DeleteDC(DeviceContextRef dc) = 0;
 
+    // The system's menu font at dpi, owned by the canvas: valid until a font
+    // for another DPI is asked for.
+    virtual FontRef MenuFont(int dpi) = 0;
     // GetTextExtentPoint32W of the UTF-8 text, with the context's current font.
     virtual Extent TextExtent(DeviceContextRef dc, std::string_view text) = 0;
     // SetTextColor / SetBkColor: each returns the colour it replaced.

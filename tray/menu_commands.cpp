@@ -2,11 +2,17 @@
 
 namespace corvane {
 
+std::optional<int> EntrySlotOfCommand(std::uint32_t id) {
+    if (id < kEntryCommandFirst || id >= EntryCommand(kMaxEntries))
+        return std::nullopt;
+    return static_cast<int>(id - kEntryCommandFirst);
+}
+
 MenuCommand DecodeMenuCommand(std::uint32_t wParam) {
     using Kind = MenuCommand::Kind;
     const std::uint32_t id = wParam & 0xFFFF;
-    if (id < kEntryCommandEnd)
-        return {Kind::Entry, static_cast<int>(id)};
+    if (const std::optional<int> slot = EntrySlotOfCommand(id))
+        return {Kind::Entry, *slot};
     switch (id) {
     case kCmdPathRecall:
         return {Kind::PathRecall};

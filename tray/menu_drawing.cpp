@@ -9,6 +9,7 @@
 #include "tray/tray_icons.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace corvane {
@@ -22,8 +23,6 @@ constexpr int kPathRecallWidth = 40;
 constexpr int kPathRecallHeight = 16;
 constexpr int kPathRecallIconX = 2;
 constexpr int kPathRecallTextIndent = 22;
-// Below the entry rows, the separator takes this much before PathRecall.
-constexpr int kSeparatorAllowance = 9;
 
 // Entry rows: icon column, gap before the text, and room after it.
 constexpr int kEntryIconX = 22;
@@ -79,16 +78,17 @@ int EntryIconSize(int itemHeight) {
     return itemHeight < kLargeIconSize ? kSmallIconSize : kLargeIconSize;
 }
 
-// The PathRecall row: Explorer's small icon and its text. iconY is where the
-// icon goes in the context's coordinates.
+// The PathRecall row: Explorer's small icon in the middle of the row's
+// height, and its text.
 void DrawPathRecallRow(Canvas& canvas, const DrawItemRequest& request, const ScopedIcon& icon,
-                       int iconY, int dpi) {
+                       int dpi) {
     const DeviceContextRef dc = request.hDC;
     const Rect& row = request.rcItem;
     const ScopedColors colors = RowColors(canvas, request);
 
-    DrawIcon(canvas, dc, icon, ScaleToDpi(kPathRecallIconX, dpi), iconY,
-             ScaleToDpi(kSmallIconSize, dpi));
+    const int size = ScaleToDpi(kSmallIconSize, dpi);
+    DrawIcon(canvas, dc, icon, ScaleToDpi(kPathRecallIconX, dpi),
+             row.top + std::max(0, (row.bottom - row.top - size) / 2), size);
 
     Rect opaque = row;
     opaque.left = row.left + ScaleToDpi(kPathRecallTextIndent, dpi);
@@ -100,7 +100,6 @@ void DrawPathRecallRow(Canvas& canvas, const DrawItemRequest& request, const Sco
 void DrawEntryRow(Canvas& canvas, const DrawItemRequest& request, const Entry& entry,
                   const ScopedIcon* icon, int itemHeight, int dpi) {
     const DeviceContextRef dc = request.hDC;
-    const int id = static_cast<int>(request.itemID);
     const ScopedColors colors = RowColors(canvas, request);
     const int height = ScaleToDpi(itemHeight, dpi);
 
@@ -110,10 +109,11 @@ void DrawEntryRow(Canvas& canvas, const DrawItemRequest& request, const Entry& e
 
     const int size = EntryIconSize(itemHeight);
     const bool small = size == kSmallIconSize;
-    // A row with no icon looked up for it shows none.
+    // A row with no icon looked up for it shows none. The icon stands at the
+    // row's top, as its text does, however tall the font makes the row.
     if (icon != nullptr)
         DrawIcon(canvas, dc, *icon, ScaleToDpi(kEntryIconX, dpi),
-                 id * height + (small ? ScaleToDpi(kSmallIconTopOffset, dpi) : 0),
+                 request.rcItem.top + (small ? ScaleToDpi(kSmallIconTopOffset, dpi) : 0),
                  ScaleToDpi(size, dpi));
 
     canvas.ExtTextOutUtf8(dc, text.left + ScaleToDpi(kEntryTextIndent, dpi), text.top + height / 4,
@@ -140,14 +140,16 @@ void PopupMenu::LookUpExplorerIcon() {
 bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const {
     if (request.CtlType != kOdtMenu)
         return false;
-    if (request.itemID < kEntryCommandEnd) {
-        const Entry& entry = table_.At(static_cast<int>(request.itemID));
+    if (const std::optional<int> slot = EntrySlotOfCommand(request.itemID)) {
+        const Entry& entry = table_.At(*slot);
         Extent extent;
         {
-            // The window's context as the system gives it: its default font.
+            // In the menu's font at the menu's DPI, as the row is drawn.
             ScopedWindowDC dc(canvas, window);
-            if (dc.get() != DeviceContextRef::None)
+            if (dc.get() != DeviceContextRef::None) {
+                ScopedSelection font(canvas, dc.get(), ObjectOf(canvas.MenuFont(dpi_)));
                 extent = canvas.TextExtent(dc.get(), entry.ToolTip);
+            }
         }
         request.itemWidth =
             static_cast<std::uint32_t>(extent.cx + Scaled(itemHeight_ + kEntryExtraWidth));
@@ -163,13 +165,12 @@ bool PopupMenu::Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& re
 }
 
 bool PopupMenu::Draw(Canvas& canvas, const DrawItemRequest& request) const {
-    const bool entryRow = request.itemID < kEntryCommandEnd;
-    const bool pathRecallRow = request.itemID == kCmdPathRecall;
+    const std::optional<int> slot = EntrySlotOfCommand(request.itemID);
 
     // Each entry row drawn whole repaints the band down to its own bottom; the
     // lowest one leaves the bitmap at the band's foot.
     const Banner* banner = BannerForDpi();
-    if (request.CtlType == kOdtMenu && entryRow && request.hwndItem == RawOf(menu_.get()) &&
+    if (request.CtlType == kOdtMenu && slot && request.hwndItem == RawOf(menu_.get()) &&
         request.itemAction == kOdaDrawEntire && request.rcItem.bottom >= Scaled(kStripeHeight))
         DrawSideBanner(canvas, request.hDC, request.rcItem.bottom, Scaled(kStripeWidth),
                        banner ? banner->bitmap.get() : BitmapRef::None,
@@ -177,24 +178,18 @@ bool PopupMenu::Draw(Canvas& canvas, const DrawItemRequest& request) const {
 
     if (request.CtlType != kOdtMenu && request.CtlType != kOdtListBox)
         return false;
-    if (pathRecallRow) {
-        // In pop-up mode the entry rows and the separator stand above this
-        // row; otherwise it is the menu's first row and the icon sits in the
-        // middle of it.
-        const Rect& row = request.rcItem;
-        const int iconY =
-            popUp_ ? table_.Count() * Scaled(itemHeight_) + Scaled(kSeparatorAllowance)
-                   : row.top + std::max(0, (row.bottom - row.top - Scaled(kSmallIconSize)) / 2);
-        DrawPathRecallRow(canvas, request, explorerIcon_, iconY, dpi_);
+    if (!slot && request.itemID != kCmdPathRecall)
+        return false;
+    // The text in the font the row was measured in.
+    const ScopedSelection font(canvas, request.hDC, ObjectOf(canvas.MenuFont(dpi_)));
+    if (!slot) {
+        DrawPathRecallRow(canvas, request, explorerIcon_, dpi_);
         return true;
     }
-    if (entryRow) {
-        const auto slot = static_cast<std::size_t>(request.itemID);
-        DrawEntryRow(canvas, request, table_.At(static_cast<int>(slot)),
-                     slot < entryIcons_.size() ? &entryIcons_[slot] : nullptr, itemHeight_, dpi_);
-        return true;
-    }
-    return false;
+    const auto at = static_cast<std::size_t>(*slot);
+    DrawEntryRow(canvas, request, table_.At(*slot),
+                 at < entryIcons_.size() ? &entryIcons_[at] : nullptr, itemHeight_, dpi_);
+    return true;
 }
 
 } // namespace corvane

@@ -13,7 +13,7 @@ void PopupMenu::Rebuild() {
     if (popUp_) {
         // Rows carry no data: they are measured and drawn from the table.
         for (int i = 0; i < table_.Count(); ++i)
-            menus_.AppendOwnerDraw(menu, static_cast<std::uint32_t>(i), nullptr);
+            menus_.AppendOwnerDraw(menu, EntryCommand(i), nullptr);
         menus_.AppendSeparator(menu);
     }
     menus_.AppendOwnerDraw(menu, kCmdPathRecall, "PathRecall");

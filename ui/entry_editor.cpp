@@ -40,11 +40,21 @@ EntryEditor::EntryEditor(const EditorPlatform& platform)
 void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
     const Entry& entry = table.At(slot);
     // The list keeps its own copy of the image.
-    const ScopedIcon icon(shellIcons_,
-                          GetFileIconHandle(shellIcons_, ExpandVariables(system_, entry.IconPath)));
-    view_.AddListRow(slot, entry.ToolTip, icon.get());
+    view_.AddListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
     if (table.Full())
         view_.SetEnabled(Ctl::btnAdd, false);
+}
+
+void EntryEditor::ShowListIconsAgain(const EntryTable& table) {
+    for (int slot = 0; slot < table.Count(); ++slot) {
+        const Entry& entry = table.At(slot);
+        view_.SetListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
+    }
+}
+
+ScopedIcon EntryEditor::FileIcon(const std::string& iconPath) {
+    return ScopedIcon(shellIcons_,
+                      GetFileIconHandle(shellIcons_, ExpandVariables(system_, iconPath)));
 }
 
 void EntryEditor::Select(int row, const EntryTable& table) {
@@ -83,8 +93,7 @@ std::optional<int> EntryEditor::ShownSlot(const EntryTable& table) {
 }
 
 void EntryEditor::ShowPreview(const std::string& path) {
-    preview_ =
-        ScopedIcon(shellIcons_, GetFileIconHandle(shellIcons_, ExpandVariables(system_, path)));
+    preview_ = FileIcon(path);
     view_.SetPreviewIcon(preview_.get());
 }
 
@@ -187,8 +196,7 @@ std::optional<int> EntryEditor::Move(EntryTable& table, int by) {
         return std::nullopt;
     for (const int slot : {*k, *k + by}) {
         const Entry& entry = table.At(slot);
-        const ScopedIcon icon(shellIcons_, GetFileIconHandle(shellIcons_, entry.IconPath));
-        view_.SetListRow(slot, entry.ToolTip, icon.get());
+        view_.SetListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
     }
     Select(*k + by, table);
     return std::min(*k, *k + by);

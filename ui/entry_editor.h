@@ -36,6 +36,8 @@ public:
     // The row of the entry just appended in slot, with its description and
     // icon. A full table disables Add.
     void ShowAppended(const EntryTable& table, int slot);
+    // Every row's icon looked up again, at the size the list shows now.
+    void ShowListIconsAgain(const EntryTable& table);
     // Selects a row and shows its entry, as a click on it does.
     void Select(int row, const EntryTable& table);
     // A click on the list, or its selection moved: enables Delete and Modify
@@ -69,6 +71,9 @@ public:
     void BrowseIcon(const EntryTable& table);
 
 private:
+    // The shell's icon of an icon path, its variables expanded: what the
+    // list's rows and the preview show.
+    ScopedIcon FileIcon(const std::string& iconPath);
     // The fields as an entry (no IconId).
     Entry Fields();
     void ShowPreview(const std::string& path);

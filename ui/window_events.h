@@ -32,6 +32,9 @@ public:
     virtual void OnDestroy() {}
     // Windows is logging off or shutting down.
     virtual void OnEndSession() {}
+    // The window moved to a monitor of another DPI and its controls were laid
+    // out again: the entry list shows its images at that DPI's size now.
+    virtual void OnDpiChanged() {}
 
     // --- Controls ----------------------------------------------------------
     virtual void OnMinimize() {}

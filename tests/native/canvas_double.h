@@ -24,12 +24,15 @@ public:
         Check(Find(dc) == Context{}, "DeleteDC of a context not made, or with an object in it");
         contexts_.erase(RawOf(dc));
     }
+    // The menu font at a DPI, which measures that much larger than at 96 (the stock font: 0).
+    FontRef MenuFont(int dpi) override { return RefOf<FontRef>(kStockFont + dpi); }
     Extent TextExtent(DeviceContextRef dc, std::string_view text) override {
-        Check(Find(dc).window == kWindow, "TextExtent outside the window's own context");
-        Extent extent{0, fontHeight};
-        for (char c : text) // as in a proportional font
-            extent.cx += c == 'i' || c == 'l' ? 3 : c == 'M' ? 11 : 7;
-        return extent;
+        const Context& c = Find(dc);
+        Check(c.window == kWindow, "TextExtent outside the window's own context");
+        Extent extent{0, fontHeight * c.FontDpi() / 96};
+        for (char ch : text) // as in a proportional font
+            extent.cx += (ch == 'i' || ch == 'l' ? 3 : ch == 'M' ? 11 : 7) * c.FontDpi();
+        return {extent.cx / 96, extent.cy};
     }
     Color SetTextColor(DeviceContextRef dc, Color c) override {
         return std::exchange(Find(dc).text, c);
@@ -50,7 +53,8 @@ public:
     GdiObjectRef SelectObject(DeviceContextRef dc, GdiObjectRef object) override {
         Context& c = Find(dc);
         const bool brush = RawOf(object) >= kFirstBrush || object == Context{}.brush;
-        return std::exchange(brush ? c.brush : c.bitmap, object);
+        const bool font = RawOf(object) >= kStockFont;
+        return std::exchange(font ? c.font : brush ? c.brush : c.bitmap, object);
     }
     void Rectangle(DeviceContextRef dc, int left, int top, int right, int bottom) override {
         const auto brush = brushes_.find(RawOf(Find(dc).brush));
@@ -72,9 +76,9 @@ public:
     void ExtTextOutUtf8(DeviceContextRef dc, int x, int y, std::uint32_t options, const Rect* r,
                         std::string_view text) override {
         const Context& c = Find(dc);
-        Draw("text '%.*s' at %d,%d options %u in %d,%d,%d,%d colours %u/%u",
+        Draw("text '%.*s' at %d,%d options %u in %d,%d,%d,%d colours %u/%u font %d",
              static_cast<int>(text.size()), text.data(), x, y, options, r->left, r->top, r->right,
-             r->bottom, c.text, c.background);
+             r->bottom, c.text, c.background, c.FontDpi());
     }
 
     // What the real system would refuse, or what is left alive or changed: empty when all is well.
@@ -90,10 +94,11 @@ public:
     std::vector<std::string> drawn; // a line a drawing call
 
 private:
-    static constexpr std::uintptr_t kFirstBrush = 0xB000;
+    static constexpr std::uintptr_t kFirstBrush = 0xB000, kStockFont = 0xF000;
     struct Context {
         Color text = 0x010101, background = 0xFEFEFE;
-        GdiObjectRef brush{0xB0}, bitmap{0xB1}; // the stock objects
+        GdiObjectRef brush{0xB0}, bitmap{0xB1}, font{kStockFont}; // the stock objects
+        int FontDpi() const { return static_cast<int>(RawOf(font) - kStockFont); }
         WindowRef window{};
         bool request = false;
         bool operator==(const Context&) const = default;

@@ -118,7 +118,7 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     EXPECT_EQ(rig.view.rows.at(1).first, "C");
     // Row 0 is selected and shown, so a Modify now keeps entry A as it is.
     EXPECT_EQ(rig.view.selected, 0);
-    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-p0", "A"}));
+    EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "%ICONS%\\0.ico", "-p0", "A"}));
     EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
     rig.launcher->OnDelete();
     rig.launcher->OnDelete();
@@ -194,10 +194,14 @@ TEST(EditorTest, MoveTakesTheShownEntryWithItsRowTrayIconAndMenuRowAndTheSaveSto
         rig.log.clear();
         rig.launcher->OnMoveDown();
         EXPECT_EQ(rig.log, Lines{}) << "the last entry goes no lower";
-        Lines rows;
-        for (const auto& row : rig.view.rows)
-            rows.push_back(row.first);
-        EXPECT_EQ(rows, (Lines{"B", "C", "A"}));
+        // The moved rows show their icons; a new DPI gives every row a new one, looked up again.
+        const auto moved = rig.view.rows;
+        rig.launcher->OnDpiChanged();
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(std::tuple(rig.view.rows.at(i), moved[i].second != IconRef::None),
+                      std::tuple(std::pair(std::string(1, "BCA"[i]),
+                                           RefOf<IconRef>(rig.icons.nextIcon - 3 + i)),
+                                 true));
         rig.launcher->OnMoveUp();
         EXPECT_EQ(rig.Shown().ToolTip, "A");
         const std::vector<Entry> saved = rig.Saved();
@@ -217,7 +221,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     const auto link = [&described](int mode) {
         return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", described, false, mode};
     };
-    const Entry before{"C:\\Apps\\0.exe", "C:\\Icons\\0.ico", "-keep", "A", false, smHidden};
+    const Entry before{"C:\\Apps\\0.exe", "%ICONS%\\0.ico", "-keep", "A", false, smHidden};
     const struct {
         std::optional<OpenFileChoice> choice;
         std::int32_t showCmd;

@@ -23,14 +23,15 @@ struct LauncherRig {
         launcher->OnStartupTimer();
     }
     // Started on entries described tips[i] (by default "Entry i"), "C:\Apps\i.exe -pi" with the
-    // icon "C:\Icons\i.ico" and start mode i % 4; the records emptied after.
+    // icon "%ICONS%\i.ico" (ICONS: C:\Icons) and start mode i % 4; the records emptied after.
     void StartWith(const Options& options, int count, Lines tips = {}) {
         std::vector<Entry> entries;
+        system.variables["ICONS"] = "C:\\Icons";
         for (int i = 0; i < count; ++i) {
             const std::string n = std::to_string(i);
-            entries.push_back({"C:\\Apps\\" + n + ".exe", "C:\\Icons\\" + n + ".ico", "-p" + n,
+            entries.push_back({"C:\\Apps\\" + n + ".exe", "%ICONS%\\" + n + ".ico", "-p" + n,
                                tips.empty() ? "Entry " + n : tips.at(i), false, i % 4});
-            icons.knownFiles.insert(entries.back().IconPath);
+            icons.knownFiles.insert("C:\\Icons\\" + n + ".ico");
         }
         Store(options, entries);
         Start();

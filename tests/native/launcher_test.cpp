@@ -25,7 +25,7 @@ protected:
         return {kWindow, true, "", "C:\\Apps\\" + n + ".exe", "-p" + n, "C:\\Apps\\", show};
     }
     std::uint32_t RowHeight() {
-        MeasureItemRequest request{kOdtMenu};
+        MeasureItemRequest request{kOdtMenu, 0, EntryCommand(0)};
         EXPECT_TRUE(launcher->OnMeasureItem(canvas, request));
         return request.itemHeight;
     }
@@ -266,8 +266,8 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
 
 TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelectedEntry) {
     StartWith({.popUp = true}, 4);
-    for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 19u})
-        launcher->OnMenuCommand(id);
+    for (const int slot : {0, 1, 2, 3, 4, 19})
+        launcher->OnMenuCommand(EntryCommand(slot));
     system.titles[0xE1] = "Exploring - C:\\Projects";
     system.classes[0xE1] = "ExploreWClass";
     launcher->OnExplorerWindow(RefOf<WindowRef>(0xE1), 4);
@@ -300,7 +300,7 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     EXPECT_EQ(log, (Lines{"show form", "restore app"}));
     view.selected = 3;
     launcher->OnListClick();
-    EXPECT_EQ(Shown(), (Entry{"C:\\Apps\\3.exe", "C:\\Icons\\3.ico", "-p3", "Entry 3", false, 3}));
+    EXPECT_EQ(Shown(), (Entry{"C:\\Apps\\3.exe", "%ICONS%\\3.ico", "-p3", "Entry 3", false, 3}));
     view.texts.clear(), view.enabled.clear();
     view.selected = 4; // no entry
     launcher->OnListClick();
@@ -355,7 +355,7 @@ TEST_F(LauncherTest, WithShiftALaunchClickOrAMenuChoiceShowsTheEntrysFileInItsFo
     StartWith({.singleClick = true}, 2);
     menus.shift = true;
     launcher->OnTrayNotify(1000, kWmLButtonDown);
-    launcher->OnMenuCommand(1);
+    launcher->OnMenuCommand(EntryCommand(1));
     EXPECT_EQ(shell.calls.at(0).params + " " + shell.calls.at(1).params,
               "/select,C:\\Apps\\0.exe /select,C:\\Apps\\1.exe");
 }

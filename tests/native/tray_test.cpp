@@ -30,7 +30,6 @@ TEST(TrayRecord, TheTipKeepsTheWholeCharactersThatFitIn63Units) {
         {std::string(61, 'x') + emoji, std::u16string(61, u'x') + u"\U0001F600"},
         {std::string(62, 'x') + emoji + "y", std::u16string(62, u'x')},
         {zhes, std::u16string(63, u'\x0416')},
-        {"\xD0\x9F\xD1\x80 \xE6\x97\xA5", u"\x041F\x0440 \x65E5"},
         {std::string("a\0b", 3), u"a"},
     };
     for (const auto& [tip, shown] : cases) {
@@ -38,6 +37,13 @@ TEST(TrayRecord, TheTipKeepsTheWholeCharactersThatFitIn63Units) {
         EXPECT_EQ(std::u16string(record.szTip.data()), shown) << tip;
         EXPECT_EQ(record.szTip.back(), u'\0');
     }
+}
+
+TEST(MenuCommands, OnlyTheEntryRowsOwnCommandsChooseAnEntry) {
+    for (const DataRow& r : DataRows("menu_commands.tsv"))
+        EXPECT_EQ(DecodeMenuCommand(std::stoul(r[0], nullptr, 0)),
+                  (MenuCommand{MenuCommand::Kind(std::stoi(r[1])), std::stoi(r[2])}))
+            << r[0];
 }
 
 class PopupMenuTest : public ::testing::Test {
@@ -69,8 +75,8 @@ protected:
         return {answered, request.itemWidth, request.itemHeight};
     }
     // A menu row drawn whole.
-    DrawItemRequest Row(int id, Rect rect, int state = 0) {
-        DrawItemRequest r{kOdtMenu, 0, std::uint32_t(id), kOdaDrawEntire, std::uint32_t(state)};
+    DrawItemRequest Row(std::uint32_t id, Rect rect, int state = 0) {
+        DrawItemRequest r{kOdtMenu, 0, id, kOdaDrawEntire, std::uint32_t(state)};
         r.hwndItem = menus.Live(), r.hDC = canvas.RequestDC(), r.rcItem = rect;
         return r;
     }
@@ -100,17 +106,17 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     Build(2, true, true);
     EXPECT_EQ(icons.fileInfoPaths, (Lines{"0.ico", "1.ico", kExplorer})) << "once each, at build";
     table.Modify(0, {"app.exe", "", "", "Mail"}); // 11 + 7 + 3 + 3 wide
-    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 22u + 15u, 22u));
+    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 24u + 22u + 15u, 22u));
     canvas.fontHeight = 25;
-    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 22u + 15u, 25u)) << "a taller font";
+    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 24u + 22u + 15u, 25u)) << "taller";
     menu.SetSmallIcons(false);
-    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 38u + 15u, 38u));
+    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 24u + 38u + 15u, 38u));
     EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 40u, 16u));
-    Build(2, true, false, 144); // half as large again, the text as the font gives it
-    EXPECT_EQ(Measure(0), std::make_tuple(true, 24u + 57u + 23u, 57u));
+    Build(2, true, false, 144); // half as large again, the text in the menu font for 144 DPI
+    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 36u + 57u + 23u, 57u));
     EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 60u, 24u));
     EXPECT_EQ(icons.fileInfoPaths.size(), 8u) << "looked up again for the new DPI";
-    for (auto [id, type] : {std::pair{kCmdOptions, kOdtMenu}, {20u, kOdtMenu}, {0u, kOdtListBox}})
+    for (auto [id, type] : {std::pair{kCmdOptions, kOdtMenu}, {EntryCommand(0), kOdtListBox}})
         EXPECT_EQ(Measure(id, type), std::make_tuple(false, 111u, 222u)) << id;
 
     const Lines commands{"drawn 912", "text 913", "text 915", "text 914"};
@@ -118,13 +124,17 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     EXPECT_EQ(menus.menus.at(menus.Live()), commands);
     Build(2, true, true);
     EXPECT_EQ(icons.liveIcons.size(), 2u) << "Entry 1's and Explorer's: Mail has no icon file";
-    Lines rows{"drawn 0", "drawn 1", "separator"};
+    EXPECT_EQ(Draw(Row(EntryCommand(0), {0, 0, 150, 22})),
+              (Lines{"yes", "text 'Mail' at 47,5 options 2 in 42,0,150,22 colours 7/4 font 96"}));
+    Lines rows{"drawn 40000", "drawn 40001", "separator"};
     rows.insert(rows.end(), commands.begin(), commands.end());
     EXPECT_EQ(menus.menus.at(menus.Live()), rows) << "the old menu is gone";
     table.Delete(0);
     table.Delete(0);
     menu.Rebuild();
     EXPECT_EQ(menus.menus.at(menus.Live()).front(), "separator");
+    menu.Destroy();
+    EXPECT_TRUE(icons.liveIcons.empty() && menus.menus.empty());
 }
 
 TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
@@ -133,24 +143,12 @@ TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
             return std::stoi(r.at(i));
         };
         Build(n(0), r[1] == "pop-up", r[2] == "small", n(3));
-        const int id = r[5] == "r" ? kCmdPathRecall : r[5] == "o" ? kCmdOptions : n(5);
-        DrawItemRequest request = Row(id, {n(9), n(10), n(11), n(12)}, n(7));
+        DrawItemRequest request =
+            Row(n(5) < 20 ? EntryCommand(n(5)) : n(5), {n(9), n(10), n(11), n(12)}, n(7));
         request.CtlType = n(4), request.itemAction = n(6);
         request.hwndItem = r[8] == "own" ? request.hwndItem : 0x4242;
         EXPECT_EQ(Draw(request), Lines(r.begin() + 13, r.end())) << r[5] << " at " << r[10];
     }
-}
-
-// The icons are the menu's from its build to its end, at the rows' size.
-TEST_F(PopupMenuTest, AnEntryRowWithoutAnIconShowsNone) {
-    Build(3, true, false);
-    table.Modify(1, {"app.exe", "C:\\gone.ico"}); // no icon found, no description
-    menu.SetSmallIcons(true);
-    menu.SetSmallIcons(false);
-    EXPECT_EQ(Draw(Row(1, {0, 38, 150, 76})),
-              (Lines{"yes", "text '' at 63,47 options 2 in 58,38,150,76 colours 7/4"}));
-    menu.Destroy();
-    EXPECT_TRUE(icons.liveIcons.empty());
 }
 
 // From the task bar the menu opens at the nearest point of its monitor's work area.
@@ -208,8 +206,6 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
         EXPECT_EQ(shell.calls, std::vector(r.size() > 1, shown)) << r[0];
     }
     EXPECT_EQ(recalled("", 4), "/n,/e,");
-    EXPECT_EQ(shell.calls.back(), (ShellCall{kWindow, false, "open", "C:\\WINDOWS\\Explorer.exe",
-                                             "/n,/e,", "C:\\WINDOWS", kSwShow}));
     for (const DataRow& row : DataRows("explorer_titles.tsv")) {
         system.shown.erase(0xE1);
         if (row.size() > 3)

@@ -1,6 +1,7 @@
 // The options window with real keys through its message loop; the file dialogs' record, by a
 // stand-in.
 #include "app/win32/first_copy_win32.h"
+#include "core/win32/dpi_win32.h" // WM_DPICHANGED
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
 #include "tray/menu_commands.h"
@@ -26,15 +27,24 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Keeps the events (a list click with the row then selected) and the dropped names; releases a
-// drop as the program does.
+// Keeps the events (a list click with the row then selected, a DPI change with the list's image
+// size then, an entry's launch) and the dropped names; releases a drop as the program does.
 class Recorder : public OptionsWindowEvents {
 public:
     OptionsWindow* window = nullptr;
+    HWND list = nullptr;
     Lines calls;
     std::vector<std::string> dropped;
     Win32Drops drops;
-    void OnMenuCommand(std::uint32_t wParam) override { calls.push_back(std::to_string(wParam)); }
+    void OnMenuCommand(std::uint32_t id) override {
+        calls.push_back(DecodeMenuCommand(id).slot < 0 ? std::to_string(id) : "launch");
+    }
+    void OnMinimize() override { calls.push_back("minimize"); }
+    void OnDpiChanged() override {
+        int size = 0;
+        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &size, &size);
+        calls.push_back("dpi changed, images " + std::to_string(size));
+    }
     void OnHelp() override { calls.push_back("help"); }
     void OnBrowse() override { calls.push_back("browse"); }
     void OnIconBrowse() override { calls.push_back("icon browse"); }
@@ -60,24 +70,21 @@ protected:
         options.Attach(&events);
         events.window = &options;
         general = FindWindowExA(options.hwnd(), nullptr, "CorvanePage", nullptr);
-        list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
+        events.list = list = FindWindowExA(general, nullptr, WC_LISTVIEWA, nullptr);
     }
 
-    // app/win32/main.cpp's loop over the waiting messages: true when Esc's key-up was among them.
-    bool RunWaitingMessages() {
-        bool escape = false;
+    // app/win32/main.cpp's loop over the waiting messages.
+    void RunWaitingMessages() {
         for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-            escape = escape || (msg.message == WM_KEYUP && msg.wParam == VK_ESCAPE);
             if (options.PreTranslate(msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        return escape;
     }
 
     // Presses key, with another held around it if one is given, and runs the loop.
-    bool Tap(WORD key, WORD held = 0) {
+    void Tap(WORD key, WORD held = 0) {
         // With its scan code, which the hot-key control reads.
         const WORD hs = WORD(MapVirtualKeyA(held, 0)), ks = WORD(MapVirtualKeyA(key, 0));
         INPUT input[] = {{INPUT_KEYBOARD, {.ki = {held, hs}}},
@@ -85,7 +92,7 @@ protected:
                          {INPUT_KEYBOARD, {.ki = {key, ks, KEYEVENTF_KEYUP}}},
                          {INPUT_KEYBOARD, {.ki = {held, hs, KEYEVENTF_KEYUP}}}};
         SendInput(held ? 4 : 2, held ? input : input + 1, sizeof(INPUT));
-        return RunWaitingMessages();
+        RunWaitingMessages();
     }
 
     Recorder events; // outlives the window
@@ -95,9 +102,9 @@ protected:
 };
 
 // However the list's selection moves, the program hears of it as of a click. Alt with a letter
-// presses the one control whose caption marks it. IsDialogMessage would make Esc in a field a
-// WM_COMMAND(IDCANCEL = 2, lParam 0), the way the menu command of entry row 2 arrives; F1 is
-// "&Help". Alt+Down and Alt+Up in the list move its entry.
+// presses the one control whose caption marks it. Esc and Ctrl+Break in a field come as a menu
+// command does, WM_COMMAND(IDCANCEL = 2, lParam 0), Enter as the default button's click: none
+// starts an entry. F1 is "&Help". Alt+Down and Alt+Up in the list move its entry.
 TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewSelectionIsTold) {
     for (const char* tip : {"Mail", "Editor", "Notes"})
         options.AddListRow(ListView_GetItemCount(list), tip, IconRef::None);
@@ -107,13 +114,11 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
     SetFocus(list);
     const std::pair<WORD, WORD> keys[] = {{VK_DOWN, 0},   {VK_END, 0},        {VK_HOME, 0},
                                           {'E', 0},       {VK_DOWN, VK_MENU}, {VK_UP, VK_MENU},
-                                          {'B', VK_MENU}, {'B', VK_MENU},     {'O', VK_MENU},
-                                          {VK_ESCAPE, 0}, {VK_F1, 0}};
-    for (const auto& [key, held] : keys) {
-        if (key == VK_ESCAPE)
-            SetFocus(GetDlgItem(general, ControlId(Ctl::txtPath)));
-        EXPECT_TRUE(Tap(key, held) || key != VK_ESCAPE) << "Esc went through the loop";
-    }
+                                          {'B', VK_MENU}, {'B', VK_MENU},     {'O', VK_MENU}};
+    for (const auto& [key, held] : keys)
+        Tap(key, held);
+    SetFocus(GetDlgItem(general, ControlId(Ctl::txtPath)));
+    Tap(VK_ESCAPE), Tap(VK_CANCEL, VK_CONTROL), Tap(VK_RETURN), Tap(VK_F1);
     POINT at{};
     ListView_GetItemPosition(list, 2, &at);
     ClientToScreen(list, &at);
@@ -122,10 +127,9 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
                           {INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_RIGHTUP}}}};
     SendInput(2, rightClick, sizeof(INPUT));
     RunWaitingMessages();
-    PostMessageA(options.hwnd(), WM_COMMAND, 2, 0); // as another program may
-    RunWaitingMessages();
-    EXPECT_EQ(events.calls, (Lines{"row 0", "row 1", "row 2", "row 0", "row 1", "down", "up",
-                                   "browse", "browse", "icon browse", "help", "row 2", "2"}));
+    EXPECT_EQ(events.calls,
+              (Lines{"row 0", "row 1", "row 2", "row 0", "row 1", "down", "up", "browse", "browse",
+                     "icon browse", "2", "2", "minimize", "help", "row 2"}));
     // No letter twice on a page, counting the buttons below both pages.
     for (HWND page : {general, FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr)}) {
         std::string marked;
@@ -170,8 +174,12 @@ TEST_F(OptionsWindowTest, TheHotKeyTypedIsToldAndOnceRegisteredPressingItReaches
 }
 
 // One image for each row that shows one, in its place: replaced when the row changes, removed
-// with the row or its icon, the later rows following. The window object owns the images.
-TEST_F(OptionsWindowTest, TheListKeepsOneImagePerRowAndLeavesThemToTheWindowObject) {
+// with the row or its icon, the later rows following. The window object owns the images. After a
+// DPI change (sent by hand: Wine has one DPI) they have its size before the program is told.
+TEST_F(OptionsWindowTest, TheListKeepsOneImagePerRowAtItsDpisSizeAndLeavesThemToTheWindowObject) {
+    RECT suggested{0, 0, 700, 560};
+    SendMessageA(options.hwnd(), kWmDpiChanged, MAKEWPARAM(144, 144), LPARAM(&suggested));
+    EXPECT_EQ(events.calls, Lines{"dpi changed, images 24"}) << "16 at 96 DPI";
     const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
     HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
     const auto rows = [&] { // each row's text and image, then the number of images

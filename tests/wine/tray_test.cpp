@@ -1,6 +1,7 @@
 // Tray icons and file icons through the real shell, and the menu's owner-drawn rows on real GDI.
 #include "core/win32/handle_refs.h"
 #include "core/win32/system_win32.h"
+#include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_icons.h"
 #include "tray/win32/canvas_win32.h"
@@ -81,7 +82,7 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     Win32Canvas canvas;
     // The lowest entry row, selected and drawn whole.
     const DrawItemRequest row{.CtlType = kOdtMenu,
-                              .itemID = 7,
+                              .itemID = EntryCommand(7),
                               .itemAction = kOdaDrawEntire,
                               .itemState = kOdsSelected,
                               .hwndItem = RawOf(menus.made),

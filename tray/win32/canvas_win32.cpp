@@ -29,7 +29,7 @@ Win32Canvas::~Win32Canvas() {
         DeleteObject(menuFont_);
 }
 
-HFONT Win32Canvas::MenuFont(int dpi) {
+FontRef Win32Canvas::MenuFont(int dpi) {
     if (!menuFont_ || menuFontDpi_ != dpi) {
         LOGFONTW font = MenuFontForDpi(dpi);
         if (HFONT made = CreateFontIndirectW(&font)) {
@@ -38,19 +38,14 @@ HFONT Win32Canvas::MenuFont(int dpi) {
             menuFont_ = made, menuFontDpi_ = dpi;
         }
     }
-    return menuFont_;
+    return ToRef<FontRef>(menuFont_);
 }
 
 DeviceContextRef Win32Canvas::GetDC(WindowRef window) {
-    HWND hwnd = FromRef<HWND>(window);
-    HDC dc = ::GetDC(hwnd);
-    if (dc)
-        replaced_ = ::SelectObject(dc, MenuFont(WindowDpi(hwnd)));
-    return DcRef(dc);
+    return DcRef(::GetDC(FromRef<HWND>(window)));
 }
 
 void Win32Canvas::ReleaseDC(WindowRef window, DeviceContextRef dc) {
-    ::SelectObject(Dc(dc), replaced_);
     ::ReleaseDC(FromRef<HWND>(window), Dc(dc));
 }
 

@@ -13,10 +13,7 @@ public:
     Win32Canvas(const Win32Canvas&) = delete;
     Win32Canvas& operator=(const Win32Canvas&) = delete;
 
-    // The system's menu font at dpi, the canvas's own. A window's context
-    // (GetDC) measures in it, as the menu draws its rows.
-    HFONT MenuFont(int dpi);
-
+    FontRef MenuFont(int dpi) override;
     DeviceContextRef GetDC(WindowRef window) override;
     void ReleaseDC(WindowRef window, DeviceContextRef dc) override;
     DeviceContextRef CreateCompatibleDC(DeviceContextRef dc) override;
@@ -39,7 +36,6 @@ public:
 private:
     HFONT menuFont_ = nullptr;
     int menuFontDpi_ = 0;
-    HGDIOBJ replaced_ = nullptr;
 };
 
 } // namespace corvane::win32

@@ -54,8 +54,9 @@ void SetButtonPictures(const OptionsControls& made, OptionsResources& resources,
     resources.pictures = std::move(pictures);
 }
 
-// The list's images at the DPI's small icon size; the images it already
-// holds are carried over.
+// The list's images at the DPI's small icon size. The images it holds are
+// carried over, scaled, until the program looks them up again at that size
+// (OptionsWindowEvents::OnDpiChanged).
 void SetListImages(HWND list, OptionsResources& resources, int dpi) {
     const int size = MetricForDpi(SM_CXSMICON, dpi);
     int width = 0, height = 0;

@@ -43,11 +43,6 @@ constexpr ControlEvent kControlEvents[] = {
     {Ctl::hkHotKey, EN_CHANGE, &OptionsWindowEvents::OnHotKeyChanged},
 };
 
-bool IsEscapeKey(const MSG& msg) {
-    return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
-           msg.wParam == VK_ESCAPE;
-}
-
 // A row of the list became selected, however the selection moved there:
 // a click, the arrow keys, Home or End, a row's first letter, a right click,
 // or the program.
@@ -105,13 +100,8 @@ HWND OptionsWindow::Control(Ctl control) const {
 bool OptionsWindow::PreTranslate(MSG& msg) {
     if (!hwnd() || !IsWindowVisible(hwnd()))
         return false;
-    // The dialog keys would turn Esc into WM_COMMAND(IDCANCEL) with lParam 0,
-    // which is the menu command of entry row 2: Esc does nothing here.
-    const bool inWindow = msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd);
-    if (IsEscapeKey(msg) && inWindow)
-        return true;
     // F1 anywhere in the window is the "&Help" button.
-    if (IsHelpKey(msg) && inWindow) {
+    if (IsHelpKey(msg) && (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd))) {
         Run([](OptionsWindowEvents& events) { events.OnHelp(); });
         return true;
     }
@@ -121,6 +111,9 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
         Run([up](OptionsWindowEvents& events) { up ? events.OnMoveUp() : events.OnMoveDown(); });
         return true;
     }
+    // The dialog keys. Esc and Ctrl+Break come back as WM_COMMAND(IDCANCEL)
+    // with lParam 0, the way a menu command comes; no command of the menu has
+    // an identifier the dialog manager sends (tray/menu_commands.h).
     return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }
 
@@ -226,13 +219,7 @@ LRESULT OptionsWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
         Rect{item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
     request.itemData = item->itemData;
     bool drawn = false;
-    // A menu row is drawn in the font it was measured in.
-    const HGDIOBJ font = item->CtlType == ODT_MENU
-                             ? SelectObject(item->hDC, canvas_.MenuFont(WindowDpi(hwnd())))
-                             : nullptr;
     Run([&](OptionsWindowEvents& events) { drawn = events.OnDrawItem(canvas_, request); });
-    if (font)
-        SelectObject(item->hDC, font);
     if (!drawn)
         DefaultHandling(WM_DRAWITEM, wParam, lParam);
     return TRUE;
@@ -293,6 +280,7 @@ void OptionsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutOptionsControls(hwnd(), pages_, controls_, resources_, dpi);
+    Run([](OptionsWindowEvents& events) { events.OnDpiChanged(); });
 }
 
 void OptionsWindow::OnClose() {
