@@ -26,7 +26,7 @@ void Launcher::LaunchSlot(int slot, int showCommand) {
     const Entry& entry = table_.At(slot);
     // A path Explorer cannot be given (not absolute, or with a double quote)
     // shows nothing.
-    if (env_.menus.ShiftHeld())
+    if (env_.menus.ShiftIsDown())
         explorer_.ShowInFolder(env_.view.Handle(), FileToOpen(env_.system, entry));
     else
         Launch(entry, showCommand);

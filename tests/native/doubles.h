@@ -155,7 +155,7 @@ struct FakeMenus : MenuApi {
     Rect workArea{0, 0, 1280, 1024};
     MonitorPlace MonitorAt(int, int) override { return {workArea, dpi}; }
     int HighlightedPosition(MenuRef) override { return highlighted; }
-    bool ShiftHeld() override { return shift; }
+    bool ShiftIsDown() override { return shift; }
     std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
