@@ -18,6 +18,7 @@
 #include <cctype>
 #include <cstring>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -46,6 +47,7 @@ public:
     void OnTrayRetryTimer() override { ++trayTicks; }
     void OnTrayRestarted() override { ++trayStarts; }
     void OnHotKeyChanged() override { calls.push_back(std::to_string(window->HotKey())); }
+    void OnMinimize() override { throw std::runtime_error("Not saved"); }
     void OnHotKey() override { calls.push_back("hot key pressed"); }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
@@ -225,7 +227,37 @@ HGLOBAL MakeDrop(const std::vector<std::string>& names) {
     return memory;
 }
 
-TEST_F(OptionsWindowTest, DroppedNamesReachTheProgramWholeAndEveryDropIsReleased) {
+// The box once up: caption, owner, whether the window is enabled; then a drop on it, Yes or OK.
+std::tuple<std::string, HWND, bool> seenBox;
+void CALLBACK AnswerBox(HWND window, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowA("#32770", nullptr);
+    char caption[64] = {};
+    if (!box || !GetWindowTextA(box, caption, 64) || !KillTimer(window, timer))
+        return;
+    seenBox = std::tuple(caption, GetWindow(box, GW_OWNER), IsWindowEnabled(window) != FALSE);
+    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"C:\\a.exe"})), 0);
+    SendMessageW(box, WM_COMMAND, GetDlgItem(box, IDYES) ? IDYES : IDOK, 0);
+}
+
+// Dropped names reach the program whole, and every drop is released; none while a box is up. The
+// box is owned by the window that shows; for a hidden or minimized one it stands alone (task bar).
+TEST_F(OptionsWindowTest, DropsReachTheProgramWholeButNoInputDoesWhileAMessageBoxIsUp) {
+    RunWaitingMessages(); // and the WM_QUIT of an earlier test's window, on which a box would end
+    for (const int show : {SW_SHOW, SW_HIDE, SW_SHOWMINNOACTIVE}) {
+        ShowWindow(options.hwnd(), show);
+        SetTimer(options.hwnd(), 9, 50, AnswerBox);
+        if (show == SW_SHOW)
+            options.ShowMessage("Not found", "Error");
+        else if (show == SW_HIDE)
+            EXPECT_TRUE(options.AskYesNo("Replace?", kApplicationTitle));
+        else // the general error report of an event that failed
+            SendMessageW(options.hwnd(), WM_COMMAND, ControlId(Ctl::btnMinimize), // BN_CLICKED
+                         LPARAM(GetDlgItem(options.hwnd(), ControlId(Ctl::btnMinimize))));
+        EXPECT_EQ(seenBox, std::tuple(show == SW_SHOW ? "Error" : kApplicationTitle,
+                                      show == SW_SHOW ? options.hwnd() : nullptr, false));
+        EXPECT_TRUE(IsWindowEnabled(options.hwnd())) << "again once it closed";
+    }
+    EXPECT_TRUE(events.dropped.empty());
     EXPECT_TRUE(GetWindowLongA(options.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     const std::vector<std::string> names{"C:\\a.exe", "C:\\" + std::string(300, 'n') + ".txt",
                                          "D:\\b c\\d.lnk",

@@ -164,8 +164,9 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_DROPFILES:
-        // The program owns the drop from here; without one it is released now.
-        if (events_)
+        // The program owns the drop from here. Without one, or while the
+        // window waits for a message box (disabled), it is released now.
+        if (events_ && IsWindowEnabled(hwnd()))
             Run([&](OptionsWindowEvents& events) {
                 events.OnFilesDropped(ToRef<DropRef>(reinterpret_cast<HDROP>(wParam)));
             });
