@@ -118,7 +118,17 @@ bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
 }
 
 void Launcher::OnHotKeyChanged() {
-    TakeHotKey(env_.view.HotKey());
+    // Modifiers let go with no key leave the control showing none: only
+    // Backspace or Delete clear the key, so the control shows it again.
+    if (const std::uint16_t shown = env_.view.HotKey(); shown != 0)
+        TakeHotKey(shown);
+    else
+        env_.view.SetHotKey(hotKey_);
+}
+
+void Launcher::OnHotKeyCleared() {
+    env_.view.SetHotKey(0);
+    TakeHotKey(0);
 }
 
 void Launcher::TakeHotKey(std::uint16_t wanted) {

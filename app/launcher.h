@@ -84,6 +84,7 @@ public:
     void OnExport() override;
     void OnImport() override;
     void OnHotKeyChanged() override;
+    void OnHotKeyCleared() override;
 
     void OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) override;
     void OnTrayRestarted() override;

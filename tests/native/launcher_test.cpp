@@ -321,12 +321,15 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     EXPECT_ANY_THROW(launcher->OnMinimize());
     log.clear(), registry.failingWrites.clear();
     view.taken = {0x651};
-    for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x270, 0}) // Ctrl+Alt alone: not yet
+    // Ctrl+Alt alone, then let go alone (0): not yet, and no clearing either.
+    for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x270, 0})
         view.hotKey = key, launcher->OnHotKeyChanged();
+    EXPECT_EQ(registry.Dword(kSettings, "Hot Key"), 0x270u);
+    launcher->OnHotKeyCleared();
     EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617",
                           "message Ctrl+Alt+Q is in use by another program",
                           "register hot key 1611", "set 1611", "unregister hot key",
-                          "register hot key 624", "unregister hot key"}));
+                          "register hot key 624", "set 624", "set 0", "unregister hot key"}));
     EXPECT_EQ(registry.Dword(kSettings, "Hot Key"), 0u);
     registry.PutDword(kSettings, "Hot Key", 0x4B), launcher->OnStartupTimer(); // K alone: none
     EXPECT_EQ(view.held, 0);
