@@ -103,16 +103,21 @@ void Launcher::LoadHotKey() {
 }
 
 bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
-    // Letting go of none is harmless.
-    env_.view.UnregisterHotKey();
-    if (hotKey == 0 || env_.view.RegisterHotKey(hotKey)) {
-        hotKey_ = hotKey;
-        return true;
+    // A key that types a character is refused before the key held is let go.
+    std::string refusal = HotKeyTakesCharacterText(hotKey, env_.system.TypedByKey(hotKey));
+    if (refusal.empty()) {
+        // Letting go of none is harmless.
+        env_.view.UnregisterHotKey();
+        if (hotKey == 0 || env_.view.RegisterHotKey(hotKey)) {
+            hotKey_ = hotKey;
+            return true;
+        }
+        if (hotKey_ != 0)
+            env_.view.RegisterHotKey(hotKey_);
+        refusal = HotKeyInUseText(hotKey);
     }
     // Told at once, and the control goes back to the key held.
-    env_.view.ShowMessage(HotKeyInUseText(hotKey), kApplicationTitle);
-    if (hotKey_ != 0)
-        env_.view.RegisterHotKey(hotKey_);
+    env_.view.ShowMessage(refusal, kApplicationTitle);
     env_.view.SetHotKey(hotKey_);
     return false;
 }
