@@ -26,7 +26,7 @@ void Launcher::LaunchSlot(int slot, int showCommand) {
     const Entry& entry = table_.At(slot);
     // A path Explorer cannot be given (not absolute, or with a double quote)
     // shows nothing.
-    if (env_.menus.ShiftHeld())
+    if (env_.menus.ShiftIsDown())
         explorer_.ShowInFolder(env_.view.Handle(), FileToOpen(env_.system, entry));
     else
         Launch(entry, showCommand);
@@ -103,22 +103,37 @@ void Launcher::LoadHotKey() {
 }
 
 bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
-    // Letting go of none is harmless.
-    env_.view.UnregisterHotKey();
-    if (hotKey == 0 || env_.view.RegisterHotKey(hotKey)) {
-        hotKey_ = hotKey;
-        return true;
+    // A key that types a character is refused before the key held is let go.
+    std::string refusal = HotKeyTakesCharacterText(hotKey, env_.system.TypedByKey(hotKey));
+    if (refusal.empty()) {
+        // Letting go of none is harmless.
+        env_.view.UnregisterHotKey();
+        if (hotKey == 0 || env_.view.RegisterHotKey(hotKey)) {
+            hotKey_ = hotKey;
+            return true;
+        }
+        if (hotKey_ != 0)
+            env_.view.RegisterHotKey(hotKey_);
+        refusal = HotKeyInUseText(hotKey);
     }
     // Told at once, and the control goes back to the key held.
-    env_.view.ShowMessage(HotKeyInUseText(hotKey), kApplicationTitle);
-    if (hotKey_ != 0)
-        env_.view.RegisterHotKey(hotKey_);
+    env_.view.ShowMessage(refusal, kApplicationTitle);
     env_.view.SetHotKey(hotKey_);
     return false;
 }
 
 void Launcher::OnHotKeyChanged() {
-    TakeHotKey(env_.view.HotKey());
+    // Modifiers let go with no key leave the control showing none: only
+    // Backspace or Delete clear the key, so the control shows it again.
+    if (const std::uint16_t shown = env_.view.HotKey(); shown != 0)
+        TakeHotKey(shown);
+    else
+        env_.view.SetHotKey(hotKey_);
+}
+
+void Launcher::OnHotKeyCleared() {
+    env_.view.SetHotKey(0);
+    TakeHotKey(0);
 }
 
 void Launcher::TakeHotKey(std::uint16_t wanted) {

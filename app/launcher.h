@@ -85,6 +85,7 @@ public:
     void OnExport() override;
     void OnImport() override;
     void OnHotKeyChanged() override;
+    void OnHotKeyCleared() override;
 
     void OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) override;
     void OnTrayRestarted() override;
@@ -126,15 +127,16 @@ private:
     void ShowPopupMenu();
     // The options window in front, with the task-bar button.
     void ShowOptions();
-    // The stored hot key, registered; one that another program holds now is
-    // reported and left out of this run.
+    // The stored hot key, registered; one that another program holds now, or
+    // that types a character, is reported and left out of this run.
     void LoadHotKey();
     // Registers hotKey (0: none) in place of the one held. When another
-    // program holds it, says so and keeps the one held, in the control too,
-    // and is false.
+    // program holds it, or it types a character on the keyboard, says so and
+    // keeps the one held, in the control too, and is false.
     bool ChangeHotKey(std::uint16_t hotKey);
     // A hot key the user chose (or an import holds) registered and stored;
-    // one without Ctrl or Alt, or held by another program, changes nothing.
+    // one without Ctrl or Alt, held by another program or typing a
+    // character, changes nothing.
     void TakeHotKey(std::uint16_t wanted);
     // Starts the entry in slot, or with Shift held shows its file in its
     // folder.

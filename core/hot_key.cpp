@@ -1,5 +1,6 @@
 #include "core/hot_key.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace corvane {
@@ -70,6 +71,16 @@ std::string HotKeyName(std::uint16_t hotKey) {
 
 std::string HotKeyInUseText(std::uint16_t hotKey) {
     return HotKeyName(hotKey) + " is in use by another program";
+}
+
+std::string HotKeyTakesCharacterText(std::uint16_t hotKey, const std::string& typed) {
+    constexpr std::uint16_t kAltGr = kHotKeyControl | kHotKeyAlt;
+    const bool character = std::any_of(typed.begin(), typed.end(), [](unsigned char byte) {
+        return byte >= 0x20 && byte != 0x7F;
+    });
+    if ((hotKey & kAltGr) != kAltGr || !character)
+        return {};
+    return HotKeyName(hotKey) + " types \"" + typed + "\" on this keyboard";
 }
 
 } // namespace corvane

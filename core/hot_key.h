@@ -45,4 +45,10 @@ std::string HotKeyName(std::uint16_t hotKey);
 // The report of a key that another program holds.
 std::string HotKeyInUseText(std::uint16_t hotKey);
 
+// The report of a key with Ctrl and Alt that types a character with them
+// (typed, in UTF-8): on many keyboards Ctrl+Alt is AltGr, and the hot key
+// would take that character from every program. Empty when the key takes
+// none: without both modifiers, or typing nothing or a control character.
+std::string HotKeyTakesCharacterText(std::uint16_t hotKey, const std::string& typed);
+
 } // namespace corvane

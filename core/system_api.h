@@ -3,6 +3,7 @@
 // the hook library that reports windows.
 #include "core/handles.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,10 @@ public:
     // The value of an environment variable of the program, as it is now;
     // nothing when it is not set (an empty value is set).
     virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;
+    // What the key of a hot key (core/hot_key.h) types with the hot key's
+    // modifiers held, on the keyboard layout in use now, in UTF-8; empty when
+    // it types nothing.
+    virtual std::string TypedByKey(std::uint16_t hotKey) = 0;
 };
 
 // A bitmap loaded through SystemApi, given back when it goes.

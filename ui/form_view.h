@@ -96,10 +96,11 @@ public:
     virtual void StopTrayRetryTimer() = 0;
     // The first-run welcome window, made on first use and kept.
     virtual void ShowWelcome() = 0;
-    // A modal box owned by the application window, with the error icon.
+    // A box with the error icon, modal to the options window: the window
+    // takes no input, not even a dropped file, until it closes.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
-    // A modal Yes/No question owned by the application window; No is the
-    // default button. True for Yes.
+    // A Yes/No question, modal as ShowMessage is; No is the default button.
+    // True for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
     // Ends the message loop; the options window is destroyed on the way out
     // and the process ends with exit code 0.

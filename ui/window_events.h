@@ -54,8 +54,11 @@ public:
     virtual void OnSmallIconsToggled() {}
     virtual void OnExport() {}
     virtual void OnImport() {}
-    // The hot-key control changed (each key the user presses in it).
+    // The hot-key control changed (each key the user presses in it, and
+    // each modifier let go).
     virtual void OnHotKeyChanged() {}
+    // Backspace or Delete in the hot-key control: the user clears the key.
+    virtual void OnHotKeyCleared() {}
 
     // --- Shell, menu and hook messages -------------------------------------
     // WM_TRAYNOTIFY: the tray icon's identifier and the mouse message.

@@ -55,7 +55,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Launcher launcher(Platform{registry, shell, shellIcons, menus, options, system, hook, dialogs,
                                drops, links, files, folders});
     options.Attach(&launcher);
-    Guarded(application.hwnd(), [&] { launcher.OnCreate(); });
+    Guarded(options.hwnd(), [&] { launcher.OnCreate(); });
 
     // The main window stands minimized until the start-up timer has run.
     if (options.hwnd())

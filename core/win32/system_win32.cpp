@@ -1,10 +1,12 @@
 #include "core/win32/system_win32.h"
 
+#include "core/hot_key.h"
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace corvane::win32 {
@@ -72,6 +74,32 @@ std::optional<std::string> Win32System::EnvironmentVariable(const std::string& n
         // Too small: the length is the size needed.
         buffer.resize(length);
     }
+}
+
+std::string Win32System::TypedByKey(std::uint16_t hotKey) {
+    BYTE keys[256] = {};
+    const UINT key = HotKeyVirtualKey(hotKey);
+    keys[key] = 0x80;
+    if (hotKey & kHotKeyShift)
+        keys[VK_SHIFT] = 0x80;
+    if (hotKey & kHotKeyControl)
+        keys[VK_CONTROL] = 0x80;
+    if (hotKey & kHotKeyAlt)
+        keys[VK_MENU] = 0x80;
+    HKL layout = GetKeyboardLayout(0);
+    const UINT scan = MapVirtualKeyExW(key, MAPVK_VK_TO_VSC, layout);
+    // Bit 2 keeps the keyboard's state as it was (Windows 10 1607 and later).
+    // Before that a dead key stays pending, waiting for the next key typed in
+    // this thread: the same key again ends it.
+    constexpr UINT kKeepKeyboardState = 1u << 2;
+    wchar_t typed[8] = {};
+    int count = ToUnicodeEx(key, scan, keys, typed, 8, kKeepKeyboardState, layout);
+    if (count < 0) {
+        wchar_t ended[8] = {};
+        ToUnicodeEx(key, scan, keys, ended, 8, kKeepKeyboardState, layout);
+        count = 1; // the dead key's own character
+    }
+    return Narrow({typed, static_cast<std::size_t>(std::clamp(count, 0, 8))});
 }
 
 } // namespace corvane::win32

@@ -155,7 +155,7 @@ struct FakeMenus : MenuApi {
     Rect workArea{0, 0, 1280, 1024};
     MonitorPlace MonitorAt(int, int) override { return {workArea, dpi}; }
     int HighlightedPosition(MenuRef) override { return highlighted; }
-    bool ShiftHeld() override { return shift; }
+    bool ShiftIsDown() override { return shift; }
     std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
@@ -194,6 +194,7 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
     std::optional<std::string> EnvironmentVariable(const std::string& name) override {
         return variables.count(name) ? std::optional(variables[name]) : std::nullopt;
     }
+    std::string TypedByKey(std::uint16_t hotKey) override { return typed[hotKey]; }
     void Start(WindowRef window) override {
         log.push_back("hook start " + std::to_string(RawOf(window)));
     }
@@ -209,6 +210,7 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
     std::vector<unsigned> titleLimits;           // maxChars of every title read
     std::set<std::uintptr_t> liveBitmaps;
     std::map<std::string, std::string> variables; // the environment
+    std::map<std::uint16_t, std::string> typed;   // what a hot key's key types with its modifiers
 };
 
 struct FakeView : FormView {

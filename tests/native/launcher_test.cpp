@@ -309,11 +309,13 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     EXPECT_TRUE(view.enabled[Ctl::btnAdd]);
 }
 
-TEST(HotKey, IsNamedAndRegisteredAsTheTableSays) {
-    for (const DataRow& r : DataRows("hot_keys.tsv")) {
+TEST(HotKey, IsNamedRegisteredAndRefusedAsTheTableSays) {
+    for (DataRow r : DataRows("hot_keys.tsv")) {
+        r.resize(6);
         const std::uint16_t key = HotKeyFromStore(std::int32_t(std::stoul(r[0], nullptr, 16)));
-        EXPECT_EQ(std::tuple(HotKeyName(key), HotKeyModifiers(key), IsUsableHotKey(key)),
-                  std::tuple(r[1], std::stoul(r[2], nullptr, 16), r.size() < 4));
+        EXPECT_EQ(std::tuple(HotKeyName(key), HotKeyModifiers(key), IsUsableHotKey(key),
+                             HotKeyTakesCharacterText(key, r[4])),
+                  std::tuple(r[1], std::stoul(r[2], nullptr, 16), r[3].empty(), r[5]));
     }
 }
 
@@ -327,26 +329,31 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     EXPECT_ANY_THROW(launcher->OnMinimize());
     log.clear(), registry.failingWrites.clear();
     view.taken = {0x651};
-    for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x270, 0}) // Ctrl+Alt alone: not yet
+    system.typed[0x641] = "\xC4\x85"; // AltGr+A types "ą"
+    // Ctrl+Alt alone, then let go alone (0): not yet, and no clearing either.
+    for (const std::uint16_t key : {0x600, 0x64B, 0x651, 0x641, 0x270, 0})
         view.hotKey = key, launcher->OnHotKeyChanged();
-    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617",
-                          "message Ctrl+Alt+Q is in use by another program",
-                          "register hot key 1611", "set 1611", "unregister hot key",
-                          "register hot key 624", "unregister hot key"}));
+    EXPECT_EQ(registry.Dword(kSettings, "Hot Key"), 0x270u);
+    launcher->OnHotKeyCleared();
+    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617", "register hot key 1611",
+                          "message Ctrl+Alt+Q is in use by another program", "set 1611",
+                          "message Ctrl+Alt+A types \"\xC4\x85\" on this keyboard", "set 1611",
+                          "unregister hot key", "register hot key 624", "set 624", "set 0",
+                          "unregister hot key"}));
     EXPECT_EQ(registry.Dword(kSettings, "Hot Key"), 0u);
     registry.PutDword(kSettings, "Hot Key", 0x4B), launcher->OnStartupTimer(); // K alone: none
     EXPECT_EQ(view.held, 0);
 }
 
-TEST(LauncherStart, TellsAStoredHotKeyThatIsHeldElsewhereAndExpandsIconPaths) {
+// A stored key is refused at the start as a key typed in the control is.
+TEST(LauncherStart, TellsAStoredHotKeyThatTypesACharacterAndExpandsIconPaths) {
     LauncherRig rig;
-    rig.registry.PutDword(kSettings, "Hot Key", 0x651);
-    rig.view.taken = {0x651}, rig.system.variables["PICS"] = "D:\\Pics";
+    rig.registry.PutDword(kSettings, "Hot Key", 0x641);
+    rig.system.typed[0x641] = "\xC4\x85", rig.system.variables["PICS"] = "D:\\Pics";
     rig.Store({}, {{"a.exe", "%PICS%\\a.ico"}});
     rig.Start();
-    EXPECT_EQ(Lines(rig.log.end() - 3, rig.log.end()),
-              (Lines{"register hot key 1617", "message Ctrl+Alt+Q is in use by another program",
-                     "set 0"}));
+    EXPECT_EQ(Lines(rig.log.end() - 2, rig.log.end()),
+              (Lines{"message Ctrl+Alt+A types \"\xC4\x85\" on this keyboard", "set 0"}));
     EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "D:\\Pics\\a.ico"), 3)
         << "its tray icon, its row and the preview";
 }

@@ -87,7 +87,9 @@ template <typename Condition> bool Pump(const Condition& done) {
 }
 
 // The system tells a variable set empty from one not set; a value longer than MAX_PATH is whole.
-TEST(Win32System, EnvironmentVariablesAreReadWholeAndAnEmptyOneIsSet) {
+// A key types with a hot key's modifiers what the layout gives it: on the US layout (Wine's one;
+// it answers LoadKeyboardLayoutW for German with it) Ctrl+Alt, with Shift or not, types nothing.
+TEST(Win32System, EnvironmentVariablesAreReadWholeAndKeysTypeWhatTheLayoutGivesThem) {
     const std::string value = "\xE6\x97\xA5" + std::string(400, 'v');
     SetEnvironmentVariableW(L"CORVANE_EMPTY", L"");
     SetEnvironmentVariableW(L"CORVANE_LONG", Wide(value).c_str());
@@ -95,6 +97,9 @@ TEST(Win32System, EnvironmentVariablesAreReadWholeAndAnEmptyOneIsSet) {
     EXPECT_EQ(system.EnvironmentVariable("CORVANE_EMPTY"), "");
     EXPECT_EQ(system.EnvironmentVariable("corvane_long"), value) << "names in any case";
     EXPECT_EQ(system.EnvironmentVariable("CORVANE_NOT"), std::nullopt);
+    EXPECT_EQ(std::tuple(system.TypedByKey(0x651), system.TypedByKey(0x751),
+                         system.TypedByKey(0x151), system.TypedByKey(0x451)),
+              std::tuple("", "", "Q", "q")); // Shift gives the capital, Alt alone the letter
 }
 
 TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopped) {

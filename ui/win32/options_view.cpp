@@ -192,13 +192,12 @@ void OptionsWindow::ShowWelcome() {
 }
 
 void OptionsWindow::ShowMessage(const std::string& text, const std::string& caption) {
-    MessageBoxW(ApplicationHandle(), Wide(text).c_str(), Wide(caption).c_str(),
-                MB_OK | MB_ICONERROR);
+    ShowMessageBox(hwnd(), text, caption, MB_OK | MB_ICONERROR);
 }
 
 bool OptionsWindow::AskYesNo(const std::string& text, const std::string& caption) {
-    return MessageBoxW(ApplicationHandle(), Wide(text).c_str(), Wide(caption).c_str(),
-                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    return ShowMessageBox(hwnd(), text, caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
 }
 
 void OptionsWindow::EndProgram() {

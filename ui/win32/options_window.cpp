@@ -57,6 +57,12 @@ bool IsHelpKey(const MSG& msg) {
     return msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && (msg.lParam & kWasDown) == 0;
 }
 
+// Backspace or Delete: in the hot-key control they clear the key. The control
+// itself would show none and tell nothing of it.
+bool IsClearKey(const MSG& msg) {
+    return msg.message == WM_KEYDOWN && (msg.wParam == VK_BACK || msg.wParam == VK_DELETE);
+}
+
 // Alt+Up or Alt+Down: a system key, since Alt is held.
 bool IsMoveKey(const MSG& msg, WPARAM key) {
     return msg.message == WM_SYSKEYDOWN && msg.wParam == key;
@@ -103,6 +109,10 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
     // F1 anywhere in the window is the "&Help" button.
     if (IsHelpKey(msg) && (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd))) {
         Run([](OptionsWindowEvents& events) { events.OnHelp(); });
+        return true;
+    }
+    if (IsClearKey(msg) && msg.hwnd == Control(Ctl::hkHotKey)) {
+        Run([](OptionsWindowEvents& events) { events.OnHotKeyCleared(); });
         return true;
     }
     // Alt+Up and Alt+Down in the entry list move the selected entry.
@@ -157,8 +167,9 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_DROPFILES:
-        // The program owns the drop from here; without one it is released now.
-        if (events_)
+        // The program owns the drop from here. Without one, or while the
+        // window waits for a message box (disabled), it is released now.
+        if (events_ && IsWindowEnabled(hwnd()))
             Run([&](OptionsWindowEvents& events) {
                 events.OnFilesDropped(ToRef<DropRef>(reinterpret_cast<HDROP>(wParam)));
             });

@@ -87,7 +87,7 @@ private:
     // Runs a call into the program, if one is attached, guarded.
     template <typename Action> void Run(Action&& action) {
         if (events_)
-            Guarded(ApplicationHandle(), [&] { action(*events_); });
+            Guarded(hwnd(), [&] { action(*events_); });
     }
 
     ApplicationWindow* application_ = nullptr;

@@ -59,9 +59,16 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return result;
 }
 
-void ShowErrorReport(HWND owner, const std::string& message) {
-    const std::string text = ErrorReportText(message);
-    MessageBoxW(owner, Wide(text).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+int ShowMessageBox(HWND window, const std::string& text, const std::string& caption, UINT type) {
+    // A box owned by a hidden window would show on no task bar, and one owned
+    // by a minimized window not at all.
+    const bool shown = window && IsWindowVisible(window) && !IsIconic(window);
+    return MessageBoxW(shown ? window : nullptr, Wide(text).c_str(), Wide(caption).c_str(),
+                       type | MB_SETFOREGROUND | (shown ? 0 : MB_TASKMODAL));
+}
+
+void ShowErrorReport(HWND window, const std::string& message) {
+    ShowMessageBox(window, ErrorReportText(message), kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
 } // namespace corvane::win32

@@ -54,15 +54,22 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// Shows the general error report for an error no handler caught.
-void ShowErrorReport(HWND owner, const std::string& message);
+// A message box, modal to the window it speaks for: while it is up the window
+// takes no click, key or dropped file. It is owned by the window while that
+// shows; for a hidden or minimized window it stands alone, in front and on
+// the task bar, and every window of the thread waits for it. The answer.
+int ShowMessageBox(HWND window, const std::string& text, const std::string& caption, UINT type);
 
-// Runs a call into the logic; an error goes to the general error report.
-template <typename Action> void Guarded(HWND owner, Action&& action) {
+// Shows the general error report for an error no handler caught.
+void ShowErrorReport(HWND window, const std::string& message);
+
+// Runs a call into the logic; an error goes to the general error report,
+// modal to window.
+template <typename Action> void Guarded(HWND window, Action&& action) {
     try {
         action();
     } catch (const std::exception& error) {
-        ShowErrorReport(owner, error.what());
+        ShowErrorReport(window, error.what());
     }
 }
 
