@@ -62,29 +62,13 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
               (std::vector<ShellCall>{
                   {kWindow, true, "", "D:\\Tools\\b.exe", "-one", "D:\\Tools\\", kSwHide},
                   {kWindow, true, "", "E:d.exe", "-two x", "E:", kSwShow}}));
-    // Each starts before its own icon and row; the menu is built for them all.
-    EXPECT_EQ(log, (Lines{"hook start 4660",
-                          "load bitmap STRIPE",
-                          "load bitmap STRIPE120",
-                          "load bitmap STRIPE144",
-                          "load bitmap STRIPE192",
-                          "menu create",
-                          "tray add 1000",
-                          "row A",
-                          "execute D:\\Tools\\b.exe",
-                          "tray add 1001",
-                          "row B",
-                          "message " + std::string(kPathTooLong),
-                          "tray add 1002",
-                          "row C",
-                          "execute E:d.exe",
-                          "tray add 1003",
-                          "row D",
-                          "menu destroy",
-                          "menu create",
-                          "timer stop",
-                          "form normal",
-                          kKept}));
+    // After the start-up's first steps (as on a first run), each starts before its own icon and
+    // row; the menu is built for them all.
+    EXPECT_EQ(Lines(log.begin() + 6, log.end()),
+              (Lines{"tray add 1000", "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B",
+                     "message " + std::string(kPathTooLong), "tray add 1002", "row C",
+                     "execute E:d.exe", "tray add 1003", "row D", "menu destroy", "menu create",
+                     "timer stop", "form normal", kKept}));
     const NotifyIconRecord& b = icons.trayIcons.at(1001);
     EXPECT_EQ(std::make_tuple(TipOf(b), b.hIcon, icons.trayIcons.at(1000).hIcon != IconRef::None),
               std::make_tuple("B", IconRef::None, true))
