@@ -329,8 +329,7 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     EXPECT_EQ(view.held, 0);
 }
 
-// A stored key is refused at the start as a key typed in the control is.
-TEST(LauncherStart, TellsAStoredHotKeyThatTypesACharacterAndExpandsIconPaths) {
+TEST(LauncherStart, TellsAStoredHotKeyThatTypesACharacterAndLoadsTheIconsWithPathsExpanded) {
     LauncherRig rig;
     rig.registry.PutDword(kSettings, "Hot Key", 0x641);
     rig.system.typed[0x641] = "\xC4\x85", rig.system.variables["PICS"] = "D:\\Pics";
@@ -340,6 +339,8 @@ TEST(LauncherStart, TellsAStoredHotKeyThatTypesACharacterAndExpandsIconPaths) {
               (Lines{"message Ctrl+Alt+A types \"\xC4\x85\" on this keyboard", "set 0"}));
     EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "D:\\Pics\\a.ico"), 3)
         << "its tray icon, its row and the preview";
+    EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "C:\\WINDOWS\\Explorer.exe"), 1)
+        << "PathRecall's row, Explorer's";
 }
 
 TEST_F(LauncherTest, WithShiftALaunchClickOrAMenuChoiceShowsTheEntrysFileInItsFolder) {
