@@ -87,11 +87,11 @@ struct FakeShellIcons : ShellIconApi {
             found->second = record;
         return known;
     }
-    std::uintptr_t GetFileInfo(const char* path, std::uint32_t, FileInfoRecord& record,
+    std::uintptr_t GetFileInfo(const char* path, std::uint32_t attributes, FileInfoRecord& record,
                                std::uint32_t recordSize, std::uint32_t flags) override {
         fileInfoPaths.push_back(path);
         fileInfoFlags.push_back(flags);
-        if (recordSize != kFileInfoRecordSize || !knownFiles.count(path))
+        if (recordSize != kFileInfoRecordSize || attributes != 0 || !knownFiles.count(path))
             return 0;
         if (flags & kShgfiSysIconIndex)
             return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;

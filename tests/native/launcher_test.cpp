@@ -54,7 +54,8 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     registry.PutDword(kSettings, "Icon Count", static_cast<std::uint32_t>(-2));
     registry.Lock(kSettings + "\\Tool Box Icon  4");
     registry.PutString(kSettings + "\\Tool Box Icon  5", "Path", "e.exe");
-    // A damaged value takes its default, and any number but 0 is true.
+    // A damaged value takes its default (PopUpIt: off), and any number but 0 is true.
+    registry.PutString(kSettings, "PopUpIt", "yes");
     registry.PutString(kSettings + "\\Tool Box Icon  0", "Auto Start", "yes");
     registry.PutDword(kSettings + "\\Tool Box Icon  1", "Auto Start", 2);
     Start();
