@@ -63,8 +63,7 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
               (std::vector<ShellCall>{
                   {kWindow, true, "", "D:\\Tools\\b.exe", "-one", "D:\\Tools\\", kSwHide},
                   {kWindow, true, "", "E:d.exe", "-two x", "E:", kSwShow}}));
-    // After the start-up's first steps (as on a first run), each starts before its own icon and
-    // row; the menu is built for them all.
+    // Past the first run's steps each starts before its icon and row; the menu is built for all.
     EXPECT_EQ(Lines(log.begin() + 6, log.end()),
               (Lines{"tray add 1000", "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B",
                      "message " + std::string(kPathTooLong), "tray add 1002", "row C",

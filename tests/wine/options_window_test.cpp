@@ -178,8 +178,7 @@ TEST_F(OptionsWindowTest, TheHotKeyIsToldClearedAndOnceRegisteredPressedAndShift
     for (const WORD key : {VK_CONTROL, VK_BACK, VK_DELETE})
         Tap(key);
     EXPECT_EQ(events.calls, (Lines{"0", "0", "cleared", "cleared"}));
-    events.calls.clear();
-    SetFocus(list);
+    events.calls.clear(), SetFocus(list);
     Tap('K', VK_CONTROL);
     options.UnregisterHotKey();
     Tap('K', VK_CONTROL);
