@@ -49,21 +49,35 @@ corvane_use_arch() { # ARCH PREFIX_BASE
   export WINEARCH="win$(corvane_bits "$1")"
 }
 
+# Starts Xvfb on the first free display and waits for its socket; an Xvfb that
+# ends (another took the display first) gives way to the next display, one that
+# shows no socket within 10 s is reported with what it said.
 corvane_start_xvfb() {
-  local display
+  local display log
+  log=$(mktemp)
   for display in $(seq 90 120); do
     if [ ! -e "/tmp/.X11-unix/X$display" ] && [ ! -e "/tmp/.X$display-lock" ]; then
-      Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
       CORVANE_XVFB_PID=$!
-      export DISPLAY=":$display"
-      for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$display" ] && return 0
+      for _ in $(seq 100); do
+        if [ -S "/tmp/.X11-unix/X$display" ]; then
+          export DISPLAY=":$display"
+          rm -f "$log"
+          return 0
+        fi
+        kill -0 "$CORVANE_XVFB_PID" 2>/dev/null || continue 2
         sleep 0.1
       done
-      return 0
+      echo "Xvfb :$display showed no socket within 10 s; it said:" >&2
+      cat "$log" >&2
+      kill "$CORVANE_XVFB_PID" 2>/dev/null
+      rm -f "$log"
+      return 1
     fi
   done
-  echo "no free X display" >&2
+  echo "no free X display (:90 to :120); the last Xvfb said:" >&2
+  cat "$log" >&2
+  rm -f "$log"
   return 1
 }
 

@@ -7,12 +7,12 @@ import subprocess
 
 import pytest
 
-from harness import (CORVANE_EXE, DESKTOP, DRIVE_C, PROBE_DIR, PROBE_EXE, QUIET, SCREEN, Corvane,
+from harness import (CORVANE_EXE, DESKTOP, DRIVE_C, PROBE_DIR, PROBE_EXE, SCREEN, Corvane,
                      poll, reg_import, shown, wine)
 
 
 @pytest.fixture(scope="session")
-def desktop():
+def desktop(tmp_path_factory):
     if missing := [path for path in (CORVANE_EXE, PROBE_EXE) if not os.path.isfile(path)]:
         pytest.fail(f"not built: {', '.join(missing)} (./test builds them)")
     if not os.path.isdir(DRIVE_C):
@@ -20,10 +20,23 @@ def desktop():
         said = open(log, errors="replace").read() if os.path.isfile(log) else "(no wineboot log)"
         pytest.fail(f"no Wine prefix at {os.environ.get('WINEPREFIX')!r}; wineboot said:\n{said}")
     reg_import("desktop.reg")
-    # The desktop stays up between the tests while this explorer holds it.
-    holder = subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},{SCREEN[0]}x{SCREEN[1]}"],
-                              **QUIET)
-    poll("the virtual desktop", lambda: shown(f"^{DESKTOP} - Wine desktop$"), timeout=60)
+    # The desktop stays up between the tests while this explorer holds it. Its errors are kept: a
+    # desktop that ends or never shows says why. It shows within 2 to 4 s on a loaded two-core
+    # machine: a minute means it hangs.
+    said = tmp_path_factory.mktemp("desktop") / "explorer.log"
+    with open(said, "wb") as out:
+        holder = subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},{SCREEN[0]}x{SCREEN[1]}"],
+                                  stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT,
+                                  env=os.environ | {"WINEDEBUG": "-all,err+all"})
+
+    def up():
+        if holder.poll() is not None:
+            raise AssertionError(f"explorer /desktop ended with {holder.returncode}")
+        return shown(f"^{DESKTOP} - Wine desktop$")
+    try:
+        poll("the virtual desktop", up, timeout=60)
+    except AssertionError as failure:
+        raise AssertionError(f"{failure}; Wine said:\n{said.read_text(errors='replace')}") from None
     yield
     subprocess.run(["wineserver", "-k"], timeout=60)  # every process of the tests' prefix
     holder.wait(timeout=60)
