@@ -21,8 +21,8 @@ def desktop(tmp_path_factory):
         pytest.fail(f"no Wine prefix at {os.environ.get('WINEPREFIX')!r}; wineboot said:\n{said}")
     reg_import("desktop.reg")
     # The desktop stays up between the tests while this explorer holds it. Its errors are kept: a
-    # desktop that ends or never shows says why. It shows within 2 to 4 s on a loaded two-core
-    # machine: a minute means it hangs.
+    # desktop that ends or never shows says why. On two cores it showed within 3 s at a load of 2
+    # to 4, and 9 s at a load of 10: a minute means it hangs.
     said = tmp_path_factory.mktemp("desktop") / "explorer.log"
     with open(said, "wb") as out:
         holder = subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},{SCREEN[0]}x{SCREEN[1]}"],
