@@ -14,9 +14,7 @@ namespace corvane::win32 {
 // asks the shell: the last of the two to let go of it ends it.
 struct ShellWindowsFolders::Question {
     HWND window = nullptr;
-    // ole32.dll, held by the question too: a question left unanswered may
-    // outlive its asker.
-    SystemLibrary ole32{L"ole32.dll"};
+    Asker ask = nullptr;
     std::optional<std::wstring> folder;
     HANDLE thread = nullptr;
     ~Question() {
@@ -52,8 +50,21 @@ std::optional<std::wstring> FolderOfBrowser(IDispatch* item) {
     return std::wstring(path);
 }
 
+DWORD WINAPI Ask(void* parameter) {
+    const std::unique_ptr<std::shared_ptr<ShellWindowsFolders::Question>> handed(
+        static_cast<std::shared_ptr<ShellWindowsFolders::Question>*>(parameter));
+    ShellWindowsFolders::Question& question = **handed;
+    question.folder = question.ask(question.window);
+    return 0;
+}
+
+} // namespace
+
 // The folder that the browser of the collection with this window shows.
-std::optional<std::wstring> FolderShownIn(HWND window, SystemLibrary& ole32) {
+std::optional<std::wstring> ShellWindowsFolders::AskShellWindows(HWND window) {
+    // ole32.dll, held by the question too: a question left unanswered may
+    // outlive the object that asked it.
+    SystemLibrary ole32{L"ole32.dll"};
     const auto initialize = ole32.Find<decltype(&CoInitializeEx)>("CoInitializeEx");
     const auto uninitialize = ole32.Find<decltype(&CoUninitialize)>("CoUninitialize");
     const auto create = ole32.Find<decltype(&CoCreateInstance)>("CoCreateInstance");
@@ -80,16 +91,6 @@ std::optional<std::wstring> FolderShownIn(HWND window, SystemLibrary& ole32) {
     return std::nullopt;
 }
 
-DWORD WINAPI Ask(void* parameter) {
-    const std::unique_ptr<std::shared_ptr<ShellWindowsFolders::Question>> handed(
-        static_cast<std::shared_ptr<ShellWindowsFolders::Question>*>(parameter));
-    ShellWindowsFolders::Question& question = **handed;
-    question.folder = FolderShownIn(question.window, question.ole32);
-    return 0;
-}
-
-} // namespace
-
 std::optional<std::string> ShellWindowsFolders::FolderShownBy(WindowRef window) {
     if (unanswered_) {
         if (WaitForSingleObject(unanswered_->thread, 0) == WAIT_TIMEOUT)
@@ -101,6 +102,7 @@ std::optional<std::string> ShellWindowsFolders::FolderShownBy(WindowRef window) 
         return std::nullopt;
     const auto question = std::make_shared<Question>();
     question->window = FromRef<HWND>(window);
+    question->ask = ask_;
     auto* handed = new std::shared_ptr<Question>(question);
     question->thread = CreateThread(nullptr, 0, Ask, handed, 0, nullptr);
     if (!question->thread) {

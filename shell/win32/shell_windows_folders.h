@@ -8,15 +8,24 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace corvane::win32 {
 
 class ShellWindowsFolders : public ShownFolderApi {
 public:
+    // How the question is put to the shell, on the question's own thread: the
+    // folder the window shows, or nothing.
+    using Asker = std::optional<std::wstring> (*)(HWND window);
+    // Through COM, of the shell's collection of Explorer windows.
+    static std::optional<std::wstring> AskShellWindows(HWND window);
+
     // A hung Explorer would hold the question, and the caller's window, for
     // as long as it hangs: each question is waited for boundMilliseconds at
     // most.
-    explicit ShellWindowsFolders(DWORD boundMilliseconds = 500) : bound_(boundMilliseconds) {}
+    explicit ShellWindowsFolders(DWORD boundMilliseconds = 500, Asker ask = AskShellWindows)
+        : bound_(boundMilliseconds), ask_(ask) {}
 
     // The question is asked on a thread of its own, in the multithreaded
     // apartment, which needs no message loop: the caller's thread only waits,
@@ -30,6 +39,7 @@ public:
 
 private:
     DWORD bound_;
+    Asker ask_;
     SystemLibrary ole32_{L"ole32.dll"};
     std::shared_ptr<Question> unanswered_;
 };

@@ -27,7 +27,7 @@ int Reg(const std::wstring& arguments) {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         nullptr, &startup, &process))
         return -1;
-    WaitForSingleObject(process.hProcess, 60000);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0) << "reg.exe to end";
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
@@ -65,11 +65,10 @@ TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWa
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettings);
     ASSERT_EQ(Reg(L"import \"" + Wide(file) + L"\""), 0);
     const StoreContents stored = Stored();
-    EXPECT_EQ(stored.options, options);
-    ASSERT_EQ(stored.entries.size(), 2u);
-    EXPECT_EQ(stored.entries[0],
-              (Entry{table.At(0).Path, table.At(0).Path, "-x \"a b\"", table.At(0).ToolTip}));
-    EXPECT_EQ(stored.entries[1], (Entry{"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3}));
+    const std::vector<Entry> entries{
+        {table.At(0).Path, table.At(0).Path, "-x \"a b\"", table.At(0).ToolTip},
+        {"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3}};
+    EXPECT_EQ(std::tie(stored.options, stored.entries), std::tie(options, entries));
 
     ASSERT_EQ(Reg(L"export HKCU\\" + std::wstring(kSettings) + L" \"" + Wide(again) + L"\" /y"), 0);
     const std::optional<std::vector<std::uint8_t>> exported = files.ReadFile(again, 1 << 20);

@@ -6,12 +6,14 @@
 #include "core/win32/wide.h"
 #include "shell/win32/kestrel/kestrel.h"
 #include "shell/win32/shell_windows_folders.h"
+#include "wait_for.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <string>
 #include <tuple>
@@ -57,8 +59,11 @@ TEST(Win32Registry, StoresExactlyTheGivenBytesAndReadsThemBackAndTellsAGoneKey) 
 
 // Each report: the process of the reported window, its title then, its code.
 std::vector<std::tuple<DWORD, std::string, LPARAM>> reports;
-// Those of a window of process titled title, with code when not 0.
+// Those of a window of process titled title, with code when not 0, once the waiting messages
+// are dispatched.
 std::ptrdiff_t Reported(DWORD process, const std::string& title, LPARAM code = 0) {
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+        DispatchMessageA(&msg);
     return std::count_if(reports.begin(), reports.end(), [&](const auto& report) {
         return report == std::tuple(process, title, code ? code : std::get<2>(report));
     });
@@ -73,17 +78,6 @@ LRESULT CALLBACK Receive(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     GetWindowThreadProcessId(reinterpret_cast<HWND>(wParam), &process);
     reports.emplace_back(process, title, lParam);
     return 0;
-}
-
-// Dispatches the waiting messages, then more as they come until done() or for at most 20 s.
-template <typename Condition> bool Pump(const Condition& done) {
-    for (const ULONGLONG end = GetTickCount64() + 20000;;) {
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageA(&msg);
-        if (done() || GetTickCount64() > end)
-            return done();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    }
 }
 
 // The system tells a variable set empty from one not set; a value longer than MAX_PATH is whole.
@@ -117,7 +111,7 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     PROCESS_INFORMATION helper{};
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &helper));
-    EXPECT_TRUE(Pump([&] { return Reported(helper.dwProcessId, title) > 0; }));
+    EXPECT_TRUE(WaitFor("its report", [&] { return Reported(helper.dwProcessId, title) > 0; }));
     TerminateProcess(helper.hProcess, 0);
     CloseHandle(helper.hThread), CloseHandle(helper.hProcess);
 
@@ -127,14 +121,14 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
                                  100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(front);
     EXPECT_EQ(Win32System().WindowClass(ToRef<WindowRef>(front)), "Static");
-    ASSERT_TRUE(Pump([&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
+    ASSERT_TRUE(WaitFor("the poll's report",
+                        [&] { return Reported(self, "Polled", kReportWindowActivated) > 0; }));
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
-    Pump([] { return true; });
     ASSERT_EQ(Reported(self, "Polled", kReportTitleChanged), 1) << "the event reported";
     SetWindowTextA(front, "Unpolled");
     // Four polls long: a poll still running would report the title first.
-    Pump([later = GetTickCount64() + 1000] { return GetTickCount64() > later; });
-    EXPECT_EQ(Reported(self, "Unpolled"), 0);
+    EXPECT_FALSE(WaitFor(
+        "a report", [&] { return Reported(self, "Unpolled") > 0; }, 1000));
 
     // Reports are queued, and one still queued when the reporting ends never arrives.
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, front, OBJID_WINDOW, CHILDID_SELF);
@@ -142,9 +136,7 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
     const auto waiting = [&] {
         return PeekMessageA(&queued, receiver, kWmExplorerWindow, kWmExplorerWindow, PM_NOREMOVE);
     };
-    for (const ULONGLONG end = GetTickCount64() + 20000; !waiting() && GetTickCount64() < end;)
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    ASSERT_TRUE(waiting());
+    ASSERT_TRUE(WaitFor("the report queued", waiting));
     ASSERT_TRUE(Kestrel_Stop());
     EXPECT_FALSE(waiting());
     reports.clear();
@@ -154,19 +146,35 @@ TEST(Kestrel, ReportsAWindowOfAnotherProcessPollsUntilAnEventAndNothingOnceStopp
                                   0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(window);
     SetWindowTextA(window, "Exploring - C:\\Later");
-    Pump([] { return true; });
-    EXPECT_TRUE(reports.empty());
+    EXPECT_TRUE(Reported(self, title) == 0 && reports.empty()) << "still hooked";
     DestroyWindow(window);
     DestroyWindow(receiver);
 }
 
-// Wine's ShellWindows lists no window: get_Count and Item answer E_NOTIMPL (and Register answers
-// S_OK but keeps nothing). A window so shows no folder, and the question ends with no error.
-TEST(ShellWindowsFolders, AWindowTheCollectionDoesNotListShowsNoFolder) {
-    const HWND window = CreateWindowW(L"STATIC", L"Documents", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                      nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(ShellWindowsFolders(60000).FolderShownBy(ToRef<WindowRef>(window)), std::nullopt);
-    DestroyWindow(window);
+// The shell, as the test has it answer: each question counted, a folder once `answered` is set.
+std::atomic<int> questions = 0;
+const HANDLE answered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+std::optional<std::wstring> AnswerWhenTold(HWND) {
+    return ++questions, WaitForSingleObject(answered, 10000), L"C:\\\x041F\x0440 \x65E5";
+}
+
+// The window's thread waits no longer than the bound; while a question is unanswered, none is
+// asked; once it is answered, the folder comes in UTF-8. (Wine's own ShellWindows lists none.)
+TEST(ShellWindowsFolders, WaitsNoLongerThanItsBoundAndAsksNoMoreUntilTheShellAnswers) {
+    const WindowRef window = ToRef<WindowRef>(GetDesktopWindow());
+    EXPECT_EQ(ShellWindowsFolders(60000).FolderShownBy(window), std::nullopt);
+    ShellWindowsFolders folders(500, AnswerWhenTold);
+    for (const ULONGLONG bound : {1500, 100}) { // the bound and a thread's start; then at once
+        const ULONGLONG start = GetTickCount64();
+        EXPECT_EQ(folders.FolderShownBy(window), std::nullopt);
+        EXPECT_LT(GetTickCount64() - start, bound);
+    }
+    EXPECT_EQ(questions, 1) << "asked while a question was unanswered";
+    SetEvent(answered);
+    std::optional<std::string> folder;
+    EXPECT_TRUE(WaitFor("a folder", [&] { return bool(folder = folders.FolderShownBy(window)); }));
+    EXPECT_EQ(std::tuple(folder, questions.load()),
+              std::tuple("C:\\\xD0\x9F\xD1\x80 \xE6\x97\xA5", 2));
 }
 
 } // namespace

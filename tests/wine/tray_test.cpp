@@ -24,20 +24,6 @@ std::string InWindows(const std::string& name) {
     return std::string(windows) + "\\" + name;
 }
 
-// The shell knows an icon by its window and identifier together.
-TEST(Win32ShellIcons, TheTrayAnswersForTheIconsItHoldsOnly) {
-    Win32ShellIcons shell;
-    HWND window =
-        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    const WindowRef owner = ToRef<WindowRef>(window), other = ToRef<WindowRef>(GetDesktopWindow());
-    const IconRef icon = ToRef<IconRef>(LoadIconA(nullptr, IDI_APPLICATION));
-    EXPECT_TRUE(TrayAddIcon(shell, 4001, owner, icon, "Notepad"));
-    EXPECT_FALSE(TrayDeleteIcon(shell, 4001, other));
-    EXPECT_TRUE(TrayDeleteIcon(shell, 4001, owner));
-    EXPECT_FALSE(TrayDeleteIcon(shell, 4001, owner)) << "already gone";
-    DestroyWindow(window);
-}
-
 // Wine answers 0 for a missing file yet may leave junk in the icon field.
 TEST(Win32ShellIcons, AnExistingFileHasAnIconAndAMissingOneNone) {
     Win32ShellIcons shell;

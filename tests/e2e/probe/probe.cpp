@@ -2,7 +2,8 @@
 // its own path, a tab and its command line, in UTF-8 as the wide functions give them.
 // "probe.exe --window TITLE" also shows a window titled TITLE in front until ended;
 // "probe.exe --link LINK TARGET ARGUMENTS" only saves a shortcut at LINK with the shell's object;
-// "probe.exe --text TITLE" only writes the text of the message box titled TITLE to its output.
+// "probe.exe --text TITLE" only writes the text of the message box titled TITLE to its output;
+// "probe.exe --hot-key MODIFIERS KEY" only holds that hot key (as numbers) until ended.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -49,6 +50,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         char text[1024] = ""; // a message box's text is its item 0xFFFF
         DWORD size = GetDlgItemTextA(FindWindowW(L"#32770", args[2]), 0xFFFF, text, sizeof text);
         return !WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text, size, &size, nullptr);
+    }
+    if (args && count == 4 && lstrcmpW(args[1], L"--hot-key") == 0) { // not logged
+        RegisterHotKey(nullptr, 1, _wtoi(args[2]), _wtoi(args[3]));
+        for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) // input idle once it holds the key
+            ;
+        return 0;
     }
     std::wstring exe(32768, L'\0');
     exe.resize(GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
