@@ -138,6 +138,16 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
                 "The file holds no [" + std::string(kCurrentUserName) + kSettingsKey + "] key"};
     RegistryAccessor reg(memory);
     reg.OpenKey(kSettingsKey, true);
+    const StoreContents contents = ReadStore(reg);
+    // Every entry key is read: none past a missing one or past the count.
+    for (const auto& [slot, line] : entryLines)
+        if (slot >= static_cast<int>(contents.entries.size()))
+            return Refused(line, "names an entry past " + std::to_string(contents.entries.size()) +
+                                     " that one after another and the count give");
+    return {contents, {}};
+}
+
+StoreContents ReadStore(RegistryAccessor& reg) {
     StoreContents contents;
     contents.options = {
         ReadBoolOr(reg, kValSingleClick, false), ReadBoolOr(reg, kValHideOnStart, false),
@@ -147,15 +157,9 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
     } catch (const ERegistryException&) {
         // none chosen
     }
-    const int count = StoredEntryCount(reg).value_or(0);
-    ReadEntries(reg, count,
+    ReadEntries(reg, StoredEntryCount(reg).value_or(0),
                 [&contents](Entry entry) { contents.entries.push_back(std::move(entry)); });
-    // Every entry key is read: none past a missing one or past the count.
-    for (const auto& [slot, line] : entryLines)
-        if (slot >= static_cast<int>(contents.entries.size()))
-            return Refused(line, "names an entry past " + std::to_string(contents.entries.size()) +
-                                     " that one after another and the count give");
-    return {contents, {}};
+    return contents;
 }
 
 } // namespace corvane

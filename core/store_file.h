@@ -32,6 +32,10 @@ struct StoreImport {
 };
 StoreImport ImportStore(const std::vector<std::uint8_t>& bytes);
 
+// The options, hot key and entries of the settings key that reg has open,
+// each missing one at its default (off, none): what a file imported holds.
+StoreContents ReadStore(RegistryAccessor& reg);
+
 // What the user is asked before an import replaces the table: each entry's
 // description, how it starts (Auto Start, a start mode other than Normal, Run
 // as administrator), its path and parameters, then the options. Control

@@ -38,14 +38,8 @@ int Reg(const std::wstring& arguments) {
 StoreContents Stored() {
     Win32Registry api;
     RegistryAccessor reg(api);
-    StoreContents contents;
     EXPECT_TRUE(reg.OpenKey(kSettingsKey, false));
-    contents.options = {ReadBoolOr(reg, kValSingleClick, true),
-                        ReadBoolOr(reg, kValHideOnStart, true), ReadBoolOr(reg, kValPopUpIt, true),
-                        ReadBoolOr(reg, kValSmallIcons, true)};
-    ReadEntries(reg, StoredEntryCount(reg).value_or(-1),
-                [&](Entry entry) { contents.entries.push_back(std::move(entry)); });
-    return contents;
+    return ReadStore(reg);
 }
 
 TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWas) {
