@@ -53,3 +53,10 @@ def corvane(desktop):
         program.wait_exit(kill=True)
     poll("the program's windows to go", lambda: not shown("^corvane.exe$", "--classname"))
 
+
+@pytest.fixture
+def html_opens_in_probe(corvane):  # for the test alone: Wine's prefix has no .html association
+    reg_import("html.reg")
+    yield
+    wine("reg", "delete", r"HKCR\CorvaneE2E.Page", "/f")
+    wine("reg", "delete", r"HKCR\.html", "/f")

@@ -33,8 +33,8 @@ def test_an_entry_key_missing_below_the_count_is_named_and_no_entry_after_it_is_
     assert corvane.wait_exit() == 0 and registry() == stored
 
 
-def test_help_opens_the_page_beside_the_program_with_the_shell_s_open_verb(corvane):
-    reg_import("entry.reg", "html.reg")
+def test_help_opens_the_page_beside_the_program_with_the_shell_s_open_verb(corvane, html_opens_in_probe):
+    reg_import("entry.reg")
     corvane.start_with_icon()
     window = corvane.wait_shown("Corvane 3.0 Options")[0]
     # Shown minimized, off the screen, until the start-up timer puts it in place.
