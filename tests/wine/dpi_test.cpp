@@ -1,6 +1,5 @@
-// The windows and the menu at the DPI the prefix starts with (CORVANE_TEST_DPI, 96 unless set),
-// and the windows after a change of DPI: every control at its design rectangle scaled to the DPI,
-// in its font for the DPI, texts whole, icons at the DPI's sizes.
+// The windows and the menu at the prefix's DPI (CORVANE_TEST_DPI, 96 unless set), the windows after
+// changes of DPI: controls at their design rectangles scaled, in fonts for the DPI, texts whole.
 #include "core/win32/dpi_win32.h"
 #include "core/win32/handle_refs.h"
 #include "core/win32/system_win32.h"
@@ -15,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <tuple>
 #include <vector>
@@ -48,10 +48,8 @@ bool Scaled(int pixels, int units, int dpi) {
 // A control made for a design rectangle and font role, at dpi: at the rectangle scaled, in the
 // role's font for dpi and, a button, a check box or a label on one line, with its text whole.
 void ExpectLaidOut(HWND control, const DesignRect& d, FontRole role, int dpi) {
-    ASSERT_TRUE(control);
-    wchar_t kind[32] = {}, shown[256] = {};
-    GetClassNameW(control, kind, 32), GetWindowTextW(control, shown, 256);
-    std::wstring text = shown;
+    wchar_t kind[32] = {}, text[256] = {};
+    GetClassNameW(control, kind, 32), GetWindowTextW(control, text, 256);
     const std::string name = Narrow(text) + " at " + std::to_string(dpi) + " DPI";
     RECT at{};
     GetWindowRect(control, &at);
@@ -70,18 +68,17 @@ void ExpectLaidOut(HWND control, const DesignRect& d, FontRole role, int dpi) {
     const int edges = lstrcmpiW(kind, L"Button") ? 0 : style == BS_AUTOCHECKBOX ? 16 : 8;
     if (!edges && (lstrcmpiW(kind, L"Static") || style != SS_LEFTNOWORDWRAP))
         return;
-    std::erase(text, L'&');
+    const int length = static_cast<int>(std::remove(text, text + lstrlenW(text), L'&') - text);
     HDC dc = GetDC(control);
     const HGDIOBJ old = SelectObject(dc, font);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    GetTextExtentPoint32W(dc, text, length, &extent);
     SelectObject(dc, old), ReleaseDC(control, dc);
     EXPECT_TRUE(extent.cx <= at.right - at.left - ScaleToDpi(edges, dpi) &&
                 extent.cy <= at.bottom - at.top)
         << name << " is cut";
 }
 
-// Closes the About window, which is modal, once it is up.
 void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer), PostMessageW(FindWindowW(L"CorvaneAbout", nullptr), WM_CLOSE, 0, 0);
 }
@@ -102,9 +99,8 @@ protected:
     int dpi = 0;
 };
 
-// Every window at the DPI it starts with, then after a move to a monitor of a larger scale and
-// back: WM_DPICHANGED (sent by hand: Wine has one DPI) with the new DPI and the rectangle the
-// system suggests, which the window takes.
+// Each window at its first DPI, then moved to a monitor of a larger scale and back: WM_DPICHANGED
+// (sent by hand: Wine has one DPI) with the new DPI and the suggested rectangle, which it takes.
 TEST_F(DpiTest, EveryWindowsControlsFollowTheDpiInPlaceFontAndWholeText) {
     WelcomeWindow welcome;
     AboutWindow about; // made at its first showing, then kept (hidden) for the run
@@ -137,14 +133,13 @@ TEST_F(DpiTest, EveryWindowsControlsFollowTheDpiInPlaceFontAndWholeText) {
     for (int step = 0; step < 3; ++step) { // the start, a step up, a step back down
         const int at = step == 1 ? dpi + 48 : dpi;
         RECT suggested{at, at / 2, at * 7, at * 6}, taken{};
-        for (HWND window : {options.hwnd(), welcome.hwnd(), about.hwnd()}) {
-            if (step == 0)
-                break;
-            SendMessageW(window, kWmDpiChanged, MAKEWPARAM(at, at),
-                         reinterpret_cast<LPARAM>(&suggested));
-            GetWindowRect(window, &taken);
-            EXPECT_TRUE(EqualRect(&taken, &suggested)) << "window " << window << " at " << at;
-        }
+        for (HWND window : {options.hwnd(), welcome.hwnd(), about.hwnd()})
+            if (step > 0) {
+                SendMessageW(window, kWmDpiChanged, MAKEWPARAM(at, at),
+                             reinterpret_cast<LPARAM>(&suggested));
+                GetWindowRect(window, &taken);
+                EXPECT_TRUE(EqualRect(&taken, &suggested)) << "window " << window << " at " << at;
+            }
         for (const auto& [control, rect, font] : made)
             ExpectLaidOut(control, rect, font, at);
     }
