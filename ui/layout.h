@@ -74,18 +74,20 @@ inline constexpr int kEntryColumnWidth = 200;
 inline constexpr int kButtonPictureSize = 16;
 
 // The About window: client area and controls (the picture is the program's
-// icon at the DPI's large icon size).
+// icon at the DPI's large icon size). Its labels and the welcome window's
+// heading, like the options window's labels, have room below for the message
+// font's line, which is taller where it links Japanese and Chinese glyphs.
 inline constexpr int kAboutClientWidth = 260;
 inline constexpr int kAboutClientHeight = 120;
 inline constexpr DesignRect kAboutIconRect{16, 16, 32, 32};
-inline constexpr DesignRect kAboutNameRect{64, 16, 180, 24};
-inline constexpr DesignRect kAboutVersionRect{64, 44, 180, 16};
+inline constexpr DesignRect kAboutNameRect{64, 16, 180, 27};
+inline constexpr DesignRect kAboutVersionRect{64, 44, 180, 17};
 inline constexpr DesignRect kAboutOkRect{92, 76, 75, 28};
 
 // The welcome window: client area, heading, the text's box and "OK".
 inline constexpr int kWelcomeClientWidth = 362;
 inline constexpr int kWelcomeClientHeight = 283;
-inline constexpr DesignRect kWelcomeHeadingRect{8, 8, 346, 22};
+inline constexpr DesignRect kWelcomeHeadingRect{8, 8, 346, 23};
 inline constexpr DesignRect kWelcomeTextRect{8, 36, 346, 203};
 inline constexpr DesignRect kWelcomeOkRect{143, 247, 75, 28};
 

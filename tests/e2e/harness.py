@@ -106,6 +106,16 @@ def geometry(window):  # left, top, width, height (xdotool doubles a desktop win
         "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
 
+# Where the client area and the "General" page start in the options window's X window at 96 DPI.
+CLIENT, PAGE = (3, 22), (8, 47)
+
+
+def at(window, spot, origin=PAGE):  # a spot of the options window, once it is on the screen
+    left, top = poll("the options window on the screen (it starts minimized, off it)",
+                     lambda: (box := geometry(window))[0] >= 0 and box)[:2]
+    return left + (origin[0] + spot[0]) * DPI // 96, top + (origin[1] + spot[1]) * DPI // 96
+
+
 def grab(left, top, width, height, into="rgb:-"):
     return run("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage",
                "-define", "png:exclude-chunk=date,time", into, text=False)

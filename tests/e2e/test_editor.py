@@ -5,22 +5,14 @@ window's X geometry. With CORVANE_SCREENSHOTS=DIR the run saves the README's pic
 import os
 import shutil
 
-from harness import (DPI, DRIVE_C, PROBE_EXE, box, click, geometry, grab, poll, probe_log,
+from harness import (CLIENT, DRIVE_C, PROBE_EXE, at, box, click, geometry, grab, poll, probe_log,
                      probe_runs, run, screenshot, shown, stored, tray_icon, wine, xdrop)
 
 OPTIONS = "Corvane 3.0 Options"
-# Where the client area and the "General" page start within the options window's X window (frame,
-# caption, tabs), measured once on a screenshot; spots on the page, then in the client area.
-CLIENT, PAGE = (3, 22), (8, 47)
 PATH, ICON_PATH, PARAMETERS, DESCRIPTION = (200, 22), (200, 55), (200, 84), (370, 114)
 BROWSE, ADD, DELETE, FIRST_ROW = (425, 22), (421, 150), (421, 190), (60, 135)
 OPTIONS_TAB, ABOUT, MINIMIZE = (85, 14), (432, 349), (49, 349)
 PROBE, LINK = "C:\\corvane-e2e\\probe.exe", "C:\\corvane-e2e\\probe.lnk"
-
-
-def at(window, spot, origin=PAGE):  # spots scale with the prefix's DPI
-    left, top = geometry(window)[:2]
-    return left + (origin[0] + spot[0]) * DPI // 96, top + (origin[1] + spot[1]) * DPI // 96
 
 
 def drawn(point):

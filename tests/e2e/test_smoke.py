@@ -2,10 +2,10 @@
 
 import os
 
-from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, PROBE_EXE, click, geometry, poll,
+from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, SCREEN, at, click, geometry, poll,
                      probe_runs, reg_import, registry, run, wine, windows)
 
-HELP = (429, 317)  # the middle of the "&Help" button within the options window's X window
+HELP, BLANK = (421, 270), (320, 136)  # on the "General" page: "&Help"'s middle, no control
 
 
 def test_a_popup_menu_row_starts_its_entry_and_exit_saves_and_ends_with_0(corvane):
@@ -21,26 +21,10 @@ def test_a_popup_menu_row_starts_its_entry_and_exit_saves_and_ends_with_0(corvan
     assert registry() == stored
 
 
-def test_an_entry_key_missing_below_the_count_is_named_and_no_entry_after_it_is_lost(corvane):
-    reg_import("entry.reg", "menu.reg")  # five entries, of which the second goes
-    assert wine("reg", "delete", KEY + r"\Tool Box Icon  1", "/f")[0] == 0
-    stored, icon = registry(), corvane.start_with_icon()
-    message = lambda: wine(PROBE_EXE, "--text", "Corvane Box")[1]  # the message box's text
-    assert "'Tool Box Icon  1'" in poll("the message", message)
-    run("xdotool", "key", "Return")  # its OK
-    poll("the message to close", lambda: not message())
-    corvane.choose(icon, LAST_ROW)  # Exit Corvane: a save, of the options alone
-    assert corvane.wait_exit() == 0 and registry() == stored
-
-
 def test_help_opens_the_page_beside_the_program_with_the_shell_s_open_verb(corvane, html_opens_in_probe):
     reg_import("entry.reg")
     corvane.start_with_icon()
-    window = corvane.wait_shown("Corvane 3.0 Options")[0]
-    # Shown minimized, off the screen, until the start-up timer puts it in place.
-    box = poll("the options window in place", lambda: (at := geometry(window))[0] >= 0 and at)
-    left, top = box[:2]
-    click((left + HELP[0], top + HELP[1]))
+    click(at(corvane.wait_shown("Corvane 3.0 Options")[0], HELP))
     page = "Z:" + os.path.join(os.path.dirname(CORVANE_EXE), "Corvane.html").replace("/", "\\")
     assert poll("the page to open", probe_runs) == [f'"C:\\corvane-e2e\\probe.exe" "{page}"']
 
@@ -50,11 +34,12 @@ def test_the_hot_key_opens_the_launcher_menu_at_the_mouse(corvane):
     assert wine("reg", "add", KEY, "/v", "Hot Key", "/t", "REG_DWORD", "/d", "0x064B", "/f")[0] == 0
     corvane.start_with_icon()
     window = corvane.wait_shown("Corvane 3.0 Options")[0]
-    left, top = poll("the options window in place", lambda: (at := geometry(window))[0] >= 0 and at)[:2]
+    mouse, (left, top, w, h) = at(window, BLANK), geometry(window)  # inside it, on the screen:
+    assert left < mouse[0] < min(left + w, SCREEN[0]) and top < mouse[1] < min(top + h, SCREEN[1])
     before = windows()
-    click((left + 200, top + 300))  # the window has the keyboard; the mouse stays there
+    click(mouse)  # the window has the keyboard; the mouse stays there
     run("xdotool", "key", "ctrl+alt+k")
     menu = poll("the menu", lambda: windows() - before)
     x, y, width, _ = geometry(next(iter(menu)))  # its upper right corner at the mouse
-    assert abs(x + width - (left + 200)) <= 2 and abs(y - (top + 300)) <= 2
+    assert abs(x + width - mouse[0]) <= 2 and abs(y - mouse[1]) <= 2
     run("xdotool", "key", "Escape")

@@ -10,18 +10,19 @@ bool AboutWindow::CreateWindowAndControls(HWND owner) {
         return false;
     picture_ = controls_.Add(hwnd(), "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0,
                              kAboutIconRect, FontRole::Normal, 0, true);
-    controls_.Add(hwnd(), "STATIC", "Corvane", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, kAboutNameRect,
-                  FontRole::Title);
-    controls_.Add(hwnd(), "STATIC", "Version 3.0", WS_CHILD | WS_VISIBLE | SS_LEFT, 0,
+    controls_.Add(hwnd(), "STATIC", "Corvane", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0,
+                  kAboutNameRect, FontRole::Title);
+    controls_.Add(hwnd(), "STATIC", "Version 3.0", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0,
                   kAboutVersionRect, FontRole::Normal);
     controls_.Add(hwnd(), "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
                   kAboutOkRect, FontRole::Normal, IDOK);
-    LayOut(WindowDpi(hwnd()));
+    const int dpi = WindowDpi(hwnd());
+    SizeWindowForDpi(hwnd(), kAboutClientWidth, kAboutClientHeight, dpi);
+    LayOut(dpi);
     return true;
 }
 
 void AboutWindow::LayOut(int dpi) {
-    SizeWindowForDpi(hwnd(), kAboutClientWidth, kAboutClientHeight, dpi);
     controls_.LayOut(dpi);
     // The program's icon at the DPI's large icon size.
     const int size = MetricForDpi(SM_CXICON, dpi);
@@ -84,6 +85,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Close();
         return 0;
     case kWmDpiChanged:
+        TakeSuggestedRect(hwnd(), *reinterpret_cast<const RECT*>(lParam));
         LayOut(HIWORD(wParam));
         return 0;
     case DM_GETDEFID:

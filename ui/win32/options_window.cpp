@@ -286,10 +286,9 @@ void OptionsWindow::OnNotify(const NMHDR& header) {
 }
 
 void OptionsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    // Moved to a monitor of another scale: the size the system suggests, and
-    // every control laid out again for the new DPI.
-    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Moved to a monitor of another scale: the rectangle the system suggests,
+    // and every control laid out again for the new DPI.
+    TakeSuggestedRect(hwnd(), suggested);
     LayOutOptionsControls(hwnd(), pages_, controls_, resources_, dpi);
     Run([](OptionsWindowEvents& events) { events.OnDpiChanged(); });
 }

@@ -33,6 +33,11 @@ void ScaledControls::LayOut(int dpi) {
     }
 }
 
+void TakeSuggestedRect(HWND window, const RECT& suggested) {
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void SizeWindowForDpi(HWND window, int clientWidth, int clientHeight, int dpi, bool centre) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));

@@ -34,6 +34,10 @@ private:
     int dpi_ = kDesignDpi;
 };
 
+// Moved to a monitor of another scale (WM_DPICHANGED): the window takes the
+// rectangle the system suggests, which keeps it where the user moved it.
+void TakeSuggestedRect(HWND window, const RECT& suggested);
+
 // Gives a window the frame around a client area of these design units at dpi;
 // centred on where it stood when centre is set.
 void SizeWindowForDpi(HWND window, int clientWidth, int clientHeight, int dpi, bool centre = false);

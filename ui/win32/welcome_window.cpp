@@ -58,19 +58,21 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
     if (!Create("CorvaneWelcome", WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, "Welcome",
                 WS_POPUP | WS_CAPTION, x, y, 0, 0, owner))
         return false;
-    controls_.Add(hwnd(), "STATIC", "Welcome to Corvane 3.0", WS_CHILD | WS_VISIBLE, 0,
-                  kWelcomeHeadingRect, FontRole::Heading);
+    controls_.Add(hwnd(), "STATIC", "Welcome to Corvane 3.0",
+                  WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, kWelcomeHeadingRect,
+                  FontRole::Heading);
     // Read-only, so that it can be scrolled and selected.
     box_ = controls_.Add(hwnd(), "EDIT", kWelcomeText, kBoxStyle, WS_EX_CLIENTEDGE,
                          kWelcomeTextRect, FontRole::Normal);
     controls_.Add(hwnd(), "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
                   kWelcomeOkRect, FontRole::Normal, kOkButton);
-    LayOut(WindowDpi(hwnd()), true);
+    const int dpi = WindowDpi(hwnd());
+    SizeWindowForDpi(hwnd(), kWelcomeClientWidth, kWelcomeClientHeight, dpi, true);
+    LayOut(dpi);
     return true;
 }
 
-void WelcomeWindow::LayOut(int dpi, bool centre) {
-    SizeWindowForDpi(hwnd(), kWelcomeClientWidth, kWelcomeClientHeight, dpi, centre);
+void WelcomeWindow::LayOut(int dpi) {
     controls_.LayOut(dpi);
     // A scroll bar only when the text does not fit.
     ShowScrollBar(box_, SB_VERT, FALSE);
@@ -85,7 +87,8 @@ LRESULT WelcomeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ShowWindow(hwnd(), SW_HIDE);
         return 0;
     case kWmDpiChanged:
-        LayOut(HIWORD(wParam), false);
+        TakeSuggestedRect(hwnd(), *reinterpret_cast<const RECT*>(lParam));
+        LayOut(HIWORD(wParam));
         return 0;
     case WM_CLOSE:
         ShowWindow(hwnd(), SW_HIDE);

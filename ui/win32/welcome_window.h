@@ -17,7 +17,7 @@ protected:
 
 private:
     bool CreateWindowAndControls(HWND owner);
-    void LayOut(int dpi, bool centre);
+    void LayOut(int dpi);
     ScaledControls controls_;
     HWND box_ = nullptr;
 };
