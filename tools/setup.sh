@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-liberation fonts-noto-cjk
-  xvfb xdotool imagemagick x11-utils libx11-dev python3 python3-pytest nsis
+  xvfb xdotool imagemagick x11-utils python3 python3-pytest nsis
 )
 
 missing=()
@@ -30,7 +30,7 @@ fi
 # Every command the scripts call, with the package that provides it: a
 # machine where one is missing stops here, with the package to install.
 commands=(
-  cmake:cmake ninja:ninja-build g++:g++ cc:gcc clang++:clang
+  cmake:cmake ninja:ninja-build g++:g++ clang++:clang
   i686-w64-mingw32-g++-posix:g++-mingw-w64-i686 i686-w64-mingw32-windres:binutils-mingw-w64-i686
   x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64
   x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64

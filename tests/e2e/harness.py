@@ -7,7 +7,6 @@ import re
 import subprocess
 import tempfile
 import time
-import urllib.parse
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.environ.get("CORVANE_ROOT") or os.path.dirname(os.path.dirname(HERE))
@@ -77,12 +76,6 @@ def stored(slot, name):
     section = text.split(key)[1].split("\n[")[0].replace("\\\n  ", "") if key in text else ""
     found = re.search(rf'^"{name}"=hex\(1\):([0-9a-f,]*)$', section, re.M)
     return found and bytes.fromhex(found[1].replace(",", ""))
-
-
-def xdrop(window, point, path):  # drops the file on window at point as a file manager does (XDND)
-    helper = os.path.join(tempfile.gettempdir(), f"corvane-xdrop-{os.getuid()}")
-    run("cc", "-o", helper, os.path.join(HERE, "xdrop", "xdrop.c"), "-lX11")
-    run(helper, window, *point, "file://" + urllib.parse.quote(path))
 
 
 def probe_log(folder=PROBE_DIR):  # (own path, command line) of each run of a probe.exe in folder

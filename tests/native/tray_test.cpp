@@ -7,7 +7,6 @@
 #include "tests/native/doubles.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
-#include "tray/tray_icons.h"
 
 #include <gtest/gtest.h>
 
@@ -18,26 +17,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
-
-TEST(TrayRecord, TheTipKeepsTheWholeCharactersThatFitIn63Units) {
-    const std::string emoji = "\xF0\x9F\x98\x80", zhe = "\xD0\x96"; // U+1F600, U+0416
-    std::string zhes;
-    for (int i = 0; i < 64; ++i)
-        zhes += zhe;
-    const std::pair<std::string, std::u16string> cases[] = {
-        {"", u""},
-        {std::string(64, 'x'), std::u16string(63, u'x')},
-        {std::string(61, 'x') + emoji, std::u16string(61, u'x') + u"\U0001F600"},
-        {std::string(62, 'x') + emoji + "y", std::u16string(62, u'x')},
-        {zhes, std::u16string(63, u'\x0416')},
-        {std::string("a\0b", 3), u"a"},
-    };
-    for (const auto& [tip, shown] : cases) {
-        const NotifyIconRecord record = MakeTrayRecord(7, kWindow, IconRef::None, tip);
-        EXPECT_EQ(std::u16string(record.szTip.data()), shown) << tip;
-        EXPECT_EQ(record.szTip.back(), u'\0');
-    }
-}
 
 TEST(MenuCommands, OnlyTheEntryRowsOwnCommandsChooseAnEntry) {
     for (const DataRow& r : DataRows("menu_commands.tsv"))
