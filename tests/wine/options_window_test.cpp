@@ -286,6 +286,7 @@ TEST_F(OptionsWindowTest, DropsReachTheProgramWholeButNoInputDoesWhileAMessageBo
         EXPECT_TRUE(IsWindowEnabled(options.hwnd())) << "again once it closed";
     }
     EXPECT_TRUE(events.dropped.empty());
+    EXPECT_TRUE(GetWindowLongA(options.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "takes drops";
     const std::vector<std::string> names{"C:\\a.exe", "C:\\" + std::string(300, 'n') + ".txt",
                                          "D:\\b c\\d.lnk",
                                          "C:\\\xD0\xAE \xE6\x97\xA5\\\xF0\x9F\x98\x80.exe"};
