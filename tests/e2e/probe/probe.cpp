@@ -2,8 +2,9 @@
 // its own path, a tab and its command line, in UTF-8 as the wide functions give them.
 // "probe.exe --window TITLE" also shows a window titled TITLE in front until ended;
 // "probe.exe --link LINK TARGET ARGUMENTS" only saves a shortcut at LINK with the shell's object;
-// "probe.exe --text TITLE" only writes the text of the message box titled TITLE to its output;
-// "probe.exe --hot-key MODIFIERS KEY" only holds that hot key (as numbers) until ended.
+// "probe.exe --text TITLE [ITEM]" only writes the text of the message box titled TITLE (or of the
+// item ITEM of the dialog titled TITLE) to its output; "probe.exe --hot-key MODIFIERS KEY" only
+// holds that hot key (as numbers) until ended.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -46,9 +47,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (args && count == 5 && lstrcmpW(args[1], L"--link") == 0) // not logged
         return SaveLink(args[2], args[3], args[4]) ? 0 : 1;
-    if (args && count == 3 && lstrcmpW(args[1], L"--text") == 0) { // not logged
+    if (args && (count == 3 || count == 4) && lstrcmpW(args[1], L"--text") == 0) { // not logged
         char text[1024] = ""; // a message box's text is its item 0xFFFF
-        DWORD size = GetDlgItemTextA(FindWindowW(L"#32770", args[2]), 0xFFFF, text, sizeof text);
+        const int item = count == 4 ? _wtoi(args[3]) : 0xFFFF;
+        DWORD size = GetDlgItemTextA(FindWindowW(L"#32770", args[2]), item, text, sizeof text);
         return !WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text, size, &size, nullptr);
     }
     if (args && count == 4 && lstrcmpW(args[1], L"--hot-key") == 0) { // not logged
