@@ -2,7 +2,7 @@
 
 #include "core/text.h"
 
-#include <sstream>
+#include <algorithm>
 
 namespace corvane {
 namespace {
@@ -11,11 +11,12 @@ constexpr std::uintptr_t kRoot = 0x80000001u;
 
 // The path without empty parts, as written.
 std::string Clean(const std::string& path, const std::string& under = {}) {
-    std::string key = under, part;
-    std::istringstream parts(path);
-    while (std::getline(parts, part, '\\'))
-        if (!part.empty())
-            key += (key.empty() ? "" : "\\") + part;
+    std::string key = under;
+    for (std::size_t at = 0, end = 0; at <= path.size(); at = end + 1) {
+        end = std::min(path.find('\\', at), path.size());
+        if (end > at)
+            key += (key.empty() ? "" : "\\") + path.substr(at, end - at);
+    }
     return key;
 }
 
