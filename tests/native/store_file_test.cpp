@@ -165,7 +165,8 @@ TEST(RegFile, AKeyAloneHoldsTheDefaultsAndTheLargestFileIsTakenAnOddOrLargerOneR
 // The question shows what each entry starts and how, every character visibly (no line of it can
 // be forged), the start and end of a long text, and two lines an entry however long its texts.
 TEST(ImportQuestion, ShowsWhatEachEntryStartsAndHowWithEveryHiddenCharacterVisible) {
-    const std::string tip(64, 'd'), params = std::string(100, 'p') + "\U0001F600 && evil";
+    const std::string tip(64, 'd'),
+        params = std::string(26, 'p') + "\U00010000" + std::string(73, 'p') + " && evil";
     StoreContents contents{{true, false, true, false}, 0x064B};
     contents.entries = {
         {"C:\\Windows\\cmd.exe", "", "/c del \"%TEMP%\"\\*", "Notepad", true, smHidden, 0, true},
@@ -182,7 +183,7 @@ TEST(ImportQuestion, ShowsWhatEachEntryStartsAndHowWithEveryHiddenCharacterVisib
                   tip +
                   "\n    Path: \\\\\\server\\\\tools\\\\u.exe"
                   "   Parameters: " +
-                  params.substr(0, 27) + " [70 characters left out] " + params.substr(97));
+                  params.substr(0, 26) + " [69 characters left out] " + params.substr(98));
     StoreContents full;
     full.entries.assign(kMaxEntries, {std::string(kShellPathMax, '\\'), "",
                                       std::string(kTextValueMax, '\n'), std::string(64, '\x7F')});
