@@ -62,8 +62,8 @@ DWORD WINAPI Ask(void* parameter) {
 
 // The folder that the browser of the collection with this window shows.
 std::optional<std::wstring> ShellWindowsFolders::AskShellWindows(HWND window) {
-    // ole32.dll, held by the question too: a question left unanswered may
-    // outlive the object that asked it.
+    // ole32.dll, held here for as long as the question runs: one left
+    // unanswered may outlive the object that asked it, and that object's hold.
     SystemLibrary ole32{L"ole32.dll"};
     const auto initialize = ole32.Find<decltype(&CoInitializeEx)>("CoInitializeEx");
     const auto uninitialize = ole32.Find<decltype(&CoUninitialize)>("CoUninitialize");
