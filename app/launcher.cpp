@@ -89,16 +89,10 @@ void Launcher::OnHotKey() {
     ShowPopupMenu();
 }
 
-void Launcher::LoadHotKey() {
-    registry_.OpenKey(kSettingsKey, true);
-    std::int32_t stored = 0;
-    try {
-        stored = registry_.ReadInteger(kValHotKey);
-    } catch (const ERegistryException&) {
-        return; // none chosen, or damaged: none
-    }
-    const std::uint16_t hotKey = HotKeyFromStore(stored);
-    if (IsUsableHotKey(hotKey) && ChangeHotKey(hotKey))
+void Launcher::LoadHotKey(std::optional<std::uint16_t> stored) {
+    if (!stored)
+        return;
+    if (IsUsableHotKey(*stored) && ChangeHotKey(*stored))
         env_.view.SetHotKey(hotKey_);
 }
 
@@ -139,9 +133,10 @@ void Launcher::OnHotKeyCleared() {
 void Launcher::TakeHotKey(std::uint16_t wanted) {
     if (!IsUsableHotKey(wanted) || wanted == hotKey_ || !ChangeHotKey(wanted))
         return;
-    // Stored the moment it changes: it is in force from now on.
-    registry_.OpenKey(kSettingsKey, true);
-    registry_.WriteInteger(kValHotKey, hotKey_);
+    // Stored the moment it changes: it is in force from now on. A failure
+    // goes to the window's general error report, and ends what called.
+    if (const WriteFailure failure = store_.SaveHotKey(hotKey_))
+        throw std::runtime_error(*failure);
 }
 
 void Launcher::OnMenuCommand(std::uint32_t wParam) {
@@ -202,9 +197,10 @@ void Launcher::OnPopUpToggled() {
 void Launcher::OnSmallIconsToggled() {
     const bool small = env_.view.Checked(Ctl::cbSmallIcons);
     menu_.SetSmallIcons(small);
-    // Always into the settings key, whichever key a save left open.
-    registry_.OpenKey(kSettingsKey, true);
-    registry_.WriteBool(kValSmallIcons, small);
+    // Stored at once. A failure goes to the window's general error report,
+    // and ends what called.
+    if (const WriteFailure failure = store_.SaveSmallIcons(small))
+        throw std::runtime_error(*failure);
     menu_.Rebuild();
 }
 

@@ -8,12 +8,11 @@
 //   app/launcher.cpp  tray clicks, menu commands, the hot key, the options
 //                     page, Explorer
 //   app/editing.cpp   the editor's buttons and files dropped on the window
-//   core/             entries, launching, the registry accessor and store
+//   core/             entries, launching, the settings store
 //   tray/             tray icons, the click rule, the menu and its drawing
 //   shell/            the shortcut reader, Explorer folder tracking
 //   ui/               the options window as the logic sees it, the editor
 #include "core/entry.h"
-#include "core/registry_accessor.h"
 #include "core/registry_api.h"
 #include "core/settings_store.h"
 #include "core/shell_api.h"
@@ -98,22 +97,24 @@ public:
     void OnFilesDropped(DropRef drop) override;
 
 private:
-    enum class SaveOutcome { Saved, ProgramEnded };
+    enum class SaveOutcome { Saved, ProgramEnded, Failed };
     // Stores options and entries, then hides the program; with no entries it
     // ends the program instead (not when entries could not be read), and
-    // with no icon in the tray it stays shown. A failed write throws.
+    // with no icon in the tray it stays shown. A failed write is reported and
+    // changes nothing else.
     SaveOutcome SaveSettings();
     // The menu's "Exit Corvane", "&Quit" and closing: saves, lets go of the
     // menu and the entries' tray icons, and ends the program. When the save
     // fails, the error is reported and the user may end without saving.
     void QuitApp();
     // The options always; the entries and their count only when every entry
-    // was read. A failed write throws.
-    void WriteStore();
+    // was read.
+    WriteFailure WriteStore();
     // When the load could not read every entry, says which one and that the
     // table stays as stored, and is true: every edit of the run is refused.
     bool TellEntriesReadOnly();
-    void LoadEntries(int count);
+    // Each entry starts as it is added, before its icon and row.
+    void LoadEntries(const StoreContents& stored);
     // The selected entry one slot up or down; the tray icons from there on
     // are added again in the table's order, and the menu is rebuilt.
     void MoveEntry(int by);
@@ -122,14 +123,14 @@ private:
     void ReplaceTable(const StoreContents& contents);
     // A new last entry with its tray icon (none in pop-up mode) and its row.
     void AppendEntry(Entry entry);
-    void ReadOptionsAfterLoad();
+    void ShowOptionsAfterLoad(const Options& stored);
     void ShowSmallIcons(bool small);
     void ShowPopupMenu();
     // The options window in front, with the task-bar button.
     void ShowOptions();
-    // The stored hot key, registered; one that another program holds now, or
-    // that types a character, is reported and left out of this run.
-    void LoadHotKey();
+    // The stored hot key (nothing: none chosen, or damaged), registered; one that another program
+    // holds now, or that types a character, is reported and left out of this run.
+    void LoadHotKey(std::optional<std::uint16_t> stored);
     // Registers hotKey (0: none) in place of the one held. When another
     // program holds it, or it types a character on the keyboard, says so and
     // keeps the one held, in the control too, and is false.
@@ -145,7 +146,7 @@ private:
     void Launch(const Entry& entry, int showCommand);
 
     Platform env_;
-    RegistryAccessor registry_;
+    SettingsStore store_;
     EntryTable table_;
     // The running mode and click rule; the boxes may differ until next start.
     bool popUp_ = false;

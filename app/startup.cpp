@@ -3,6 +3,7 @@
 #include "core/show_commands.h"
 #include "ui/options_page.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace corvane {
@@ -19,7 +20,7 @@ constexpr int kTrayRetries = 24;
 } // namespace
 
 Launcher::Launcher(const Platform& platform)
-    : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
+    : env_(platform), store_(platform.registry), tray_(platform.shellIcons, platform.system),
       menu_(platform.menus, platform.shellIcons, platform.system, table_),
       explorer_(platform.system, platform.shell, platform.folders),
       editor_(EditorPlatform{platform.view, platform.shellIcons, platform.dialogs, platform.links,
@@ -40,40 +41,40 @@ void Launcher::OnCreate() {
     menu_.CreateEmpty();
     programPath_ = env_.system.ProgramPath();
 
-    registry_.OpenKey(kSettingsKey, true);
-    const std::optional<int> count = StoredEntryCount(registry_);
-    if (!count) {
+    const StoreContents stored = store_.Load();
+    if (stored.firstRun) {
         // First run: write the defaults; the timer finishes the set-up. The
         // menu holds its commands from the start: the first entry added gets
         // a tray icon whose right click opens it.
-        WriteFirstRunDefaults(registry_);
+        if (const WriteFailure failure = store_.SaveFirstRunDefaults())
+            throw std::runtime_error(*failure); // the window's general error report
         menu_.Rebuild();
         return;
     }
 
-    popUp_ = ReadBoolOr(registry_, kValPopUpIt, false);
+    popUp_ = stored.options.popUp;
     menu_.SetPopUp(popUp_);
-    ShowSmallIcons(ReadBoolOr(registry_, kValSmallIcons, false));
+    ShowSmallIcons(stored.options.smallIcons);
 
     if (popUp_)
         tray_.AddMainIcon();
 
-    LoadEntries(*count);
+    LoadEntries(stored);
     menu_.Rebuild();
     if (table_.Count() > 0)
         editor_.Select(0, table_);
-    ReadOptionsAfterLoad();
+    ShowOptionsAfterLoad(stored.options);
     if (tray_.AnyRefused())
         view.StartTrayRetryTimer(kTrayRetryMilliseconds);
 }
 
-void Launcher::LoadEntries(int count) {
-    unreadEntry_ = ReadEntries(registry_, count, [this](Entry entry) {
-        // Each entry starts as soon as it is read, before its icon and row.
+void Launcher::LoadEntries(const StoreContents& stored) {
+    unreadEntry_ = stored.unreadEntry;
+    for (const Entry& entry : stored.entries) {
         if (entry.AutoStart)
             Launch(entry, ShowCommandFor(entry.StartMode));
-        AppendEntry(std::move(entry));
-    });
+        AppendEntry(entry);
+    }
     table_.MarkStored();
 }
 
@@ -84,15 +85,13 @@ void Launcher::AppendEntry(Entry entry) {
     editor_.ShowAppended(table_, slot);
 }
 
-void Launcher::ReadOptionsAfterLoad() {
+void Launcher::ShowOptionsAfterLoad(const Options& stored) {
     FormView& view = env_.view;
-    registry_.OpenKey(kSettingsKey, true);
-    singleClick_ = ReadBoolOr(registry_, kValSingleClick, false);
+    singleClick_ = stored.singleClick;
     view.SetChecked(Ctl::cbSingle, singleClick_);
     view.SetChecked(Ctl::cbPopUp, popUp_);
-    const bool hide = ReadBoolOr(registry_, kValHideOnStart, false);
-    view.SetChecked(Ctl::chkHide, hide);
-    if (hide && table_.Count() > 0)
+    view.SetChecked(Ctl::chkHide, stored.hideOnStart);
+    if (stored.hideOnStart && table_.Count() > 0)
         view.HideApplicationWindow();
 }
 
@@ -108,30 +107,29 @@ void Launcher::OnStartupTimer() {
     // read.
     if (table_.Count() == 0 && !unreadEntry_)
         view.ShowWelcome();
-    registry_.OpenKey(kSettingsKey, true);
-    try {
-        const bool hide = registry_.ReadBool(kValHideOnStart);
-        view.SetChecked(Ctl::chkHide, hide);
-        if (hide && table_.Count() > 0)
+    // The options as far as they are whole, in this order.
+    const StoredOptions stored = store_.LoadOptions();
+    const bool hideWhole = stored.hideOnStart.has_value();
+    if (hideWhole) {
+        view.SetChecked(Ctl::chkHide, *stored.hideOnStart);
+        if (*stored.hideOnStart && table_.Count() > 0)
             view.HideOptionsWindow();
         view.SetOptionsWindowNormal();
-        view.SetChecked(Ctl::cbPopUp, registry_.ReadBool(kValPopUpIt));
-        ShowSmallIcons(registry_.ReadBool(kValSmallIcons));
-        view.SetEnabled(Ctl::cbSmallIcons, view.Checked(Ctl::cbPopUp));
-    } catch (const ERegistryException&) {
-        // Repair the options from what the boxes show.
-        try {
-            const Options boxes = OptionBoxes(view);
-            registry_.OpenKey(kSettingsKey, true);
-            WriteOptions(registry_, boxes);
-            registry_.WriteBool(kValSmallIcons, boxes.smallIcons);
-        } catch (const ERegistryException&) {
-            // Nothing more can be done for the store now; the program runs on.
-        }
-    } catch (...) {
-        // Anything else ends the timer's work quietly.
     }
-    LoadHotKey();
+    const bool popUpWhole = hideWhole && stored.popUp;
+    if (popUpWhole)
+        view.SetChecked(Ctl::cbPopUp, *stored.popUp);
+    if (popUpWhole && stored.smallIcons) {
+        ShowSmallIcons(*stored.smallIcons);
+        view.SetEnabled(Ctl::cbSmallIcons, view.Checked(Ctl::cbPopUp));
+    } else {
+        // Repair the options from what the boxes show. A write that fails
+        // leaves the store as it is; the program runs on.
+        const Options boxes = OptionBoxes(view);
+        if (!store_.SaveOptions(boxes))
+            store_.SaveSmallIcons(boxes.smallIcons);
+    }
+    LoadHotKey(stored.hotKey);
     TellEntriesReadOnly();
 }
 
@@ -141,17 +139,16 @@ bool Launcher::TellEntriesReadOnly() {
     return unreadEntry_.has_value();
 }
 
-void Launcher::WriteStore() {
+WriteFailure Launcher::WriteStore() {
     // The boxes, not the running mode: a change of pop-up mode reaches the
     // next start.
     const Options boxes = OptionBoxes(env_.view);
-    if (!unreadEntry_) {
-        WriteSettings(registry_, boxes, table_);
+    if (unreadEntry_)
+        return store_.SaveOptions(boxes);
+    WriteFailure failure = store_.Save(boxes, table_);
+    if (!failure)
         table_.MarkStored();
-        return;
-    }
-    registry_.OpenKey(kSettingsKey, true);
-    WriteOptions(registry_, boxes);
+    return failure;
 }
 
 void Launcher::OnTrayRetryTimer() {
@@ -165,7 +162,11 @@ void Launcher::OnTrayRetryTimer() {
 }
 
 Launcher::SaveOutcome Launcher::SaveSettings() {
-    WriteStore();
+    if (const WriteFailure failure = WriteStore()) {
+        // The general error report: the store stays as it was last written.
+        env_.view.ShowMessage(ErrorReportText(*failure), kApplicationTitle);
+        return SaveOutcome::Failed;
+    }
     // An empty table has nothing to launch, unless its entries could not be
     // read: that run never ends by itself.
     if (table_.Count() == 0 && !unreadEntry_) {
@@ -186,16 +187,12 @@ void Launcher::OnMinimize() {
 }
 
 void Launcher::QuitApp() {
-    try {
-        if (SaveSettings() == SaveOutcome::ProgramEnded)
-            return;
-    } catch (const ERegistryException& error) {
-        // The general error report, then a way out of a store that cannot be
-        // written: the store stays as it was last written.
-        env_.view.ShowMessage(ErrorReportText(error.what()), kApplicationTitle);
-        if (!env_.view.AskYesNo(kEndWithoutSaving, kApplicationTitle))
-            return;
-    }
+    const SaveOutcome outcome = SaveSettings();
+    if (outcome == SaveOutcome::ProgramEnded)
+        return;
+    // A way out of a store that cannot be written.
+    if (outcome == SaveOutcome::Failed && !env_.view.AskYesNo(kEndWithoutSaving, kApplicationTitle))
+        return;
     menu_.Destroy();
     tray_.RemoveEntryIcons(table_);
     env_.view.EndProgram();
@@ -213,11 +210,7 @@ void Launcher::OnDestroy() {
 }
 
 void Launcher::OnEndSession() {
-    try {
-        WriteStore();
-    } catch (const ERegistryException&) {
-        // The session is ending; there is nobody left to tell.
-    }
+    WriteStore(); // a failure: the session is ending, there is nobody left to tell
     env_.view.EndProgram();
 }
 

@@ -1,6 +1,7 @@
 // A save of the whole table, in an order that a save cut short loses no entry
 // in, and that a failed write undoes.
 #include "core/settings_store.h"
+#include "core/store_layout.h"
 
 #include <algorithm>
 #include <utility>
@@ -9,61 +10,130 @@
 namespace corvane {
 namespace {
 
-void RemoveEntryKeys(RegistryAccessor& reg, int from) {
+SettingsKey OpenSettings(RegistryApi& api) {
+    return SettingsKey::OpenForWriting(api, api.CurrentUser(), SettingsPath());
+}
+
+void RemoveEntryKeys(RegistryApi& api, int from) {
     for (int slot = from; slot < kMaxEntries; ++slot)
-        reg.DeleteKey(EntrySubkey(slot));
+        api.DeleteKey(api.CurrentUser(), EntryPath(slot));
 }
 
 // A moving entry stands in for no slot any more, and its key goes.
-void DropMovingEntry(RegistryAccessor& reg) {
-    if (!reg.KeyExists(MovingEntrySubkey()))
-        return;
-    reg.OpenKey(MovingEntrySubkey(), true);
-    reg.WriteInteger(kValMovingSlot, -1);
-    reg.DeleteKey(MovingEntrySubkey());
+WriteFailure DropMovingEntry(RegistryApi& api) {
+    if (!SettingsKey::Exists(api, api.CurrentUser(), MovingEntryPath()))
+        return {};
+    {
+        SettingsKey moving = SettingsKey::OpenForWriting(api, api.CurrentUser(), MovingEntryPath());
+        if (!moving.SetNumber(kValMovingSlot, -1))
+            return moving.WriteFailure();
+    }
+    api.DeleteKey(api.CurrentUser(), MovingEntryPath());
+    return {};
 }
 
 // A save cut short may have left an entry standing in for a slot, which the
 // load read in its place: it goes into that slot, as the table holds it.
-void SettleMovingEntry(RegistryAccessor& reg, int stored) {
-    if (!reg.OpenKey(MovingEntrySubkey(), false))
-        return;
-    const Entry moving = ReadEntryValues(reg);
+WriteFailure SettleMovingEntry(RegistryApi& api, int stored) {
     std::int32_t slot = -1;
-    try {
-        slot = reg.ReadInteger(kValMovingSlot);
-    } catch (const ERegistryException&) {
+    Entry entry;
+    {
+        const SettingsKey moving =
+            SettingsKey::OpenForReading(api, api.CurrentUser(), MovingEntryPath());
+        if (!moving.IsOpen())
+            return {};
+        entry = ReadEntryValues(moving);
         // Written last: without it the entry never stood in.
+        slot = moving.Number(kValMovingSlot, -1);
     }
     if (slot >= 0 && slot < stored) {
-        reg.OpenKey(EntrySubkey(slot), true);
-        WriteEntryValues(reg, moving);
+        SettingsKey key = SettingsKey::OpenForWriting(api, api.CurrentUser(), EntryPath(slot));
+        WriteEntryValues(key, entry);
+        if (key.WriteFailure())
+            return key.WriteFailure();
     }
-    DropMovingEntry(reg);
+    return DropMovingEntry(api);
 }
 
-void WriteCount(RegistryAccessor& reg, int count) {
-    reg.OpenKey(kSettingsKey, true);
-    reg.WriteInteger(kValIconCount, count);
+WriteFailure WriteCount(RegistryApi& api, int count) {
+    SettingsKey settings = OpenSettings(api);
+    settings.SetNumber(kValIconCount, count);
+    return settings.WriteFailure();
 }
 
-class Save {
+// The save of a table that is not empty. Each step is false once a write
+// failed, which Failure() then names.
+class TableSave {
 public:
-    Save(RegistryAccessor& reg, const EntryTable& table) : reg_(reg), table_(table) {}
+    TableSave(RegistryApi& api, const EntryTable& table)
+        : api_(api), table_(table), stored_(table.StoredCount()) {}
+
+    bool WriteAll(const Options& options) {
+        const int count = table_.Count();
+        // Slots past the stored count hold nothing that is read. When a
+        // stored entry moved there, they are counted before its old slot is
+        // written over.
+        bool movedPast = false;
+        for (int slot = stored_; slot < count; ++slot) {
+            if (!Write(slot))
+                return false;
+            movedPast = movedPast || table_.StoredSlot(slot) >= 0;
+        }
+        if (movedPast && !Landed(WriteCount(api_, count)))
+            return false;
+        counted_ = movedPast;
+        if (!WriteInPlace(std::min(stored_, count)))
+            return false;
+        SettingsKey settings = OpenSettings(api_);
+        WriteOptionValues(settings, options);
+        settings.SetNumber(kValIconCount, count);
+        return Landed(settings.WriteFailure());
+    }
+
+    // After a failed write: puts back what the save overwrote, latest first,
+    // then lets go of a moving entry (best effort: a slot that cannot be
+    // written stops it), and a count written ahead goes back.
+    void Undo() {
+        if (PutBack())
+            DropMovingEntry(api_);
+        if (counted_)
+            WriteCount(api_, stored_);
+    }
+
+    const WriteFailure& Failure() const { return failure_; }
+
+private:
+    bool Landed(const WriteFailure& failure) {
+        failure_ = failure;
+        return !failure_;
+    }
+
+    bool PutBack() {
+        for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
+            SettingsKey key =
+                SettingsKey::OpenForWriting(api_, api_.CurrentUser(), EntryPath(it->first));
+            WriteEntryValues(key, it->second);
+            if (key.WriteFailure())
+                return false;
+        }
+        return true;
+    }
 
     // Writes slot's entry, keeping what the slot held.
-    void Write(int slot) {
+    bool Write(int slot) {
+        SettingsKey key = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), EntryPath(slot));
         // A slot that cannot be opened is neither read nor written (its first
-        // write throws), so nothing is put back into it.
-        if (reg_.OpenKey(EntrySubkey(slot), true))
-            kept_.emplace_back(slot, ReadEntryValues(reg_));
-        WriteEntryValues(reg_, table_.At(slot));
+        // write fails), so nothing is put back into it.
+        if (key.IsOpen())
+            kept_.emplace_back(slot, ReadEntryValues(key));
+        WriteEntryValues(key, table_.At(slot));
+        return Landed(key.WriteFailure());
     }
 
     // Slots 0..shared-1 of the store, each of which receives an entry: an
     // entry's old slot is written over only once the entry is written at its
     // new slot or waits in the moving-entry key.
-    void WriteInPlace(int shared) {
+    bool WriteInPlace(int shared) {
         std::vector<int> dest(static_cast<std::size_t>(shared), -1);
         for (int slot = 0; slot < table_.Count(); ++slot)
             if (const int from = table_.StoredSlot(slot); from >= 0 && from < shared)
@@ -79,111 +149,90 @@ public:
                 if (!done[static_cast<std::size_t>(slot)] && free(slot))
                     next = slot;
             if (next >= 0) {
-                Write(next);
+                if (!Write(next))
+                    return false;
                 done[static_cast<std::size_t>(next)] = true;
                 --left;
                 continue;
             }
             // Only rings of entries that take one another's slots are left.
-            for (int slot = 0; slot < shared; ++slot)
-                if (!done[static_cast<std::size_t>(slot)]) {
-                    left -= TurnRing(slot, done);
-                    break;
-                }
+            const auto first = std::find(done.begin(), done.end(), false);
+            if (!TurnRing(static_cast<int>(first - done.begin()), done, left))
+                return false;
         }
+        return true;
     }
 
-    // A failed write: puts back what the save overwrote, latest first, and
-    // then lets go of a moving entry. Best effort: a slot that cannot be
-    // written stops it.
-    void Undo() {
-        try {
-            for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
-                reg_.OpenKey(EntrySubkey(it->first), true);
-                WriteEntryValues(reg_, it->second);
-            }
-            DropMovingEntry(reg_);
-        } catch (const ERegistryException&) {
-            // The store cannot be written now; the caller reports the first failure.
-        }
-    }
-
-private:
     // The ring through first: its entry waits in the moving-entry key while
     // each slot of the ring takes its new entry, the key naming the slot whose
     // stored entry is a stale copy, until the waiting entry reaches its slot.
-    int TurnRing(int first, std::vector<bool>& done) {
-        reg_.OpenKey(EntrySubkey(first), true);
-        const Entry waiting = ReadEntryValues(reg_);
-        reg_.OpenKey(MovingEntrySubkey(), true);
-        WriteEntryValues(reg_, waiting);
-        reg_.WriteInteger(kValMovingSlot, first); // last: only a whole entry stands in
-        int turned = 0;
+    bool TurnRing(int first, std::vector<bool>& done, int& left) {
+        Entry waiting;
+        {
+            const SettingsKey key =
+                SettingsKey::OpenForWriting(api_, api_.CurrentUser(), EntryPath(first));
+            waiting = ReadEntryValues(key);
+        }
+        {
+            SettingsKey moving =
+                SettingsKey::OpenForWriting(api_, api_.CurrentUser(), MovingEntryPath());
+            WriteEntryValues(moving, waiting);
+            moving.SetNumber(kValMovingSlot, first); // last: only a whole entry stands in
+            if (!Landed(moving.WriteFailure()))
+                return false;
+        }
         for (int slot = first;;) {
-            Write(slot);
+            if (!Write(slot))
+                return false;
             done[static_cast<std::size_t>(slot)] = true;
-            ++turned;
+            --left;
             const int from = table_.StoredSlot(slot);
             if (from == first)
                 break;
-            reg_.OpenKey(MovingEntrySubkey(), true);
-            reg_.WriteInteger(kValMovingSlot, from);
+            SettingsKey moving =
+                SettingsKey::OpenForWriting(api_, api_.CurrentUser(), MovingEntryPath());
+            if (!moving.SetNumber(kValMovingSlot, from))
+                return Landed(moving.WriteFailure());
             slot = from;
         }
-        DropMovingEntry(reg_);
-        return turned;
+        return Landed(DropMovingEntry(api_));
     }
 
-    RegistryAccessor& reg_;
+    RegistryApi& api_;
     const EntryTable& table_;
+    const int stored_;
+    bool counted_ = false;
     std::vector<std::pair<int, Entry>> kept_; // slot and what it held, in the order written
+    WriteFailure failure_;
 };
 
 } // namespace
 
-void WriteSettings(RegistryAccessor& reg, const Options& options, const EntryTable& table) {
-    const int count = table.Count();
-    if (count == 0) {
+WriteFailure SettingsStore::Save(const Options& options, const EntryTable& table) {
+    if (table.Count() == 0) {
         // The count first: a load takes a stored 0 at its word, while a count
         // over entry subkeys that are gone would leave entries unread.
-        reg.OpenKey(kSettingsKey, true);
-        WriteOptions(reg, options);
-        reg.WriteInteger(kValIconCount, 0);
-        DropMovingEntry(reg);
-        RemoveEntryKeys(reg, 0);
-        return;
+        {
+            SettingsKey settings = OpenSettings(api_);
+            WriteOptionValues(settings, options);
+            settings.SetNumber(kValIconCount, 0);
+            if (settings.WriteFailure())
+                return settings.WriteFailure();
+        }
+        if (WriteFailure failure = DropMovingEntry(api_))
+            return failure;
+        RemoveEntryKeys(api_, 0);
+        return {};
     }
-    const int stored = table.StoredCount();
-    SettleMovingEntry(reg, stored);
-    Save save(reg, table);
-    bool counted = false;
-    try {
-        // Slots past the stored count hold nothing that is read. When a
-        // stored entry moved there, they are counted before its old slot
-        // is written over.
-        bool movedPast = false;
-        for (int slot = stored; slot < count; ++slot) {
-            save.Write(slot);
-            movedPast = movedPast || table.StoredSlot(slot) >= 0;
-        }
-        if (movedPast) {
-            WriteCount(reg, count);
-            counted = true;
-        }
-        save.WriteInPlace(std::min(stored, count));
-        reg.OpenKey(kSettingsKey, true);
-        WriteOptions(reg, options);
-        reg.WriteInteger(kValIconCount, count);
-    } catch (const ERegistryException&) {
+    if (WriteFailure failure = SettleMovingEntry(api_, table.StoredCount()))
+        return failure;
+    TableSave save(api_, table);
+    if (!save.WriteAll(options)) {
         save.Undo();
-        if (counted)
-            try {
-                WriteCount(reg, stored);
-            } catch (const ERegistryException&) {
-            }
-        throw;
+        return save.Failure();
     }
-    RemoveEntryKeys(reg, count);
+    RemoveEntryKeys(api_, table.Count());
+    return {};
 }
 
 } // namespace corvane

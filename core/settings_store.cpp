@@ -1,112 +1,148 @@
+// The store's layout, its load and the writes of single values.
 #include "core/settings_store.h"
+
+#include "core/hot_key.h"
+#include "core/store_layout.h"
 
 namespace corvane {
 namespace {
 
-std::string StringOr(RegistryAccessor& reg, const char* name) {
-    try {
-        return reg.ReadString(name);
-    } catch (const ERegistryException&) {
-        return {};
+// How many entry subkeys to load (see Load), or nothing for a first run.
+std::optional<int> StoredEntryCount(RegistryApi& api, const SettingsKey& settings) {
+    const std::optional<std::int32_t> stored = settings.Number(kValIconCount);
+    if (stored && *stored >= 0 && *stored <= kMaxEntries)
+        return static_cast<int>(*stored);
+    int following = 0;
+    while (following < kMaxEntries &&
+           SettingsKey::Exists(api, api.CurrentUser(), EntryPath(following)))
+        ++following;
+    if (following == 0 && !settings.HasValue(kValIconCount))
+        return std::nullopt;
+    return following;
+}
+
+// The entries of slots 0 to count - 1, an entry that waits in the moving-entry
+// key in place of the slot it stands for; the read failure of the first
+// subkey that is missing or cannot be opened ends them.
+void ReadEntries(RegistryApi& api, int count, StoreContents& contents) {
+    const RegKey root = api.CurrentUser();
+    int movingSlot = -1;
+    Entry moving;
+    if (const SettingsKey key = SettingsKey::OpenForReading(api, root, MovingEntryPath());
+        key.IsOpen()) {
+        movingSlot = key.Number(kValMovingSlot, -1);
+        moving = ReadEntryValues(key);
+    }
+    for (int slot = 0; slot < count; ++slot) {
+        const SettingsKey key = SettingsKey::OpenForReading(api, root, EntryPath(slot));
+        if (!key.IsOpen()) {
+            contents.unreadEntry = ReadFailureMessage(EntryKeyName(slot));
+            return;
+        }
+        contents.entries.push_back(slot == movingSlot ? moving : ReadEntryValues(key));
     }
 }
 
-std::int32_t IntegerOr(RegistryAccessor& reg, const char* name, std::int32_t fallback) {
-    try {
-        return reg.ReadInteger(name);
-    } catch (const ERegistryException&) {
-        return fallback;
-    }
+StoredOptions OptionsOf(const SettingsKey& settings) {
+    const auto flag = [&](const char* name) -> std::optional<bool> {
+        const std::optional<std::int32_t> number = settings.Number(name);
+        return number ? std::optional(*number != 0) : std::nullopt;
+    };
+    const std::optional<std::int32_t> hotKey = settings.Number(kValHotKey);
+    return {flag(kValSingleClick), flag(kValHideOnStart), flag(kValPopUpIt), flag(kValSmallIcons),
+            hotKey ? std::optional(HotKeyFromStore(*hotKey)) : std::nullopt};
 }
 
 } // namespace
+
+std::string SettingsPath() {
+    return std::string(kSettingsKey).substr(1);
+}
 
 std::string EntryKeyName(int slot) {
     return "Tool Box Icon  " + std::to_string(slot);
 }
 
-std::string EntrySubkey(int slot) {
-    return std::string(kSettingsKey) + "\\" + EntryKeyName(slot);
+std::string EntryPath(int slot) {
+    return SettingsPath() + "\\" + EntryKeyName(slot);
 }
 
-Entry ReadEntryValues(RegistryAccessor& reg) {
+std::string MovingEntryPath() {
+    return SettingsPath() + "\\" + kMovingEntryKey;
+}
+
+Entry ReadEntryValues(const SettingsKey& key) {
     Entry entry;
-    entry.Path = StringOr(reg, kValPath);
-    entry.IconPath = StringOr(reg, kValIconPath);
-    entry.Params = StringOr(reg, kValParams);
-    entry.ToolTip = StringOr(reg, kValToolTip);
-    entry.AutoStart = IntegerOr(reg, kValAutoStart, 0) != 0;
-    entry.StartMode = IntegerOr(reg, kValStartMode, 0);
-    entry.RunAsAdmin = IntegerOr(reg, kValRunAsAdmin, 0) != 0;
+    entry.Path = key.Text(kValPath, "");
+    entry.IconPath = key.Text(kValIconPath, "");
+    entry.Params = key.Text(kValParams, "");
+    entry.ToolTip = key.Text(kValToolTip, "");
+    entry.AutoStart = key.Flag(kValAutoStart, false);
+    entry.StartMode = key.Number(kValStartMode, 0);
+    entry.RunAsAdmin = key.Flag(kValRunAsAdmin, false);
     return entry;
 }
 
-void WriteEntryValues(RegistryAccessor& reg, const Entry& entry) {
-    reg.WriteString(kValIconPath, entry.IconPath.empty() ? entry.Path : entry.IconPath);
-    reg.WriteString(kValPath, entry.Path);
-    reg.WriteString(kValParams, entry.Params);
-    reg.WriteString(kValToolTip, entry.ToolTip);
-    reg.WriteBool(kValAutoStart, entry.AutoStart);
-    reg.WriteInteger(kValStartMode, entry.StartMode);
-    reg.WriteBool(kValRunAsAdmin, entry.RunAsAdmin);
+void WriteEntryValues(SettingsKey& key, const Entry& entry) {
+    key.SetText(kValIconPath, entry.IconPath.empty() ? entry.Path : entry.IconPath);
+    key.SetText(kValPath, entry.Path);
+    key.SetText(kValParams, entry.Params);
+    key.SetText(kValToolTip, entry.ToolTip);
+    key.SetFlag(kValAutoStart, entry.AutoStart);
+    key.SetNumber(kValStartMode, entry.StartMode);
+    key.SetFlag(kValRunAsAdmin, entry.RunAsAdmin);
 }
 
-bool ReadBoolOr(RegistryAccessor& reg, const std::string& name, bool fallback) {
-    try {
-        return reg.ReadBool(name);
-    } catch (const ERegistryException&) {
-        return fallback;
-    }
+void WriteOptionValues(SettingsKey& settings, const Options& options) {
+    settings.SetFlag(kValSingleClick, options.singleClick);
+    settings.SetFlag(kValHideOnStart, options.hideOnStart);
+    settings.SetFlag(kValPopUpIt, options.popUp);
 }
 
-void WriteFirstRunDefaults(RegistryAccessor& reg) {
-    reg.WriteInteger(kValIconCount, 0);
-    reg.WriteBool(kValSingleClick, false);
-    reg.WriteBool(kValHideOnStart, false);
-    reg.WriteBool(kValPopUpIt, false);
-    reg.WriteBool(kValSmallIcons, false);
+StoreContents SettingsStore::Load() {
+    const SettingsKey settings =
+        SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
+    const StoredOptions stored = OptionsOf(settings);
+    StoreContents contents;
+    contents.options = {stored.singleClick.value_or(false), stored.hideOnStart.value_or(false),
+                        stored.popUp.value_or(false), stored.smallIcons.value_or(false)};
+    contents.hotKey = stored.hotKey.value_or(0);
+    const std::optional<int> count = StoredEntryCount(api_, settings);
+    contents.firstRun = !count;
+    ReadEntries(api_, count.value_or(0), contents);
+    return contents;
 }
 
-std::optional<int> StoredEntryCount(RegistryAccessor& reg) {
-    try {
-        const std::int32_t stored = reg.ReadInteger(kValIconCount);
-        if (stored >= 0 && stored <= kMaxEntries)
-            return static_cast<int>(stored);
-    } catch (const ERegistryException&) {
-        // Missing or damaged: the entry subkeys tell.
-    }
-    int following = 0;
-    while (following < kMaxEntries && reg.KeyExists(EntrySubkey(following)))
-        ++following;
-    if (following == 0 && !reg.ValueExists(kValIconCount))
-        return std::nullopt;
-    return following;
+StoredOptions SettingsStore::LoadOptions() {
+    return OptionsOf(SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath()));
 }
 
-std::string MovingEntrySubkey() {
-    return std::string(kSettingsKey) + "\\" + kMovingEntryKey;
+WriteFailure SettingsStore::SaveOptions(const Options& options) {
+    SettingsKey settings = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
+    WriteOptionValues(settings, options);
+    return settings.WriteFailure();
 }
 
-std::optional<std::string> ReadEntries(RegistryAccessor& reg, int count,
-                                       const std::function<void(Entry)>& take) {
-    int movingSlot = -1;
-    Entry moving;
-    if (reg.OpenKey(MovingEntrySubkey(), false)) {
-        movingSlot = IntegerOr(reg, kValMovingSlot, -1);
-        moving = ReadEntryValues(reg);
-    }
-    for (int slot = 0; slot < count; ++slot) {
-        if (!reg.OpenKey(EntrySubkey(slot), false))
-            return ReadFailureMessage(EntryKeyName(slot));
-        take(slot == movingSlot ? moving : ReadEntryValues(reg));
-    }
-    return std::nullopt;
+WriteFailure SettingsStore::SaveSmallIcons(bool small) {
+    SettingsKey settings = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
+    settings.SetFlag(kValSmallIcons, small);
+    return settings.WriteFailure();
 }
 
-void WriteOptions(RegistryAccessor& reg, const Options& options) {
-    reg.WriteBool(kValSingleClick, options.singleClick);
-    reg.WriteBool(kValHideOnStart, options.hideOnStart);
-    reg.WriteBool(kValPopUpIt, options.popUp);
+WriteFailure SettingsStore::SaveHotKey(std::uint16_t hotKey) {
+    SettingsKey settings = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
+    settings.SetNumber(kValHotKey, hotKey);
+    return settings.WriteFailure();
+}
+
+WriteFailure SettingsStore::SaveFirstRunDefaults() {
+    SettingsKey settings = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
+    settings.SetNumber(kValIconCount, 0);
+    settings.SetFlag(kValSingleClick, false);
+    settings.SetFlag(kValHideOnStart, false);
+    settings.SetFlag(kValPopUpIt, false);
+    settings.SetFlag(kValSmallIcons, false);
+    return settings.WriteFailure();
 }
 
 } // namespace corvane

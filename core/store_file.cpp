@@ -3,17 +3,13 @@
 #include "core/hot_key.h"
 #include "core/memory_registry.h"
 #include "core/reg_file.h"
+#include "core/store_layout.h"
 #include "core/text.h"
 
 #include <map>
 
 namespace corvane {
 namespace {
-
-// The store's path below HKEY_CURRENT_USER.
-std::string SettingsPath() {
-    return std::string(kSettingsKey).substr(1);
-}
 
 // The slot of an entry key ("Tool Box Icon  N", N in decimal), -1 for the
 // settings key, or nothing for any other key. A slot past the table counts.
@@ -97,14 +93,14 @@ StoreImport Refused(int line, const std::string& why) {
 std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotKey,
                                       const EntryTable& table) {
     MemoryRegistry memory;
-    RegistryAccessor reg(memory);
+    SettingsStore store(memory);
     EntryTable fresh; // nothing of it stored yet
     for (int slot = 0; slot < table.Count(); ++slot)
         fresh.Append(table.At(slot));
-    WriteSettings(reg, options, fresh);
-    reg.OpenKey(kSettingsKey, true);
-    reg.WriteBool(kValSmallIcons, options.smallIcons);
-    reg.WriteInteger(kValHotKey, hotKey);
+    // Writes in memory land.
+    store.Save(options, fresh);
+    store.SaveSmallIcons(options.smallIcons);
+    store.SaveHotKey(hotKey);
     return RegFileBytes(RegFileText(memory, SettingsPath()));
 }
 
@@ -136,30 +132,13 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
     if (!settings)
         return {std::nullopt,
                 "The file holds no [" + std::string(kCurrentUserName) + kSettingsKey + "] key"};
-    RegistryAccessor reg(memory);
-    reg.OpenKey(kSettingsKey, true);
-    const StoreContents contents = ReadStore(reg);
+    const StoreContents contents = SettingsStore(memory).Load();
     // Every entry key is read: none past a missing one or past the count.
     for (const auto& [slot, line] : entryLines)
         if (slot >= static_cast<int>(contents.entries.size()))
             return Refused(line, "names an entry past " + std::to_string(contents.entries.size()) +
                                      " that one after another and the count give");
     return {contents, {}};
-}
-
-StoreContents ReadStore(RegistryAccessor& reg) {
-    StoreContents contents;
-    contents.options = {
-        ReadBoolOr(reg, kValSingleClick, false), ReadBoolOr(reg, kValHideOnStart, false),
-        ReadBoolOr(reg, kValPopUpIt, false), ReadBoolOr(reg, kValSmallIcons, false)};
-    try {
-        contents.hotKey = HotKeyFromStore(reg.ReadInteger(kValHotKey));
-    } catch (const ERegistryException&) {
-        // none chosen
-    }
-    ReadEntries(reg, StoredEntryCount(reg).value_or(0),
-                [&contents](Entry entry) { contents.entries.push_back(std::move(entry)); });
-    return contents;
 }
 
 } // namespace corvane

@@ -13,28 +13,19 @@
 
 namespace corvane {
 
-struct StoreContents {
-    Options options;
-    std::uint16_t hotKey = 0; // none
-    std::vector<Entry> entries;
-};
-
 // What a save writes (and "SmallIcons" and "Hot Key", stored as they change),
 // as the bytes of a .reg file.
 std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotKey,
                                       const EntryTable& table);
 
-// The options and entries a file holds, or why it is refused: "Line N: ..."
+// The options, hot key and entries a file holds, as a load reads them from a
+// registry that holds the file's keys, or why it is refused: "Line N: ..."
 // (or, when no one line is wrong, what the file lacks).
 struct StoreImport {
     std::optional<StoreContents> contents;
     std::string refusal;
 };
 StoreImport ImportStore(const std::vector<std::uint8_t>& bytes);
-
-// The options, hot key and entries of the settings key that reg has open,
-// each missing one at its default (off, none): what a file imported holds.
-StoreContents ReadStore(RegistryAccessor& reg);
 
 // What the user is asked before an import replaces the table: each entry's
 // description, how it starts (Auto Start, a start mode other than Normal, Run

@@ -1,7 +1,7 @@
 #include "shell/shell_lnk.h"
 
 #include "core/hot_key.h"
-#include "core/registry_accessor.h"
+#include "core/settings_key.h"
 #include "core/show_commands.h"
 #include "core/text.h"
 
@@ -66,10 +66,9 @@ void TKvShellLink::LoadLink(const std::string& path) {
 }
 
 std::string TKvShellLink::ShellFolderPath(TShellFolder folder) {
-    RegistryAccessor registry(registry_);
-    if (!registry.OpenKey(kShellFoldersKey, false))
-        return {};
-    return registry.ReadString(ShellFolderNames[folder]);
+    const SettingsKey folders =
+        SettingsKey::OpenForReading(registry_, registry_.CurrentUser(), kShellFoldersKey);
+    return folders.Text(ShellFolderNames[folder], "");
 }
 
 void TKvShellLink::SetFileName(const std::string& value) {

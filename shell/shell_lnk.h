@@ -37,7 +37,7 @@ inline constexpr std::array<const char*, 11> ShellFolderNames = {
 };
 
 inline constexpr const char* kShellFoldersKey =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // A key with modifiers: key code in bits 0 to 12, 0x2000 Shift, 0x4000
 // Control, 0x8000 Alt.

@@ -1,7 +1,7 @@
-// Launching an entry, the registry accessor and the settings store.
+// Launching an entry, a settings key and the settings store.
 #include "core/environment.h"
 #include "core/launch.h"
-#include "core/registry_accessor.h"
+#include "core/settings_key.h"
 #include "core/settings_store.h"
 #include "core/show_commands.h"
 #include "core/utf16.h"
@@ -63,7 +63,6 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) 
 TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCreated) {
     for (const DataRow& r : DataRows("store_loads.tsv")) {
         MemoryRegistry registry;
-        RegistryAccessor reg(registry);
         const int keys = std::stoi(r[1]), loaded = std::stoi(r[2]);
         if (r[0] == "text")
             registry.PutString(kSettings, "Icon Count", "3");
@@ -74,13 +73,10 @@ TEST(StoreLoad, ACountOf0To20IsTrustedElseTheEntryKeysThereAreLoadedAndNoneIsCre
         if (r[3] == "locked")
             registry.Lock(EntryKey(loaded));
         else if (r[3] == "missing")
-            reg.DeleteKey("\\" + EntryKey(loaded));
-        reg.OpenKey("\\" + kSettings, true);
-        const std::optional<int> stored = StoredEntryCount(reg);
-        int read = 0;
-        const auto stopped =
-            ReadEntries(reg, stored.value_or(0), [&](const Entry& e) { read += e == Entry{"x"}; });
-        EXPECT_EQ(std::make_tuple(stored ? read : -1, stopped.has_value()),
+            registry.DeleteKey(registry.CurrentUser(), EntryKey(loaded));
+        const StoreContents stored = SettingsStore(registry).Load();
+        const auto read = std::ranges::count(stored.entries, Entry{"x"});
+        EXPECT_EQ(std::make_tuple(stored.firstRun ? -1 : read, stored.unreadEntry.has_value()),
                   std::make_tuple(loaded, r[4] == "yes"))
             << r[0] << " over " << keys;
         EXPECT_FALSE(registry.Exists(EntryKey(keys)));
@@ -126,19 +122,17 @@ TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTables
         for (int run = 0;; ++run) {
             const bool killed = run % 2;
             MemoryRegistry registry;
-            RegistryAccessor reg(registry);
+            SettingsStore store(registry);
             registry.PutString(EntryKey(20), "Path", "x"); // no entry key: not the store's
-            WriteSettings(reg, {}, TableOf(before));
+            store.Save({}, TableOf(before));
             registry.writesLeft = run / 2;
             registry.failOnce = !killed;
-            try {
-                WriteSettings(reg, {}, Edited(before, after));
-            } catch (const ERegistryException&) {
-            }
+            const WriteFailure failure = store.Save({}, Edited(before, after));
             const Entries loaded = StoredEntries(registry);
             SCOPED_TRACE(std::to_string(run / 2) + (killed ? " writes, then killed" : "th failed"));
             if (!killed) {
                 EXPECT_TRUE(loaded == before || loaded == after);
+                EXPECT_EQ(failure.has_value(), loaded != after) << "told when it did not land";
                 continue;
             }
             for (const Entry& now : after)
@@ -156,80 +150,72 @@ TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTables
             registry.writesLeft = INT_MAX;
             EntryTable reloaded = TableOf(loaded);
             reloaded.MarkStored();
-            WriteSettings(reg, {}, reloaded);
+            store.Save({}, reloaded);
             EXPECT_EQ(StoredEntries(registry), loaded);
         }
 }
 
 const std::string kKey = "SOFTWARE\\Test";
 
-// What an action gave, or its failure's message with the value's quoted name as "*".
-std::string Outcome(const std::string& name, const auto& action) {
-    try {
-        return action();
-    } catch (const ERegistryException& e) {
-        std::string text = e.what();
-        const std::size_t at = text.find("'" + name + "'");
-        return at == std::string::npos ? "name missing: " + text
-                                       : text.replace(at, name.size() + 2, "*");
-    }
-}
-
-TEST(RegistryAccessor, ABackslashStartsAtTheRootAndAFailedOpenLeavesNoKeyCurrent) {
+TEST(SettingsKey, OpensBelowItsParentClosesItsHandleAndStopsAtItsFirstFailedWrite) {
     MemoryRegistry registry;
+    const RegKey root = registry.CurrentUser();
+    registry.Lock(kKey + "\\Locked");
     {
-        RegistryAccessor reg(registry);
-        const auto write = [&](const char* name) { // an integer
-            return Outcome(name, [&] { return reg.WriteInteger(name, 7), std::string("written"); });
-        };
-        EXPECT_EQ(Outcome("n", [&] { return std::to_string(reg.ReadInteger("n")); }),
-                  "Failed to get data for *")
-            << "no key open";
-        EXPECT_EQ(write("n"), "Failed to set data for *");
-        EXPECT_TRUE(reg.OpenKey("\\SOFTWARE\\Test", true) && reg.OpenKey("Child", true));
-        EXPECT_FALSE(reg.KeyExists("\\Missing") || reg.KeyExists("Child"));
-        EXPECT_TRUE(reg.KeyExists("\\SOFTWARE"));
-        EXPECT_EQ(write("n"), "written");
-        EXPECT_EQ(registry.openHandles(), 1) << "one key open at a time";
+        const SettingsKey missing = SettingsKey::OpenForReading(registry, root, "Missing");
+        EXPECT_FALSE(missing.IsOpen() || registry.Exists("Missing")) << "opened, never created";
+        EXPECT_EQ(
+            std::make_tuple(missing.Text("n", "-"), missing.Number("n"), missing.HasValue("n")),
+            std::make_tuple("-", std::nullopt, true))
+            << "a key not open cannot tell a value is not there";
+        SettingsKey child = SettingsKey::OpenForWriting(registry, root, kKey + "\\Child");
+        EXPECT_TRUE(child.SetNumber("n", 7) && child.HasValue("n") && !child.HasValue("m"));
         registry.failingWrites = {"Path"};
-        EXPECT_EQ(write("Path"), "Failed to set data for *");
-        registry.Lock(kKey + "\\Locked");
-        EXPECT_FALSE(reg.OpenKey("\\SOFTWARE\\Test\\Locked", true));
-        EXPECT_EQ(write("n"), "Failed to set data for *") << "no key is current";
+        EXPECT_FALSE(child.SetText("Path", "x") || child.SetNumber("after", 1));
+        EXPECT_EQ(child.WriteFailure(), "Failed to set data for 'Path'");
+        SettingsKey locked = SettingsKey::OpenForWriting(registry, root, kKey + "\\Locked");
+        EXPECT_FALSE(locked.IsOpen() || locked.SetNumber("n", 1));
+        EXPECT_EQ(locked.WriteFailure(), "Failed to set data for 'n'");
+        EXPECT_TRUE(SettingsKey::Exists(registry, root, kKey + "\\Locked") &&
+                    !SettingsKey::Exists(registry, root, "Child"));
+        EXPECT_EQ(registry.openHandles(), 1) << "the child's alone";
     }
     EXPECT_EQ(registry.openHandles(), 0);
-    EXPECT_EQ(registry.Dword(kKey + "\\Child", "n"), 7u);
-    EXPECT_FALSE(registry.Exists("Child") || registry.Exists("Missing"));
+    EXPECT_EQ(std::make_tuple(registry.Dword(kKey + "\\Child", "n"),
+                              registry.Get(kKey + "\\Child", "after")),
+              std::make_tuple(7u, nullptr));
 }
 
-TEST(RegistryAccessor, ValuesAreReadAndWrittenAsTheSystemKeepsThem) {
+TEST(SettingsKey, ValuesAreReadAndWrittenAsTheSystemKeepsThem) {
+    const auto shown = [](std::optional<std::int32_t> n) {
+        return n ? std::to_string(*n) : "-";
+    };
     for (const DataRow& r : DataRows("registry_values.tsv")) {
         MemoryRegistry registry;
-        RegistryAccessor reg(registry);
-        reg.OpenKey("\\" + kKey, true);
+        SettingsKey key = SettingsKey::OpenForWriting(registry, registry.CurrentUser(), kKey);
         const RegType type = static_cast<RegType>(std::stoi(r[1]));
         const std::vector<std::uint8_t> bytes(r[2].begin(), r[2].end());
         if (type != RegType::None)
             registry.Put(kKey, "v", type, bytes);
-        EXPECT_EQ(Outcome("v", [&] { return reg.ReadString("v"); }), r[3]) << r[2];
-        EXPECT_EQ(Outcome("v", [&] { return std::to_string(reg.ReadInteger("v")); }), r[4]) << r[2];
+        EXPECT_EQ(std::make_tuple(key.Text("v", "-"), shown(key.Number("v"))),
+                  std::make_tuple(r[3], r[4]))
+            << r[2];
         if (r[0] == "written") {
-            type == RegType::Sz ? reg.WriteString("w", r[3])
-                                : reg.WriteInteger("w", std::stoi(r[4]));
+            type == RegType::Sz ? key.SetText("w", r[3]) : key.SetNumber("w", std::stoi(r[4]));
             EXPECT_EQ(std::tie(registry.Get(kKey, "w")->type, registry.Get(kKey, "w")->data),
                       std::tie(type, bytes))
                 << r[2];
         }
     }
     MemoryRegistry registry;
-    RegistryAccessor reg(registry);
-    reg.OpenKey("\\" + kKey, true);
-    reg.WriteBool("yes", true);
-    reg.WriteBool("no", false);
+    SettingsKey key = SettingsKey::OpenForWriting(registry, registry.CurrentUser(), kKey);
+    key.SetFlag("yes", true);
+    key.SetFlag("no", false);
     registry.PutDword(kKey, "two", 2);
     EXPECT_EQ(std::make_tuple(registry.Dword(kKey, "yes"), registry.Dword(kKey, "no"),
-                              reg.ReadBool("two"), reg.ReadBool("no")),
-              std::make_tuple(1u, 0u, true, false));
+                              key.Flag("two", false), key.Flag("no", true), key.Flag("none", true),
+                              key.Number("none", 5)),
+              std::make_tuple(1u, 0u, true, false, true, 5));
 }
 
 } // namespace

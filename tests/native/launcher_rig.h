@@ -14,8 +14,7 @@ using Lines = std::vector<std::string>;
 struct LauncherRig {
     // The store as a save leaves it, and SmallIcons.
     void Store(const Options& options, const std::vector<Entry>& entries) {
-        RegistryAccessor reg(registry);
-        WriteSettings(reg, options, TableOf(entries));
+        SettingsStore(registry).Save(options, TableOf(entries));
         registry.PutDword(kSettings, "SmallIcons", options.smallIcons);
     }
     void Start() {

@@ -78,12 +78,9 @@ private:
 
 // The entries a load reads from the store, which has every entry key below its count.
 inline std::vector<Entry> StoredEntries(corvane::MemoryRegistry& registry) {
-    RegistryAccessor reg(registry);
-    std::vector<Entry> entries;
-    reg.OpenKey(kSettingsKey, true);
-    EXPECT_FALSE(ReadEntries(reg, StoredEntryCount(reg).value_or(0),
-                             [&](Entry entry) { entries.push_back(entry); }));
-    return entries;
+    const StoreContents stored = SettingsStore(registry).Load();
+    EXPECT_FALSE(stored.unreadEntry);
+    return stored.entries;
 }
 
 } // namespace corvane::testing

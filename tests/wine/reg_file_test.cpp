@@ -1,6 +1,5 @@
 // Settings files through the system's own reg.exe: what the program exports, "reg import" stores
 // as the program's save would, and what "reg export" writes, the program imports.
-#include "core/registry_accessor.h"
 #include "core/store_file.h"
 #include "core/win32/registry_win32.h"
 #include "core/win32/wide.h"
@@ -37,9 +36,7 @@ int Reg(const std::wstring& arguments) {
 
 StoreContents Stored() {
     Win32Registry api;
-    RegistryAccessor reg(api);
-    EXPECT_TRUE(reg.OpenKey(kSettingsKey, false));
-    return ReadStore(reg);
+    return SettingsStore(api).Load();
 }
 
 TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWas) {
