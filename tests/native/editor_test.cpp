@@ -205,8 +205,8 @@ TEST(EditorTest, MoveTakesTheShownEntryWithItsRowTrayIconAndMenuRowAndTheSaveSto
         rig.launcher->OnMoveUp();
         EXPECT_EQ(rig.Shown().ToolTip, "A");
         const std::vector<Entry> saved = rig.Saved();
-        EXPECT_EQ(saved.at(1).ToolTip + saved.at(1).Path, "AC:\\Apps\\0.exe");
-        EXPECT_EQ(saved.at(2).ToolTip, "C");
+        EXPECT_EQ(saved.at(1).Path + " " + saved.at(2).ToolTip, "C:\\Apps\\0.exe C") << "A, then C";
+        EXPECT_EQ(std::ranges::count(rig.registry.writeLog, "Slot=1"), 1) << "a swap, cut-safe";
     }
 }
 
