@@ -19,10 +19,10 @@ constexpr int kTrayRetries = 24;
 } // namespace
 
 Launcher::Launcher(const Platform& platform)
-    : env_(platform), registry_(platform.registry), tray_(platform.shellIcons, platform.system),
-      menu_(platform.menus, platform.shellIcons, platform.system, table_),
+    : env_(platform), registry_(platform.registry), tray_(platform.trayIcons, platform.system),
+      menu_(platform.menus, platform.fileIcons, platform.system, table_),
       explorer_(platform.system, platform.shell, platform.folders),
-      editor_(EditorPlatform{platform.view, platform.shellIcons, platform.dialogs, platform.links,
+      editor_(EditorPlatform{platform.view, platform.fileIcons, platform.dialogs, platform.links,
                              platform.files, platform.registry, platform.system}) {}
 
 void Launcher::OnCreate() {
@@ -53,10 +53,10 @@ void Launcher::OnCreate() {
 
     popUp_ = ReadBoolOr(registry_, kValPopUpIt, false);
     menu_.SetPopUp(popUp_);
+    tray_.SetPopUp(popUp_);
     ShowSmallIcons(ReadBoolOr(registry_, kValSmallIcons, false));
-
-    if (popUp_)
-        tray_.AddMainIcon();
+    // The main icon of pop-up mode shows before the entries load.
+    tray_.Sync(table_);
 
     LoadEntries(*count);
     menu_.Rebuild();
@@ -78,9 +78,8 @@ void Launcher::LoadEntries(int count) {
 }
 
 void Launcher::AppendEntry(Entry entry) {
-    if (!popUp_)
-        tray_.AddEntryIcon(entry, table_.NextIconId());
     const int slot = table_.Append(std::move(entry));
+    tray_.Sync(table_);
     editor_.ShowAppended(table_, slot);
 }
 
@@ -155,12 +154,12 @@ void Launcher::WriteStore() {
 }
 
 void Launcher::OnTrayRetryTimer() {
-    tray_.RetryRefused(table_, popUp_);
+    tray_.RetryRefused();
     const bool givingUp = ++trayRetries_ >= kTrayRetries;
     if (givingUp || !tray_.AnyRefused())
         env_.view.StopTrayRetryTimer();
     // Never out of reach: with no icon in the tray, the options window shows.
-    if (givingUp && tray_.NoneShown(table_, popUp_))
+    if (givingUp && tray_.NoneShown())
         ShowOptions();
 }
 
@@ -174,7 +173,7 @@ Launcher::SaveOutcome Launcher::SaveSettings() {
     }
     // With no icon of the program in the tray, nothing would bring the
     // window back: it stays.
-    if (tray_.NoneShown(table_, popUp_))
+    if (tray_.NoneShown())
         return SaveOutcome::Saved;
     env_.view.HideApplicationWindow();
     env_.view.HideOptionsWindow();
@@ -197,7 +196,7 @@ void Launcher::QuitApp() {
             return;
     }
     menu_.Destroy();
-    tray_.RemoveEntryIcons(table_);
+    tray_.RemoveAll();
     env_.view.EndProgram();
 }
 
@@ -208,8 +207,7 @@ void Launcher::OnClose() {
 void Launcher::OnDestroy() {
     env_.hook.Stop();
     // No icon is left behind in the tray, whichever way the program ends.
-    if (popUp_)
-        tray_.RemoveMainIcon();
+    tray_.RemoveAll();
 }
 
 void Launcher::OnEndSession() {

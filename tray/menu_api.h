@@ -1,7 +1,7 @@
 #pragma once
 // The menu calls of the pop-up launcher menu.
 #include "core/handles.h"
-#include "tray/canvas.h"
+#include "tray/menu_rows.h"
 
 #include <cstdint>
 
