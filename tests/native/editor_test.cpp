@@ -157,8 +157,9 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         EXPECT_TRUE(rig.icons.liveIcons.count(RawOf(preview)) &&
                     !rig.icons.liveIcons.count(RawOf(before)));
         EXPECT_EQ(rig.view.rows.at(1), std::make_pair(std::string("New"), preview));
-        if (!popUp)
+        if (!popUp) {
             EXPECT_EQ(rig.tray.shown.at(1001), (FakeTrayIcons::Shown{"C:\\new.exe", "New"}));
+        }
         // In pop-up mode no tray request: an entry's identifier may be the main icon's.
         EXPECT_EQ(rig.log, popUp ? (Lines{"menu destroy", "menu create"})
                                  : (Lines{"tray modify 1001", "menu destroy", "menu create"}));

@@ -145,7 +145,7 @@ void PaintBanner(HDC dc, const RowPicture& picture) {
         if (blue.get())
             Rectangle(dc, band.left, band.top, band.right, band.bottom);
     }
-    if (!picture.stripe)
+    if (picture.stripe == BitmapRef::None)
         return;
     const MemoryDc memory(dc);
     if (!memory.get())
@@ -188,8 +188,10 @@ DrawnItemKind KindOf(UINT controlType) {
 
 bool MeasureMenuRow(MEASUREITEMSTRUCT& item, HWND window, const RowSizeAnswer& answer) {
     WindowTextMeasure measure(window);
-    const std::optional<Extent> size =
-        answer(DrawnItem{.kind = KindOf(item.CtlType), .command = item.itemID}, measure);
+    DrawnItem drawn;
+    drawn.kind = KindOf(item.CtlType);
+    drawn.command = item.itemID;
+    const std::optional<Extent> size = answer(drawn, measure);
     if (!size)
         return false;
     item.itemWidth = static_cast<UINT>(size->cx);
