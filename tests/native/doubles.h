@@ -156,10 +156,9 @@ struct FakeMenus : MenuApi {
         menus.at(RawOf(menu)).push_back("text " + std::to_string(id));
     }
     void DispatchWaitingMessages() override { log.push_back("dispatch waiting"); }
-    void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) override {
-        log.push_back("track " + std::to_string(RawOf(menu)) + " flags " + std::to_string(flags) +
-                      " at " + std::to_string(x) + "," + std::to_string(y) + " for " +
-                      std::to_string(RawOf(owner)));
+    void TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) override {
+        log.push_back("track " + std::to_string(RawOf(menu)) + " at " + std::to_string(x) + "," +
+                      std::to_string(y) + " for " + std::to_string(RawOf(owner)));
     }
     void PostNull(WindowRef window) override {
         log.push_back("post null " + std::to_string(RawOf(window)));
@@ -201,10 +200,6 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
         return kStripe;
     }
     void DeleteBitmap(BitmapRef bitmap) override { liveBitmaps.erase(RawOf(bitmap)); }
-    IconRef LoadIconResource(const char* name) override {
-        log.push_back(std::string("load icon ") + name);
-        return kMainIcon;
-    }
     std::optional<std::string> EnvironmentVariable(const std::string& name) override {
         return variables.count(name) ? std::optional(variables[name]) : std::nullopt;
     }
@@ -215,7 +210,6 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
     void Stop() override { log.push_back("hook stop"); }
 
     static constexpr BitmapRef kStripe = static_cast<BitmapRef>(0xB17);
-    static constexpr IconRef kMainIcon = static_cast<IconRef>(0x1C0);
     CallLog& log;
     std::string windowsDir = "C:\\WINDOWS";
     std::map<std::uintptr_t, std::string> titles, classes;

@@ -229,7 +229,7 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
     EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
-                          "track " + std::to_string(menus.Live()) + " flags 8 at 1270,990 for 4660",
+                          "track " + std::to_string(menus.Live()) + " at 1270,990 for 4660",
                           "post null 4660"}));
     for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 1004u})
         launcher->OnTrayNotify(id, kWmLButtonDown);
@@ -307,7 +307,7 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     StartWith({}, 1);
     EXPECT_EQ(std::tie(view.held, view.hotKey), std::make_tuple(0x64B, 0x64B));
     launcher->OnHotKey();
-    EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " flags 8 at 0,0 for 4660");
+    EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " at 0,0 for 4660");
     registry.failingWrites = {"Icon Count"}; // a failed save leaves an entry's key open
     EXPECT_ANY_THROW(launcher->OnMinimize());
     log.clear(), registry.failingWrites.clear();
