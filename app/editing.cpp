@@ -22,41 +22,24 @@ void Launcher::OnIconBrowse() {
     editor_.BrowseIcon(table_);
 }
 
-void Launcher::OnAdd() {
-    if (TellEntriesReadOnly())
-        return;
-    const std::optional<int> slot = editor_.Add(table_);
-    if (!slot)
-        return;
-    const Entry& added = table_.At(*slot);
-    if (popUp_)
-        menu_.Rebuild();
-    else
-        tray_.AddEntryIcon(added, added.IconId);
+void Launcher::FollowTable() {
+    tray_.Sync(table_);
+    menu_.Rebuild();
 }
 
-// In pop-up mode the entries have no tray icons, and an entry's identifier
-// may equal the main icon's: no tray request is made for them.
+void Launcher::OnAdd() {
+    if (!TellEntriesReadOnly() && editor_.Add(table_))
+        FollowTable();
+}
+
 void Launcher::OnDelete() {
-    if (TellEntriesReadOnly())
-        return;
-    const std::optional<Entry> removed = editor_.Delete(table_);
-    if (!removed)
-        return;
-    if (!popUp_)
-        tray_.RemoveEntryIcon(removed->IconId);
-    menu_.Rebuild();
+    if (!TellEntriesReadOnly() && editor_.Delete(table_))
+        FollowTable();
 }
 
 void Launcher::OnModify() {
-    if (TellEntriesReadOnly())
-        return;
-    const std::optional<int> slot = editor_.Modify(table_);
-    if (!slot)
-        return;
-    if (!popUp_)
-        tray_.ModifyEntryIcon(table_.At(*slot));
-    menu_.Rebuild();
+    if (!TellEntriesReadOnly() && editor_.Modify(table_))
+        FollowTable();
 }
 
 void Launcher::OnMoveUp() {
@@ -68,18 +51,8 @@ void Launcher::OnMoveDown() {
 }
 
 void Launcher::MoveEntry(int by) {
-    if (TellEntriesReadOnly())
-        return;
-    const std::optional<int> from = editor_.Move(table_, by);
-    if (!from)
-        return;
-    if (!popUp_) {
-        for (int slot = *from; slot < table_.Count(); ++slot)
-            tray_.RemoveEntryIcon(table_.At(slot).IconId);
-        for (int slot = *from; slot < table_.Count(); ++slot)
-            tray_.AddEntryIcon(table_.At(slot), table_.At(slot).IconId);
-    }
-    menu_.Rebuild();
+    if (!TellEntriesReadOnly() && editor_.Move(table_, by))
+        FollowTable();
 }
 
 void Launcher::OnFilesDropped(DropRef drop) {
@@ -96,7 +69,7 @@ void Launcher::OnFilesDropped(DropRef drop) {
         Entry entry;
         entry.Path = name;
         entry.IconPath = name;
-        entry.ToolTip = AsDescription(GetFileDisplayName(env_.shellIcons, name));
+        entry.ToolTip = AsDescription(env_.fileIcons.DisplayName(name));
         // A file the editor's Add would refuse is left out.
         if (!editor_.Admits(table_, entry))
             continue;

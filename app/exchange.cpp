@@ -38,12 +38,11 @@ void Launcher::OnImport() {
 
 void Launcher::ReplaceTable(const StoreContents& contents) {
     FormView& view = env_.view;
-    if (!popUp_)
-        tray_.RemoveEntryIcons(table_);
     for (int slot = table_.Count() - 1; slot >= 0; --slot) {
         view.DeleteListRow(slot);
         table_.Delete(slot);
     }
+    tray_.Sync(table_);
     for (const Entry& entry : contents.entries)
         AppendEntry(entry);
     const Options& options = contents.options;

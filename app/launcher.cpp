@@ -70,15 +70,15 @@ void Launcher::ShowOptions() {
 }
 
 void Launcher::OnTrayRestarted() {
-    tray_.Restore(table_, popUp_);
+    tray_.Restore();
 }
 
-bool Launcher::OnMeasureItem(Canvas& canvas, MeasureItemRequest& request) {
-    return menu_.Measure(canvas, env_.view.Handle(), request);
+std::optional<Extent> Launcher::OnMeasureItem(const DrawnItem& item, TextMeasure& measure) {
+    return menu_.Measure(item, measure);
 }
 
-bool Launcher::OnDrawItem(Canvas& canvas, const DrawItemRequest& request) {
-    return menu_.Draw(canvas, request);
+std::optional<RowPicture> Launcher::OnDrawItem(const DrawnItem& item) {
+    return menu_.Picture(item);
 }
 
 MenuCharAnswer Launcher::OnMenuChar(char16_t typed, MenuRef menu) {

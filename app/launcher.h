@@ -21,7 +21,6 @@
 #include "shell/explorer_tracking.h"
 #include "tray/menu_api.h"
 #include "tray/popup_menu.h"
-#include "tray/shell_icon_api.h"
 #include "tray/tray_presence.h"
 #include "ui/dropped_files.h"
 #include "ui/entry_editor.h"
@@ -39,7 +38,8 @@ inline constexpr const char* kRegFilter = "Registration Files (*.reg)|*.reg|All 
 struct Platform {
     RegistryApi& registry;
     ShellApi& shell;
-    ShellIconApi& shellIcons;
+    TrayIcons& trayIcons;
+    FileIcons& fileIcons;
     MenuApi& menus;
     FormView& view;
     SystemApi& system;
@@ -88,8 +88,8 @@ public:
 
     void OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) override;
     void OnTrayRestarted() override;
-    bool OnMeasureItem(Canvas& canvas, MeasureItemRequest& request) override;
-    bool OnDrawItem(Canvas& canvas, const DrawItemRequest& request) override;
+    std::optional<Extent> OnMeasureItem(const DrawnItem& item, TextMeasure& measure) override;
+    std::optional<RowPicture> OnDrawItem(const DrawnItem& item) override;
     MenuCharAnswer OnMenuChar(char16_t typed, MenuRef menu) override;
     void OnHotKey() override;
     void OnMenuCommand(std::uint32_t wParam) override;
@@ -115,9 +115,10 @@ private:
     bool TellEntriesReadOnly();
     // Each entry starts as it is added, before its icon and row.
     void LoadEntries(const StoreContents& stored);
-    // The selected entry one slot up or down; the tray icons from there on
-    // are added again in the table's order, and the menu is rebuilt.
+    // The selected entry one slot up or down.
     void MoveEntry(int by);
+    // The tray icons and the menu's rows follow the table as it stands.
+    void FollowTable();
     // An import's options and entries in place of the table, its rows and
     // tray icons, and of the boxes; stored with the next save.
     void ReplaceTable(const StoreContents& contents);

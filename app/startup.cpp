@@ -20,10 +20,10 @@ constexpr int kTrayRetries = 24;
 } // namespace
 
 Launcher::Launcher(const Platform& platform)
-    : env_(platform), store_(platform.registry), tray_(platform.shellIcons, platform.system),
-      menu_(platform.menus, platform.shellIcons, platform.system, table_),
+    : env_(platform), store_(platform.registry), tray_(platform.trayIcons, platform.system),
+      menu_(platform.menus, platform.fileIcons, platform.system, table_),
       explorer_(platform.system, platform.shell, platform.folders),
-      editor_(EditorPlatform{platform.view, platform.shellIcons, platform.dialogs, platform.links,
+      editor_(EditorPlatform{platform.view, platform.fileIcons, platform.dialogs, platform.links,
                              platform.files, platform.system}) {}
 
 void Launcher::OnCreate() {
@@ -54,10 +54,10 @@ void Launcher::OnCreate() {
 
     popUp_ = stored.options.popUp;
     menu_.SetPopUp(popUp_);
+    tray_.SetPopUp(popUp_);
     ShowSmallIcons(stored.options.smallIcons);
-
-    if (popUp_)
-        tray_.AddMainIcon();
+    // The main icon of pop-up mode shows before the entries load.
+    tray_.Sync(table_);
 
     LoadEntries(stored);
     menu_.Rebuild();
@@ -79,9 +79,8 @@ void Launcher::LoadEntries(const StoreContents& stored) {
 }
 
 void Launcher::AppendEntry(Entry entry) {
-    if (!popUp_)
-        tray_.AddEntryIcon(entry, table_.NextIconId());
     const int slot = table_.Append(std::move(entry));
+    tray_.Sync(table_);
     editor_.ShowAppended(table_, slot);
 }
 
@@ -152,12 +151,12 @@ WriteFailure Launcher::WriteStore() {
 }
 
 void Launcher::OnTrayRetryTimer() {
-    tray_.RetryRefused(table_, popUp_);
+    tray_.RetryRefused();
     const bool givingUp = ++trayRetries_ >= kTrayRetries;
     if (givingUp || !tray_.AnyRefused())
         env_.view.StopTrayRetryTimer();
     // Never out of reach: with no icon in the tray, the options window shows.
-    if (givingUp && tray_.NoneShown(table_, popUp_))
+    if (givingUp && tray_.NoneShown())
         ShowOptions();
 }
 
@@ -175,7 +174,7 @@ Launcher::SaveOutcome Launcher::SaveSettings() {
     }
     // With no icon of the program in the tray, nothing would bring the
     // window back: it stays.
-    if (tray_.NoneShown(table_, popUp_))
+    if (tray_.NoneShown())
         return SaveOutcome::Saved;
     env_.view.HideApplicationWindow();
     env_.view.HideOptionsWindow();
@@ -194,7 +193,7 @@ void Launcher::QuitApp() {
     if (outcome == SaveOutcome::Failed && !env_.view.AskYesNo(kEndWithoutSaving, kApplicationTitle))
         return;
     menu_.Destroy();
-    tray_.RemoveEntryIcons(table_);
+    tray_.RemoveAll();
     env_.view.EndProgram();
 }
 
@@ -205,8 +204,7 @@ void Launcher::OnClose() {
 void Launcher::OnDestroy() {
     env_.hook.Stop();
     // No icon is left behind in the tray, whichever way the program ends.
-    if (popUp_)
-        tray_.RemoveMainIcon();
+    tray_.RemoveAll();
 }
 
 void Launcher::OnEndSession() {

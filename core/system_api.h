@@ -20,11 +20,10 @@ public:
     virtual std::string WindowTitle(WindowRef window, unsigned maxChars) = 0;
     // The name of a window's class; empty for a window that has gone.
     virtual std::string WindowClass(WindowRef window) = 0;
-    // The program's resources. An icon resource is shared for the whole run;
-    // a bitmap belongs to the caller, who gives it back with DeleteBitmap.
+    // The program's bitmap resources: a bitmap belongs to the caller, who
+    // gives it back with DeleteBitmap.
     virtual BitmapRef LoadBitmapResource(const char* name) = 0;
     virtual void DeleteBitmap(BitmapRef bitmap) = 0;
-    virtual IconRef LoadIconResource(const char* name) = 0;
     // The value of an environment variable of the program, as it is now;
     // nothing when it is not set (an empty value is set).
     virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;

@@ -1,13 +1,11 @@
 #pragma once
 // The menu calls of the pop-up launcher menu.
 #include "core/handles.h"
-#include "tray/canvas.h"
+#include "tray/menu_rows.h"
 
 #include <cstdint>
 
 namespace corvane {
-
-inline constexpr std::uint32_t kTpmRightAlign = 8;
 
 struct MonitorPlace {
     Rect workArea;
@@ -26,9 +24,9 @@ public:
     virtual void AppendString(MenuRef menu, std::uint32_t id, const char* text) = 0;
     // Dispatches every message waiting in the thread's queue.
     virtual void DispatchWaitingMessages() = 0;
-    // TrackPopupMenu; returns when the menu closes.
-    virtual void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y,
-                                WindowRef owner) = 0;
+    // Runs the menu for owner with its right edge at x, its top at y; returns
+    // when the menu closes.
+    virtual void TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) = 0;
     virtual void PostNull(WindowRef window) = 0;
     // GetCursorPos.
     virtual void CursorPos(int& x, int& y) = 0;

@@ -34,11 +34,11 @@ MenuCharAnswer ChooseRowByLetter(char16_t typed, const std::vector<std::string>&
     if (matches.empty())
         return {};
     if (matches.size() == 1)
-        return {kMncExecute, matches.front()};
+        return {MenuCharAction::Execute, matches.front()};
     for (const std::uint32_t position : matches)
         if (static_cast<int>(position) > highlighted)
-            return {kMncSelect, position};
-    return {kMncSelect, matches.front()};
+            return {MenuCharAction::Select, position};
+    return {MenuCharAction::Select, matches.front()};
 }
 
 } // namespace corvane

@@ -7,14 +7,13 @@
 
 namespace corvane {
 
-// WM_MENUCHAR's answers, in the high word of the result.
-inline constexpr std::uint32_t kMncIgnore = 0;
-inline constexpr std::uint32_t kMncExecute = 2;
-inline constexpr std::uint32_t kMncSelect = 3;
+// Ignore: the system's own answer; Execute: the row is chosen; Select: the
+// row is lit.
+enum class MenuCharAction { Ignore, Execute, Select };
 
 struct MenuCharAnswer {
-    std::uint32_t action = kMncIgnore;
-    // The row's position in the menu (for kMncExecute and kMncSelect).
+    MenuCharAction action = MenuCharAction::Ignore;
+    // The row's position in the menu (for Execute and Select).
     std::uint32_t position = 0;
     bool operator==(const MenuCharAnswer&) const = default;
 };

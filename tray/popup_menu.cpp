@@ -86,7 +86,7 @@ void PopupMenu::Track(int x, int y, WindowRef owner) {
     const Rect& work = monitor.workArea;
     x = std::clamp(x, work.left, std::max(work.left, work.right - 1));
     y = std::clamp(y, work.top, std::max(work.top, work.bottom - 1));
-    menus_.TrackPopupMenu(menu_.get(), kTpmRightAlign, x, y, owner);
+    menus_.TrackPopupMenu(menu_.get(), x, y, owner);
     menus_.PostNull(owner);
 }
 

@@ -8,11 +8,9 @@
 #include "core/design_units.h"
 #include "core/entry.h"
 #include "core/system_api.h"
-#include "tray/canvas.h"
 #include "tray/menu_api.h"
 #include "tray/menu_keys.h"
-#include "tray/owner_draw.h"
-#include "tray/shell_icon_api.h"
+#include "tray/menu_rows.h"
 #include "tray/tray_icons.h"
 
 #include <string>
@@ -29,9 +27,9 @@ inline constexpr const char* kPathRecallText = "PathRecaller";
 
 class PopupMenu {
 public:
-    PopupMenu(MenuApi& menus, ShellIconApi& shellIcons, SystemApi& system, const EntryTable& table)
-        : menus_(menus), shellIcons_(shellIcons), system_(system), table_(table),
-          menu_(menus, MenuRef::None), explorerIcon_(shellIcons, IconRef::None) {}
+    PopupMenu(MenuApi& menus, FileIcons& fileIcons, SystemApi& system, const EntryTable& table)
+        : menus_(menus), fileIcons_(fileIcons), system_(system), table_(table),
+          menu_(menus, MenuRef::None) {}
 
     // The look chosen at start.
     void SetPopUp(bool popUp) { popUp_ = popUp; }
@@ -54,10 +52,11 @@ public:
     // point's monitor, at its DPI) for owner; nothing when the menu is gone.
     void Track(int x, int y, WindowRef owner);
 
-    // WM_MEASUREITEM / WM_DRAWITEM of the owner window. True when answered;
-    // false leaves the request to the window's default handling.
-    bool Measure(Canvas& canvas, WindowRef window, MeasureItemRequest& request) const;
-    bool Draw(Canvas& canvas, const DrawItemRequest& request) const;
+    // A row's size, its text measured in the menu's font at the menu's DPI;
+    // nothing for an item the program does not draw.
+    std::optional<Extent> Measure(const DrawnItem& item, TextMeasure& measure) const;
+    // What a row shows where; nothing for an item the program does not draw.
+    std::optional<RowPicture> Picture(const DrawnItem& item) const;
     // WM_MENUCHAR of the owner window: a letter typed in menu chooses among
     // the rows the program draws by the text they show (the plain rows are
     // the system's). Ignored for any other menu.
@@ -77,7 +76,7 @@ private:
     const Banner* BannerForDpi() const;
 
     MenuApi& menus_;
-    ShellIconApi& shellIcons_;
+    FileIcons& fileIcons_;
     // Where the icon paths' environment variables are looked up.
     SystemApi& system_;
     const EntryTable& table_;

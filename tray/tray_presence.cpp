@@ -1,80 +1,86 @@
 #include "tray/tray_presence.h"
 
 #include "core/environment.h"
-#include "tray/tray_icons.h"
+
+#include <algorithm>
 
 namespace corvane {
 
-void TrayPresence::Add(std::int32_t id, IconRef icon, const std::string& tip) {
-    // A tray that announces a start may still hold the icon: it refuses the
-    // add but takes the change, and the icon shows.
-    if (TrayAddIcon(shellIcons_, id, owner_, icon, tip) ||
-        TrayModifyIcon(shellIcons_, id, owner_, icon, tip))
-        refused_.erase(id);
-    else
-        refused_.insert(id);
-}
-
-void TrayPresence::AddMainIcon() {
-    // The resource icon is shared for the run; the tray keeps its own copy.
-    Add(kMainIconId, system_.LoadIconResource("MAINICON"), kMainIconTip);
-}
-
-void TrayPresence::RemoveMainIcon() {
-    TrayDeleteIcon(shellIcons_, kMainIconId, owner_);
-}
-
-ScopedIcon TrayPresence::SmallIconOf(const Entry& entry) {
-    return ScopedIcon(
-        shellIcons_,
-        GetFileIconHandle(shellIcons_, ExpandVariables(system_, entry.IconPath), true));
-}
-
-void TrayPresence::AddEntryIcon(const Entry& entry, std::int32_t id) {
-    Add(id, SmallIconOf(entry).get(), entry.ToolTip);
-}
-
-void TrayPresence::ModifyEntryIcon(const Entry& entry) {
-    TrayModifyIcon(shellIcons_, entry.IconId, owner_, SmallIconOf(entry).get(), entry.ToolTip);
-}
-
-void TrayPresence::RemoveEntryIcon(std::int32_t id) {
-    refused_.erase(id);
-    TrayDeleteIcon(shellIcons_, id, owner_);
-}
-
-void TrayPresence::RemoveEntryIcons(const EntryTable& table) {
-    for (int i = 0; i < table.Count(); ++i)
-        RemoveEntryIcon(table.At(i).IconId);
-}
-
 // In pop-up mode the entries have no icons, and an entry's identifier may
-// equal the main icon's: only the main icon is added again there.
-void TrayPresence::AddAgain(const EntryTable& table, bool popUp, bool onlyRefused) {
-    const auto wanted = [&](std::int32_t id) {
-        return !onlyRefused || refused_.count(id) != 0;
-    };
-    if (popUp) {
-        if (wanted(kMainIconId))
-            AddMainIcon();
-        return;
+// equal the main icon's: only the main icon is wanted there.
+std::vector<TrayPresence::Icon> TrayPresence::Wanted(const EntryTable& table) const {
+    if (popUp_)
+        return {Icon{kMainIconId, "", kMainIconTip}};
+    std::vector<Icon> wanted;
+    for (int i = 0; i < table.Count(); ++i) {
+        const Entry& entry = table.At(i);
+        // An entry's tray icon is the small icon of its icon path.
+        wanted.push_back({entry.IconId, ExpandVariables(system_, entry.IconPath), entry.ToolTip});
     }
-    for (int i = 0; i < table.Count(); ++i)
-        if (wanted(table.At(i).IconId))
-            AddEntryIcon(table.At(i), table.At(i).IconId);
+    return wanted;
 }
 
-void TrayPresence::Restore(const EntryTable& table, bool popUp) {
-    AddAgain(table, popUp, false);
+void TrayPresence::Show(const Icon& icon) {
+    const bool taken = popUp_ ? icons_.ShowProgramIcon(icon.id, icon.tip)
+                              : icons_.Show(icon.id, icon.file, icon.tip);
+    if (taken)
+        refused_.erase(icon.id);
+    else
+        refused_.insert(icon.id);
 }
 
-void TrayPresence::RetryRefused(const EntryTable& table, bool popUp) {
-    AddAgain(table, popUp, true);
+void TrayPresence::Remove(int id) {
+    icons_.Remove(id);
+    refused_.erase(id);
+    std::erase_if(placed_, [id](const Icon& icon) { return icon.id == id; });
 }
 
-bool TrayPresence::NoneShown(const EntryTable& table, bool popUp) const {
-    const std::size_t icons = popUp ? 1 : static_cast<std::size_t>(table.Count());
-    return refused_.size() == icons;
+bool TrayPresence::IsPlaced(int id) const {
+    return std::any_of(placed_.begin(), placed_.end(), [id](const Icon& i) { return i.id == id; });
+}
+
+void TrayPresence::Sync(const EntryTable& table) {
+    const std::vector<Icon> wanted = Wanted(table);
+    std::vector<int> gone;
+    for (const Icon& icon : placed_)
+        if (std::none_of(wanted.begin(), wanted.end(),
+                         [&](const Icon& w) { return w.id == icon.id; }))
+            gone.push_back(icon.id);
+    for (const int id : gone)
+        Remove(id);
+    // Every icon placed is wanted now: the first one out of place and those
+    // after it go, to come back in the table's order.
+    std::size_t inPlace = 0;
+    while (inPlace < placed_.size() && placed_[inPlace].id == wanted[inPlace].id)
+        ++inPlace;
+    for (std::size_t i = inPlace; i < wanted.size(); ++i)
+        if (IsPlaced(wanted[i].id))
+            Remove(wanted[i].id);
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (i < inPlace && placed_[i] == wanted[i])
+            continue;
+        if (i < inPlace)
+            placed_[i] = wanted[i];
+        else
+            placed_.push_back(wanted[i]);
+        Show(wanted[i]);
+    }
+}
+
+void TrayPresence::Restore() {
+    for (const Icon& icon : placed_)
+        Show(icon);
+}
+
+void TrayPresence::RetryRefused() {
+    for (const Icon& icon : placed_)
+        if (refused_.count(icon.id) != 0)
+            Show(icon);
+}
+
+void TrayPresence::RemoveAll() {
+    while (!placed_.empty())
+        Remove(placed_.front().id);
 }
 
 } // namespace corvane

@@ -1,57 +1,69 @@
 #pragma once
-// The program's icons in the tray: the main icon of pop-up mode or one icon
-// per entry, added at start, shown again when the tray restarts, removed at
-// the end. Every icon is registered with the owner window. At log-on the
-// shell may refuse icons until its tray is ready: the refused ones are kept
-// to be added again.
+// The program's icons in the tray: the main icon in pop-up mode, one icon per
+// entry otherwise, shown as the entry table stands, shown again when the tray
+// restarts, and removed when the presence goes, whichever way the program
+// ends. At log-on the shell may refuse icons until its tray is ready: the
+// refused ones are kept to be shown again.
 #include "core/entry.h"
 #include "core/system_api.h"
-#include "tray/shell_icon_api.h"
 #include "tray/tray_icons.h"
 
-#include <cstdint>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace corvane {
 
+inline constexpr int kMainIconId = 1111;
+inline constexpr const char* kMainIconTip = "Corvane 3.0";
+
 class TrayPresence {
 public:
-    TrayPresence(ShellIconApi& shellIcons, SystemApi& system)
-        : shellIcons_(shellIcons), system_(system) {}
+    TrayPresence(TrayIcons& icons, SystemApi& system) : icons_(icons), system_(system) {}
+    ~TrayPresence() { RemoveAll(); }
+    TrayPresence(const TrayPresence&) = delete;
+    TrayPresence& operator=(const TrayPresence&) = delete;
 
-    void SetOwner(WindowRef owner) { owner_ = owner; }
-
-    void AddMainIcon();
-    void RemoveMainIcon();
-    // The entry's icon under the given identifier, its description as tip.
-    // An entry's tray icon is always the small icon of its icon path.
-    void AddEntryIcon(const Entry& entry, std::int32_t id);
-    // The entry's tray icon shows what the entry holds now.
-    void ModifyEntryIcon(const Entry& entry);
-    void RemoveEntryIcon(std::int32_t id);
-    void RemoveEntryIcons(const EntryTable& table);
-    // The shell's tray came back (it restarted): show every icon again.
-    void Restore(const EntryTable& table, bool popUp);
-    // Adds again the icons that the shell refused.
-    void RetryRefused(const EntryTable& table, bool popUp);
+    void SetOwner(WindowRef owner) { icons_.SetOwner(owner); }
+    // The run's mode, chosen at start before any icon shows.
+    void SetPopUp(bool popUp) { popUp_ = popUp; }
+    // The tray shows the table as it stands: the icons of entries gone are
+    // removed and changed ones changed; when the order changed, the icons
+    // from the first one out of place on are shown again in the table's
+    // order (the tray keeps icons in the order they came), then new ones.
+    void Sync(const EntryTable& table);
+    // The shell's tray came back (it restarted): every icon again.
+    void Restore();
+    // Shows again the icons that the shell refused.
+    void RetryRefused();
     bool AnyRefused() const { return !refused_.empty(); }
     // The shell refused every icon of the program (or it has none): the
     // tray shows nothing of it.
-    bool NoneShown(const EntryTable& table, bool popUp) const;
+    bool NoneShown() const { return refused_.size() == placed_.size(); }
+    void RemoveAll();
 
 private:
-    // The small icon of the entry's icon path, as it is found now.
-    ScopedIcon SmallIconOf(const Entry& entry);
-    // Adds an icon, noting whether the shell took it.
-    void Add(std::int32_t id, IconRef icon, const std::string& tip);
-    // Adds the program's icons again (onlyRefused: those the shell refused).
-    void AddAgain(const EntryTable& table, bool popUp, bool onlyRefused);
+    struct Icon {
+        int id = 0;
+        // The program's own icon in pop-up mode.
+        std::string file;
+        std::string tip;
+        bool operator==(const Icon&) const = default;
+    };
+    std::vector<Icon> Wanted(const EntryTable& table) const;
+    // Shows the icon, noting whether the shell took it.
+    void Show(const Icon& icon);
+    void Remove(int id);
+    bool IsPlaced(int id) const;
 
-    ShellIconApi& shellIcons_;
+    TrayIcons& icons_;
+    // Where the icon paths' environment variables are looked up.
     SystemApi& system_;
-    WindowRef owner_ = WindowRef::None;
-    // The icons whose last add the shell refused, by identifier.
-    std::set<std::int32_t> refused_;
+    bool popUp_ = false;
+    // The icons asked for, in the order the tray got them, taken or refused.
+    std::vector<Icon> placed_;
+    // The icons whose last showing the shell refused, by identifier.
+    std::set<int> refused_;
 };
 
 } // namespace corvane

@@ -40,7 +40,7 @@ void EntryEditor::Browse(const EntryTable& table) {
         // Not a readable shortcut: the file itself.
         view_.SetText(Ctl::txtPath, *chosen);
         view_.SetText(Ctl::txtIconPath, *chosen);
-        view_.SetText(Ctl::txtToolTip, AsDescription(GetFileDisplayName(shellIcons_, *chosen)));
+        view_.SetText(Ctl::txtToolTip, AsDescription(fileIcons_.DisplayName(*chosen)));
         ShowPreview(*chosen);
         return;
     }

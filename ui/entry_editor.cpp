@@ -28,14 +28,13 @@ std::string Refusal(EntryText field, TextFault fault) {
 } // namespace
 
 EntryEditor::EntryEditor(const EditorPlatform& platform)
-    : view_(platform.view), shellIcons_(platform.shellIcons), system_(platform.system),
+    : view_(platform.view), fileIcons_(platform.fileIcons), system_(platform.system),
       dialogs_(platform.dialogs), links_(platform.links), files_(platform.files),
       programDialog_("Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
                      true),
       iconDialog_("Select an Icon File",
                   "Icon Files (*.ico)|*.ico|Executables (*.exe)|*.exe|All Files (*.*)|*.*", "ico",
-                  false),
-      preview_(platform.shellIcons, IconRef::None) {}
+                  false) {}
 
 void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
     const Entry& entry = table.At(slot);
@@ -53,8 +52,7 @@ void EntryEditor::ShowListIconsAgain(const EntryTable& table) {
 }
 
 ScopedIcon EntryEditor::FileIcon(const std::string& iconPath) {
-    return ScopedIcon(shellIcons_,
-                      GetFileIconHandle(shellIcons_, ExpandVariables(system_, iconPath)));
+    return fileIcons_.Icon(ExpandVariables(system_, iconPath), IconSize::Large);
 }
 
 void EntryEditor::Select(int row, const EntryTable& table) {

@@ -20,7 +20,7 @@ inline constexpr const char* kPathTooLong = "Path is too long to start, Max is 2
 // What the editor works through.
 struct EditorPlatform {
     FormView& view;
-    ShellIconApi& shellIcons;
+    FileIcons& fileIcons;
     FileDialogApi& dialogs;
     // Where a chosen shortcut is read.
     LinkLoader& links;
@@ -86,7 +86,7 @@ private:
     void OpenAtSelectedEntry(OpenDialog& dialog, const EntryTable& table);
 
     FormView& view_;
-    ShellIconApi& shellIcons_;
+    FileIcons& fileIcons_;
     SystemApi& system_;
     FileDialogApi& dialogs_;
     LinkLoader& links_;

@@ -5,9 +5,8 @@
 // error and the program runs on. An event the program does not answer does
 // nothing; a drop is always taken, since its taker must release it.
 #include "core/handles.h"
-#include "tray/canvas.h"
 #include "tray/menu_keys.h"
-#include "tray/owner_draw.h"
+#include "tray/menu_rows.h"
 
 #include <cstdint>
 
@@ -65,13 +64,13 @@ public:
     virtual void OnTrayNotify(std::uint32_t /*id*/, std::uint32_t /*mouseMessage*/) {}
     // The shell's tray (re)started ("TaskbarCreated").
     virtual void OnTrayRestarted() {}
-    // WM_MEASUREITEM / WM_DRAWITEM. True when answered.
-    virtual bool OnMeasureItem(Canvas& /*canvas*/, MeasureItemRequest& /*request*/) {
-        return false;
+    // WM_MEASUREITEM / WM_DRAWITEM: an owner-drawn row's size, and what it
+    // shows where; nothing leaves the item to the system.
+    virtual std::optional<Extent> OnMeasureItem(const DrawnItem& /*item*/,
+                                                TextMeasure& /*measure*/) {
+        return std::nullopt;
     }
-    virtual bool OnDrawItem(Canvas& /*canvas*/, const DrawItemRequest& /*request*/) {
-        return false;
-    }
+    virtual std::optional<RowPicture> OnDrawItem(const DrawnItem& /*item*/) { return std::nullopt; }
     // WM_MENUCHAR: a key typed in a menu that chose no plain row.
     virtual MenuCharAnswer OnMenuChar(char16_t /*typed*/, MenuRef /*menu*/) { return {}; }
     // WM_HOTKEY: the program's hot key was pressed.

@@ -11,7 +11,7 @@
 #include "shell/win32/kestrel_hook.h"
 #include "shell/win32/shell_windows_folders.h"
 #include "tray/win32/menus_win32.h"
-#include "tray/win32/shell_icons_win32.h"
+#include "tray/win32/tray_icons_win32.h"
 #include "ui/win32/app_window.h"
 #include "ui/win32/drops_win32.h"
 #include "ui/win32/file_dialog_win32.h"
@@ -35,7 +35,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     Win32Registry registry;
     Win32Shell shell;
-    Win32ShellIcons shellIcons;
+    Win32TrayIcons trayIcons;
+    Win32FileIcons fileIcons;
     Win32Menus menus;
     Win32System system;
     KestrelHook hook;
@@ -52,8 +53,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     application.Attach(&options);
     ShowWindow(application.hwnd(), SW_SHOWNOACTIVATE);
 
-    Launcher launcher(Platform{registry, shell, shellIcons, menus, options, system, hook, dialogs,
-                               drops, links, files, folders});
+    Launcher launcher(Platform{registry, shell, trayIcons, fileIcons, menus, options, system, hook,
+                               dialogs, drops, links, files, folders});
     options.Attach(&launcher);
     Guarded(options.hwnd(), [&] { launcher.OnCreate(); });
 

@@ -1,6 +1,6 @@
 #pragma once
 // The one place where Win32 handles become the logic's opaque references
-// (core/handles.h, tray/canvas.h) and back.
+// (core/handles.h) and back.
 #include "core/handles.h"
 
 #include <windows.h>

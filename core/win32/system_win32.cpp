@@ -55,10 +55,6 @@ void Win32System::DeleteBitmap(BitmapRef bitmap) {
     DeleteObject(FromRef<HBITMAP>(bitmap));
 }
 
-IconRef Win32System::LoadIconResource(const char* name) {
-    return ToRef<IconRef>(LoadIconW(GetModuleHandleW(nullptr), Wide(name).c_str()));
-}
-
 std::optional<std::string> Win32System::EnvironmentVariable(const std::string& name) {
     const std::wstring wideName = Wide(name);
     std::vector<wchar_t> buffer(MAX_PATH, L'\0');

@@ -12,7 +12,6 @@ public:
     std::string WindowClass(WindowRef window) override;
     BitmapRef LoadBitmapResource(const char* name) override;
     void DeleteBitmap(BitmapRef bitmap) override;
-    IconRef LoadIconResource(const char* name) override;
     std::optional<std::string> EnvironmentVariable(const std::string& name) override;
     std::string TypedByKey(std::uint16_t hotKey) override;
 };

@@ -7,7 +7,7 @@
 #include "tray/menu_api.h"
 #include "core/utf16.h"
 #include "shell/shown_folder_api.h"
-#include "tray/shell_icon_api.h"
+#include "tray/tray_icons.h"
 #include "ui/dropped_files.h"
 #include "ui/form_view.h"
 #include "ui/open_dialog.h"
@@ -29,11 +29,6 @@ inline void PrintTo(const Entry& e, std::ostream* out) {
 } // namespace corvane
 
 namespace corvane::testing {
-
-// A tray icon's tip as the program's text.
-inline std::string TipOf(const NotifyIconRecord& record) {
-    return Utf16ToUtf8(record.szTip.data());
-}
 
 using CallLog = std::vector<std::string>;
 
@@ -67,60 +62,79 @@ struct RecordingShell : ShellApi {
     std::vector<ShellCall> calls;
 };
 
-// The tray, and file icons handed out as numbers for the paths the shell finds. A system image
-// list icon's number tells its list: 0x16xxx small, 0x32xxx large.
-struct FakeShellIcons : ShellIconApi {
-    explicit FakeShellIcons(CallLog& log) : log(log) {}
-    bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override {
-        log.push_back(std::string(op == NotifyOp::Add      ? "tray add "
-                                  : op == NotifyOp::Delete ? "tray delete "
-                                                           : "tray modify ") +
-                      std::to_string(record.uID));
-        const auto found = trayIcons.find(record.uID);
-        // The shell knows an icon by its window and identifier together.
-        const bool known = found != trayIcons.end() && found->second.hWnd == record.hWnd;
-        if (op == NotifyOp::Add)
-            return refusedAdds-- <= 0 && trayIcons.emplace(record.uID, record).second;
-        if (known && op == NotifyOp::Delete)
-            trayIcons.erase(found);
-        if (known && op == NotifyOp::Modify)
-            found->second = record;
-        return known;
+// The tray's icons by identifier: a tray not ready refuses new ones, one that starts may still
+// hold them. The program's own icon shows as the file "(program)".
+struct FakeTrayIcons : TrayIcons {
+    struct Shown {
+        std::string file, tip;
+        bool operator==(const Shown&) const = default;
+    };
+    explicit FakeTrayIcons(CallLog& log) : log(log) {}
+    void SetOwner(WindowRef window) override { owner = window; }
+    bool Show(int id, const std::string& file, const std::string& tip) override {
+        return Put(id, {file, tip});
     }
-    std::uintptr_t GetFileInfo(const char* path, std::uint32_t attributes, FileInfoRecord& record,
-                               std::uint32_t recordSize, std::uint32_t flags) override {
+    bool ShowProgramIcon(int id, const std::string& tip) override {
+        return Put(id, {"(program)", tip});
+    }
+    void Remove(int id) override {
+        log.push_back("tray delete " + std::to_string(id));
+        shown.erase(id);
+    }
+    bool Put(int id, const Shown& icon) {
+        const bool known = shown.count(id) != 0;
+        log.push_back((known ? "tray modify " : "tray add ") + std::to_string(id));
+        if (owner == WindowRef::None || (!known && refusedAdds-- > 0))
+            return false;
+        shown[id] = icon;
+        return true;
+    }
+    CallLog& log;
+    WindowRef owner = WindowRef::None;
+    std::map<int, Shown> shown;
+    int refusedAdds = 0; // the next new icons refused, as by a tray not ready yet
+};
+
+// File icons handed out as numbers for the paths the shell finds. A system image list icon's
+// number tells its list: 0x16xxx small, 0x32xxx large.
+struct FakeFileIcons : FileIcons {
+    ScopedIcon Icon(const std::string& path, IconSize) override {
         fileInfoPaths.push_back(path);
-        fileInfoFlags.push_back(flags);
-        if (recordSize != kFileInfoRecordSize || attributes != 0 || !knownFiles.count(path))
-            return 0;
-        if (flags & kShgfiSysIconIndex)
-            return (flags & kShgfiSmallIcon) ? 0x16 : 0x32;
-        if (flags & kShgfiDisplayName) { // the name after the folder, with a mark
-            const std::u16string name = Utf8ToUtf16(
-                "~" + std::string(std::strrchr(path, '\\') ? std::strrchr(path, '\\') + 1 : path));
-            std::copy(name.begin(), name.end(), record.szDisplayName.begin());
-        }
-        if (flags & kShgfiIcon) {
-            record.hIcon = RefOf<IconRef>(nextIcon);
-            liveIcons.insert(nextIcon++);
-        }
-        return 1;
+        return Made(path, 0);
     }
-    IconRef ImageListGetIcon(ImageListRef list, std::int32_t, std::uint32_t) override {
-        const std::uintptr_t icon = (RawOf(list) << 12) | (nextIcon++ & 0xFFF);
-        liveIcons.insert(icon);
-        return RefOf<IconRef>(icon);
+    ScopedIcon ListIcon(const std::string& path, IconSize size) override {
+        fileInfoPaths.push_back(path);
+        return Made(path, size == IconSize::Small ? 0x16000 : 0x32000);
+    }
+    std::string DisplayName(const std::string& path) override { // the name after the folder, marked
+        fileInfoPaths.push_back(path);
+        return knownFiles.count(path) ? "~" + path.substr(path.rfind('\\') + 1) : "";
     }
     void DestroyIcon(IconRef icon) override { liveIcons.erase(RawOf(icon)); }
+    ScopedIcon Made(const std::string& path, std::uintptr_t list) {
+        if (!knownFiles.count(path))
+            return ScopedIcon(*this, IconRef::None);
+        const std::uintptr_t icon = list ? list | (nextIcon++ & 0xFFF) : nextIcon++;
+        liveIcons.insert(icon);
+        return ScopedIcon(*this, RefOf<IconRef>(icon));
+    }
 
-    CallLog& log;
     std::set<std::string> knownFiles;
-    std::map<std::uint32_t, NotifyIconRecord> trayIcons; // by uID
-    int refusedAdds = 0; // the next adds refused, as by a tray not ready yet
     std::vector<std::string> fileInfoPaths;
-    std::vector<std::uint32_t> fileInfoFlags;
     std::set<std::uintptr_t> liveIcons; // handed out and not destroyed
     std::uintptr_t nextIcon = 0x5000;
+};
+
+// Text measured as in a proportional font at 96 DPI (i and l 3 wide, M 11, any other character 7;
+// fontHeight high), and that much larger at a higher DPI.
+struct ProportionalText : TextMeasure {
+    Extent Measure(std::string_view text, int dpi) override {
+        int width = 0;
+        for (const char ch : text)
+            width += ch == 'i' || ch == 'l' ? 3 : ch == 'M' ? 11 : 7;
+        return {width * dpi / 96, fontHeight * dpi / 96};
+    }
+    int fontHeight = 16;
 };
 
 // Menus' items as "drawn ID", "separator" and "text ID".
@@ -142,10 +156,9 @@ struct FakeMenus : MenuApi {
         menus.at(RawOf(menu)).push_back("text " + std::to_string(id));
     }
     void DispatchWaitingMessages() override { log.push_back("dispatch waiting"); }
-    void TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) override {
-        log.push_back("track " + std::to_string(RawOf(menu)) + " flags " + std::to_string(flags) +
-                      " at " + std::to_string(x) + "," + std::to_string(y) + " for " +
-                      std::to_string(RawOf(owner)));
+    void TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) override {
+        log.push_back("track " + std::to_string(RawOf(menu)) + " at " + std::to_string(x) + "," +
+                      std::to_string(y) + " for " + std::to_string(RawOf(owner)));
     }
     void PostNull(WindowRef window) override {
         log.push_back("post null " + std::to_string(RawOf(window)));
@@ -187,10 +200,6 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
         return kStripe;
     }
     void DeleteBitmap(BitmapRef bitmap) override { liveBitmaps.erase(RawOf(bitmap)); }
-    IconRef LoadIconResource(const char* name) override {
-        log.push_back(std::string("load icon ") + name);
-        return kMainIcon;
-    }
     std::optional<std::string> EnvironmentVariable(const std::string& name) override {
         return variables.count(name) ? std::optional(variables[name]) : std::nullopt;
     }
@@ -201,7 +210,6 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
     void Stop() override { log.push_back("hook stop"); }
 
     static constexpr BitmapRef kStripe = static_cast<BitmapRef>(0xB17);
-    static constexpr IconRef kMainIcon = static_cast<IconRef>(0x1C0);
     CallLog& log;
     std::string windowsDir = "C:\\WINDOWS";
     std::map<std::uintptr_t, std::string> titles, classes;

@@ -1,7 +1,7 @@
 #pragma once
 // The launcher on every double, started on a store that a save left.
 #include "app/launcher.h"
-#include "tests/native/canvas_double.h"
+#include "tests/native/doubles.h"
 #include "tests/native/memory_registry.h"
 #include "tests/native/shell_doubles.h"
 
@@ -53,17 +53,18 @@ struct LauncherRig {
     CallLog log;
     MemoryRegistry registry;
     RecordingShell shell{log};
-    FakeShellIcons icons{log};
+    FakeTrayIcons tray{log};
+    FakeFileIcons icons;
     FakeMenus menus{log};
     FakeView view{log};
     FakeSystem system{log};
-    RecordingCanvas canvas{icons};
     ScriptedDialogs dialogs;
     FakeDrops drops;
     ScriptedLoader links;
     MemoryFiles files;
-    std::unique_ptr<Launcher> launcher = std::make_unique<Launcher>(Platform{
-        registry, shell, icons, menus, view, system, system, dialogs, drops, links, files, system});
+    std::unique_ptr<Launcher> launcher =
+        std::make_unique<Launcher>(Platform{registry, shell, tray, icons, menus, view, system,
+                                            system, dialogs, drops, links, files, system});
 };
 
 } // namespace corvane::testing

@@ -24,10 +24,11 @@ protected:
         const std::string n = std::to_string(slot);
         return {kWindow, true, "", "C:\\Apps\\" + n + ".exe", "-p" + n, "C:\\Apps\\", show};
     }
-    std::uint32_t RowHeight() {
-        MeasureItemRequest request{kOdtMenu, 0, EntryCommand(0)};
-        EXPECT_TRUE(launcher->OnMeasureItem(canvas, request));
-        return request.itemHeight;
+    int RowHeight() {
+        ProportionalText text;
+        const auto size = launcher->OnMeasureItem(
+            {.kind = DrawnItemKind::MenuItem, .command = EntryCommand(0)}, text);
+        return size ? size->cy : 0;
     }
 };
 
@@ -69,14 +70,12 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
                      "message " + std::string(kPathTooLong), "tray add 1002", "row C",
                      "execute E:d.exe", "tray add 1003", "row D", "menu destroy", "menu create",
                      "timer stop", "form normal", kKept}));
-    const NotifyIconRecord& b = icons.trayIcons.at(1001);
-    EXPECT_EQ(std::make_tuple(TipOf(b), b.hIcon, icons.trayIcons.at(1000).hIcon != IconRef::None),
-              std::make_tuple("B", IconRef::None, true))
-        << "the file icon of the icon path: only a.exe is found";
+    EXPECT_EQ(tray.shown.at(1001), (FakeTrayIcons::Shown{"D:\\Tools\\b.exe", "B"}))
+        << "the small icon of the icon path";
     // Row 0 is shown in the editor; only the preview still holds an icon.
     EXPECT_EQ(std::tie(view.selected, view.texts[Ctl::txtPath]), std::make_tuple(0, "C:\\a.exe"));
     EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)});
-    EXPECT_EQ(RowHeight(), 22u);
+    EXPECT_EQ(RowHeight(), 22);
     view.selected = 3;
     launcher->OnListClick();
     EXPECT_EQ(std::tie(view.combo, view.checked[Ctl::cbAutoStart]), std::make_tuple(smNormal, true))
@@ -106,9 +105,9 @@ TEST_F(LauncherTest, AnUnreadFirstEntryIsNoFirstRunAndMinimizeNeitherEndsNorStra
 
 TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebuildsTheMenu) {
     StartWith({.singleClick = true, .popUp = true}, 3);
-    const NotifyIconRecord& main = icons.trayIcons.at(1111);
-    EXPECT_EQ(std::make_tuple(icons.trayIcons.size(), main.hIcon, main.hWnd),
-              std::make_tuple(std::size_t{1}, FakeSystem::kMainIcon, kWindow));
+    EXPECT_EQ(
+        std::make_tuple(tray.shown.size(), tray.shown.at(1111), tray.owner),
+        std::make_tuple(std::size_t{1}, FakeTrayIcons::Shown{"(program)", "Corvane 3.0"}, kWindow));
     EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
@@ -117,7 +116,7 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
     launcher->OnSmallIconsToggled();
     EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u) << "stored at once";
     EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
-    EXPECT_EQ(RowHeight(), 22u);
+    EXPECT_EQ(RowHeight(), 22);
     for (bool on : {false, true}) {
         view.checked[Ctl::cbPopUp] = on;
         launcher->OnPopUpToggled();
@@ -142,7 +141,7 @@ TEST_F(LauncherTest, TheTimerRepairsDamagedOptionsFromTheBoxes) {
 TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayTheWindowShows) {
     for (const DataRow& r : DataRows("tray_retries.tsv")) {
         LauncherRig rig;
-        rig.icons.refusedAdds = std::stoi(r[2]);
+        rig.tray.refusedAdds = std::stoi(r[2]);
         rig.StartWith({.hideOnStart = true, .popUp = r[0] == "pop-up"}, std::stoi(r[1]));
         if (r[3] == "restart")
             rig.launcher->OnTrayRestarted();
@@ -151,7 +150,7 @@ TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayThe
         int ticks = 0;
         for (; rig.view.trayTimer == 5000 && ticks < 30; ++ticks) // every 5 s
             rig.launcher->OnTrayRetryTimer();
-        EXPECT_EQ(std::tuple(r[2], ticks, rig.icons.trayIcons.size(),
+        EXPECT_EQ(std::tuple(r[2], ticks, rig.tray.shown.size(),
                              rig.view.formVisible && rig.view.appVisible),
                   std::tuple(r[2], std::stoi(r[4]), std::stoul(r[5]), r[6] == "yes"));
     }
@@ -205,7 +204,7 @@ TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredASaveEndsTheProgramAndNoth
     launcher->OnDestroy();
     EXPECT_EQ(log, (Lines{"end program", "end program", "hook stop", "tray delete 1111"}))
         << "each ended inside the save";
-    EXPECT_TRUE(icons.trayIcons.empty());
+    EXPECT_TRUE(tray.shown.empty());
     launcher.reset();
     EXPECT_TRUE(menus.menus.empty() && system.liveBitmaps.empty());
 }
@@ -229,7 +228,7 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
     EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
-                          "track " + std::to_string(menus.Live()) + " flags 8 at 1270,990 for 4660",
+                          "track " + std::to_string(menus.Live()) + " at 1270,990 for 4660",
                           "post null 4660"}));
     for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 1004u})
         launcher->OnTrayNotify(id, kWmLButtonDown);
@@ -244,7 +243,7 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     EXPECT_EQ(log,
               (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
                      "tray delete 1001", "tray delete 1002", "tray delete 1003", "end program"}));
-    EXPECT_TRUE(icons.trayIcons.empty());
+    EXPECT_TRUE(tray.shown.empty());
 }
 
 TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelectedEntry) {
@@ -307,7 +306,7 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     StartWith({}, 1);
     EXPECT_EQ(std::tie(view.held, view.hotKey), std::make_tuple(0x64B, 0x64B));
     launcher->OnHotKey();
-    EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " flags 8 at 0,0 for 4660");
+    EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " at 0,0 for 4660");
     log.clear();
     view.taken = {0x651};
     system.typed[0x641] = "\xC4\x85"; // AltGr+A types "ą"
@@ -334,8 +333,9 @@ TEST(LauncherStart, TellsAStoredHotKeyThatTypesACharacterAndLoadsTheIconsWithPat
     rig.Start();
     EXPECT_EQ(Lines(rig.log.end() - 2, rig.log.end()),
               (Lines{"message Ctrl+Alt+A types \"\xC4\x85\" on this keyboard", "set 0"}));
-    EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "D:\\Pics\\a.ico"), 3)
-        << "its tray icon, its row and the preview";
+    EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "D:\\Pics\\a.ico"), 2)
+        << "its row and the preview";
+    EXPECT_EQ(rig.tray.shown.at(1000).file, "D:\\Pics\\a.ico");
     EXPECT_EQ(std::ranges::count(rig.icons.fileInfoPaths, "C:\\WINDOWS\\Explorer.exe"), 1)
         << "PathRecall's row, Explorer's";
 }

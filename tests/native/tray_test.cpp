@@ -3,13 +3,14 @@
 #include "core/utf16.h"
 #include "shell/explorer_tracking.h"
 #include "tests/data_rows.h"
-#include "tests/native/canvas_double.h"
 #include "tests/native/doubles.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <optional>
 #include <tuple>
 
 namespace corvane::testing {
@@ -17,6 +18,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 constexpr const char* kExplorer = "C:\\WINDOWS\\Explorer.exe";
+
+template <class... Args> std::string Text(const char* format, Args... args) {
+    char line[200];
+    std::snprintf(line, sizeof line, format, args...);
+    return line;
+}
 
 TEST(MenuCommands, OnlyTheEntryRowsOwnCommandsChooseAnEntry) {
     for (const DataRow& r : DataRows("menu_commands.tsv"))
@@ -46,57 +53,67 @@ protected:
         menus.dpi = dpi;
         menu.Track(0, 0, kWindow); // opened at that DPI
     }
-    std::tuple<bool, std::uint32_t, std::uint32_t> Measure(std::uint32_t id,
-                                                           std::uint32_t type = kOdtMenu) {
-        MeasureItemRequest request{type, 0, id, 111, 222};
-        const bool answered = menu.Measure(canvas, kWindow, request);
-        EXPECT_EQ(canvas.Problems(), "");
-        return {answered, request.itemWidth, request.itemHeight};
+    std::optional<Extent> Measure(std::uint32_t id, DrawnItemKind kind = DrawnItemKind::MenuItem) {
+        return menu.Measure({.kind = kind, .command = id}, text);
     }
     // A menu row drawn whole.
-    DrawItemRequest Row(std::uint32_t id, Rect rect, int state = 0) {
-        DrawItemRequest r{kOdtMenu, 0, id, kOdaDrawEntire, std::uint32_t(state)};
-        r.hwndItem = menus.Live(), r.hDC = canvas.RequestDC(), r.rcItem = rect;
-        return r;
+    DrawnItem Row(std::uint32_t id, Rect rect) {
+        return {DrawnItemKind::MenuItem, id, RefOf<MenuRef>(menus.Live()), true, false, rect};
     }
-    // Whether the row answered and what it drew; it leaves nothing and asks the shell nothing.
-    Lines Draw(const DrawItemRequest& request) {
-        canvas.drawn.clear();
-        const auto iconsBefore = icons.liveIcons;
+    // Whether the row answered and its picture, a line a part; it asks the shell nothing.
+    Lines Draw(const DrawnItem& item) {
         const std::size_t asked = icons.fileInfoPaths.size();
-        Lines drawn{menu.Draw(canvas, request) ? "yes" : "no"};
-        EXPECT_EQ(canvas.Problems(), "");
-        EXPECT_EQ(icons.liveIcons, iconsBefore) << "an icon made for the row is alive";
+        const std::optional<RowPicture> p = menu.Picture(item);
         EXPECT_EQ(icons.fileInfoPaths.size(), asked) << "the shell asked while painting";
-        drawn.insert(drawn.end(), canvas.drawn.begin(), canvas.drawn.end());
-        return drawn;
+        if (!p)
+            return {"no"};
+        const auto box = [](const Rect& r) { // x, y, width, height
+            return Text("%d,%d,%d,%d", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        };
+        Lines lines{"yes"};
+        if (p->band)
+            lines.push_back(Text("band %d,%d,%d,%d", p->band->left, p->band->top, p->band->right,
+                                 p->band->bottom));
+        if (p->stripe != BitmapRef::None)
+            lines.push_back(Text("stripe %lx at ", RawOf(p->stripe)) + box(p->stripeAt));
+        if (p->icon != IconRef::None) {
+            EXPECT_TRUE(icons.liveIcons.count(RawOf(p->icon))) << "an icon not alive";
+            lines.push_back(Text("icon %lx at ", RawOf(p->icon) >> 12) + box(p->iconAt));
+        }
+        const char* roles[] = {"menu", "menu-text", "highlight", "highlight-text", "blue"};
+        lines.push_back(Text("text '%s' at %d,%d in %d,%d,%d,%d colours %s/%s font %d",
+                             p->text.c_str(), p->textX, p->textY, p->opaque.left, p->opaque.top,
+                             p->opaque.right, p->opaque.bottom, roles[int(p->textColor)],
+                             roles[int(p->background)], p->fontDpi));
+        return lines;
     }
 
     CallLog log;
     FakeMenus menus{log};
-    FakeShellIcons icons{log};
+    FakeFileIcons icons;
     FakeSystem system{log};
+    ProportionalText text;
     EntryTable table;
     PopupMenu menu{menus, icons, system, table};
-    RecordingCanvas canvas{icons};
 };
 
 TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirDescription) {
     Build(2, true, true);
     EXPECT_EQ(icons.fileInfoPaths, (Lines{"0.ico", "1.ico", kExplorer})) << "once each, at build";
     table.Modify(0, {"app.exe", "", "", "Mail"}); // 11 + 7 + 3 + 3 wide
-    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 24u + 22u + 15u, 22u));
-    canvas.fontHeight = 25;
-    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 24u + 22u + 15u, 25u)) << "taller";
+    EXPECT_EQ(Measure(EntryCommand(0)), (Extent{24 + 22 + 15, 22}));
+    text.fontHeight = 25;
+    EXPECT_EQ(Measure(EntryCommand(0)), (Extent{24 + 22 + 15, 25})) << "taller";
     menu.SetSmallIcons(false);
-    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 24u + 38u + 15u, 38u));
-    EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 40u, 16u));
+    EXPECT_EQ(Measure(EntryCommand(0)), (Extent{24 + 38 + 15, 38}));
+    EXPECT_EQ(Measure(kCmdPathRecall), (Extent{40, 16}));
     Build(2, true, false, 144); // half as large again, the text in the menu font for 144 DPI
-    EXPECT_EQ(Measure(EntryCommand(0)), std::make_tuple(true, 36u + 57u + 23u, 57u));
-    EXPECT_EQ(Measure(kCmdPathRecall), std::make_tuple(true, 60u, 24u));
-    EXPECT_EQ(icons.fileInfoPaths.size(), 8u) << "looked up again for the new DPI";
-    for (auto [id, type] : {std::pair{kCmdOptions, kOdtMenu}, {EntryCommand(0), kOdtListBox}})
-        EXPECT_EQ(Measure(id, type), std::make_tuple(false, 111u, 222u)) << id;
+    EXPECT_EQ(Measure(EntryCommand(0)), (Extent{36 + 57 + 23, 57}));
+    EXPECT_EQ(Measure(kCmdPathRecall), (Extent{60, 24}));
+    EXPECT_EQ(icons.fileInfoPaths.size(), 11u) << "looked up again for the new DPI";
+    for (auto [id, kind] : {std::pair{kCmdOptions, DrawnItemKind::MenuItem},
+                            {EntryCommand(0), DrawnItemKind::ListItem}})
+        EXPECT_EQ(Measure(id, kind), std::nullopt) << id;
 
     const Lines commands{"drawn 912", "text 913", "text 915", "text 914"};
     Build(2, false, true);
@@ -104,7 +121,7 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
     Build(2, true, true);
     EXPECT_EQ(icons.liveIcons.size(), 2u) << "Entry 1's and Explorer's: Mail has no icon file";
     EXPECT_EQ(Draw(Row(EntryCommand(0), {0, 0, 150, 22})),
-              (Lines{"yes", "text 'Mail' at 47,5 options 2 in 42,0,150,22 colours 7/4 font 96"}));
+              (Lines{"yes", "text 'Mail' at 47,5 in 42,0,150,22 colours menu-text/menu font 96"}));
     Lines rows{"drawn 40000", "drawn 40001", "separator"};
     rows.insert(rows.end(), commands.begin(), commands.end());
     EXPECT_EQ(menus.menus.at(menus.Live()), rows) << "the old menu is gone";
@@ -122,11 +139,13 @@ TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
             return std::stoi(r.at(i));
         };
         Build(n(0), r[1] == "pop-up", r[2] == "small", n(3));
-        DrawItemRequest request =
-            Row(n(5) < 20 ? EntryCommand(n(5)) : n(5), {n(9), n(10), n(11), n(12)}, n(7));
-        request.CtlType = n(4), request.itemAction = n(6);
-        request.hwndItem = r[8] == "own" ? request.hwndItem : 0x4242;
-        EXPECT_EQ(Draw(request), Lines(r.begin() + 13, r.end())) << r[5] << " at " << r[10];
+        DrawnItem item = Row(n(5) < 20 ? EntryCommand(n(5)) : n(5), {n(9), n(10), n(11), n(12)});
+        item.kind = n(4) == 1   ? DrawnItemKind::MenuItem
+                    : n(4) == 2 ? DrawnItemKind::ListItem
+                                : DrawnItemKind::Other;
+        item.whole = n(6) == 1, item.selected = n(7) == 1;
+        item.menu = r[8] == "own" ? item.menu : RefOf<MenuRef>(0x4242);
+        EXPECT_EQ(Draw(item), Lines(r.begin() + 13, r.end())) << r[5] << " at " << r[10];
     }
 }
 
@@ -152,16 +171,18 @@ TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {
         for (std::size_t i = 4; i < r.size(); ++i)
             table.Append({"app.exe", "%ICONS%\\a.ico", "", r[i]});
         Build(table.Count(), true, true), menus.highlighted = std::stoi(r[1]);
-        EXPECT_EQ(
-            menu.AnswerMenuChar((Utf8ToUtf16(r[0]) + u'\0')[0], RefOf<MenuRef>(menus.Live())),
-            (MenuCharAnswer{std::uint32_t(std::stoul(r[2])), std::uint32_t(std::stoul(r[3]))}))
+        EXPECT_EQ(menu.AnswerMenuChar((Utf8ToUtf16(r[0]) + u'\0')[0], RefOf<MenuRef>(menus.Live())),
+                  (MenuCharAnswer{r[2] == "execute"  ? MenuCharAction::Execute
+                                  : r[2] == "select" ? MenuCharAction::Select
+                                                     : MenuCharAction::Ignore,
+                                  std::uint32_t(std::stoul(r[3]))}))
             << r[0] << " after " << r[1] << " in " << r[4];
     }
     EXPECT_EQ(icons.fileInfoPaths.front(), "C:\\Icons\\a.ico") << "the row's icon, expanded";
     EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(0x1)), MenuCharAnswer{}) << "not our menu";
     Build(1, false, true);
     EXPECT_EQ(menu.AnswerMenuChar(u'p', RefOf<MenuRef>(menus.Live())),
-              (MenuCharAnswer{kMncExecute, 0}))
+              (MenuCharAnswer{MenuCharAction::Execute, 0}))
         << "PathRecall first outside pop-up mode";
 }
 

@@ -6,7 +6,7 @@
 #include "core/win32/wide.h"
 #include "tray/popup_menu.h"
 #include "tray/win32/menus_win32.h"
-#include "tray/win32/shell_icons_win32.h"
+#include "tray/win32/tray_icons_win32.h"
 #include "ui/win32/options_window.h"
 
 #include <windows.h>
@@ -25,8 +25,8 @@ namespace {
 // The menu under test answers the window's owner-drawn requests.
 struct MenuEvents : OptionsWindowEvents {
     PopupMenu* menu = nullptr;
-    bool OnMeasureItem(Canvas& canvas, MeasureItemRequest& request) override {
-        return menu->Measure(canvas, WindowRef::None, request);
+    std::optional<Extent> OnMeasureItem(const DrawnItem& item, TextMeasure& measure) override {
+        return menu->Measure(item, measure);
     }
     void OnFilesDropped(DropRef drop) override { DragFinish(FromRef<HDROP>(drop)); }
 };
@@ -146,11 +146,11 @@ TEST_F(DpiTest, EveryWindowsControlsFollowTheDpiInPlaceFontAndWholeText) {
 }
 
 TEST_F(DpiTest, ThePreviewShowsTheShellsLargeIconWholeAndAMenuRowGrowsWithTheDpi) {
-    Win32ShellIcons shell;
+    Win32FileIcons shell;
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
-    const IconRef icon = GetFileIconHandle(shell, Narrow(windows) + "\\notepad.exe");
-    options.SetPreviewIcon(icon);
+    const ScopedIcon icon = shell.Icon(Narrow(windows) + "\\notepad.exe", IconSize::Large);
+    options.SetPreviewIcon(icon.get());
     // The icon box takes the size of the icon it shows.
     HWND frame = GetDlgItem(FindWindowExW(options.hwnd(), nullptr, L"CorvanePage", nullptr), 90);
     RECT shown{}, inside{}, both{};
@@ -164,7 +164,6 @@ TEST_F(DpiTest, ThePreviewShowsTheShellsLargeIconWholeAndAMenuRowGrowsWithTheDpi
                 Scaled(shown.bottom - shown.top, 32, dpi))
         << "the shell's large icon, whole: " << shown.left << "," << shown.top << "," << shown.right
         << "," << shown.bottom << " in " << inside.right << "," << inside.bottom;
-    DestroyIcon(FromRef<HICON>(icon));
 
     // The menu, opened on the screen, measures its rows for its monitor's DPI.
     EntryTable table;

@@ -3,10 +3,9 @@
 #include "core/win32/system_win32.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
-#include "tray/tray_icons.h"
-#include "tray/win32/canvas_win32.h"
+#include "tray/win32/menu_painter_win32.h"
 #include "tray/win32/menus_win32.h"
-#include "tray/win32/shell_icons_win32.h"
+#include "tray/win32/tray_icons_win32.h"
 
 #include <windows.h>
 
@@ -24,13 +23,32 @@ std::string InWindows(const std::string& name) {
     return std::string(windows) + "\\" + name;
 }
 
-// Wine answers 0 for a missing file yet may leave junk in the icon field.
-TEST(Win32ShellIcons, AnExistingFileHasAnIconAndAMissingOneNone) {
-    Win32ShellIcons shell;
-    const IconRef icon = GetFileIconHandle(shell, InWindows("notepad.exe"));
-    EXPECT_TRUE(DestroyIcon(FromRef<HICON>(icon))) << "a handle of a live icon";
+// Wine answers 0 for a missing file yet may leave junk in the icon field, and answers for the
+// current folder when asked about "".
+TEST(Win32FileIcons, AnExistingFileHasAnIconAndANameAndAMissingOneNone) {
+    Win32FileIcons files;
+    ScopedIcon icon = files.Icon(InWindows("notepad.exe"), IconSize::Small);
+    EXPECT_TRUE(DestroyIcon(FromRef<HICON>(icon.release()))) << "a handle of a live icon";
+    EXPECT_EQ(files.DisplayName(InWindows("notepad.exe")), "notepad.exe");
     for (const std::string& path : {InWindows("no such file.exe"), std::string()})
-        EXPECT_EQ(GetFileIconHandle(shell, path), IconRef::None) << '"' << path << '"';
+        EXPECT_EQ(std::tuple(files.Icon(path, IconSize::Large).get(),
+                             files.ListIcon(path, IconSize::Small).get(), files.DisplayName(path)),
+                  std::tuple(IconRef::None, IconRef::None, ""))
+            << '"' << path << '"';
+}
+
+// The tray takes a new icon and a change of one it holds, and a removed one again.
+TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIs) {
+    HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    Win32TrayIcons tray;
+    tray.SetOwner(ToRef<WindowRef>(owner));
+    const std::string tip(80, 'x');
+    EXPECT_TRUE(tray.Show(7, InWindows("notepad.exe"), tip) && tray.Show(7, "", "changed") &&
+                tray.ShowProgramIcon(8, "Corvane 3.0"));
+    tray.Remove(7);
+    EXPECT_TRUE(tray.Show(7, "", "again"));
+    tray.Remove(7), tray.Remove(8);
+    DestroyWindow(owner);
 }
 
 // The menus, keeping the last menu made: the rows' hwndItem.
@@ -48,16 +66,17 @@ HBITMAP Dib(int width, int height, std::uint32_t rgb) {
     return bitmap;
 }
 
-// A row drawn on real GDI shows band, banner and highlight where the menu puts them.
+// A row drawn on real GDI shows band, banner and highlight where the menu puts them, and leaves
+// the context as it came.
 TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     const std::string notepad = InWindows("notepad.exe");
     EntryTable table;
     for (int i = 0; i < 8; ++i)
         table.Append(Entry{notepad, notepad, "", "Entry " + std::to_string(i)});
     RecordingMenus menus;
-    Win32ShellIcons shellIcons;
+    Win32FileIcons fileIcons;
     Win32System system;
-    PopupMenu menu(menus, shellIcons, system, table);
+    PopupMenu menu(menus, fileIcons, system, table);
     menu.SetPopUp(true);
     menu.SetSmallIcons(true);
     menu.AddBanner(96, OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
@@ -65,19 +84,25 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
 
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ oldBitmap = SelectObject(dc, Dib(300, 220, 0x123456));
-    Win32Canvas canvas;
+    const auto state = [dc] {
+        return std::tuple(GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BRUSH),
+                          GetCurrentObject(dc, OBJ_BITMAP), GetTextColor(dc), GetBkColor(dc));
+    };
+    const auto before = state();
     // The lowest entry row, selected and drawn whole.
-    const DrawItemRequest row{.CtlType = kOdtMenu,
-                              .itemID = EntryCommand(7),
-                              .itemAction = kOdaDrawEntire,
-                              .itemState = kOdsSelected,
-                              .hwndItem = RawOf(menus.made),
-                              .hDC = ToRef<DeviceContextRef>(dc),
-                              .rcItem = {0, 154, 250, 176}};
-    ASSERT_TRUE(menu.Draw(canvas, row));
+    DRAWITEMSTRUCT row{ODT_MENU,
+                       0,
+                       EntryCommand(7),
+                       ODA_DRAWENTIRE,
+                       ODS_SELECTED,
+                       reinterpret_cast<HWND>(FromRef<HMENU>(menus.made)),
+                       dc,
+                       {0, 154, 250, 176}};
+    ASSERT_TRUE(DrawMenuRow(row, [&](const DrawnItem& item) { return menu.Picture(item); }));
     // The blue band from the menu's top, the banner standing on the row's foot, the highlight.
     EXPECT_EQ(std::tuple(GetPixel(dc, 10, 10), GetPixel(dc, 10, 100), GetPixel(dc, 248, 157)),
               std::tuple(RGB(0, 0, 255), RGB(0, 255, 0), GetSysColor(COLOR_HIGHLIGHT)));
+    EXPECT_EQ(state(), before);
     DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);
 }

@@ -7,8 +7,6 @@
 namespace corvane::win32 {
 namespace {
 
-static_assert(kTpmRightAlign == TPM_RIGHTALIGN);
-
 HMENU ToMenu(MenuRef menu) {
     return FromRef<HMENU>(menu);
 }
@@ -51,8 +49,8 @@ void Win32Menus::DispatchWaitingMessages() {
     }
 }
 
-void Win32Menus::TrackPopupMenu(MenuRef menu, std::uint32_t flags, int x, int y, WindowRef owner) {
-    ::TrackPopupMenu(ToMenu(menu), flags, x, y, 0, FromRef<HWND>(owner), nullptr);
+void Win32Menus::TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) {
+    ::TrackPopupMenu(ToMenu(menu), TPM_RIGHTALIGN, x, y, 0, FromRef<HWND>(owner), nullptr);
 }
 
 void Win32Menus::PostNull(WindowRef window) {

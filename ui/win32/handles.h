@@ -1,8 +1,8 @@
 #pragma once
 // Move-only owners of the window layer's own Win32 handles. release() hands a
 // handle over when the system takes ownership of it. (The drawing objects of
-// the menu rows have their owners in tray/canvas.h, the menu and the banner in
-// tray/ and core/.)
+// the menu rows have their owners in tray/win32/menu_painter_win32.cpp, the
+// menu and the banner in tray/ and core/.)
 #include <windows.h>
 #include <commctrl.h>
 

@@ -2,7 +2,8 @@
 
 #include "shell/explorer_report.h"
 #include "core/win32/dpi_win32.h"
-#include "tray/shell_icon_api.h"
+#include "tray/tray_icons.h"
+#include "tray/win32/menu_painter_win32.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -16,7 +17,6 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_BORDER | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 static_assert(kWmTrayNotify == WM_USER + 13 && kWmExplorerWindow == WM_USER + 1);
-static_assert(kMncIgnore == MNC_IGNORE && kMncExecute == MNC_EXECUTE && kMncSelect == MNC_SELECT);
 
 // The controls whose notifications the program answers, and with what.
 struct ControlEvent {
@@ -204,47 +204,35 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 LRESULT OptionsWindow::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
-    auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    MeasureItemRequest request{item->CtlType,   item->CtlID,      item->itemID,
-                               item->itemWidth, item->itemHeight, item->itemData};
     bool answered = false;
-    Run([&](OptionsWindowEvents& events) { answered = events.OnMeasureItem(canvas_, request); });
-    if (!answered)
-        return DefaultHandling(WM_MEASUREITEM, wParam, lParam);
-    item->itemWidth = request.itemWidth;
-    item->itemHeight = request.itemHeight;
-    return TRUE;
+    Run([&](OptionsWindowEvents& events) {
+        answered = MeasureMenuRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), hwnd(),
+                                  [&](const DrawnItem& item, TextMeasure& measure) {
+                                      return events.OnMeasureItem(item, measure);
+                                  });
+    });
+    return answered ? TRUE : DefaultHandling(WM_MEASUREITEM, wParam, lParam);
 }
 
 LRESULT OptionsWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
-    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    DrawItemRequest request;
-    request.CtlType = item->CtlType;
-    request.CtlID = item->CtlID;
-    request.itemID = item->itemID;
-    request.itemAction = item->itemAction;
-    request.itemState = item->itemState;
-    request.hwndItem = reinterpret_cast<std::uintptr_t>(item->hwndItem);
-    request.hDC = ToRef<DeviceContextRef>(item->hDC);
-    request.rcItem =
-        Rect{item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
-    request.itemData = item->itemData;
     bool drawn = false;
-    Run([&](OptionsWindowEvents& events) { drawn = events.OnDrawItem(canvas_, request); });
+    Run([&](OptionsWindowEvents& events) {
+        drawn = DrawMenuRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                            [&](const DrawnItem& item) { return events.OnDrawItem(item); });
+    });
     if (!drawn)
         DefaultHandling(WM_DRAWITEM, wParam, lParam);
     return TRUE;
 }
 
 LRESULT OptionsWindow::OnMenuChar(WPARAM wParam, LPARAM lParam) {
-    MenuCharAnswer answer;
+    std::optional<LRESULT> result;
     Run([&](OptionsWindowEvents& events) {
-        answer = events.OnMenuChar(static_cast<char16_t>(LOWORD(wParam)),
-                                   ToRef<MenuRef>(reinterpret_cast<HMENU>(lParam)));
+        result = MenuCharResult(wParam, lParam, [&](char16_t typed, MenuRef menu) {
+            return events.OnMenuChar(typed, menu);
+        });
     });
-    if (answer.action == kMncIgnore)
-        return DefaultHandling(WM_MENUCHAR, wParam, lParam);
-    return MAKELRESULT(answer.position, answer.action);
+    return result ? *result : DefaultHandling(WM_MENUCHAR, wParam, lParam);
 }
 
 void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -3,7 +3,6 @@
 // program's OptionsWindowEvents and implements FormView for it. The message
 // dispatch is in options_window.cpp, the controls in options_layout.cpp, the
 // FormView side in options_view.cpp.
-#include "tray/win32/canvas_win32.h"
 #include "ui/form_view.h"
 #include "ui/window_events.h"
 #include "ui/win32/about_window.h"
@@ -98,7 +97,6 @@ private:
     OptionsControls controls_;
     WelcomeWindow welcome_;
     AboutWindow about_;
-    Win32Canvas canvas_;
     UINT taskbarCreated_ = 0;
     bool ending_ = false;
 };

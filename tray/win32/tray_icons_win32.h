@@ -1,0 +1,31 @@
+#pragma once
+// Tray icons and the shell's file icons and names through the real shell.
+#include "tray/tray_icons.h"
+
+#include <windows.h>
+
+namespace corvane::win32 {
+
+class Win32FileIcons : public FileIcons {
+public:
+    ScopedIcon Icon(const std::string& path, IconSize size) override;
+    ScopedIcon ListIcon(const std::string& path, IconSize size) override;
+    std::string DisplayName(const std::string& path) override;
+    void DestroyIcon(IconRef icon) override;
+};
+
+class Win32TrayIcons : public TrayIcons {
+public:
+    void SetOwner(WindowRef owner) override { owner_ = owner; }
+    bool Show(int id, const std::string& iconFile, const std::string& tip) override;
+    bool ShowProgramIcon(int id, const std::string& tip) override;
+    void Remove(int id) override;
+
+private:
+    bool Put(int id, HICON icon, const std::string& tip);
+
+    WindowRef owner_ = WindowRef::None;
+    Win32FileIcons files_;
+};
+
+} // namespace corvane::win32
