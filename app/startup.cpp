@@ -1,7 +1,6 @@
 // Start-up, the start-up timer, saving, and every way the program ends.
 #include "app/launcher.h"
 #include "core/show_commands.h"
-#include "ui/options_page.h"
 
 #include <utility>
 
@@ -48,6 +47,7 @@ void Launcher::OnCreate() {
         // a tray icon whose right click opens it.
         WriteFirstRunDefaults(registry_);
         menu_.Rebuild();
+        MakeOptionsWindow();
         return;
     }
 
@@ -60,11 +60,34 @@ void Launcher::OnCreate() {
 
     LoadEntries(*count);
     menu_.Rebuild();
-    if (table_.Count() > 0)
-        editor_.Select(0, table_);
     ReadOptionsAfterLoad();
     if (tray_.AnyRefused())
         view.StartTrayRetryTimer(kTrayRetryMilliseconds);
+    // With entries, "Hide on Startup" starts the program in the tray alone.
+    if (!options_.hideOnStart || table_.Count() == 0)
+        MakeOptionsWindow();
+}
+
+void Launcher::MakeOptionsWindow() {
+    env_.view.MakeOptionsWindow();
+    for (int slot = 0; slot < table_.Count(); ++slot)
+        editor_.ShowAppended(table_, slot);
+    if (table_.Count() > 0)
+        editor_.Select(0, table_);
+    ShowOptionBoxes();
+    if (hotKey_ != 0)
+        ShowHotKey();
+}
+
+void Launcher::ShowOptionBoxes() {
+    FormView& view = env_.view;
+    if (!view.OptionsWindowMade())
+        return;
+    view.SetChecked(Ctl::chkHide, options_.hideOnStart);
+    view.SetChecked(Ctl::cbSingle, options_.singleClick);
+    view.SetChecked(Ctl::cbPopUp, options_.popUp);
+    view.SetChecked(Ctl::cbSmallIcons, options_.smallIcons);
+    view.SetEnabled(Ctl::cbSmallIcons, options_.popUp);
 }
 
 void Launcher::LoadEntries(int count) {
@@ -81,23 +104,19 @@ void Launcher::AppendEntry(Entry entry) {
     if (!popUp_)
         tray_.AddEntryIcon(entry, table_.NextIconId());
     const int slot = table_.Append(std::move(entry));
-    editor_.ShowAppended(table_, slot);
+    if (env_.view.OptionsWindowMade())
+        editor_.ShowAppended(table_, slot);
 }
 
 void Launcher::ReadOptionsAfterLoad() {
-    FormView& view = env_.view;
     registry_.OpenKey(kSettingsKey, true);
-    singleClick_ = ReadBoolOr(registry_, kValSingleClick, false);
-    view.SetChecked(Ctl::cbSingle, singleClick_);
-    view.SetChecked(Ctl::cbPopUp, popUp_);
-    const bool hide = ReadBoolOr(registry_, kValHideOnStart, false);
-    view.SetChecked(Ctl::chkHide, hide);
-    if (hide && table_.Count() > 0)
-        view.HideApplicationWindow();
+    options_.singleClick = ReadBoolOr(registry_, kValSingleClick, false);
+    options_.popUp = popUp_;
+    options_.hideOnStart = ReadBoolOr(registry_, kValHideOnStart, false);
 }
 
 void Launcher::ShowSmallIcons(bool small) {
-    env_.view.SetChecked(Ctl::cbSmallIcons, small);
+    options_.smallIcons = small;
     menu_.SetSmallIcons(small);
 }
 
@@ -110,21 +129,17 @@ void Launcher::OnStartupTimer() {
         view.ShowWelcome();
     registry_.OpenKey(kSettingsKey, true);
     try {
-        const bool hide = registry_.ReadBool(kValHideOnStart);
-        view.SetChecked(Ctl::chkHide, hide);
-        if (hide && table_.Count() > 0)
-            view.HideOptionsWindow();
+        options_.hideOnStart = registry_.ReadBool(kValHideOnStart);
         view.SetOptionsWindowNormal();
-        view.SetChecked(Ctl::cbPopUp, registry_.ReadBool(kValPopUpIt));
+        options_.popUp = registry_.ReadBool(kValPopUpIt);
         ShowSmallIcons(registry_.ReadBool(kValSmallIcons));
-        view.SetEnabled(Ctl::cbSmallIcons, view.Checked(Ctl::cbPopUp));
+        ShowOptionBoxes();
     } catch (const ERegistryException&) {
         // Repair the options from what the boxes show.
         try {
-            const Options boxes = OptionBoxes(view);
             registry_.OpenKey(kSettingsKey, true);
-            WriteOptions(registry_, boxes);
-            registry_.WriteBool(kValSmallIcons, boxes.smallIcons);
+            WriteOptions(registry_, options_);
+            registry_.WriteBool(kValSmallIcons, options_.smallIcons);
         } catch (const ERegistryException&) {
             // Nothing more can be done for the store now; the program runs on.
         }
@@ -144,14 +159,13 @@ bool Launcher::TellEntriesReadOnly() {
 void Launcher::WriteStore() {
     // The boxes, not the running mode: a change of pop-up mode reaches the
     // next start.
-    const Options boxes = OptionBoxes(env_.view);
     if (!unreadEntry_) {
-        WriteSettings(registry_, boxes, table_);
+        WriteSettings(registry_, options_, table_);
         table_.MarkStored();
         return;
     }
     registry_.OpenKey(kSettingsKey, true);
-    WriteOptions(registry_, boxes);
+    WriteOptions(registry_, options_);
 }
 
 void Launcher::OnTrayRetryTimer() {
