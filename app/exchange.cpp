@@ -3,20 +3,21 @@
 // the next save, so a user who ends without saving keeps the store as it was.
 #include "app/launcher.h"
 #include "core/reg_file.h"
-#include "ui/options_page.h"
 
 namespace corvane {
 
 void Launcher::OnExport() {
-    const std::optional<std::string> name = exportDialog_.Run(env_.dialogs, env_.view.Handle());
-    if (name && !env_.files.WriteFile(*name, ExportStore(OptionBoxes(env_.view), hotKey_, table_)))
+    const std::optional<std::string> name =
+        exportDialog_.Run(env_.dialogs, env_.view.DialogOwner());
+    if (name && !env_.files.WriteFile(*name, ExportStore(options_, hotKey_, table_)))
         env_.view.ShowMessage("Could not write " + *name, kApplicationTitle);
 }
 
 void Launcher::OnImport() {
     if (TellEntriesReadOnly())
         return;
-    const std::optional<std::string> name = importDialog_.Run(env_.dialogs, env_.view.Handle());
+    const std::optional<std::string> name =
+        importDialog_.Run(env_.dialogs, env_.view.DialogOwner());
     if (!name)
         return;
     // One byte more than is taken tells a file that is too large.
@@ -45,18 +46,11 @@ void Launcher::ReplaceTable(const StoreContents& contents) {
     tray_.Sync(table_);
     for (const Entry& entry : contents.entries)
         AppendEntry(entry);
-    const Options& options = contents.options;
-    view.SetChecked(Ctl::chkHide, options.hideOnStart);
-    view.SetChecked(Ctl::cbPopUp, options.popUp);
-    OnPopUpToggled();
-    if (view.Checked(Ctl::cbSingle) != options.singleClick) {
-        view.SetChecked(Ctl::cbSingle, options.singleClick);
-        OnSingleClickToggled();
-    }
-    view.SetChecked(Ctl::cbSmallIcons, options.smallIcons);
-    OnSmallIconsToggled(); // stored at once, as a click stores it; rebuilds the menu
+    options_ = contents.options;
+    TakeSmallIcons(options_.smallIcons); // stored at once, as a click stores it
+    ShowOptionBoxes();
     TakeHotKey(contents.hotKey);
-    view.SetHotKey(hotKey_);
+    ShowHotKey();
     view.SetEnabled(Ctl::btnAdd, !table_.Full());
     const bool any = table_.Count() > 0;
     view.SetEnabled(Ctl::btnDelete, any);

@@ -12,8 +12,9 @@ public:
     // Claims the program's name in the session, for as long as this process
     // runs. False when a copy that runs holds it.
     virtual bool ClaimName() = 0;
-    // Asks the options window of the copy that runs to show itself in its
-    // normal state, in front. False while that copy has no window.
+    // Asks the copy that runs, at its tray window, to show its options
+    // window in its normal state, in front. False while that copy has no
+    // tray window.
     virtual bool ShowRunningCopy() = 0;
     virtual void Wait(unsigned milliseconds) = 0;
 };

@@ -38,7 +38,7 @@ void Launcher::Launch(const Entry& entry, int showCommand) {
 }
 
 void Launcher::OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) {
-    switch (TrayActionFor(singleClick_, popUp_, mouseMessage)) {
+    switch (TrayActionFor(options_.singleClick, popUp_, mouseMessage)) {
     case TrayAction::LaunchEntry:
         // From its own icon an entry opens visibly, whatever its start mode.
         LaunchSlot(table_.FindByIconId(static_cast<std::int32_t>(id)), kSwShow);
@@ -57,7 +57,7 @@ void Launcher::ShowPopupMenu() {
     env_.menus.CursorPos(x, y);
     // The menu closes properly when the user clicks elsewhere only if the
     // program is in the foreground.
-    env_.view.ForegroundApplicationWindow();
+    env_.view.TakeForeground();
     env_.menus.DispatchWaitingMessages();
     // The handlers just run may have rebuilt the menu, or destroyed it on the
     // way out: the menu is taken as it stands now.
@@ -65,6 +65,8 @@ void Launcher::ShowPopupMenu() {
 }
 
 void Launcher::ShowOptions() {
+    if (!env_.view.OptionsWindowMade())
+        MakeOptionsWindow();
     env_.view.ShowOptionsWindow();
     env_.view.RestoreApplicationWindow();
 }
@@ -93,6 +95,11 @@ void Launcher::LoadHotKey(std::optional<std::uint16_t> stored) {
     if (!stored)
         return;
     if (IsUsableHotKey(*stored) && ChangeHotKey(*stored))
+        ShowHotKey();
+}
+
+void Launcher::ShowHotKey() {
+    if (env_.view.OptionsWindowMade())
         env_.view.SetHotKey(hotKey_);
 }
 
@@ -112,7 +119,7 @@ bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
     }
     // Told at once, and the control goes back to the key held.
     env_.view.ShowMessage(refusal, kApplicationTitle);
-    env_.view.SetHotKey(hotKey_);
+    ShowHotKey();
     return false;
 }
 
@@ -186,17 +193,25 @@ void Launcher::OnHelp() {
     env_.shell.Execute(env_.view.Handle(), "open", page.c_str(), "", folder.c_str(), kSwShow);
 }
 
-void Launcher::OnSingleClickToggled() {
-    singleClick_ = !singleClick_;
+void Launcher::OnHideToggled(bool checked) {
+    options_.hideOnStart = checked;
 }
 
-void Launcher::OnPopUpToggled() {
-    env_.view.SetEnabled(Ctl::cbSmallIcons, env_.view.Checked(Ctl::cbPopUp));
+void Launcher::OnSingleClickToggled(bool checked) {
+    options_.singleClick = checked;
 }
 
-void Launcher::OnSmallIconsToggled() {
-    const bool small = env_.view.Checked(Ctl::cbSmallIcons);
-    menu_.SetSmallIcons(small);
+void Launcher::OnPopUpToggled(bool checked) {
+    options_.popUp = checked;
+    env_.view.SetEnabled(Ctl::cbSmallIcons, checked);
+}
+
+void Launcher::OnSmallIconsToggled(bool checked) {
+    TakeSmallIcons(checked);
+}
+
+void Launcher::TakeSmallIcons(bool small) {
+    ShowSmallIcons(small);
     // Stored at once. A failure goes to the window's general error report,
     // and ends what called.
     if (const WriteFailure failure = store_.SaveSmallIcons(small))

@@ -22,6 +22,7 @@
 #include "tray/menu_api.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_presence.h"
+#include "tray/tray_window_events.h"
 #include "ui/dropped_files.h"
 #include "ui/entry_editor.h"
 #include "ui/form_view.h"
@@ -53,15 +54,19 @@ struct Platform {
     ShownFolderApi& folders;
 };
 
-class Launcher : public OptionsWindowEvents {
+class Launcher : public TrayWindowEvents, public OptionsWindowEvents {
 public:
     explicit Launcher(const Platform& platform);
     Launcher(const Launcher&) = delete;
     Launcher& operator=(const Launcher&) = delete;
 
-    void OnCreate() override;
+    // The tray window exists: loads the store, starts what is marked, shows
+    // the icons, and makes the options window unless the program starts in
+    // the tray alone ("Hide on Startup" with entries).
+    void OnCreate();
     void OnStartupTimer() override;
     void OnTrayRetryTimer() override;
+    // The tray window's and the options window's close request alike.
     void OnClose() override;
     void OnDestroy() override;
     void OnEndSession() override;
@@ -78,9 +83,10 @@ public:
     void OnMoveDown() override;
     void OnBrowse() override;
     void OnIconBrowse() override;
-    void OnSingleClickToggled() override;
-    void OnPopUpToggled() override;
-    void OnSmallIconsToggled() override;
+    void OnHideToggled(bool checked) override;
+    void OnSingleClickToggled(bool checked) override;
+    void OnPopUpToggled(bool checked) override;
+    void OnSmallIconsToggled(bool checked) override;
     void OnExport() override;
     void OnImport() override;
     void OnHotKeyChanged() override;
@@ -124,11 +130,22 @@ private:
     void ReplaceTable(const StoreContents& contents);
     // A new last entry with its tray icon (none in pop-up mode) and its row.
     void AppendEntry(Entry entry);
-    void ShowOptionsAfterLoad(const Options& stored);
+    void ReadOptionsAfterLoad(const Options& stored);
     void ShowSmallIcons(bool small);
+    // The small icons chosen: stored at once, and the menu rebuilt.
+    void TakeSmallIcons(bool small);
     void ShowPopupMenu();
-    // The options window in front, with the task-bar button.
+    // The options window in front, with the task-bar button; made first if
+    // it was not.
     void ShowOptions();
+    // Makes the options window and puts in what it shows, from the table,
+    // the options and the hot key.
+    void MakeOptionsWindow();
+    // The boxes of the "Options" page as the options record says, if the
+    // window is made.
+    void ShowOptionBoxes();
+    // The hot key held in its control, if the window is made.
+    void ShowHotKey();
     // The stored hot key (nothing: none chosen, or damaged), registered; one that another program
     // holds now, or that types a character, is reported and left out of this run.
     void LoadHotKey(std::optional<std::uint16_t> stored);
@@ -149,9 +166,11 @@ private:
     Platform env_;
     SettingsStore store_;
     EntryTable table_;
-    // The running mode and click rule; the boxes may differ until next start.
+    // The options as the boxes say them, what a save stores. The click rule
+    // is in force at once; the pop-up mode from the next start.
+    Options options_;
+    // The running mode, read at the start.
     bool popUp_ = false;
-    bool singleClick_ = false;
     // The hot key registered now (0: none), as "Hot Key" stores it.
     std::uint16_t hotKey_ = 0;
     // The read failure of an entry subkey below the count that is missing or

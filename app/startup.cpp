@@ -1,7 +1,6 @@
 // Start-up, the start-up timer, saving, and every way the program ends.
 #include "app/launcher.h"
 #include "core/show_commands.h"
-#include "ui/options_page.h"
 
 #include <stdexcept>
 #include <utility>
@@ -49,6 +48,7 @@ void Launcher::OnCreate() {
         if (const WriteFailure failure = store_.SaveFirstRunDefaults())
             throw std::runtime_error(*failure); // the window's general error report
         menu_.Rebuild();
+        MakeOptionsWindow();
         return;
     }
 
@@ -61,11 +61,34 @@ void Launcher::OnCreate() {
 
     LoadEntries(stored);
     menu_.Rebuild();
-    if (table_.Count() > 0)
-        editor_.Select(0, table_);
-    ShowOptionsAfterLoad(stored.options);
+    ReadOptionsAfterLoad(stored.options);
     if (tray_.AnyRefused())
         view.StartTrayRetryTimer(kTrayRetryMilliseconds);
+    // With entries, "Hide on Startup" starts the program in the tray alone.
+    if (!options_.hideOnStart || table_.Count() == 0)
+        MakeOptionsWindow();
+}
+
+void Launcher::MakeOptionsWindow() {
+    env_.view.MakeOptionsWindow();
+    for (int slot = 0; slot < table_.Count(); ++slot)
+        editor_.ShowAppended(table_, slot);
+    if (table_.Count() > 0)
+        editor_.Select(0, table_);
+    ShowOptionBoxes();
+    if (hotKey_ != 0)
+        ShowHotKey();
+}
+
+void Launcher::ShowOptionBoxes() {
+    FormView& view = env_.view;
+    if (!view.OptionsWindowMade())
+        return;
+    view.SetChecked(Ctl::chkHide, options_.hideOnStart);
+    view.SetChecked(Ctl::cbSingle, options_.singleClick);
+    view.SetChecked(Ctl::cbPopUp, options_.popUp);
+    view.SetChecked(Ctl::cbSmallIcons, options_.smallIcons);
+    view.SetEnabled(Ctl::cbSmallIcons, options_.popUp);
 }
 
 void Launcher::LoadEntries(const StoreContents& stored) {
@@ -81,21 +104,18 @@ void Launcher::LoadEntries(const StoreContents& stored) {
 void Launcher::AppendEntry(Entry entry) {
     const int slot = table_.Append(std::move(entry));
     tray_.Sync(table_);
-    editor_.ShowAppended(table_, slot);
+    if (env_.view.OptionsWindowMade())
+        editor_.ShowAppended(table_, slot);
 }
 
-void Launcher::ShowOptionsAfterLoad(const Options& stored) {
-    FormView& view = env_.view;
-    singleClick_ = stored.singleClick;
-    view.SetChecked(Ctl::cbSingle, singleClick_);
-    view.SetChecked(Ctl::cbPopUp, popUp_);
-    view.SetChecked(Ctl::chkHide, stored.hideOnStart);
-    if (stored.hideOnStart && table_.Count() > 0)
-        view.HideApplicationWindow();
+void Launcher::ReadOptionsAfterLoad(const Options& stored) {
+    options_.singleClick = stored.singleClick;
+    options_.popUp = popUp_;
+    options_.hideOnStart = stored.hideOnStart;
 }
 
 void Launcher::ShowSmallIcons(bool small) {
-    env_.view.SetChecked(Ctl::cbSmallIcons, small);
+    options_.smallIcons = small;
     menu_.SetSmallIcons(small);
 }
 
@@ -108,25 +128,21 @@ void Launcher::OnStartupTimer() {
         view.ShowWelcome();
     // The options as far as they are whole, in this order.
     const StoredOptions stored = store_.LoadOptions();
-    const bool hideWhole = stored.hideOnStart.has_value();
-    if (hideWhole) {
-        view.SetChecked(Ctl::chkHide, *stored.hideOnStart);
-        if (*stored.hideOnStart && table_.Count() > 0)
-            view.HideOptionsWindow();
+    if (stored.hideOnStart.has_value()) {
+        options_.hideOnStart = *stored.hideOnStart;
         view.SetOptionsWindowNormal();
     }
-    const bool popUpWhole = hideWhole && stored.popUp;
+    const bool popUpWhole = stored.hideOnStart.has_value() && stored.popUp.has_value();
     if (popUpWhole)
-        view.SetChecked(Ctl::cbPopUp, *stored.popUp);
+        options_.popUp = *stored.popUp;
     if (popUpWhole && stored.smallIcons) {
         ShowSmallIcons(*stored.smallIcons);
-        view.SetEnabled(Ctl::cbSmallIcons, view.Checked(Ctl::cbPopUp));
+        ShowOptionBoxes();
     } else {
-        // Repair the options from what the boxes show. A write that fails
-        // leaves the store as it is; the program runs on.
-        const Options boxes = OptionBoxes(view);
-        if (!store_.SaveOptions(boxes))
-            store_.SaveSmallIcons(boxes.smallIcons);
+        // Repair the options from the record. A write that fails leaves the
+        // store as it is; the program runs on.
+        if (!store_.SaveOptions(options_))
+            store_.SaveSmallIcons(options_.smallIcons);
     }
     LoadHotKey(stored.hotKey);
     TellEntriesReadOnly();
@@ -139,12 +155,11 @@ bool Launcher::TellEntriesReadOnly() {
 }
 
 WriteFailure Launcher::WriteStore() {
-    // The boxes, not the running mode: a change of pop-up mode reaches the
-    // next start.
-    const Options boxes = OptionBoxes(env_.view);
+    // The options as the boxes say them, not the running mode: a change of
+    // pop-up mode reaches the next start.
     if (unreadEntry_)
-        return store_.SaveOptions(boxes);
-    WriteFailure failure = store_.Save(boxes, table_);
+        return store_.SaveOptions(options_);
+    WriteFailure failure = store_.Save(options_, table_);
     if (!failure)
         table_.MarkStored();
     return failure;

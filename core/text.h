@@ -28,4 +28,12 @@ std::string AsciiLower(std::string text);
 // The text up to its first zero character.
 std::string UpToFirstZero(std::string_view bytes);
 
+// The caption of the program's own message boxes.
+inline constexpr const char* kApplicationTitle = "Corvane Box";
+
+// The text of the general error report: the error's message and a full stop.
+inline std::string ErrorReportText(const std::string& message) {
+    return message + ".";
+}
+
 } // namespace corvane

@@ -31,7 +31,7 @@ void EntryEditor::OpenAtSelectedEntry(OpenDialog& dialog, const EntryTable& tabl
 
 void EntryEditor::Browse(const EntryTable& table) {
     OpenAtSelectedEntry(programDialog_, table);
-    const std::optional<std::string> chosen = programDialog_.Run(dialogs_, view_.Handle());
+    const std::optional<std::string> chosen = programDialog_.Run(dialogs_, view_.DialogOwner());
     if (!chosen)
         return;
     // A name without the extension is looked up as name + ".lnk".
@@ -57,7 +57,7 @@ void EntryEditor::Browse(const EntryTable& table) {
 
 void EntryEditor::BrowseIcon(const EntryTable& table) {
     OpenAtSelectedEntry(iconDialog_, table);
-    const std::optional<std::string> chosen = iconDialog_.Run(dialogs_, view_.Handle());
+    const std::optional<std::string> chosen = iconDialog_.Run(dialogs_, view_.DialogOwner());
     if (!chosen)
         return;
     view_.SetText(Ctl::txtIconPath, *chosen);

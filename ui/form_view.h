@@ -1,8 +1,11 @@
 #pragma once
 // The options window and the program's other windows as the logic sees them:
 // controls addressed by name, and the few window operations start-up, saving
-// and the menu need. The Win32 layer implements it on real windows.
+// and the menu need. The Win32 layer implements it on real windows. The
+// options window is made when it is first shown: until then its controls
+// are not asked or set.
 #include "core/handles.h"
+#include "core/text.h"
 
 #include <cstdint>
 #include <string>
@@ -45,8 +48,15 @@ class FormView {
 public:
     virtual ~FormView() = default;
 
-    // The options window's handle: owner of every tray icon, launch and menu.
+    // The tray window's handle: owner of every tray icon, launch, the menu
+    // and the hook library's reports.
     virtual WindowRef Handle() = 0;
+    // The options window's handle, owner of the file dialogs it opens.
+    virtual WindowRef DialogOwner() = 0;
+    virtual bool OptionsWindowMade() = 0;
+    // Makes the options window with its controls, minimized, and the
+    // application window with its task-bar button.
+    virtual void MakeOptionsWindow() = 0;
 
     virtual std::string Text(Ctl control) = 0;
     // Setting a text field to new text raises its change event, as typing does.
@@ -62,8 +72,8 @@ public:
     // The hot-key control's key, as ui/hot_key.h reads it.
     virtual std::uint16_t HotKey() = 0;
     virtual void SetHotKey(std::uint16_t hotKey) = 0;
-    // The program's one global hot key, for the options window (0: none);
-    // false when the system refuses it: another program holds the key.
+    // The program's one global hot key, on the tray window (0: none); false
+    // when the system refuses it: another program holds the key.
     virtual bool RegisterHotKey(std::uint16_t hotKey) = 0;
     virtual void UnregisterHotKey() = 0;
     // The preview picture; the editor keeps owning the icon.
@@ -81,7 +91,9 @@ public:
     // The application window, which carries the task-bar button.
     virtual void HideApplicationWindow() = 0;
     virtual void RestoreApplicationWindow() = 0;
-    virtual void ForegroundApplicationWindow() = 0;
+    // The tray window in the foreground: a menu it owns closes when the user
+    // clicks elsewhere.
+    virtual void TakeForeground() = 0;
     // The options window.
     virtual void HideOptionsWindow() = 0;
     // Normal size and place; a hidden window stays hidden.
@@ -97,21 +109,16 @@ public:
     // The first-run welcome window, made on first use and kept.
     virtual void ShowWelcome() = 0;
     // A box with the error icon, modal to the options window: the window
-    // takes no input, not even a dropped file, until it closes.
+    // takes no input, not even a dropped file, until it closes. Without an
+    // options window that shows, the box stands alone and every window of
+    // the program waits for it.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
     // A Yes/No question, modal as ShowMessage is; No is the default button.
     // True for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
-    // Ends the message loop; the options window is destroyed on the way out
-    // and the process ends with exit code 0.
+    // Ends the message loop; the windows are destroyed on the way out and
+    // the process ends with exit code 0.
     virtual void EndProgram() = 0;
 };
-
-inline constexpr const char* kApplicationTitle = "Corvane Box";
-
-// The text of the general error report: the error's message and a full stop.
-inline std::string ErrorReportText(const std::string& message) {
-    return message + ".";
-}
 
 } // namespace corvane

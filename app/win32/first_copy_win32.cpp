@@ -2,7 +2,7 @@
 
 #include "core/win32/wide.h"
 #include "tray/menu_commands.h"
-#include "ui/win32/options_window.h"
+#include "tray/win32/tray_window.h"
 
 namespace corvane::win32 {
 
@@ -16,16 +16,16 @@ bool Win32FirstCopy::ClaimName() {
 }
 
 bool Win32FirstCopy::ShowRunningCopy() {
-    HWND options = FindWindowW(Wide(OptionsWindow::kClassName).c_str(), nullptr);
-    if (!options)
+    HWND tray = FindWindowW(Wide(TrayWindow::kClassName).c_str(), nullptr);
+    if (!tray)
         return false;
     DWORD process = 0;
-    GetWindowThreadProcessId(options, &process);
+    GetWindowThreadProcessId(tray, &process);
     // The user started this copy: the running one may take the foreground.
     AllowSetForegroundWindow(process);
     // The tray menu's "Options...", which the running copy answers by showing
     // its options window in its normal state.
-    PostMessageW(options, WM_COMMAND, kCmdOptions, 0);
+    PostMessageW(tray, WM_COMMAND, kCmdOptions, 0);
     return true;
 }
 

@@ -1,5 +1,5 @@
-// The program entry: the application window, the options window as the main
-// window, the launcher behind it, and the message loop. Every way out ends
+// The program entry: the tray window, the options window (made when first
+// shown), the launcher behind them, and the message loop. Every way out ends
 // with exit code 0.
 #include "app/launcher.h"
 #include "app/win32/first_copy_win32.h"
@@ -12,7 +12,7 @@
 #include "shell/win32/shell_windows_folders.h"
 #include "tray/win32/menus_win32.h"
 #include "tray/win32/tray_icons_win32.h"
-#include "ui/win32/app_window.h"
+#include "tray/win32/tray_window.h"
 #include "ui/win32/drops_win32.h"
 #include "ui/win32/file_dialog_win32.h"
 #include "ui/win32/options_window.h"
@@ -46,21 +46,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32FileSystem files;
     ShellWindowsFolders folders;
 
-    ApplicationWindow application;
-    OptionsWindow options;
-    if (!application.Create() || !options.Create(application))
+    TrayWindow tray;
+    if (!tray.Create())
         return 0;
-    application.Attach(&options);
-    ShowWindow(application.hwnd(), SW_SHOWNOACTIVATE);
+    OptionsWindow options(tray);
 
     Launcher launcher(Platform{registry, shell, trayIcons, fileIcons, menus, options, system, hook,
                                dialogs, drops, links, files, folders});
+    tray.Attach(&launcher);
     options.Attach(&launcher);
-    Guarded(options.hwnd(), [&] { launcher.OnCreate(); });
-
-    // The main window stands minimized until the start-up timer has run.
-    if (options.hwnd())
-        ShowWindow(options.hwnd(), SW_SHOWMINNOACTIVE);
+    // A made options window stands minimized until the start-up timer has run.
+    Guarded(tray.hwnd(), [&] { launcher.OnCreate(); });
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -70,5 +66,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         DispatchMessageW(&msg);
     }
     options.Attach(nullptr);
+    tray.Attach(nullptr);
     return 0;
 }

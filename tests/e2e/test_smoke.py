@@ -2,8 +2,8 @@
 
 import os
 
-from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, SCREEN, at, click, geometry, poll,
-                     probe_runs, reg_import, registry, run, wine, windows)
+from harness import (CORVANE_EXE, FIRST_ROW, KEY, LAST_ROW, PROBE_EXE, SCREEN, at, click, geometry,
+                     poll, probe_runs, reg_import, registry, run, tray_icon, wine, windows)
 
 HELP, BLANK = (421, 270), (320, 136)  # on the "General" page: "&Help"'s middle, no control
 
@@ -43,3 +43,14 @@ def test_the_hot_key_opens_the_launcher_menu_at_the_mouse(corvane):
     x, y, width, _ = geometry(next(iter(menu)))  # its upper right corner at the mouse
     assert abs(x + width - mouse[0]) <= 2 and abs(y - mouse[1]) <= 2
     run("xdotool", "key", "Escape")
+
+
+def test_hide_on_startup_makes_no_options_window_until_a_second_start_asks_for_it(corvane):
+    reg_import("entry.reg")
+    assert wine("reg", "add", KEY, "/v", "Hide on Start", "/t", "REG_DWORD", "/d", "1", "/f")[0] == 0
+    corvane.start()
+    corvane.choose(tray_icon(), None)  # its menu opens, so the start is over, and a click aside closes it
+    assert wine(PROBE_EXE, "--class", "CorvaneTray")[0] == 0
+    assert wine(PROBE_EXE, "--class", "CorvaneOptions")[0] == 1, "an options window was made"
+    assert wine(CORVANE_EXE)[0] == 0  # asks the running copy's tray window for "Options..."
+    corvane.wait_shown("Corvane 3.0 Options")

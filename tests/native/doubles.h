@@ -224,6 +224,11 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
 struct FakeView : FormView {
     explicit FakeView(CallLog& log) : log(log) {}
     WindowRef Handle() override { return kWindow; }
+    WindowRef DialogOwner() override { return kWindow; }
+    bool OptionsWindowMade() override { return made; }
+    void MakeOptionsWindow() override {
+        made = appVisible = formVisible = true, log.push_back("make form");
+    }
     std::string Text(Ctl control) override { return texts[control]; }
     void SetText(Ctl control, const std::string& text) override { texts[control] = text; }
     bool Checked(Ctl control) override { return checked[control]; }
@@ -245,7 +250,7 @@ struct FakeView : FormView {
     void SelectRow(int index) override { selected = index; }
     void HideApplicationWindow() override { appVisible = false, log.push_back("hide app"); }
     void RestoreApplicationWindow() override { appVisible = true, log.push_back("restore app"); }
-    void ForegroundApplicationWindow() override { log.push_back("foreground app"); }
+    void TakeForeground() override { log.push_back("foreground"); }
     void HideOptionsWindow() override { formVisible = false, log.push_back("hide form"); }
     void SetOptionsWindowNormal() override { log.push_back("form normal"); }
     void ShowOptionsWindow() override { formVisible = true, log.push_back("show form"); }
@@ -278,7 +283,7 @@ struct FakeView : FormView {
     IconRef preview = IconRef::None;
     int selected = -1;
     std::vector<std::pair<std::string, IconRef>> rows; // caption and image
-    bool appVisible = true, formVisible = true;
+    bool made = false, appVisible = false, formVisible = false;
     unsigned trayTimer = 0; // the tray retry timer's interval while it runs
     bool yes = false;       // the answer to every question
     std::uint16_t hotKey = 0, held = 0;

@@ -36,9 +36,10 @@ TEST_F(LauncherTest, AFirstRunWritesTheDefaultsAndWelcomesOverANormalWindow) {
     Start();
     EXPECT_EQ(registry.writeLog, (Lines{"Icon Count=0", "Single Click=0", "Hide on Start=0",
                                         "PopUpIt=0", "SmallIcons=0"}));
-    EXPECT_EQ(log, (Lines{"hook start 4660", "load bitmap STRIPE", "load bitmap STRIPE120",
-                          "load bitmap STRIPE144", "load bitmap STRIPE192", "menu create",
-                          "menu destroy", "menu create", "timer stop", "welcome", "form normal"}));
+    EXPECT_EQ(
+        log, (Lines{"hook start 4660", "load bitmap STRIPE", "load bitmap STRIPE120",
+                    "load bitmap STRIPE144", "load bitmap STRIPE192", "menu create", "menu destroy",
+                    "menu create", "make form", "timer stop", "welcome", "form normal"}));
     // The timer set the boxes from the defaults just written.
     EXPECT_FALSE(view.checked[Ctl::chkHide] || view.checked[Ctl::cbSmallIcons] ||
                  view.enabled[Ctl::cbSmallIcons]);
@@ -64,12 +65,13 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
               (std::vector<ShellCall>{
                   {kWindow, true, "", "D:\\Tools\\b.exe", "-one", "D:\\Tools\\", kSwHide},
                   {kWindow, true, "", "E:d.exe", "-two x", "E:", kSwShow}}));
-    // Past the first run's steps each starts before its icon and row; the menu is built for all.
+    // Past the first run's steps each starts before its icon; the menu is built for all, then
+    // the options window with a row for each.
     EXPECT_EQ(Lines(log.begin() + 6, log.end()),
-              (Lines{"tray add 1000", "row A", "execute D:\\Tools\\b.exe", "tray add 1001", "row B",
-                     "message " + std::string(kPathTooLong), "tray add 1002", "row C",
-                     "execute E:d.exe", "tray add 1003", "row D", "menu destroy", "menu create",
-                     "timer stop", "form normal", kKept}));
+              (Lines{"tray add 1000", "execute D:\\Tools\\b.exe", "tray add 1001",
+                     "message " + std::string(kPathTooLong), "tray add 1002", "execute E:d.exe",
+                     "tray add 1003", "menu destroy", "menu create", "make form", "row A", "row B",
+                     "row C", "row D", "timer stop", "form normal", kKept}));
     EXPECT_EQ(tray.shown.at(1001), (FakeTrayIcons::Shown{"D:\\Tools\\b.exe", "B"}))
         << "the small icon of the icon path";
     // Row 0 is shown in the editor; only the preview still holds an icon.
@@ -112,14 +114,12 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
                 view.enabled[Ctl::cbSmallIcons]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
     log.clear();
-    view.checked[Ctl::cbSmallIcons] = true;
-    launcher->OnSmallIconsToggled();
+    launcher->OnSmallIconsToggled(true);
     EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 1u) << "stored at once";
     EXPECT_EQ(log, (Lines{"menu destroy", "menu create"}));
     EXPECT_EQ(RowHeight(), 22);
     for (bool on : {false, true}) {
-        view.checked[Ctl::cbPopUp] = on;
-        launcher->OnPopUpToggled();
+        launcher->OnPopUpToggled(on);
         EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
     }
 }
@@ -146,7 +146,7 @@ TEST(LauncherTray, RefusedIconsAreAddedAgainForTwoMinutesAndWithNoneInTheTrayThe
         if (r[3] == "restart")
             rig.launcher->OnTrayRestarted();
         else if (r[3] == "delete")
-            rig.view.selected = 0, rig.launcher->OnDelete();
+            rig.launcher->OnMenuCommand(kCmdOptions), rig.launcher->OnDelete();
         int ticks = 0;
         for (; rig.view.trayTimer == 5000 && ticks < 30; ++ticks) // every 5 s
             rig.launcher->OnTrayRetryTimer();
@@ -174,14 +174,21 @@ TEST(FirstCopy, ASecondStartAsksTheRunningCopyToShowItsWindowThenEnds) {
     }
 }
 
-TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheSessionsEnd) {
-    StartWith({.hideOnStart = true}, 1);
-    EXPECT_FALSE(view.appVisible || view.formVisible);
-    view.checked[Ctl::cbSingle] = view.checked[Ctl::cbPopUp] = true;
-    view.checked[Ctl::chkHide] = false;
+// "Hide on Startup" makes no options window: "Options..." makes it, with what the program holds.
+TEST_F(LauncherTest, HideOnStartMakesNoWindowForEvenOneEntryMinimizeSavesTheBoxesSoDoesTheEnd) {
+    registry.PutDword(kSettings, "Hot Key", 0x64B);
+    StartWith({.hideOnStart = true, .smallIcons = true}, 1);
+    EXPECT_FALSE(view.made || view.appVisible || view.formVisible);
+    EXPECT_EQ(icons.fileInfoPaths.size(), 1u) << "Explorer's, no list row's";
+    launcher->OnMenuCommand(kCmdOptions);
+    EXPECT_EQ(std::tuple(view.rows.size(), view.selected, view.texts[Ctl::txtPath], view.hotKey),
+              std::tuple(1u, 0, "C:\\Apps\\0.exe", 0x64B));
+    EXPECT_TRUE(view.checked[Ctl::chkHide] && view.checked[Ctl::cbSmallIcons] &&
+                !view.checked[Ctl::cbSingle] && !view.enabled[Ctl::cbSmallIcons]);
+    launcher->OnPopUpToggled(true), launcher->OnHideToggled(false);
     launcher->OnMinimize();
     EXPECT_EQ(Lines(registry.writeLog.end() - 4, registry.writeLog.end()),
-              (Lines{"Single Click=1", "Hide on Start=0", "PopUpIt=1", "Icon Count=1"}));
+              (Lines{"Single Click=0", "Hide on Start=0", "PopUpIt=1", "Icon Count=1"}));
     // The running mode and click rule stay until the next start.
     launcher->OnTrayNotify(1000, kWmLButtonDblClk);
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
@@ -190,8 +197,9 @@ TEST_F(LauncherTest, HideOnStartHidesEvenOneEntryMinimizeSavesTheBoxesSoDoesTheS
     EXPECT_EQ(registry.writeLog.size(), 4u + 7u);
     registry.failingWrites = {"Path"};
     EXPECT_NO_THROW(launcher->OnEndSession()) << "nobody is left to tell";
-    EXPECT_EQ(log, (Lines{"hide app", "hide form", "execute C:\\Apps\\0.exe", "end program",
-                          "end program"}));
+    EXPECT_EQ(Lines(log.begin() + 3, log.end()),
+              (Lines{"show form", "restore app", "hide app", "hide form", "execute C:\\Apps\\0.exe",
+                     "end program", "end program"}));
 }
 
 TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredASaveEndsTheProgramAndNothingOutlivesIt) {
@@ -227,12 +235,12 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
     menus.cursorX = 1270, menus.cursorY = 990;
     launcher->OnTrayNotify(1000, kWmRButtonDown);
-    EXPECT_EQ(log, (Lines{"foreground app", "dispatch waiting",
+    EXPECT_EQ(log, (Lines{"foreground", "dispatch waiting",
                           "track " + std::to_string(menus.Live()) + " at 1270,990 for 4660",
                           "post null 4660"}));
     for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 1004u})
         launcher->OnTrayNotify(id, kWmLButtonDown);
-    launcher->OnSingleClickToggled();
+    launcher->OnSingleClickToggled(false);
     launcher->OnTrayNotify(1003, kWmLButtonDown);
     launcher->OnTrayNotify(1002, kWmLButtonDblClk);
     EXPECT_EQ(shell.calls,

@@ -22,13 +22,12 @@
 namespace corvane::win32 {
 namespace {
 
-// The menu under test answers the window's owner-drawn requests.
-struct MenuEvents : OptionsWindowEvents {
+// The menu under test answers the tray window's owner-drawn requests.
+struct MenuEvents : TrayWindowEvents {
     PopupMenu* menu = nullptr;
     std::optional<Extent> OnMeasureItem(const DrawnItem& item, TextMeasure& measure) override {
         return menu->Measure(item, measure);
     }
-    void OnFilesDropped(DropRef drop) override { DragFinish(FromRef<HDROP>(drop)); }
 };
 
 // The first row of the open menu, then the menu closes.
@@ -87,15 +86,17 @@ class DpiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(SetProcessDPIAware()) << "as corvane.exe's manifest makes it";
-        ASSERT_TRUE(application.Create() && options.Create(application));
-        options.Attach(&events);
+        ASSERT_TRUE(tray.Create());
+        options.MakeOptionsWindow(); // minimized, as at a start: restored and hidden here
+        ShowWindow(options.hwnd(), SW_RESTORE), ShowWindow(options.hwnd(), SW_HIDE);
+        tray.Attach(&events);
         const char* wanted = std::getenv("CORVANE_TEST_DPI");
         dpi = WindowDpi(options.hwnd());
         ASSERT_EQ(dpi, wanted ? std::atoi(wanted) : 96) << "the prefix's DPI";
     }
     MenuEvents events;
-    ApplicationWindow application;
-    OptionsWindow options;
+    TrayWindow tray;
+    OptionsWindow options{tray};
     int dpi = 0;
 };
 
@@ -175,8 +176,7 @@ TEST_F(DpiTest, ThePreviewShowsTheShellsLargeIconWholeAndAMenuRowGrowsWithTheDpi
     menu.SetPopUp(true);
     menu.SetSmallIcons(false);
     menu.Rebuild();
-    owner = options.hwnd();
-    ShowWindow(owner, SW_SHOW);
+    owner = tray.hwnd(); // hidden, as it stays
     SetForegroundWindow(owner);
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, &MeasureOpenMenu);
     menu.Track(400, 300, ToRef<WindowRef>(owner));

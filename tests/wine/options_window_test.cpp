@@ -31,9 +31,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Keeps the events (a list click with the row then selected, a DPI change with the list's image
-// size then, an entry's launch) and the dropped names; releases a drop as the program does.
-class Recorder : public OptionsWindowEvents {
+// Keeps the events of both windows (a list click with the row then selected, a DPI change with the
+// list's image size then, an entry's launch) and the dropped names; releases a drop as the program
+// does.
+class Recorder : public OptionsWindowEvents, public TrayWindowEvents {
 public:
     OptionsWindow* window = nullptr;
     HWND list = nullptr;
@@ -66,6 +67,15 @@ public:
     void OnHotKeyChanged() override { calls.push_back(std::to_string(window->HotKey())); }
     void OnHotKeyCleared() override { calls.push_back("cleared"); }
     void OnHotKey() override { calls.push_back("hot key pressed"); }
+    void OnTrayNotify(std::uint32_t id, std::uint32_t mouse) override {
+        calls.push_back("tray " + std::to_string(id) + " " + std::to_string(mouse));
+    }
+    void OnExplorerWindow(WindowRef window, std::intptr_t code) override {
+        calls.push_back("explorer " + std::to_string(FromRef<HWND>(window) == list) + " " +
+                        std::to_string(code));
+    }
+    void OnClose() override { calls.push_back("close"); }
+    void OnEndSession() override { calls.push_back("session ends"); }
     void OnFilesDropped(DropRef drop) override {
         const OwnedDrop owned(drops, drop);
         dropped = DroppedNames(drops, drop);
@@ -75,8 +85,10 @@ public:
 class OptionsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(application.Create());
-        ASSERT_TRUE(options.Create(application));
+        ASSERT_TRUE(tray.Create());
+        options.MakeOptionsWindow(); // minimized, as at a start: restored and hidden here
+        ShowWindow(options.hwnd(), SW_RESTORE), ShowWindow(options.hwnd(), SW_HIDE);
+        tray.Attach(&events);
         options.Attach(&events);
         events.window = &options;
         general = FindWindowExA(options.hwnd(), nullptr, "CorvanePage", nullptr);
@@ -105,16 +117,17 @@ protected:
         RunWaitingMessages();
     }
 
-    Recorder events; // outlives the window
-    ApplicationWindow application;
-    OptionsWindow options;
+    Recorder events; // outlives the windows
+    TrayWindow tray;
+    OptionsWindow options{tray};
     HWND general = nullptr, list = nullptr;
 };
 
 // However the list's selection moves, the program hears of it as of a click. Alt with a letter
 // presses the one control whose caption marks it. Esc and Ctrl+Break in a field come as a menu
-// command does, WM_COMMAND(IDCANCEL = 2, lParam 0), Enter as the default button's click: none
-// starts an entry. F1 is "&Help". Alt+Down and Alt+Up in the list move its entry.
+// command does, WM_COMMAND(IDCANCEL = 2, lParam 0), which the options window runs nothing for;
+// Enter is the default button's click. F1 is "&Help". Alt+Down and Alt+Up in the list move its
+// entry.
 TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewSelectionIsTold) {
     for (const char* tip : {"Mail", "Editor", "Notes"})
         options.AddListRow(ListView_GetItemCount(list), tip, IconRef::None);
@@ -139,7 +152,7 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
     RunWaitingMessages();
     EXPECT_EQ(events.calls,
               (Lines{"row 0", "row 1", "row 2", "row 0", "row 1", "down", "up", "browse", "browse",
-                     "icon browse", "2", "2", "minimize", "help", "row 2"}));
+                     "icon browse", "minimize", "help", "row 2"}));
     // No letter twice on a page, counting the buttons below both pages.
     for (HWND page : {general, FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr)}) {
         std::string marked;
@@ -151,7 +164,9 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
     }
 }
 
-TEST_F(OptionsWindowTest, TheTrayRetryTimerTheTraysStartAndASecondCopysRequestReachTheProgram) {
+// What the shell, the hook library, the session, an installer and a second copy send reaches the
+// program at the tray window, by the numbers other programs know.
+TEST_F(OptionsWindowTest, TheTimersTheShellTheHookASecondCopyAndTheSessionReachTheTrayWindow) {
     options.StartTrayRetryTimer(50);
     EXPECT_TRUE(WaitFor("two ticks", [&] { return RunWaitingMessages(), events.trayTicks >= 2; }));
     options.StopTrayRetryTimer();
@@ -161,8 +176,16 @@ TEST_F(OptionsWindowTest, TheTrayRetryTimerTheTraysStartAndASecondCopysRequestRe
     EXPECT_FALSE(RunAsFirstCopy(second));
     EXPECT_TRUE(WaitFor("the second copy's request, posted last",
                         [&] { return RunWaitingMessages(), !events.calls.empty(); }));
+    SendMessageA(tray.hwnd(), WM_USER + 13, 1000, WM_RBUTTONUP);
+    SendMessageA(tray.hwnd(), WM_USER + 1, WPARAM(list), 4);
+    SendMessageA(tray.hwnd(), WM_ENDSESSION, TRUE, 0);
+    SendMessageA(tray.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(std::tuple(events.trayTicks, events.trayStarts, events.calls),
-              std::tuple(2, 1, Lines{std::to_string(kCmdOptions)}));
+              std::tuple(2, 1,
+                         Lines{std::to_string(kCmdOptions), "tray 1000 517", "explorer 1 4",
+                               "session ends", "close"}));
+    EXPECT_EQ(GetWindowLongA(tray.hwnd(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(IsWindowVisible(tray.hwnd()));
 }
 
 // Typed in its control, the hot key is told; refused while another program (probe.exe) holds it,

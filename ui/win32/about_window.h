@@ -3,7 +3,7 @@
 // modally over its owner.
 #include "ui/win32/handles.h"
 #include "ui/win32/scaled_controls.h"
-#include "ui/win32/window.h"
+#include "core/win32/window.h"
 
 namespace corvane::win32 {
 

@@ -21,12 +21,6 @@ HWND ApplicationWindow::OptionsHandle() const {
 LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND options = OptionsHandle();
     switch (message) {
-    case WM_QUERYENDSESSION:
-        return TRUE;
-    case WM_ENDSESSION:
-        if (wParam && options_)
-            options_->OnEndSession();
-        return 0;
     case WM_CLOSE:
         // Closing the program from its task-bar button closes the main window.
         if (options)

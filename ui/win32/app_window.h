@@ -1,7 +1,7 @@
 #pragma once
 // The application window "Corvane Box", which carries the task-bar button and
 // owns the options window, and the pages of the options window's notebook.
-#include "ui/win32/window.h"
+#include "core/win32/window.h"
 
 namespace corvane::win32 {
 

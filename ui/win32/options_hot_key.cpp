@@ -1,5 +1,5 @@
 // The options window's hot key (FormView): the hot-key control and the
-// system's registration of the key on the window.
+// system's registration of the key on the tray window.
 #include "core/hot_key.h"
 #include "ui/win32/options_window.h"
 
@@ -21,12 +21,11 @@ void OptionsWindow::SetHotKey(std::uint16_t hotKey) {
 }
 
 bool OptionsWindow::RegisterHotKey(std::uint16_t hotKey) {
-    return ::RegisterHotKey(hwnd(), kHotKeyId, HotKeyModifiers(hotKey), HotKeyVirtualKey(hotKey)) !=
-           FALSE;
+    return tray_.RegisterHotKey(hotKey);
 }
 
 void OptionsWindow::UnregisterHotKey() {
-    ::UnregisterHotKey(hwnd(), kHotKeyId);
+    tray_.UnregisterHotKey();
 }
 
 } // namespace corvane::win32

@@ -40,7 +40,15 @@ void RemoveImage(HWND list, HIMAGELIST images, int image) {
 } // namespace
 
 WindowRef OptionsWindow::Handle() {
+    return ToRef<WindowRef>(tray_.hwnd());
+}
+
+WindowRef OptionsWindow::DialogOwner() {
     return ToRef<WindowRef>(hwnd());
+}
+
+bool OptionsWindow::OptionsWindowMade() {
+    return hwnd() != nullptr;
 }
 
 std::string OptionsWindow::Text(Ctl control) {
@@ -149,8 +157,8 @@ void OptionsWindow::RestoreApplicationWindow() {
     ShowWindow(ApplicationHandle(), SW_RESTORE);
 }
 
-void OptionsWindow::ForegroundApplicationWindow() {
-    SetForegroundWindow(ApplicationHandle());
+void OptionsWindow::TakeForeground() {
+    SetForegroundWindow(tray_.hwnd());
 }
 
 void OptionsWindow::HideOptionsWindow() {
@@ -176,15 +184,15 @@ void OptionsWindow::ShowOptionsWindow() {
 }
 
 void OptionsWindow::StopStartupTimer() {
-    KillTimer(hwnd(), kStartupTimer);
+    tray_.StopStartupTimer();
 }
 
 void OptionsWindow::StartTrayRetryTimer(unsigned milliseconds) {
-    SetTimer(hwnd(), kTrayRetryTimer, milliseconds, nullptr);
+    tray_.StartTrayRetryTimer(milliseconds);
 }
 
 void OptionsWindow::StopTrayRetryTimer() {
-    KillTimer(hwnd(), kTrayRetryTimer);
+    tray_.StopTrayRetryTimer();
 }
 
 void OptionsWindow::ShowWelcome() {
@@ -204,9 +212,11 @@ void OptionsWindow::EndProgram() {
     if (ending_)
         return;
     ending_ = true;
-    // Destroying the application window destroys the options window it owns,
-    // which runs FormDestroy and ends the message loop.
-    DestroyWindow(ApplicationHandle());
+    // Destroying the application window destroys the options window it owns;
+    // the tray window goes last, which ends the message loop.
+    if (ApplicationHandle())
+        DestroyWindow(ApplicationHandle());
+    tray_.End();
 }
 
 } // namespace corvane::win32

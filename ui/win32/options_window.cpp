@@ -1,12 +1,11 @@
 #include "ui/win32/options_window.h"
 
-#include "shell/explorer_report.h"
 #include "core/win32/dpi_win32.h"
-#include "tray/tray_icons.h"
-#include "tray/win32/menu_painter_win32.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
+
+#include <stdexcept>
 
 namespace corvane::win32 {
 namespace {
@@ -15,8 +14,6 @@ constexpr int kLeft = 202;
 constexpr int kTop = 141;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_BORDER | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
-
-static_assert(kWmTrayNotify == WM_USER + 13 && kWmExplorerWindow == WM_USER + 1);
 
 // The controls whose notifications the program answers, and with what.
 struct ControlEvent {
@@ -37,10 +34,20 @@ constexpr ControlEvent kControlEvents[] = {
     {Ctl::btnImport, BN_CLICKED, &OptionsWindowEvents::OnImport},
     {Ctl::btnBrowse, BN_CLICKED, &OptionsWindowEvents::OnBrowse},
     {Ctl::btnIconBrowse, BN_CLICKED, &OptionsWindowEvents::OnIconBrowse},
-    {Ctl::cbSingle, BN_CLICKED, &OptionsWindowEvents::OnSingleClickToggled},
-    {Ctl::cbPopUp, BN_CLICKED, &OptionsWindowEvents::OnPopUpToggled},
-    {Ctl::cbSmallIcons, BN_CLICKED, &OptionsWindowEvents::OnSmallIconsToggled},
     {Ctl::hkHotKey, EN_CHANGE, &OptionsWindowEvents::OnHotKeyChanged},
+};
+
+// The boxes of the "Options" page: a click tells the program what the box
+// says now.
+struct BoxEvent {
+    Ctl box;
+    void (OptionsWindowEvents::*handler)(bool checked);
+};
+constexpr BoxEvent kBoxEvents[] = {
+    {Ctl::chkHide, &OptionsWindowEvents::OnHideToggled},
+    {Ctl::cbSingle, &OptionsWindowEvents::OnSingleClickToggled},
+    {Ctl::cbPopUp, &OptionsWindowEvents::OnPopUpToggled},
+    {Ctl::cbSmallIcons, &OptionsWindowEvents::OnSmallIconsToggled},
 };
 
 // A row of the list became selected, however the selection moved there:
@@ -70,12 +77,15 @@ bool IsMoveKey(const MSG& msg, WPARAM key) {
 
 } // namespace
 
-bool OptionsWindow::Create(ApplicationWindow& application) {
-    application_ = &application;
+void OptionsWindow::MakeOptionsWindow() {
+    if (hwnd())
+        return;
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    if (!Window::Create(kClassName, kExStyle, "Corvane 3.0 Options", kStyle, kLeft, kTop,
-                        kOptionsClientWidth, kOptionsClientHeight, application.hwnd(), icon))
-        return false;
+    if (!application_.Create() ||
+        !Window::Create(kClassName, kExStyle, "Corvane 3.0 Options", kStyle, kLeft, kTop,
+                        kOptionsClientWidth, kOptionsClientHeight, application_.hwnd(), icon))
+        throw std::runtime_error("The options window could not be made");
+    application_.Attach(this);
     // Its size for the DPI of the monitor it was made on.
     const int dpi = WindowDpi(hwnd());
     RECT frame{0, 0, ScaleToDpi(kOptionsClientWidth, dpi), ScaleToDpi(kOptionsClientHeight, dpi)};
@@ -86,10 +96,9 @@ bool OptionsWindow::Create(ApplicationWindow& application) {
     SelectPage(kGeneralPage);
     // Files dropped anywhere on the window, on either page, come here.
     DragAcceptFiles(hwnd(), TRUE);
-    // Sent to every top-level window when the shell's tray (re)starts.
-    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-    SetTimer(hwnd(), kStartupTimer, 100, nullptr);
-    return true;
+    // The task-bar button, and the window minimized until it is shown.
+    ShowWindow(application_.hwnd(), SW_SHOWNOACTIVATE);
+    ShowWindow(hwnd(), SW_SHOWMINNOACTIVE);
 }
 
 void OptionsWindow::SelectPage(int page) {
@@ -122,44 +131,15 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
         return true;
     }
     // The dialog keys. Esc and Ctrl+Break come back as WM_COMMAND(IDCANCEL)
-    // with lParam 0, the way a menu command comes; no command of the menu has
-    // an identifier the dialog manager sends (tray/menu_commands.h).
+    // with lParam 0, which runs nothing here.
     return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }
 
 LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_TIMER:
-        if (wParam == kStartupTimer)
-            Run([](OptionsWindowEvents& events) { events.OnStartupTimer(); });
-        else if (wParam == kTrayRetryTimer)
-            Run([](OptionsWindowEvents& events) { events.OnTrayRetryTimer(); });
-        return 0;
     case WM_COMMAND:
         OnCommand(wParam, lParam);
         return DefaultHandling(message, wParam, lParam);
-    case kWmTrayNotify:
-        Run([&](OptionsWindowEvents& events) {
-            events.OnTrayNotify(static_cast<std::uint32_t>(wParam),
-                                static_cast<std::uint32_t>(lParam));
-        });
-        return 0;
-    case kWmExplorerWindow:
-        Run([&](OptionsWindowEvents& events) {
-            events.OnExplorerWindow(ToRef<WindowRef>(reinterpret_cast<HWND>(wParam)),
-                                    static_cast<std::intptr_t>(lParam));
-        });
-        return 0;
-    case WM_HOTKEY:
-        if (wParam == kHotKeyId)
-            Run([](OptionsWindowEvents& events) { events.OnHotKey(); });
-        return 0;
-    case WM_MENUCHAR:
-        return OnMenuChar(wParam, lParam);
-    case WM_MEASUREITEM:
-        return OnMeasureItem(wParam, lParam);
-    case WM_DRAWITEM:
-        return OnDrawItem(wParam, lParam);
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
@@ -181,68 +161,16 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return 0;
-    case WM_QUERYENDSESSION:
-        return TRUE;
-    case WM_ENDSESSION:
-        if (wParam)
-            OnEndSession();
-        return 0;
-    case WM_DESTROY:
-        KillTimer(hwnd(), kStartupTimer);
-        KillTimer(hwnd(), kTrayRetryTimer);
-        UnregisterHotKey();
-        Run([](OptionsWindowEvents& events) { events.OnDestroy(); });
-        PostQuitMessage(0);
-        return 0;
     default:
-        if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-            Run([](OptionsWindowEvents& events) { events.OnTrayRestarted(); });
-            return 0;
-        }
         return DefaultHandling(message, wParam, lParam);
     }
 }
 
-LRESULT OptionsWindow::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
-    bool answered = false;
-    Run([&](OptionsWindowEvents& events) {
-        answered = MeasureMenuRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), hwnd(),
-                                  [&](const DrawnItem& item, TextMeasure& measure) {
-                                      return events.OnMeasureItem(item, measure);
-                                  });
-    });
-    return answered ? TRUE : DefaultHandling(WM_MEASUREITEM, wParam, lParam);
-}
-
-LRESULT OptionsWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
-    bool drawn = false;
-    Run([&](OptionsWindowEvents& events) {
-        drawn = DrawMenuRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                            [&](const DrawnItem& item) { return events.OnDrawItem(item); });
-    });
-    if (!drawn)
-        DefaultHandling(WM_DRAWITEM, wParam, lParam);
-    return TRUE;
-}
-
-LRESULT OptionsWindow::OnMenuChar(WPARAM wParam, LPARAM lParam) {
-    std::optional<LRESULT> result;
-    Run([&](OptionsWindowEvents& events) {
-        result = MenuCharResult(wParam, lParam, [&](char16_t typed, MenuRef menu) {
-            return events.OnMenuChar(typed, menu);
-        });
-    });
-    return result ? *result : DefaultHandling(WM_MENUCHAR, wParam, lParam);
-}
-
 void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (lParam == 0) {
-        // A command chosen on the pop-up menu (or posted by another program).
-        Run([&](OptionsWindowEvents& events) {
-            events.OnMenuCommand(static_cast<std::uint32_t>(wParam));
-        });
+    // Keys of the dialog manager (Esc, Ctrl+Break) come with lParam 0: the
+    // menu's commands go to the tray window, so none of them runs one here.
+    if (lParam == 0)
         return;
-    }
     const int id = LOWORD(wParam);
     const WORD notification = HIWORD(wParam);
     if (id == ControlId(Ctl::btnQuit) && notification == BN_CLICKED) {
@@ -256,6 +184,11 @@ void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     for (const ControlEvent& event : kControlEvents)
         if (id == ControlId(event.control) && notification == event.notification)
             Run([&](OptionsWindowEvents& events) { (events.*event.handler)(); });
+    for (const BoxEvent& event : kBoxEvents)
+        if (id == ControlId(event.box) && notification == BN_CLICKED) {
+            const bool checked = Checked(event.box);
+            Run([&](OptionsWindowEvents& events) { (events.*event.handler)(checked); });
+        }
 }
 
 void OptionsWindow::OnNotify(const NMHDR& header) {
@@ -288,11 +221,6 @@ void OptionsWindow::OnClose() {
     }
     // The program ends itself, or stays when its entries could not be saved.
     Run([](OptionsWindowEvents& events) { events.OnClose(); });
-}
-
-void OptionsWindow::OnEndSession() {
-    if (!ending_)
-        Run([](OptionsWindowEvents& events) { events.OnEndSession(); });
 }
 
 } // namespace corvane::win32

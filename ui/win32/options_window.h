@@ -1,40 +1,40 @@
 #pragma once
 // The options window on real windows: it turns messages into calls on the
-// program's OptionsWindowEvents and implements FormView for it. The message
+// program's OptionsWindowEvents and implements FormView for it, the tray
+// window's part through the tray window. It is made, with the application
+// window that carries its task-bar button, when it is first shown. The message
 // dispatch is in options_window.cpp, the controls in options_layout.cpp, the
 // FormView side in options_view.cpp.
+#include "core/win32/window.h"
+#include "tray/win32/tray_window.h"
 #include "ui/form_view.h"
 #include "ui/window_events.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/app_window.h"
 #include "ui/win32/options_layout.h"
 #include "ui/win32/welcome_window.h"
-#include "ui/win32/window.h"
 
 namespace corvane::win32 {
 
 class OptionsWindow : public Window, public FormView {
 public:
     static constexpr const char* kClassName = "CorvaneOptions";
-    static constexpr UINT_PTR kStartupTimer = 1;
-    static constexpr UINT_PTR kTrayRetryTimer = 2;
-    // The identifier of the program's hot key.
-    static constexpr int kHotKeyId = 1;
 
+    explicit OptionsWindow(TrayWindow& tray) : tray_(tray) {}
     ~OptionsWindow() override { Destroy(); }
 
-    bool Create(ApplicationWindow& application);
     void Attach(OptionsWindowEvents* events) { events_ = events; }
-    HWND ApplicationHandle() const { return application_ ? application_->hwnd() : nullptr; }
+    HWND ApplicationHandle() const { return application_.hwnd(); }
 
-    // Windows is logging off or shutting down.
-    void OnEndSession();
     // For the message loop: Enter, Tab, access keys and F1 in the window.
     // True when the message has been dealt with.
     bool PreTranslate(MSG& msg);
 
     // FormView
     WindowRef Handle() override;
+    WindowRef DialogOwner() override;
+    bool OptionsWindowMade() override;
+    void MakeOptionsWindow() override;
     std::string Text(Ctl control) override;
     void SetText(Ctl control, const std::string& text) override;
     bool Checked(Ctl control) override;
@@ -55,7 +55,7 @@ public:
     void SelectRow(int index) override;
     void HideApplicationWindow() override;
     void RestoreApplicationWindow() override;
-    void ForegroundApplicationWindow() override;
+    void TakeForeground() override;
     void HideOptionsWindow() override;
     void SetOptionsWindowNormal() override;
     void ShowOptionsWindow() override;
@@ -79,9 +79,6 @@ private:
     // Writes a row's text and image (a copy of icon, or none) and refits the
     // column. insert makes a new row at index.
     void WriteListRow(bool insert, int index, const std::string& caption, IconRef icon);
-    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
-    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
-    LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
     void SelectPage(int page);
     // Runs a call into the program, if one is attached, guarded.
     template <typename Action> void Run(Action&& action) {
@@ -89,7 +86,7 @@ private:
             Guarded(hwnd(), [&] { action(*events_); });
     }
 
-    ApplicationWindow* application_ = nullptr;
+    TrayWindow& tray_;
     OptionsWindowEvents* events_ = nullptr;
     // Declared before the pages and controls that use them.
     OptionsResources resources_;
@@ -97,7 +94,8 @@ private:
     OptionsControls controls_;
     WelcomeWindow welcome_;
     AboutWindow about_;
-    UINT taskbarCreated_ = 0;
+    // Made before the options window, which it owns, and destroyed after it.
+    ApplicationWindow application_;
     bool ending_ = false;
 };
 

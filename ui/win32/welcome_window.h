@@ -1,7 +1,7 @@
 #pragma once
 // TStartup, the first-run welcome window: made on first use, then kept.
 #include "ui/win32/scaled_controls.h"
-#include "ui/win32/window.h"
+#include "core/win32/window.h"
 
 namespace corvane::win32 {
 

@@ -4,7 +4,8 @@
 // "probe.exe --link LINK TARGET ARGUMENTS" only saves a shortcut at LINK with the shell's object;
 // "probe.exe --text TITLE [ITEM]" only writes the text of the message box titled TITLE (or of the
 // item ITEM of the dialog titled TITLE) to its output; "probe.exe --hot-key MODIFIERS KEY" only
-// holds that hot key (as numbers) until ended.
+// holds that hot key (as numbers) until ended; "probe.exe --class CLASS" only ends with 0 when a
+// top-level window of that class is there, else 1.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -53,6 +54,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         DWORD size = GetDlgItemTextA(FindWindowW(L"#32770", args[2]), item, text, sizeof text);
         return !WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text, size, &size, nullptr);
     }
+    if (args && count == 3 && lstrcmpW(args[1], L"--class") == 0) // not logged
+        return FindWindowW(args[2], nullptr) ? 0 : 1;
     if (args && count == 4 && lstrcmpW(args[1], L"--hot-key") == 0) { // not logged
         RegisterHotKey(nullptr, 1, _wtoi(args[2]), _wtoi(args[3]));
         for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) // input idle once it holds the key

@@ -1,7 +1,7 @@
-#include "ui/win32/window.h"
+#include "core/win32/window.h"
 
 #include "core/win32/wide.h"
-#include "ui/form_view.h"
+#include "core/text.h"
 
 namespace corvane::win32 {
 
