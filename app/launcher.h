@@ -8,9 +8,10 @@
 //   app/launcher.cpp  tray clicks, menu commands, the hot key, the options
 //                     page, Explorer
 //   app/editing.cpp   the editor's buttons and files dropped on the window
+//   app/exchange.cpp  Export and Import of the settings
 //   core/             entries, launching, the settings store
 //   tray/             tray icons, the click rule, the menu and its drawing
-//   shell/            the shortcut reader, Explorer folder tracking
+//   shell/            the chosen shortcut, Explorer folder tracking
 //   ui/               the options window as the logic sees it, the editor
 #include "core/entry.h"
 #include "core/registry_api.h"

@@ -4,7 +4,8 @@
 // the side banner, and measures and draws its rows from the entry table as it
 // stands when the request comes. The rows' icons are asked of the shell when
 // the menu is built, never while it paints: a slow file would otherwise stall
-// every repaint.
+// every repaint. Building and running the menu is in popup_menu.cpp, the
+// rows' sizes and pictures in menu_drawing.cpp.
 #include "core/design_units.h"
 #include "core/entry.h"
 #include "core/system_api.h"

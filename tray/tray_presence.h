@@ -5,6 +5,7 @@
 // ends. At log-on the shell may refuse icons until its tray is ready: the
 // refused ones are kept to be shown again.
 #include "core/entry.h"
+#include "core/product_version.h"
 #include "core/system_api.h"
 #include "tray/tray_icons.h"
 
@@ -15,7 +16,7 @@
 namespace corvane {
 
 inline constexpr int kMainIconId = 1111;
-inline constexpr const char* kMainIconTip = "Corvane 3.0";
+inline constexpr const char* kMainIconTip = kProductNameAndVersion;
 
 class TrayPresence {
 public:

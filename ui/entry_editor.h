@@ -1,7 +1,8 @@
 #pragma once
 // The "General" page: the entry list, one row per slot, the editor fields
 // that show the selected entry, the buttons that add, delete and modify
-// entries, and the two Browse buttons with their open-file dialogs.
+// entries, and the two Browse buttons with their open-file dialogs. The
+// Browse buttons are in entry_browse.cpp, the rest in entry_editor.cpp.
 #include "core/entry.h"
 #include "core/system_api.h"
 #include "shell/file_system_api.h"

@@ -1,5 +1,6 @@
 #include "ui/win32/options_window.h"
 
+#include "core/product_version.h"
 #include "core/win32/dpi_win32.h"
 
 #include <commctrl.h>
@@ -82,8 +83,9 @@ void OptionsWindow::MakeOptionsWindow() {
         return;
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     if (!application_.Create() ||
-        !Window::Create(kClassName, kExStyle, "Corvane 3.0 Options", kStyle, kLeft, kTop,
-                        kOptionsClientWidth, kOptionsClientHeight, application_.hwnd(), icon))
+        !Window::Create(kClassName, kExStyle, "Corvane " CORVANE_VERSION_TEXT " Options", kStyle,
+                        kLeft, kTop, kOptionsClientWidth, kOptionsClientHeight, application_.hwnd(),
+                        icon))
         throw std::runtime_error("The options window could not be made");
     application_.Attach(this);
     // Its size for the DPI of the monitor it was made on.

@@ -4,7 +4,7 @@
 // window's part through the tray window. It is made, with the application
 // window that carries its task-bar button, when it is first shown. The message
 // dispatch is in options_window.cpp, the controls in options_layout.cpp, the
-// FormView side in options_view.cpp.
+// FormView side in options_view.cpp, the hot key's part in options_hot_key.cpp.
 #include "core/win32/window.h"
 #include "tray/win32/tray_window.h"
 #include "ui/form_view.h"
