@@ -1,6 +1,7 @@
 #pragma once
 // Small text rules shared by the whole program.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,9 @@ std::string AsciiLower(std::string text);
 
 // The text up to its first zero character.
 std::string UpToFirstZero(std::string_view bytes);
+
+// The value in hexadecimal, at least minDigits digits with zeros in front, in capitals
+// ("0A3F") or small letters ("0a3f").
+std::string Hex(std::uint32_t value, int minDigits, bool capitals);
 
 } // namespace corvane
