@@ -23,7 +23,7 @@ Launcher::Launcher(const Platform& platform)
       menu_(platform.menus, platform.shellIcons, platform.system, table_),
       explorer_(platform.system, platform.shell, platform.folders),
       editor_(EditorPlatform{platform.view, platform.shellIcons, platform.dialogs, platform.links,
-                             platform.files, platform.registry, platform.system}) {}
+                             platform.files, platform.system}) {}
 
 void Launcher::OnCreate() {
     FormView& view = env_.view;

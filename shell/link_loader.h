@@ -1,6 +1,6 @@
 #pragma once
 // The one seam through which a shortcut file is loaded: the shell's own
-// shell-link object on Windows, our own reader of the format elsewhere.
+// shell-link object.
 #include <cstdint>
 #include <string>
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A long run of the fuzzers, side by side, from their seeds (and the importer's dictionary), the
 # cores shared between them; then what each did: executions, coverage, corpus and findings.
-# Usage: tools/fuzz-long.sh [SECONDS (3600)] [WORKERS (every core)] [FUZZER... (both)]
+# Usage: tools/fuzz-long.sh [SECONDS (3600)] [WORKERS (every core)] [FUZZER... (all)]
 # Each fuzzer runs WORKERS / (number of fuzzers) processes (at least one), each for SECONDS; a
 # process that finds something stops there and its finding is kept. Everything lands in
 # build/fuzz/long-<time>/<fuzzer>/: the corpus grown, the findings (crash-*, leak-*, timeout-*,
@@ -14,7 +14,7 @@ seconds=${1:-3600}
 workers=${2:-$(nproc)}
 shift $(($# < 2 ? $# : 2))
 fuzzers=("$@")
-((${#fuzzers[@]})) || fuzzers=(shllink_fuzz regfile_fuzz)
+((${#fuzzers[@]})) || fuzzers=(regfile_fuzz)
 per=$((workers / ${#fuzzers[@]}))
 ((per > 0)) || per=1
 
@@ -25,7 +25,6 @@ bin=$root/build/fuzz/tests/fuzz
 # The seeds and options of each fuzzer, as the short run of ctest takes them.
 inputs() {
   case $1 in
-    shllink_fuzz) echo "-max_len=8192 $root/tests/fuzz/seeds $root/tests/fuzz/corpus" ;;
     regfile_fuzz) echo "-max_len=16384 -dict=$root/tests/data/regfile.dict $root/tests/data/reg_seeds" ;;
     *) echo "fuzz-long: no fuzzer $1" >&2; return 1 ;;
   esac

@@ -2,22 +2,23 @@
 #include "core/entry_rule.h"
 #include "core/show_commands.h"
 #include "core/text.h"
+#include "shell/shortcut.h"
 #include "ui/entry_editor.h"
 
 namespace corvane {
 namespace {
 
-// The start-mode item a shortcut's window state chooses.
-int StartModeFor(TWindowState state) {
-    switch (state) {
-    case wsMinimized:
+// The start-mode item a shortcut's show command chooses.
+int StartModeFor(std::int32_t showCommand) {
+    switch (showCommand) {
+    case kSwShowMinNoActive:
         return smMinimized;
-    case wsMaximized:
+    case kSwShowMaximized:
         return smMaximized;
-    case wsNormal:
-        break;
+    default:
+        // A normal window, and every show command without a state of its own.
+        return smNormal;
     }
-    return smNormal;
 }
 
 } // namespace
@@ -33,11 +34,9 @@ void EntryEditor::Browse(const EntryTable& table) {
     const std::optional<std::string> chosen = programDialog_.Run(dialogs_, view_.Handle());
     if (!chosen)
         return;
-    try {
-        // A name without the extension is looked up as name + ".lnk".
-        link_.SetFileName(*chosen);
-        link_.ReadLink();
-    } catch (const EKvShellLink&) {
+    // A name without the extension is looked up as name + ".lnk".
+    const std::optional<LinkValues> shortcut = ReadShortcut(links_, files_, *chosen);
+    if (!shortcut) {
         // Not a readable shortcut: the file itself.
         view_.SetText(Ctl::txtPath, *chosen);
         view_.SetText(Ctl::txtIconPath, *chosen);
@@ -48,12 +47,12 @@ void EntryEditor::Browse(const EntryTable& table) {
     // A shortcut's comment may be longer than a description; its path and
     // parameters are never cut, as a cut one may name another file: Add
     // refuses them instead.
-    view_.SetText(Ctl::txtToolTip, AsDescription(link_.Description()));
-    view_.SetText(Ctl::txtIconPath, link_.Target());
-    view_.SetText(Ctl::txtPath, link_.Target());
+    view_.SetText(Ctl::txtToolTip, AsDescription(shortcut->description));
+    view_.SetText(Ctl::txtIconPath, shortcut->target);
+    view_.SetText(Ctl::txtPath, shortcut->target);
     ShowPreview(*chosen);
-    view_.SetComboIndex(StartModeFor(link_.WindowState()));
-    view_.SetText(Ctl::txtParameters, link_.Arguments());
+    view_.SetComboIndex(StartModeFor(shortcut->showCmd));
+    view_.SetText(Ctl::txtParameters, shortcut->arguments);
 }
 
 void EntryEditor::BrowseIcon(const EntryTable& table) {

@@ -29,7 +29,7 @@ std::string Refusal(EntryText field, TextFault fault) {
 
 EntryEditor::EntryEditor(const EditorPlatform& platform)
     : view_(platform.view), shellIcons_(platform.shellIcons), system_(platform.system),
-      dialogs_(platform.dialogs), link_(platform.links, platform.files, platform.registry),
+      dialogs_(platform.dialogs), links_(platform.links), files_(platform.files),
       programDialog_("Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
                      true),
       iconDialog_("Select an Icon File",

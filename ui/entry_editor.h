@@ -4,7 +4,8 @@
 // entries, and the two Browse buttons with their open-file dialogs.
 #include "core/entry.h"
 #include "core/system_api.h"
-#include "shell/shell_lnk.h"
+#include "shell/file_system_api.h"
+#include "shell/link_loader.h"
 #include "tray/tray_icons.h"
 #include "ui/form_view.h"
 #include "ui/open_dialog.h"
@@ -21,10 +22,9 @@ struct EditorPlatform {
     FormView& view;
     ShellIconApi& shellIcons;
     FileDialogApi& dialogs;
-    // The shortcut reader's own seams.
+    // Where a chosen shortcut is read.
     LinkLoader& links;
     FileSystemApi& files;
-    RegistryApi& registry;
     // Where an icon path's environment variables are looked up.
     SystemApi& system;
 };
@@ -89,7 +89,8 @@ private:
     ShellIconApi& shellIcons_;
     SystemApi& system_;
     FileDialogApi& dialogs_;
-    TKvShellLink link_;
+    LinkLoader& links_;
+    FileSystemApi& files_;
     OpenDialog programDialog_;
     OpenDialog iconDialog_;
     // The icon the preview shows; the view only borrows it.

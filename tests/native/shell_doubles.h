@@ -1,12 +1,9 @@
 #pragma once
-// Doubles for the shortcut reader, and its sample files in tests/fuzz.
+// Doubles of the shortcut loader and of the file system.
 #include "shell/file_system_api.h"
 #include "shell/link_loader.h"
-#include "shell/std_file_system.h"
-#include "tests/native/memory_registry.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -15,13 +12,6 @@
 namespace corvane::testing {
 
 using Bytes = std::vector<std::uint8_t>;
-
-inline const std::filesystem::path kFuzz =
-    std::filesystem::path(__FILE__).parent_path() / "../fuzz";
-
-inline Bytes FileBytes(const std::filesystem::path& path) { // read as the program reads files
-    return StdFileSystem().ReadFile(path.string(), SIZE_MAX).value_or(Bytes{});
-}
 
 struct ScriptedLoader : LinkLoader {
     LoadOutcome Load(const std::string& path, LinkValues& values) override {

@@ -1,5 +1,6 @@
 #include "ui/win32/about_window.h"
 
+#include "core/product_version.h"
 #include "core/win32/dpi_win32.h"
 
 namespace corvane::win32 {
@@ -12,8 +13,9 @@ bool AboutWindow::CreateWindowAndControls(HWND owner) {
                              kAboutIconRect, FontRole::Normal, 0, true);
     controls_.Add(hwnd(), "STATIC", "Corvane", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0,
                   kAboutNameRect, FontRole::Title);
-    controls_.Add(hwnd(), "STATIC", "Version 3.0", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0,
-                  kAboutVersionRect, FontRole::Normal);
+    controls_.Add(hwnd(), "STATIC", "Version " CORVANE_VERSION_TEXT,
+                  WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, kAboutVersionRect,
+                  FontRole::Normal);
     controls_.Add(hwnd(), "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
                   kAboutOkRect, FontRole::Normal, IDOK);
     const int dpi = WindowDpi(hwnd());

@@ -1,5 +1,6 @@
 #include "ui/win32/welcome_window.h"
 
+#include "core/product_version.h"
 #include "core/win32/dpi_win32.h"
 
 namespace corvane::win32 {
@@ -11,7 +12,7 @@ constexpr int kOkButton = 1;
 // line that ends in a blank goes on in the next literal, a line break ends a
 // paragraph's line, an empty line separates paragraphs.
 constexpr char kWelcomeText[] =
-    "Thanks for trying Corvane Version 3.0\r\n"
+    "Thanks for trying Corvane Version " CORVANE_VERSION_TEXT "\r\n"
     "\r\n"
     "Since this is your first time using Corvane, let me give you some hints "
     "on how to use the program.\r\n"
@@ -58,7 +59,7 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
     if (!Create("CorvaneWelcome", WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, "Welcome",
                 WS_POPUP | WS_CAPTION, x, y, 0, 0, owner))
         return false;
-    controls_.Add(hwnd(), "STATIC", "Welcome to Corvane 3.0",
+    controls_.Add(hwnd(), "STATIC", "Welcome to Corvane " CORVANE_VERSION_TEXT,
                   WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, kWelcomeHeadingRect,
                   FontRole::Heading);
     // Read-only, so that it can be scrolled and selected.
