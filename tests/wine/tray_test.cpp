@@ -52,20 +52,19 @@ HBITMAP Dib(int width, int height, std::uint32_t rgb) {
 // An icon of module drawn at size over grey, or with size 0 a bitmap: its pixels, none when it
 // does not load.
 std::vector<std::uint32_t> Pixels(HMODULE module, const wchar_t* name, int size) {
-    const HANDLE picture =
-        LoadImageW(module, name, size ? IMAGE_ICON : IMAGE_BITMAP, size, size, 0);
+    const HANDLE image = LoadImageW(module, name, size ? IMAGE_ICON : IMAGE_BITMAP, size, size, 0);
     BITMAP shape{0, size, size, 0, 0, 0, nullptr};
-    if (!picture || (!size && !GetObjectW(picture, sizeof shape, &shape)))
+    if (!image || (!size && !GetObjectW(image, sizeof shape, &shape)))
         return {};
     HBITMAP canvas = Dib(shape.bmWidth, shape.bmHeight, 0x808080);
     HDC dc = CreateCompatibleDC(nullptr), source = CreateCompatibleDC(nullptr);
-    SelectObject(dc, canvas), SelectObject(source, size ? nullptr : picture);
-    size ? DrawIconEx(dc, 0, 0, static_cast<HICON>(picture), size, size, 0, nullptr, DI_NORMAL)
+    SelectObject(dc, canvas), SelectObject(source, size ? nullptr : image);
+    size ? DrawIconEx(dc, 0, 0, static_cast<HICON>(image), size, size, 0, nullptr, DI_NORMAL)
          : BitBlt(dc, 0, 0, shape.bmWidth, shape.bmHeight, source, 0, 0, SRCCOPY);
     std::vector<std::uint32_t> pixels(shape.bmWidth * shape.bmHeight);
     GetBitmapBits(canvas, static_cast<LONG>(pixels.size() * 4), pixels.data());
     DeleteDC(dc), DeleteDC(source), DeleteObject(canvas);
-    size ? DestroyIcon(static_cast<HICON>(picture)) : DeleteObject(picture);
+    size ? DestroyIcon(static_cast<HICON>(image)) : DeleteObject(image);
     return pixels;
 }
 
