@@ -1,7 +1,8 @@
 #include "core/hot_key.h"
 
+#include "core/text.h"
+
 #include <algorithm>
-#include <cstdio>
 
 namespace corvane {
 namespace {
@@ -35,9 +36,7 @@ std::string KeyNameOf(std::uint32_t key) {
     for (const KeyName& named : kKeyNames)
         if (named.key == key)
             return named.name;
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(key));
-    return std::string("Key ") + hex;
+    return "Key 0x" + Hex(key, 2, true);
 }
 
 } // namespace

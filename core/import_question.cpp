@@ -5,9 +5,9 @@
 #include "core/hot_key.h"
 #include "core/show_commands.h"
 #include "core/store_file.h"
+#include "core/text.h"
 #include "core/utf16.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace corvane {
@@ -39,9 +39,7 @@ std::u16string Escape(char16_t c) {
     default:
         break;
     }
-    char code[8];
-    std::snprintf(code, sizeof code, c < 0x100 ? "\\x%02X" : "\\u%04X", unsigned(c));
-    return Utf8ToUtf16(code);
+    return Utf8ToUtf16(c < 0x100 ? "\\x" + Hex(c, 2, true) : "\\u" + Hex(c, 4, true));
 }
 
 // Each character of the text as it shows: a hidden one as an escape (\n, \r,

@@ -3,7 +3,6 @@
 #include "core/text.h"
 #include "core/utf16.h"
 
-#include <cstdio>
 #include <string_view>
 
 namespace corvane {
@@ -11,7 +10,6 @@ namespace {
 
 // Where hex data wraps: after the byte that takes a line to this column.
 constexpr std::size_t kHexWrap = 77;
-constexpr char kHexDigits[] = "0123456789abcdef";
 
 std::string Escaped(const std::string& text) {
     std::string out;
@@ -21,12 +19,6 @@ std::string Escaped(const std::string& text) {
         out += c;
     }
     return out;
-}
-
-std::string Hex(const char* format, unsigned value) {
-    char digits[9];
-    std::snprintf(digits, sizeof digits, format, value);
-    return digits;
 }
 
 // Text values are held as UTF-8 and stored as UTF-16LE.
@@ -62,16 +54,15 @@ std::string ValueLine(const NamedValue& value) {
     if (v.type == RegType::Dword && v.data.size() == 4) {
         const unsigned number =
             v.data[0] | v.data[1] << 8 | v.data[2] << 16 | unsigned(v.data[3]) << 24;
-        return line + "dword:" + Hex("%08x", number);
+        return line + "dword:" + Hex(number, 8, false);
     }
     std::size_t column = Utf16Length(line);
     const std::string kind =
-        v.type == RegType::Binary ? "hex:" : "hex(" + Hex("%x", unsigned(v.type)) + "):";
+        v.type == RegType::Binary ? "hex:" : "hex(" + Hex(unsigned(v.type), 1, false) + "):";
     line += kind;
     column += kind.size();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        line += kHexDigits[bytes[i] >> 4];
-        line += kHexDigits[bytes[i] & 0xF];
+        line += Hex(bytes[i], 2, false);
         if (i + 1 == bytes.size())
             break;
         line += ',';

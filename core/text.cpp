@@ -51,4 +51,12 @@ std::string AsciiLower(std::string text) {
     return text;
 }
 
+std::string Hex(std::uint32_t value, int minDigits, bool capitals) {
+    const char* digits = capitals ? "0123456789ABCDEF" : "0123456789abcdef";
+    std::string out;
+    for (; value != 0 || static_cast<int>(out.size()) < minDigits; value >>= 4)
+        out.insert(out.begin(), digits[value & 0xF]);
+    return out;
+}
+
 } // namespace corvane

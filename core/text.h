@@ -1,6 +1,7 @@
 #pragma once
 // Small text rules shared by the whole program.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,9 @@ inline constexpr const char* kApplicationTitle = "Corvane Box";
 inline std::string ErrorReportText(const std::string& message) {
     return message + ".";
 }
+
+// The value in hexadecimal, at least minDigits digits with zeros in front, in capitals
+// ("0A3F") or small letters ("0a3f").
+std::string Hex(std::uint32_t value, int minDigits, bool capitals);
 
 } // namespace corvane

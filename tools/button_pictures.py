@@ -171,8 +171,8 @@ def modify(size):
     return image
 
 
-def button_pictures():
-    """The .ico files under res/buttons/, by their name there."""
+def button_pictures(plain=False):
+    """The .ico files under res/buttons/, by their name there (PNG-compressed unless plain)."""
     pictures = {
         "tick": lambda size: overlay(canvas(size), TICK),
         "door": lambda size: overlay(canvas(size), DOOR),
@@ -182,5 +182,5 @@ def button_pictures():
         "delete": lambda size: paint(canvas(size), cross, "r", "R"),
         "modify": modify,
     }
-    return {f"buttons/{name}.ico": ico_file([draw(size) for size in SIZES])
+    return {f"buttons/{name}.ico": ico_file([draw(size) for size in SIZES], plain)
             for name, draw in pictures.items()}

@@ -3,15 +3,18 @@
 
     res/stripe.bmp   20 x 154, 256 colours: "Corvane 3.0" written upwards in white
                      on a blue gradient (pure blue at the top, black at the bottom)
-    res/stripeN.bmp  the same drawn for N DPI (120, 144, 192): 25 x 193, 30 x 231, 40 x 308
+    res/stripeN.bmp  the same drawn for N DPI (120, 144, 192): 25 x 193, 30 x 231, 40 x 308,
+                     run-length encoded
     res/corvane.ico  16 to 64 pixels (the small and large icon sizes of 96 to 192 DPI),
-                     32-bit with alpha and an AND mask
+                     32-bit with alpha, PNG-compressed
     res/buttons/     the buttons' pictures, 16 to 32 pixels (tools/button_pictures.py)
 
-Standard library only; the output is the same byte for byte on every run.
+Standard library only; the output is the same byte for byte on every run (of one zlib).
 
-    make_resources.py            write every file into res/
-    make_resources.py --check    exit 1 when the files in res/ differ from a fresh drawing
+    make_resources.py               write every file into res/
+    make_resources.py --check       exit 1 when the files in res/ differ from a fresh drawing
+    make_resources.py --plain DIR   write the same pictures uncompressed into DIR, to compare
+                                    what Windows loads of both
 """
 
 import argparse
@@ -224,21 +227,38 @@ def stripe_indices():
     return pixels
 
 
-def bmp8(width, height, palette, pixels):
-    """An uncompressed 8-bit bottom-up BMP with a BITMAPINFOHEADER and 256 colours."""
+def rle8_rows(pixels):
+    """Rows bottom-up as BI_RLE8 runs (count, index), each row ended, then the bitmap."""
+    image = bytearray()
+    for row in reversed(pixels):
+        x = 0
+        while x < len(row):
+            run = 1
+            while x + run < len(row) and run < 255 and row[x + run] == row[x]:
+                run += 1
+            image += bytes((run, row[x]))
+            x += run
+        image += b"\0\0"
+    return image + b"\0\1"
+
+
+def bmp8(width, height, palette, pixels, rle=False):
+    """An 8-bit bottom-up BMP with a BITMAPINFOHEADER and 256 colours, uncompressed or BI_RLE8."""
     assert len(palette) == 256
     stride = (width + 3) & ~3
     image = bytearray()
     for row in reversed(pixels):
         image += bytes(row) + bytes(stride - width)
+    if rle:
+        image = rle8_rows(pixels)
     palette_bytes = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
     offset = 14 + 40 + len(palette_bytes)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(image), 2835, 2835, 256, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, int(rle), len(image), 2835, 2835, 256, 0)
     header = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
     return header + info + palette_bytes + bytes(image)
 
 
-def make_stripe(dpi=96):
+def make_stripe(dpi=96, rle=False):
     """The banner at 96 DPI, or drawn for another DPI: each pixel takes the design pixel under
     its centre, the black edges stay one pixel wide. Sizes round as the program's do."""
     design = stripe_indices()
@@ -251,7 +271,7 @@ def make_stripe(dpi=96):
         row[1] = row[2] if row[1] == BLACK else row[1]
         row[width - 2] = row[width - 3] if row[width - 2] == BLACK else row[width - 2]
         row[0] = row[width - 1] = BLACK
-    return bmp8(width, height, stripe_palette(), pixels)
+    return bmp8(width, height, stripe_palette(), pixels, rle)
 
 
 # ---------------------------------------------------------------------------
@@ -357,15 +377,17 @@ def icon_rgba(size):
     return rows
 
 
-def make_icon(sizes=(16, 20, 24, 32, 40, 48, 64)):
-    return ico_file([icon_rgba(s) for s in sizes])
+def make_icon(plain=False, sizes=(16, 20, 24, 32, 40, 48, 64)):
+    return ico_file([icon_rgba(s) for s in sizes], plain)
 
 
 # ---------------------------------------------------------------------------
 
-def outputs():
-    stripes = {f"stripe{dpi}.bmp": make_stripe(dpi) for dpi in (120, 144, 192)}
-    return {"stripe.bmp": make_stripe(), **stripes, "corvane.ico": make_icon(), **button_pictures()}
+def outputs(plain=False):
+    """The files by their names under res/. The banner for 96 DPI stays uncompressed, as the
+    menu's tests read it; plain, every picture is."""
+    stripes = {f"stripe{dpi}.bmp": make_stripe(dpi, not plain) for dpi in (120, 144, 192)}
+    return {"stripe.bmp": make_stripe(), **stripes, "corvane.ico": make_icon(plain), **button_pictures(plain)}
 
 
 def main(argv):
@@ -373,11 +395,12 @@ def main(argv):
     parser.add_argument("--check", action="store_true",
                         help="compare the files in res/ with a fresh drawing instead of writing them")
     parser.add_argument("--res-dir", type=Path, default=RES_DIR, help="folder of the resources")
+    parser.add_argument("--plain", type=Path, help="write the pictures uncompressed into this folder")
     args = parser.parse_args(argv)
 
     stale = []
-    for name, data in outputs().items():
-        path = args.res_dir / name
+    for name, data in outputs(args.plain is not None).items():
+        path = (args.plain or args.res_dir) / name
         if args.check:
             if not path.is_file() or path.read_bytes() != data:
                 stale.append(name)

@@ -20,6 +20,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+#if defined(__GLIBCXX__)
+#include <cxxabi.h>
+
+// An exception that no handler takes ends the run at once, as it would anyway. The library's
+// own handler first writes the exception's type to the standard error, which a windowed program
+// has not, and brings a name demangler of 45 KiB into the file.
+void __gnu_cxx::__verbose_terminate_handler() {
+    std::abort();
+}
+#endif
+
 using namespace corvane;
 using namespace corvane::win32;
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <vector>
 
 namespace corvane::win32 {
 namespace {
@@ -64,6 +65,41 @@ HBITMAP Dib(int width, int height, std::uint32_t rgb) {
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     std::fill_n(static_cast<std::uint32_t*>(bits), width * height, rgb);
     return bitmap;
+}
+
+// An icon of module drawn at size over grey, or with size 0 a bitmap: its pixels, none when it
+// does not load.
+std::vector<std::uint32_t> Pixels(HMODULE module, const wchar_t* name, int size) {
+    const HANDLE image = LoadImageW(module, name, size ? IMAGE_ICON : IMAGE_BITMAP, size, size, 0);
+    BITMAP shape{0, size, size, 0, 0, 0, nullptr};
+    if (!image || (!size && !GetObjectW(image, sizeof shape, &shape)))
+        return {};
+    HBITMAP canvas = Dib(shape.bmWidth, shape.bmHeight, 0x808080);
+    HDC dc = CreateCompatibleDC(nullptr), source = CreateCompatibleDC(nullptr);
+    SelectObject(dc, canvas), SelectObject(source, size ? nullptr : image);
+    size ? DrawIconEx(dc, 0, 0, static_cast<HICON>(image), size, size, 0, nullptr, DI_NORMAL)
+         : BitBlt(dc, 0, 0, shape.bmWidth, shape.bmHeight, source, 0, 0, SRCCOPY);
+    std::vector<std::uint32_t> pixels(shape.bmWidth * shape.bmHeight);
+    GetBitmapBits(canvas, static_cast<LONG>(pixels.size() * 4), pixels.data());
+    DeleteDC(dc), DeleteDC(source), DeleteObject(canvas);
+    size ? DestroyIcon(static_cast<HICON>(image)) : DeleteObject(image);
+    return pixels;
+}
+
+// corvane.exe's icons (PNG-compressed) at every size and banners (STRIPE..., run-length encoded)
+// load with the pixels of the same pictures uncompressed (make_resources.py --plain).
+TEST(Resources, EveryPictureLoadsAsItsPlainDrawing) {
+    HMODULE program = LoadLibraryExW(L"corvane.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE),
+            plain = LoadLibraryExW(L"plain_pictures.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    for (const wchar_t* name :
+         {L"MAINICON", L"BTN_TICK", L"BTN_DOOR", L"BTN_INFO", L"BTN_HELP", L"BTN_ADD",
+          L"BTN_DELETE", L"BTN_MODIFY", L"STRIPE", L"STRIPE120", L"STRIPE144", L"STRIPE192"})
+        for (int size : {0, 16, 20, 24, 32, 40, 48, 64}) {
+            const std::vector<std::uint32_t> pixels = Pixels(program, name, size);
+            EXPECT_TRUE(pixels == Pixels(plain, name, size) &&
+                        pixels.empty() != ((size == 0) == (name[0] == L'S')))
+                << name << " at " << size;
+        }
 }
 
 // A row drawn on real GDI shows band, banner and highlight where the menu puts them, and leaves
