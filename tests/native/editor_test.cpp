@@ -2,6 +2,7 @@
 // dropped on the window, with the list, the tray and the menu following.
 #include "core/show_commands.h"
 #include "core/text.h"
+#include "tests/data_rows.h"
 #include "tests/native/launcher_rig.h"
 
 #include <gtest/gtest.h>
@@ -16,75 +17,56 @@ const std::string kDuplicate = "message Already have this Application in your Li
 const std::string kNoPath = "message You Must specify a path before adding";
 const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
 const std::string kTooLong = "message Path is too long to start, Max is 259 characters";
-const std::string kIconTooLong = "message Icon Path is too long, Max is 259 characters";
-const std::string kTipTooLong = "message Description is too long, Max is 64 characters";
-const std::string kParamsTooLong = "message Parameters are too long, Max is 32767 characters";
-const std::string kControl = " cannot hold a control character, such as a line break or a tab";
-// Paths of 259 and 260 UTF-16 units (the emoji takes two), in a Cyrillic and Japanese folder.
-const std::string kPath259 = "C:\\\u042E\u65E5\\" + std::string(247, 'f') + "\U0001F600.exe";
-const std::string kPath260 = "C:\\\u042E\u65E5\\" + std::string(248, 'f') + "\U0001F600.exe";
-
 void Type(LauncherRig& rig, const std::string& path, const std::string& tip) {
     rig.view.texts[Ctl::txtPath] = rig.view.texts[Ctl::txtIconPath] = path;
     rig.view.texts[Ctl::txtToolTip] = tip;
     rig.icons.knownFiles.insert(path);
 }
 
+// The parts of a cell between '|'s; none of an empty one.
+Lines Split(const std::string& cell) {
+    Lines parts;
+    for (std::size_t at = 0; at < cell.size();) {
+        const std::size_t end = std::min(cell.find('|', at), cell.size());
+        parts.push_back(cell.substr(at, end - at));
+        at = end + 1;
+    }
+    return parts;
+}
+
 // Each text the entry rule refuses is told once, by the name of its field.
 TEST(EditorTest, AddRefusesADuplicateDescriptionAnEmptyPathAndEachTextTheRuleRefusesWithABoxEach) {
-    struct Case {
-        Lines tips;
-        std::string path, tip;
-        Lines boxes;
-        std::string icon = "", params = "";
-    };
-    const Case cases[] = {
-        {{"Editor", "Mail", "Editor"}, "C:\\e.exe", "Editor", {kDuplicate, kDuplicate}},
-        {{"Editor"}, "", "Editor", {kDuplicate, kNoPath}},
-        {{"Editor"}, "C:\\e.exe", "editor", {}},  // case-sensitive
-        {{"Editor"}, "C:\\e.exe", "Editor ", {}}, // no trimming
-        {{"Editor"}, "C:\\e.exe", "", {}},
-        {{"Editor"}, "C:\\e.exe", std::string(61, 'x') + "\r\n\x1B", {}}, // 64 units
-        {{"Editor"}, "C:\\e.exe", std::string(63, 'x') + "\U0001F600", {kTipTooLong}},
-        {{"Editor"}, kPath259, "\u041F\u0440\u0438\u043C\u0435\u0440 \u65E5\u672C", {}},
-        {{"Editor"}, kPath260, "Editor", {kDuplicate, kTooLong}},
-        {{"E"}, "C:\\a\tb.exe", "T", {"message Path" + kControl}},
-        {{"E"},
-         "C:\\e.exe",
-         "L",
-         {kIconTooLong, kParamsTooLong},
-         kPath260,
-         std::string(32768, 'p')},
-        {{"E"}, "C:\\e.exe", "B", {"message Icon Path" + kControl}, "C:\\i\n.ico", "-a\n\t\x7F"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.tip + "|" + c.path);
+    for (DataRow r : DataRows("editor_adds.tsv")) {
+        r.resize(6);
+        const Lines tips = Split(r[0]), boxes = Split(r[3]);
+        const std::string &path = r[1], &tip = r[2];
+        SCOPED_TRACE(tip + "|" + path);
         LauncherRig rig;
-        rig.StartWith({}, static_cast<int>(c.tips.size()), c.tips);
-        Type(rig, c.path, c.tip);
-        if (!c.icon.empty())
-            rig.view.texts[Ctl::txtIconPath] = c.icon;
-        rig.view.texts[Ctl::txtParameters] = c.params;
+        rig.StartWith({}, static_cast<int>(tips.size()), tips);
+        Type(rig, path, tip);
+        if (!r[4].empty())
+            rig.view.texts[Ctl::txtIconPath] = r[4];
+        rig.view.texts[Ctl::txtParameters] = r[5];
         rig.view.combo = -1;
         rig.launcher->OnAdd();
-        Lines expected = c.boxes;
-        const int slot = static_cast<int>(c.tips.size());
-        if (c.boxes.empty())
-            expected = {"row " + c.tip, "tray add " + std::to_string(1000 + slot), "menu destroy",
+        Lines expected = boxes;
+        const int slot = static_cast<int>(tips.size());
+        if (boxes.empty())
+            expected = {"row " + tip, "tray add " + std::to_string(1000 + slot), "menu destroy",
                         "menu create"};
         EXPECT_EQ(rig.log, expected);
-        EXPECT_EQ(rig.view.rows.size(), c.tips.size() + c.boxes.empty());
-        if (!c.boxes.empty())
+        EXPECT_EQ(rig.view.rows.size(), tips.size() + boxes.empty());
+        if (!boxes.empty())
             continue;
         // The new row is selected and shows the entry, which starts as Normal.
         EXPECT_EQ(std::tie(rig.view.selected, rig.view.combo), std::make_tuple(slot, 0));
         EXPECT_NE(rig.view.rows.back().second, IconRef::None);
-        EXPECT_EQ(rig.tray.shown.at(1000 + slot).tip, c.tip);
+        EXPECT_EQ(rig.tray.shown.at(1000 + slot).tip, tip);
         rig.view.texts[Ctl::txtParameters] = "-changed";
         rig.launcher->OnModify(); // changes the entry just added, no other
         const std::vector<Entry> saved = rig.Saved();
-        EXPECT_EQ(saved.back(), (Entry{c.path, c.path, "-changed", c.tip}));
-        EXPECT_EQ(saved.size(), c.tips.size() + 1);
+        EXPECT_EQ(saved.back(), (Entry{path, path, "-changed", tip}));
+        EXPECT_EQ(saved.size(), tips.size() + 1);
     }
 }
 
@@ -268,34 +250,23 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
 }
 
 TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropIsReleased) {
-    struct Case {
-        int existing;
-        Lines names;
-        bool popUp;
-        Lines added;
-    };
-    const Case cases[] = {
-        {18, {"a", "b", "c"}, false, {}},
-        {20, {"a"}, false, {}},
-        // A name longer than a description is cut to one.
-        {17, {"C:\\a.exe", kPath260, kPath259}, false, {"C:\\a.exe", kPath259}},
-        // Two files of one name have one description: the second is refused.
-        {0, {"C:\\a.exe", "D:\\a.exe", "C:\\b.exe"}, true, {"C:\\a.exe", "C:\\b.exe"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.existing);
+    for (const DataRow& r : DataRows("drops.tsv")) {
+        const int existing = std::stoi(r[0]);
+        const Lines names = Split(r[1]), addedNames = Split(r.at(3));
+        const bool popUp = r[2] == "pop-up";
+        SCOPED_TRACE(existing);
         LauncherRig rig;
-        rig.StartWith({.popUp = c.popUp}, c.existing);
+        rig.StartWith({.popUp = popUp}, existing);
         const Entry shown = rig.Shown();
         const int selected = rig.view.selected;
         rig.view.enabled[Ctl::btnAdd] = true;
-        rig.drops.names = c.names;
-        rig.icons.knownFiles.insert(c.names.begin(), c.names.end());
+        rig.drops.names = names;
+        rig.icons.knownFiles.insert(names.begin(), names.end());
         rig.launcher->OnFilesDropped(RefOf<DropRef>(0xD0));
         EXPECT_EQ(rig.drops.finished, std::vector{RefOf<DropRef>(0xD0)});
-        const bool added = !c.added.empty();
-        EXPECT_EQ(rig.log.at(added && !c.popUp), added ? "row ~a.exe" : kTooMany);
-        EXPECT_EQ(rig.view.rows.size(), c.existing + c.added.size());
+        const bool added = !addedNames.empty();
+        EXPECT_EQ(rig.log.at(added && !popUp), added ? "row ~a.exe" : kTooMany);
+        EXPECT_EQ(rig.view.rows.size(), existing + addedNames.size());
         EXPECT_EQ(rig.view.enabled[Ctl::btnAdd], rig.view.rows.size() < 20u || !added)
             << "a full table disables Add";
         EXPECT_EQ(std::make_tuple(rig.view.selected, rig.Shown()), std::make_tuple(selected, shown))
@@ -304,18 +275,17 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
             continue;
         EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), kDuplicate) +
                       std::count(rig.log.begin(), rig.log.end(), kTooLong),
-                  static_cast<long>(c.names.size() - c.added.size()));
+                  static_cast<long>(names.size() - addedNames.size()));
         const std::vector<Entry> saved = rig.Saved();
-        for (std::size_t k = 0; k < c.added.size(); ++k) {
-            const std::string& name = c.added[k];
+        for (std::size_t k = 0; k < addedNames.size(); ++k) {
+            const std::string& name = addedNames[k];
             const std::string tip = CutToUtf16("~" + FileNamePart(name), 64);
-            EXPECT_EQ(saved.at(c.existing + k), (Entry{name, name, "", tip}));
-            EXPECT_EQ(rig.tray.shown.count(1000 + c.existing + static_cast<int>(k)),
-                      c.popUp ? 0u : 1u);
+            EXPECT_EQ(saved.at(existing + k), (Entry{name, name, "", tip}));
+            EXPECT_EQ(rig.tray.shown.count(1000 + existing + static_cast<int>(k)), popUp ? 0u : 1u);
         }
         // Only pop-up mode's menu lists entries.
-        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "menu create"), c.popUp ? 1 : 0);
-        EXPECT_EQ(rig.menus.menus.at(rig.menus.Live()).size(), c.popUp ? c.added.size() + 5 : 4u);
+        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "menu create"), popUp ? 1 : 0);
+        EXPECT_EQ(rig.menus.menus.at(rig.menus.Live()).size(), popUp ? addedNames.size() + 5 : 4u);
     }
 }
 
