@@ -42,18 +42,8 @@ TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
     table.Append({"b.exe", "b.ico", "", "B", true, 2});
     const Bytes exported = ExportStore({true, false, true, false}, 0x064B, table);
     EXPECT_EQ(exported, RegFileBytes(DataFile("export.reg.txt")));
-    registry.Put(key, "", RegType::Sz, {'d'});
-    registry.Put(key, "a long name that puts the hex data further right", RegType::Binary,
-                 Bytes(40, 0xAB));
-    registry.Put(key, "x", RegType::ExpandSz, {'%', 'P', '%', '\\', 'a'});
-    registry.Put(key, "m", RegType::MultiSz, {'a', 0, 'b', 0, 0});
-    registry.Put(key, "n", RegType::None, {});
-    registry.Put(key, "short", RegType::Dword, {1, 2});
-    registry.Put(key, "Zone", RegType::Sz, {'1'});
-    registry.Put(key, "zONE", RegType::Sz, {'2'});                           // the same value
-    registry.Put(key, "lines", RegType::Sz, {'a', '\r', '\n', 'b', 0, 'c'}); // hex(1) to the zero
-    registry.Put(key + "\\Sub", "Count", RegType::Dword, {0x15, 0, 0, 0x80});
-    registry.Put(key + "\\Sub\\Under", "v", RegType::Sz, {});
+    for (const DataRow& r : DataRows("export_values.tsv"))
+        registry.Put(key + r[0], r[1], RegType(std::stoi(r[2])), Bytes(r[3].begin(), r[3].end()));
     EXPECT_EQ(RegFileText(registry, "SOFTWARE\\QUENNARD\\Corvane\\3.0"),
               DataFile("values.reg.txt"));
 }
@@ -174,16 +164,7 @@ TEST(ImportQuestion, ShowsWhatEachEntryStartsAndHowWithEveryHiddenCharacterVisib
          "A\r\n2. Forged\t\x1B\u2028\u202E\\\\n", false, smMaximized},
         {"\\\\server\\tools\\u.exe", "", params, tip, false, 9}};
     const std::string question = ImportQuestion(contents);
-    EXPECT_EQ(question.substr(0, question.find("\n\nHide")),
-              "The file holds 3 entries:\n1. Notepad (Auto Start, Hidden, Run as administrator)\n"
-              "    Path: C:\\Windows\\cmd.exe   Parameters: /c del \"%TEMP%\"\\*\n"
-              "2. A\\r\\n2. Forged\\t\\x1B\\u2028\\u202E\\\\\\\\n (Maximized)\n"
-              "    Path: C:\\\\new\\\\x.exe   Parameters: "
-              "\\u2029\\u200E\\u200F\\u202A\\u2066\\u2069\n3. " +
-                  tip +
-                  "\n    Path: \\\\\\server\\\\tools\\\\u.exe"
-                  "   Parameters: " +
-                  params.substr(0, 26) + " [69 characters left out] " + params.substr(98));
+    EXPECT_EQ(question.substr(0, question.find("\n\nHide")), DataFile("import_question.txt"));
     StoreContents full;
     full.entries.assign(kMaxEntries, {std::string(kShellPathMax, '\\'), "",
                                       std::string(kTextValueMax, '\n'), std::string(64, '\x7F')});
