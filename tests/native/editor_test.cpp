@@ -200,31 +200,16 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     const std::string described(63, 'd'), file = "E:\\" + std::string(70, 'x');
     rig.links.result = {described + "\U0001F600", "C:\\Target.exe", "", "-args", 3};
     rig.icons.knownFiles = {file, "E:\\i.ico"};
-    const auto link = [&described](int mode) {
-        return Entry{"C:\\Target.exe", "C:\\Target.exe", "-args", described, false, mode};
-    };
-    const Entry before{"C:\\Apps\\0.exe", "%ICONS%\\0.ico", "-keep", "A", false, smHidden};
-    const struct {
-        std::optional<OpenFileChoice> choice;
-        std::int32_t showCmd;
-        Entry shown;
-    } steps[] = {
-        {std::nullopt, 3, before}, // cancelled
-        {OpenFileChoice{"", 1}, 3, before},
-        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 3, link(smMaximized)},
-        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 7, link(smMinimized)},
-        {OpenFileChoice{"D:\\Links\\max.lnk", 2}, 2, link(smNormal)}, // only 7 is minimized
-        // A name without its shortcut beside it is the file itself; with one, the shortcut.
-        {OpenFileChoice{file, 1}, 3, {file, file, "-keep", "~" + std::string(63, 'x'), 0, 3}},
-        {OpenFileChoice{"D:\\Apps\\tool.exe", 1}, 7, link(smMinimized)},
-    };
-    for (const auto& step : steps) {
+    for (const DataRow& r : DataRows("browse_steps.tsv")) {
         rig.view.texts[Ctl::txtParameters] = "-keep";
         rig.view.combo = smHidden;
-        rig.links.result.showCmd = step.showCmd;
-        rig.dialogs.answer = step.choice;
+        rig.links.result.showCmd = std::stoi(r[2]);
+        rig.dialogs.answer = OpenFileChoice{r[0], std::stoi(r[1])};
+        if (r[0] == "-")
+            rig.dialogs.answer.reset();
         rig.launcher->OnBrowse();
-        EXPECT_EQ(rig.Shown(), step.shown) << rig.dialogs.requests.size();
+        EXPECT_EQ(rig.Shown(), (Entry{r[3], r[4], r[5], r[6], false, std::stoi(r[7])}))
+            << rig.dialogs.requests.size();
     }
     EXPECT_EQ(rig.links.paths.back(), "D:\\Apps\\tool.exe.lnk");
     EXPECT_EQ(rig.icons.fileInfoPaths.back(), "D:\\Apps\\tool.exe") << "the preview's";
