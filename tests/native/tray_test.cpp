@@ -153,14 +153,10 @@ TEST_F(PopupMenuTest, RowsDrawAsTheTableSays) {
 TEST_F(PopupMenuTest, OpensInsideTheWorkAreaOfThePointsMonitor) {
     Build(1, false, true);
     menus.workArea = {1280, 0, 2560, 984};
-    const std::tuple<int, int, std::string> cases[] = {{2550, 1000, "2550,983"},
-                                                       {1000, 500, "1280,500"},
-                                                       {2600, -5, "2559,0"},
-                                                       {2000, 5, "2000,5"}};
-    for (const auto& [x, y, at] : cases) {
+    for (const DataRow& r : DataRows("menu_places.tsv")) {
         log.clear();
-        menu.Track(x, y, kWindow);
-        EXPECT_NE(log.at(0).find(" at " + at + " "), std::string::npos) << log.at(0);
+        menu.Track(std::stoi(r[0]), std::stoi(r[1]), kWindow);
+        EXPECT_NE(log.at(0).find(" at " + r[2] + " "), std::string::npos) << log.at(0);
     }
 }
 
