@@ -42,9 +42,8 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) 
     CallLog log;
     RecordingShell shell{log};
     FakeSystem system{log};
-    system.variables = {{"TOOLS", "D:\\Tools"}, {"LONG", std::string(250, 'f')},
-                        {"A", "alpha"},         {"B", "beta"},
-                        {"EMPTY", ""},          {"PCT", "%B%"}};
+    for (const DataRow& r : DataRows("environment.tsv"))
+        system.variables[r[0]] = r.at(1);
     for (const DataRow& r : DataRows("variables.tsv"))
         EXPECT_EQ(ExpandVariables(system, r[0]), r.size() > 1 ? r[1] : "") << r[0];
     for (const DataRow& r : DataRows("launches.tsv")) {

@@ -11,7 +11,6 @@
 
 #include <cstdio>
 #include <optional>
-#include <tuple>
 
 namespace corvane::testing {
 namespace {
