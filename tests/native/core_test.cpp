@@ -36,6 +36,8 @@ TEST(Utf16, EachRowConvertsExactlyAndTheLongestTextsRoundTrip) {
     }
     const std::string longest(32767 * 2, 'x');
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(longest + "\xF0\x9F\x98\x80")), longest + "\xF0\x9F\x98\x80");
+    EXPECT_EQ(Utf16LeBytesToUtf8(std::vector<std::uint8_t>{'a', 0, 'b'}), "a")
+        << "an odd last byte";
 }
 
 TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) {

@@ -86,6 +86,7 @@ TEST(EditorTest, TheTwentiethEntryDisablesAddAndAFullTableTakesNoMore) {
     rig.launcher->OnAdd();
     EXPECT_EQ(rig.log, Lines{});
     EXPECT_EQ(rig.view.rows.size(), 20u);
+    EXPECT_EQ(TableOf(std::vector<Entry>(20)).Append({}), -1) << "nor does the table itself";
 }
 
 TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesTheButtons) {
