@@ -51,10 +51,10 @@ void Launcher::ReplaceTable(const StoreContents& contents) {
     ShowOptionBoxes();
     TakeHotKey(contents.hotKey);
     ShowHotKey();
-    view.SetEnabled(Ctl::btnAdd, !table_.Full());
+    view.SetEnabled(Ctl::AddButton, !table_.Full());
     const bool any = table_.Count() > 0;
-    view.SetEnabled(Ctl::btnDelete, any);
-    view.SetEnabled(Ctl::btnModify, any);
+    view.SetEnabled(Ctl::DeleteButton, any);
+    view.SetEnabled(Ctl::ModifyButton, any);
     if (any)
         editor_.Select(0, table_);
 }

@@ -203,7 +203,7 @@ void Launcher::OnSingleClickToggled(bool checked) {
 
 void Launcher::OnPopUpToggled(bool checked) {
     options_.popUp = checked;
-    env_.view.SetEnabled(Ctl::cbSmallIcons, checked);
+    env_.view.SetEnabled(Ctl::SmallIconsBox, checked);
 }
 
 void Launcher::OnSmallIconsToggled(bool checked) {

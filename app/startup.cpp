@@ -84,11 +84,11 @@ void Launcher::ShowOptionBoxes() {
     FormView& view = env_.view;
     if (!view.OptionsWindowMade())
         return;
-    view.SetChecked(Ctl::chkHide, options_.hideOnStart);
-    view.SetChecked(Ctl::cbSingle, options_.singleClick);
-    view.SetChecked(Ctl::cbPopUp, options_.popUp);
-    view.SetChecked(Ctl::cbSmallIcons, options_.smallIcons);
-    view.SetEnabled(Ctl::cbSmallIcons, options_.popUp);
+    view.SetChecked(Ctl::HideOnStartBox, options_.hideOnStart);
+    view.SetChecked(Ctl::SingleClickBox, options_.singleClick);
+    view.SetChecked(Ctl::PopUpBox, options_.popUp);
+    view.SetChecked(Ctl::SmallIconsBox, options_.smallIcons);
+    view.SetEnabled(Ctl::SmallIconsBox, options_.popUp);
 }
 
 void Launcher::LoadEntries(const StoreContents& stored) {

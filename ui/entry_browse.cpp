@@ -38,21 +38,21 @@ void EntryEditor::Browse(const EntryTable& table) {
     const std::optional<LinkValues> shortcut = ReadShortcut(links_, files_, *chosen);
     if (!shortcut) {
         // Not a readable shortcut: the file itself.
-        view_.SetText(Ctl::txtPath, *chosen);
-        view_.SetText(Ctl::txtIconPath, *chosen);
-        view_.SetText(Ctl::txtToolTip, AsDescription(fileIcons_.DisplayName(*chosen)));
+        view_.SetText(Ctl::PathField, *chosen);
+        view_.SetText(Ctl::IconPathField, *chosen);
+        view_.SetText(Ctl::DescriptionField, AsDescription(fileIcons_.DisplayName(*chosen)));
         ShowPreview(*chosen);
         return;
     }
     // A shortcut's comment may be longer than a description; its path and
     // parameters are never cut, as a cut one may name another file: Add
     // refuses them instead.
-    view_.SetText(Ctl::txtToolTip, AsDescription(shortcut->description));
-    view_.SetText(Ctl::txtIconPath, shortcut->target);
-    view_.SetText(Ctl::txtPath, shortcut->target);
+    view_.SetText(Ctl::DescriptionField, AsDescription(shortcut->description));
+    view_.SetText(Ctl::IconPathField, shortcut->target);
+    view_.SetText(Ctl::PathField, shortcut->target);
     ShowPreview(*chosen);
     view_.SetComboIndex(StartModeFor(shortcut->showCmd));
-    view_.SetText(Ctl::txtParameters, shortcut->arguments);
+    view_.SetText(Ctl::ParametersField, shortcut->arguments);
 }
 
 void EntryEditor::BrowseIcon(const EntryTable& table) {
@@ -60,7 +60,7 @@ void EntryEditor::BrowseIcon(const EntryTable& table) {
     const std::optional<std::string> chosen = iconDialog_.Run(dialogs_, view_.DialogOwner());
     if (!chosen)
         return;
-    view_.SetText(Ctl::txtIconPath, *chosen);
+    view_.SetText(Ctl::IconPathField, *chosen);
     ShowPreview(*chosen);
 }
 

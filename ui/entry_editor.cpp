@@ -41,7 +41,7 @@ void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
     // The list keeps its own copy of the image.
     view_.AddListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
     if (table.Full())
-        view_.SetEnabled(Ctl::btnAdd, false);
+        view_.SetEnabled(Ctl::AddButton, false);
 }
 
 void EntryEditor::ShowListIconsAgain(const EntryTable& table) {
@@ -61,23 +61,23 @@ void EntryEditor::Select(int row, const EntryTable& table) {
 }
 
 void EntryEditor::ShowSelected(const EntryTable& table) {
-    view_.SetEnabled(Ctl::btnDelete, true);
-    view_.SetEnabled(Ctl::btnModify, true);
+    view_.SetEnabled(Ctl::DeleteButton, true);
+    view_.SetEnabled(Ctl::ModifyButton, true);
     const std::optional<int> k = SelectedSlot(table);
     if (!k)
         return;
     shown_ = k;
     const Entry& entry = table.At(*k);
-    view_.SetText(Ctl::txtPath, entry.Path);
-    view_.SetText(Ctl::txtIconPath, entry.IconPath);
-    view_.SetText(Ctl::txtParameters, entry.Params);
-    view_.SetText(Ctl::txtToolTip, entry.ToolTip);
+    view_.SetText(Ctl::PathField, entry.Path);
+    view_.SetText(Ctl::IconPathField, entry.IconPath);
+    view_.SetText(Ctl::ParametersField, entry.Params);
+    view_.SetText(Ctl::DescriptionField, entry.ToolTip);
     // A start mode outside the box's items starts as Normal, and shows so.
     const bool known = entry.StartMode >= smNormal && entry.StartMode <= smHidden;
     view_.SetComboIndex(known ? entry.StartMode : smNormal);
     ShowPreview(entry.IconPath);
-    view_.SetChecked(Ctl::cbAutoStart, entry.AutoStart);
-    view_.SetChecked(Ctl::cbRunAsAdmin, entry.RunAsAdmin);
+    view_.SetChecked(Ctl::AutoStartBox, entry.AutoStart);
+    view_.SetChecked(Ctl::RunAsAdminBox, entry.RunAsAdmin);
 }
 
 std::optional<int> EntryEditor::SelectedSlot(const EntryTable& table) {
@@ -96,22 +96,22 @@ void EntryEditor::ShowPreview(const std::string& path) {
 }
 
 void EntryEditor::OnPathChanged(const EntryTable& table) {
-    if (!view_.Enabled(Ctl::btnAdd) && !table.Full())
-        view_.SetEnabled(Ctl::btnAdd, true);
+    if (!view_.Enabled(Ctl::AddButton) && !table.Full())
+        view_.SetEnabled(Ctl::AddButton, true);
 }
 
 Entry EntryEditor::Fields() {
     Entry entry;
-    entry.Path = view_.Text(Ctl::txtPath);
-    entry.IconPath = view_.Text(Ctl::txtIconPath);
+    entry.Path = view_.Text(Ctl::PathField);
+    entry.IconPath = view_.Text(Ctl::IconPathField);
     // Without an icon file the entry shows the icon of what it starts, as it
     // does once stored.
     if (entry.IconPath.empty())
         entry.IconPath = entry.Path;
-    entry.Params = view_.Text(Ctl::txtParameters);
-    entry.ToolTip = view_.Text(Ctl::txtToolTip);
-    entry.AutoStart = view_.Checked(Ctl::cbAutoStart);
-    entry.RunAsAdmin = view_.Checked(Ctl::cbRunAsAdmin);
+    entry.Params = view_.Text(Ctl::ParametersField);
+    entry.ToolTip = view_.Text(Ctl::DescriptionField);
+    entry.AutoStart = view_.Checked(Ctl::AutoStartBox);
+    entry.RunAsAdmin = view_.Checked(Ctl::RunAsAdminBox);
     const int mode = view_.ComboIndex();
     entry.StartMode = mode < smNormal ? smNormal : mode;
     return entry;
@@ -163,12 +163,12 @@ std::optional<Entry> EntryEditor::Delete(EntryTable& table) {
     table.Delete(*k);
     view_.DeleteListRow(*k);
     if (table.Count() > 0) {
-        view_.SetEnabled(Ctl::btnAdd, true);
+        view_.SetEnabled(Ctl::AddButton, true);
         // The fields show the entry now selected, not the one removed.
         Select(0, table);
     } else {
-        view_.SetEnabled(Ctl::btnDelete, false);
-        view_.SetEnabled(Ctl::btnModify, false);
+        view_.SetEnabled(Ctl::DeleteButton, false);
+        view_.SetEnabled(Ctl::ModifyButton, false);
     }
     return removed;
 }

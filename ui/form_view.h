@@ -14,34 +14,34 @@ namespace corvane {
 
 enum class Ctl {
     // "General" page
-    txtPath,
-    txtIconPath,
-    txtParameters,
-    txtToolTip,
-    btnBrowse,
-    btnIconBrowse,
-    cbAutoStart,
-    cbStartMode,
-    btnAdd,
-    btnDelete,
-    btnModify,
-    btnHelp,
-    btnMoveUp,
-    btnMoveDown,
+    PathField,
+    IconPathField,
+    ParametersField,
+    DescriptionField,
+    BrowseButton,
+    IconBrowseButton,
+    AutoStartBox,
+    StartModeList,
+    AddButton,
+    DeleteButton,
+    ModifyButton,
+    HelpButton,
+    MoveUpButton,
+    MoveDownButton,
     // "Options" page
-    chkHide,
-    cbSingle,
-    cbPopUp,
-    cbSmallIcons,
-    btnExport,
-    btnImport,
+    HideOnStartBox,
+    SingleClickBox,
+    PopUpBox,
+    SmallIconsBox,
+    ExportButton,
+    ImportButton,
     // bottom buttons
-    btnMinimize,
-    btnQuit,
-    btnAbout,
+    MinimizeButton,
+    QuitButton,
+    AboutButton,
     // added later, each on its page
-    cbRunAsAdmin, // "General"
-    hkHotKey,     // "Options": the hot-key control
+    RunAsAdminBox, // "General"
+    HotKeyField,   // "Options": the hot-key control
 };
 
 class FormView {

@@ -55,7 +55,7 @@ struct ControlRow {
     DesignRect rect;
     FontRole font;
     bool named = false;
-    Ctl control = Ctl::txtPath; // when named
+    Ctl control = Ctl::PathField; // when named
 };
 
 // The options window: its client area, every control in tab order within

@@ -277,8 +277,8 @@ struct FakeView : FormView {
     CallLog& log;
     // The window as designed, before start-up touches it.
     std::map<Ctl, std::string> texts;
-    std::map<Ctl, bool> checked{{Ctl::chkHide, true}, {Ctl::cbSmallIcons, true}};
-    std::map<Ctl, bool> enabled{{Ctl::cbSmallIcons, true}};
+    std::map<Ctl, bool> checked{{Ctl::HideOnStartBox, true}, {Ctl::SmallIconsBox, true}};
+    std::map<Ctl, bool> enabled{{Ctl::SmallIconsBox, true}};
     int combo = -1;
     IconRef preview = IconRef::None;
     int selected = -1;

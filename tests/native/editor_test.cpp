@@ -18,8 +18,8 @@ const std::string kNoPath = "message You Must specify a path before adding";
 const std::string kTooMany = "message Attempted to Drop too many Icons, Max is 20";
 const std::string kTooLong = "message Path is too long to start, Max is 259 characters";
 void Type(LauncherRig& rig, const std::string& path, const std::string& tip) {
-    rig.view.texts[Ctl::txtPath] = rig.view.texts[Ctl::txtIconPath] = path;
-    rig.view.texts[Ctl::txtToolTip] = tip;
+    rig.view.texts[Ctl::PathField] = rig.view.texts[Ctl::IconPathField] = path;
+    rig.view.texts[Ctl::DescriptionField] = tip;
     rig.icons.knownFiles.insert(path);
 }
 
@@ -45,8 +45,8 @@ TEST(EditorTest, AddRefusesADuplicateDescriptionAnEmptyPathAndEachTextTheRuleRef
         rig.StartWith({}, static_cast<int>(tips.size()), tips);
         Type(rig, path, tip);
         if (!r[4].empty())
-            rig.view.texts[Ctl::txtIconPath] = r[4];
-        rig.view.texts[Ctl::txtParameters] = r[5];
+            rig.view.texts[Ctl::IconPathField] = r[4];
+        rig.view.texts[Ctl::ParametersField] = r[5];
         rig.view.combo = -1;
         rig.launcher->OnAdd();
         Lines expected = boxes;
@@ -62,7 +62,7 @@ TEST(EditorTest, AddRefusesADuplicateDescriptionAnEmptyPathAndEachTextTheRuleRef
         EXPECT_EQ(std::tie(rig.view.selected, rig.view.combo), std::make_tuple(slot, 0));
         EXPECT_NE(rig.view.rows.back().second, IconRef::None);
         EXPECT_EQ(rig.tray.shown.at(1000 + slot).tip, tip);
-        rig.view.texts[Ctl::txtParameters] = "-changed";
+        rig.view.texts[Ctl::ParametersField] = "-changed";
         rig.launcher->OnModify(); // changes the entry just added, no other
         const std::vector<Entry> saved = rig.Saved();
         EXPECT_EQ(saved.back(), (Entry{path, path, "-changed", tip}));
@@ -74,13 +74,13 @@ TEST(EditorTest, TheTwentiethEntryDisablesAddAndAFullTableTakesNoMore) {
     LauncherRig rig;
     rig.StartWith({}, 19);
     Type(rig, "C:\\e.exe", "twenty");
-    rig.view.texts[Ctl::txtIconPath] = "";
-    rig.view.enabled[Ctl::btnAdd] = true;
+    rig.view.texts[Ctl::IconPathField] = "";
+    rig.view.enabled[Ctl::AddButton] = true;
     rig.launcher->OnAdd();
-    EXPECT_FALSE(rig.view.enabled[Ctl::btnAdd]);
+    EXPECT_FALSE(rig.view.enabled[Ctl::AddButton]);
     EXPECT_EQ(rig.tray.shown.at(1019).file, "C:\\e.exe") << "the program's own icon";
     rig.launcher->OnPathChanged();
-    EXPECT_FALSE(rig.view.enabled[Ctl::btnAdd]) << "a full table keeps Add disabled";
+    EXPECT_FALSE(rig.view.enabled[Ctl::AddButton]) << "a full table keeps Add disabled";
     Type(rig, "C:\\f.exe", "more");
     rig.log.clear();
     rig.launcher->OnAdd();
@@ -103,12 +103,12 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     // Row 0 is selected and shown, so a Modify now keeps entry A as it is.
     EXPECT_EQ(rig.view.selected, 0);
     EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "%ICONS%\\0.ico", "-p0", "A"}));
-    EXPECT_TRUE(rig.view.enabled[Ctl::btnAdd]);
+    EXPECT_TRUE(rig.view.enabled[Ctl::AddButton]);
     rig.launcher->OnDelete();
     rig.launcher->OnDelete();
     EXPECT_TRUE(rig.view.rows.empty() && rig.tray.shown.empty());
-    EXPECT_FALSE(rig.view.enabled[Ctl::btnDelete] || rig.view.enabled[Ctl::btnModify]);
-    EXPECT_EQ(rig.view.texts[Ctl::txtToolTip], "C") << "the fields keep the last entry";
+    EXPECT_FALSE(rig.view.enabled[Ctl::DeleteButton] || rig.view.enabled[Ctl::ModifyButton]);
+    EXPECT_EQ(rig.view.texts[Ctl::DescriptionField], "C") << "the fields keep the last entry";
     rig.log.clear();
     rig.launcher->OnDelete();
     rig.launcher->OnModify();
@@ -129,8 +129,8 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         EXPECT_EQ(rig.log, (Lines{kDuplicate, kNoPath}));
         EXPECT_EQ(rig.Saved().at(1).ToolTip, "Entry 1");
         Type(rig, "C:\\new.exe", "New");
-        rig.view.texts[Ctl::txtParameters] = "-n";
-        rig.view.checked[Ctl::cbAutoStart] = rig.view.checked[Ctl::cbRunAsAdmin] = true;
+        rig.view.texts[Ctl::ParametersField] = "-n";
+        rig.view.checked[Ctl::AutoStartBox] = rig.view.checked[Ctl::RunAsAdminBox] = true;
         rig.view.combo = smHidden;
         rig.log.clear();
         const IconRef before = rig.view.preview;
@@ -149,7 +149,7 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         EXPECT_EQ(rig.Saved().at(1),
                   (Entry{"C:\\new.exe", "C:\\new.exe", "-n", "New", true, smHidden, 0, true}));
         rig.view.checked.clear(), rig.launcher->OnListClick();
-        EXPECT_TRUE(rig.view.checked[Ctl::cbRunAsAdmin]) << "shown again";
+        EXPECT_TRUE(rig.view.checked[Ctl::RunAsAdminBox]) << "shown again";
     }
 }
 
@@ -202,7 +202,7 @@ TEST(EditorTest, BrowseReadsAShortcutByItsWindowStateOrTakesThePlainFileIconBrow
     rig.links.result = {described + "\U0001F600", "C:\\Target.exe", "", "-args", 3};
     rig.icons.knownFiles = {file, "E:\\i.ico"};
     for (const DataRow& r : DataRows("browse_steps.tsv")) {
-        rig.view.texts[Ctl::txtParameters] = "-keep";
+        rig.view.texts[Ctl::ParametersField] = "-keep";
         rig.view.combo = smHidden;
         rig.links.result.showCmd = std::stoi(r[2]);
         rig.dialogs.answer = OpenFileChoice{r[0], std::stoi(r[1])};
@@ -245,7 +245,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
         rig.StartWith({.popUp = popUp}, existing);
         const Entry shown = rig.Shown();
         const int selected = rig.view.selected;
-        rig.view.enabled[Ctl::btnAdd] = true;
+        rig.view.enabled[Ctl::AddButton] = true;
         rig.drops.names = names;
         rig.icons.knownFiles.insert(names.begin(), names.end());
         rig.launcher->OnFilesDropped(RefOf<DropRef>(0xD0));
@@ -253,7 +253,7 @@ TEST(EditorTest, DroppedFilesBecomeEntriesAllOrNothingAsAddAdmitsThemAndTheDropI
         const bool added = !addedNames.empty();
         EXPECT_EQ(rig.log.at(added && !popUp), added ? "row ~a.exe" : kTooMany);
         EXPECT_EQ(rig.view.rows.size(), existing + addedNames.size());
-        EXPECT_EQ(rig.view.enabled[Ctl::btnAdd], rig.view.rows.size() < 20u || !added)
+        EXPECT_EQ(rig.view.enabled[Ctl::AddButton], rig.view.rows.size() < 20u || !added)
             << "a full table disables Add";
         EXPECT_EQ(std::make_tuple(rig.view.selected, rig.Shown()), std::make_tuple(selected, shown))
             << "the editor is left alone";

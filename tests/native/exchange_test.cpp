@@ -53,8 +53,8 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     EXPECT_EQ(log, (Lines{question, "tray delete 1000", "tray delete 1001", "tray add 1002",
                           "row C", "menu destroy", "menu create", "set 0"}));
     EXPECT_EQ(Shown().ToolTip, "C");
-    EXPECT_TRUE(view.checked[Ctl::cbPopUp] && !view.checked[Ctl::chkHide] &&
-                !view.checked[Ctl::cbSmallIcons] && view.enabled[Ctl::btnAdd]);
+    EXPECT_TRUE(view.checked[Ctl::PopUpBox] && !view.checked[Ctl::HideOnStartBox] &&
+                !view.checked[Ctl::SmallIconsBox] && view.enabled[Ctl::AddButton]);
     EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 0u) << "stored at once, as a click does";
     // The click rule follows the box: a single click launches no more.
     launcher->OnTrayNotify(1002, kWmLButtonDown);
@@ -63,8 +63,8 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     files.files["C:\\empty.reg"] = ExportStore({}, 0, EntryTable{});
     dialogs.answer = OpenFileChoice{"C:\\empty.reg"};
     launcher->OnImport();
-    EXPECT_FALSE(!view.rows.empty() || view.enabled[Ctl::btnDelete] ||
-                 view.enabled[Ctl::btnModify]);
+    EXPECT_FALSE(!view.rows.empty() || view.enabled[Ctl::DeleteButton] ||
+                 view.enabled[Ctl::ModifyButton]);
 }
 
 } // namespace

@@ -41,8 +41,12 @@ struct LauncherRig {
     // The editor's fields as an entry.
     Entry Shown() {
         auto& t = view.texts;
-        return {t[Ctl::txtPath], t[Ctl::txtIconPath], t[Ctl::txtParameters], t[Ctl::txtToolTip],
-                false,           view.combo};
+        return {t[Ctl::PathField],
+                t[Ctl::IconPathField],
+                t[Ctl::ParametersField],
+                t[Ctl::DescriptionField],
+                false,
+                view.combo};
     }
     // The entries as a save now stores them.
     std::vector<Entry> Saved() {

@@ -40,8 +40,8 @@ TEST_F(LauncherTest, AFirstRunWritesTheDefaultsAndWelcomesOverANormalWindow) {
                     "load bitmap STRIPE144", "load bitmap STRIPE192", "menu create", "menu destroy",
                     "menu create", "make form", "timer stop", "welcome", "form normal"}));
     // The timer set the boxes from the defaults just written.
-    EXPECT_FALSE(view.checked[Ctl::chkHide] || view.checked[Ctl::cbSmallIcons] ||
-                 view.enabled[Ctl::cbSmallIcons]);
+    EXPECT_FALSE(view.checked[Ctl::HideOnStartBox] || view.checked[Ctl::SmallIconsBox] ||
+                 view.enabled[Ctl::SmallIconsBox]);
 }
 
 TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
@@ -74,16 +74,17 @@ TEST_F(LauncherTest, EntriesLoadInSlotOrderAndMarkedOnesStartAsTheyAreRead) {
     EXPECT_EQ(tray.shown.at(1001), (FakeTrayIcons::Shown{"D:\\Tools\\b.exe", "B"}))
         << "the small icon of the icon path";
     // Row 0 is shown in the editor; only the preview still holds an icon.
-    EXPECT_EQ(std::tie(view.selected, view.texts[Ctl::txtPath]), std::make_tuple(0, "C:\\a.exe"));
+    EXPECT_EQ(std::tie(view.selected, view.texts[Ctl::PathField]), std::make_tuple(0, "C:\\a.exe"));
     EXPECT_EQ(icons.liveIcons, std::set{RawOf(view.preview)});
     EXPECT_EQ(RowHeight(), 22);
     view.selected = 3;
     launcher->OnListClick();
-    EXPECT_EQ(std::tie(view.combo, view.checked[Ctl::cbAutoStart]), std::make_tuple(smNormal, true))
+    EXPECT_EQ(std::tie(view.combo, view.checked[Ctl::AutoStartBox]),
+              std::make_tuple(smNormal, true))
         << "shown as it starts";
     // Every edit is refused in the same words, and a save stores the options alone.
     log.clear(), registry.writeLog.clear();
-    view.texts[Ctl::txtPath] = view.texts[Ctl::txtToolTip] = "new";
+    view.texts[Ctl::PathField] = view.texts[Ctl::DescriptionField] = "new";
     launcher->OnAdd(), launcher->OnModify(), launcher->OnDelete();
     drops.names = {"C:\\dropped.exe"};
     launcher->OnFilesDropped(RefOf<DropRef>(0xD0));
@@ -109,8 +110,8 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
     EXPECT_EQ(
         std::make_tuple(tray.shown.size(), tray.shown.at(1111), tray.owner),
         std::make_tuple(std::size_t{1}, FakeTrayIcons::Shown{"(program)", "Corvane 3.0"}, kWindow));
-    EXPECT_TRUE(view.checked[Ctl::cbSingle] && view.checked[Ctl::cbPopUp] &&
-                view.enabled[Ctl::cbSmallIcons]);
+    EXPECT_TRUE(view.checked[Ctl::SingleClickBox] && view.checked[Ctl::PopUpBox] &&
+                view.enabled[Ctl::SmallIconsBox]);
     EXPECT_EQ(menus.menus.at(menus.Live()).size(), 3u + 5u);
     log.clear();
     launcher->OnSmallIconsToggled(true);
@@ -119,7 +120,7 @@ TEST_F(LauncherTest, InPopUpModeTheMainIconStandsForTheEntriesAndSmallIconsRebui
     EXPECT_EQ(RowHeight(), 22);
     for (bool on : {false, true}) {
         launcher->OnPopUpToggled(on);
-        EXPECT_EQ(view.enabled[Ctl::cbSmallIcons], on);
+        EXPECT_EQ(view.enabled[Ctl::SmallIconsBox], on);
     }
 }
 
@@ -180,10 +181,10 @@ TEST_F(LauncherTest, HideOnStartMakesNoWindowForEvenOneEntryMinimizeSavesTheBoxe
     EXPECT_FALSE(view.made || view.appVisible || view.formVisible);
     EXPECT_EQ(icons.fileInfoPaths.size(), 1u) << "Explorer's, no list row's";
     launcher->OnMenuCommand(kCmdOptions);
-    EXPECT_EQ(std::tuple(view.rows.size(), view.selected, view.texts[Ctl::txtPath], view.hotKey),
+    EXPECT_EQ(std::tuple(view.rows.size(), view.selected, view.texts[Ctl::PathField], view.hotKey),
               std::tuple(1u, 0, "C:\\Apps\\0.exe", 0x64B));
-    EXPECT_TRUE(view.checked[Ctl::chkHide] && view.checked[Ctl::cbSmallIcons] &&
-                !view.checked[Ctl::cbSingle] && !view.enabled[Ctl::cbSmallIcons]);
+    EXPECT_TRUE(view.checked[Ctl::HideOnStartBox] && view.checked[Ctl::SmallIconsBox] &&
+                !view.checked[Ctl::SingleClickBox] && !view.enabled[Ctl::SmallIconsBox]);
     launcher->OnPopUpToggled(true), launcher->OnHideToggled(false);
     launcher->OnMinimize();
     EXPECT_EQ(Lines(registry.writeLog.end() - 4, registry.writeLog.end()),
@@ -203,7 +204,7 @@ TEST_F(LauncherTest, HideOnStartMakesNoWindowForEvenOneEntryMinimizeSavesTheBoxe
 
 TEST_F(LauncherTest, WithNoEntriesHideOnStartIsIgnoredASaveEndsTheProgramAndNothingOutlivesIt) {
     StartWith({.hideOnStart = true, .popUp = true}, 0);
-    EXPECT_TRUE(view.appVisible && view.formVisible && !view.enabled[Ctl::btnDelete]);
+    EXPECT_TRUE(view.appVisible && view.formVisible && !view.enabled[Ctl::DeleteButton]);
     launcher->OnMinimize();
     launcher->OnMenuCommand(kCmdExit);
     EXPECT_EQ(Lines(registry.writeLog.begin(), registry.writeLog.begin() + 4),
@@ -290,9 +291,10 @@ TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelect
     view.texts.clear(), view.enabled.clear();
     view.selected = 4; // no entry
     launcher->OnListClick();
-    EXPECT_TRUE(view.enabled[Ctl::btnDelete] && view.enabled[Ctl::btnModify] && view.texts.empty());
+    EXPECT_TRUE(view.enabled[Ctl::DeleteButton] && view.enabled[Ctl::ModifyButton] &&
+                view.texts.empty());
     launcher->OnPathChanged();
-    EXPECT_TRUE(view.enabled[Ctl::btnAdd]);
+    EXPECT_TRUE(view.enabled[Ctl::AddButton]);
 }
 
 TEST(HotKey, IsNamedRegisteredAndRefusedAsTheTableSays) {

@@ -140,7 +140,7 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
                                           {'B', VK_MENU}, {'B', VK_MENU},     {'O', VK_MENU}};
     for (const auto& [key, held] : keys)
         Tap(key, held);
-    SetFocus(GetDlgItem(general, ControlId(Ctl::txtPath)));
+    SetFocus(GetDlgItem(general, ControlId(Ctl::PathField)));
     Tap(VK_ESCAPE), Tap(VK_CANCEL, VK_CONTROL), Tap(VK_RETURN), Tap(VK_F1);
     POINT at{};
     ListView_GetItemPosition(list, 2, &at);
@@ -195,7 +195,7 @@ TEST_F(OptionsWindowTest, TheHotKeyIsToldClearedAndOnceRegisteredPressedAndShift
     HWND page = FindWindowExA(options.hwnd(), general, "CorvanePage", nullptr);
     ShowWindow(options.hwnd(), SW_SHOW);
     ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
-    SetFocus(GetDlgItem(page, ControlId(Ctl::hkHotKey)));
+    SetFocus(GetDlgItem(page, ControlId(Ctl::HotKeyField)));
     Tap('K', VK_CONTROL);
     ASSERT_EQ(events.calls.back(), std::to_string(HOTKEYF_CONTROL << 8 | 'K')) << "told";
     const auto probe = reinterpret_cast<HANDLE>( // Ctrl (MOD_CONTROL) and K
@@ -302,8 +302,8 @@ TEST_F(OptionsWindowTest, DropsReachTheProgramWholeButNoInputDoesWhileAMessageBo
         else if (show == SW_HIDE)
             EXPECT_TRUE(options.AskYesNo("Replace?", kApplicationTitle));
         else // the general error report of an event that failed
-            SendMessageW(options.hwnd(), WM_COMMAND, ControlId(Ctl::btnMinimize), // BN_CLICKED
-                         LPARAM(GetDlgItem(options.hwnd(), ControlId(Ctl::btnMinimize))));
+            SendMessageW(options.hwnd(), WM_COMMAND, ControlId(Ctl::MinimizeButton), // BN_CLICKED
+                         LPARAM(GetDlgItem(options.hwnd(), ControlId(Ctl::MinimizeButton))));
         EXPECT_EQ(seenBox, std::tuple(show == SW_SHOW ? "Error" : kApplicationTitle,
                                       show == SW_SHOW ? options.hwnd() : nullptr, false));
         EXPECT_TRUE(IsWindowEnabled(options.hwnd())) << "again once it closed";

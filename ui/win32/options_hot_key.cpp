@@ -13,11 +13,11 @@ static_assert(kModAlt == MOD_ALT && kModControl == MOD_CONTROL && kModShift == M
               kModNoRepeat == MOD_NOREPEAT);
 
 std::uint16_t OptionsWindow::HotKey() {
-    return static_cast<std::uint16_t>(SendMessageW(Control(Ctl::hkHotKey), HKM_GETHOTKEY, 0, 0));
+    return static_cast<std::uint16_t>(SendMessageW(Control(Ctl::HotKeyField), HKM_GETHOTKEY, 0, 0));
 }
 
 void OptionsWindow::SetHotKey(std::uint16_t hotKey) {
-    SendMessageW(Control(Ctl::hkHotKey), HKM_SETHOTKEY, hotKey, 0);
+    SendMessageW(Control(Ctl::HotKeyField), HKM_SETHOTKEY, hotKey, 0);
 }
 
 bool OptionsWindow::RegisterHotKey(std::uint16_t hotKey) {

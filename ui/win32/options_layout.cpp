@@ -30,9 +30,10 @@ struct ButtonPicture {
     const char* resource;
 };
 constexpr ButtonPicture kButtonPictures[] = {
-    {Ctl::btnMinimize, "BTN_TICK"}, {Ctl::btnQuit, "BTN_DOOR"}, {Ctl::btnAbout, "BTN_INFO"},
-    {Ctl::btnHelp, "BTN_HELP"},     {Ctl::btnAdd, "BTN_ADD"},   {Ctl::btnDelete, "BTN_DELETE"},
-    {Ctl::btnModify, "BTN_MODIFY"},
+    {Ctl::MinimizeButton, "BTN_TICK"}, {Ctl::QuitButton, "BTN_DOOR"},
+    {Ctl::AboutButton, "BTN_INFO"},    {Ctl::HelpButton, "BTN_HELP"},
+    {Ctl::AddButton, "BTN_ADD"},       {Ctl::DeleteButton, "BTN_DELETE"},
+    {Ctl::ModifyButton, "BTN_MODIFY"},
 };
 
 // With Common Controls 6 a push button shows an image set on it beside its
@@ -124,19 +125,19 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
             made.named[row.control] = control;
     }
 
-    SendMessageW(made.named.at(Ctl::txtToolTip), EM_LIMITTEXT, 64, 0);
+    SendMessageW(made.named.at(Ctl::DescriptionField), EM_LIMITTEXT, 64, 0);
     for (const wchar_t* mode : {L"Normal", L"Maximized", L"Minimized", L"Hidden"})
-        SendMessageW(made.named.at(Ctl::cbStartMode), CB_ADDSTRING, 0,
+        SendMessageW(made.named.at(Ctl::StartModeList), CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(mode));
     // "Normal" until an entry says otherwise: no entry is ever stored without
     // a start mode.
-    SendMessageW(made.named.at(Ctl::cbStartMode), CB_SETCURSEL, 0, 0);
+    SendMessageW(made.named.at(Ctl::StartModeList), CB_SETCURSEL, 0, 0);
     // A hot key without Ctrl or Alt would take the key from every program:
     // the control adds Ctrl+Alt to one.
-    SendMessageW(made.named.at(Ctl::hkHotKey), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+    SendMessageW(made.named.at(Ctl::HotKeyField), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                  MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-    SendMessageW(made.named.at(Ctl::chkHide), BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(made.named.at(Ctl::cbSmallIcons), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(made.named.at(Ctl::HideOnStartBox), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(made.named.at(Ctl::SmallIconsBox), BM_SETCHECK, BST_CHECKED, 0);
 
     HWND general = pages[kGeneralPage].hwnd();
     made.list = made.scaled.Add(general, "SysListView32", "",

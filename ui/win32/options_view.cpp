@@ -84,11 +84,11 @@ void OptionsWindow::SetEnabled(Ctl control, bool enabled) {
 }
 
 int OptionsWindow::ComboIndex() {
-    return static_cast<int>(SendMessageW(Control(Ctl::cbStartMode), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Control(Ctl::StartModeList), CB_GETCURSEL, 0, 0));
 }
 
 void OptionsWindow::SetComboIndex(int index) {
-    SendMessageW(Control(Ctl::cbStartMode), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(Control(Ctl::StartModeList), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void OptionsWindow::SetPreviewIcon(IconRef icon) {

@@ -23,19 +23,19 @@ struct ControlEvent {
     void (OptionsWindowEvents::*handler)();
 };
 constexpr ControlEvent kControlEvents[] = {
-    {Ctl::txtPath, EN_CHANGE, &OptionsWindowEvents::OnPathChanged},
-    {Ctl::btnMinimize, BN_CLICKED, &OptionsWindowEvents::OnMinimize},
-    {Ctl::btnHelp, BN_CLICKED, &OptionsWindowEvents::OnHelp},
-    {Ctl::btnAdd, BN_CLICKED, &OptionsWindowEvents::OnAdd},
-    {Ctl::btnDelete, BN_CLICKED, &OptionsWindowEvents::OnDelete},
-    {Ctl::btnModify, BN_CLICKED, &OptionsWindowEvents::OnModify},
-    {Ctl::btnMoveUp, BN_CLICKED, &OptionsWindowEvents::OnMoveUp},
-    {Ctl::btnMoveDown, BN_CLICKED, &OptionsWindowEvents::OnMoveDown},
-    {Ctl::btnExport, BN_CLICKED, &OptionsWindowEvents::OnExport},
-    {Ctl::btnImport, BN_CLICKED, &OptionsWindowEvents::OnImport},
-    {Ctl::btnBrowse, BN_CLICKED, &OptionsWindowEvents::OnBrowse},
-    {Ctl::btnIconBrowse, BN_CLICKED, &OptionsWindowEvents::OnIconBrowse},
-    {Ctl::hkHotKey, EN_CHANGE, &OptionsWindowEvents::OnHotKeyChanged},
+    {Ctl::PathField, EN_CHANGE, &OptionsWindowEvents::OnPathChanged},
+    {Ctl::MinimizeButton, BN_CLICKED, &OptionsWindowEvents::OnMinimize},
+    {Ctl::HelpButton, BN_CLICKED, &OptionsWindowEvents::OnHelp},
+    {Ctl::AddButton, BN_CLICKED, &OptionsWindowEvents::OnAdd},
+    {Ctl::DeleteButton, BN_CLICKED, &OptionsWindowEvents::OnDelete},
+    {Ctl::ModifyButton, BN_CLICKED, &OptionsWindowEvents::OnModify},
+    {Ctl::MoveUpButton, BN_CLICKED, &OptionsWindowEvents::OnMoveUp},
+    {Ctl::MoveDownButton, BN_CLICKED, &OptionsWindowEvents::OnMoveDown},
+    {Ctl::ExportButton, BN_CLICKED, &OptionsWindowEvents::OnExport},
+    {Ctl::ImportButton, BN_CLICKED, &OptionsWindowEvents::OnImport},
+    {Ctl::BrowseButton, BN_CLICKED, &OptionsWindowEvents::OnBrowse},
+    {Ctl::IconBrowseButton, BN_CLICKED, &OptionsWindowEvents::OnIconBrowse},
+    {Ctl::HotKeyField, EN_CHANGE, &OptionsWindowEvents::OnHotKeyChanged},
 };
 
 // The boxes of the "Options" page: a click tells the program what the box
@@ -45,10 +45,10 @@ struct BoxEvent {
     void (OptionsWindowEvents::*handler)(bool checked);
 };
 constexpr BoxEvent kBoxEvents[] = {
-    {Ctl::chkHide, &OptionsWindowEvents::OnHideToggled},
-    {Ctl::cbSingle, &OptionsWindowEvents::OnSingleClickToggled},
-    {Ctl::cbPopUp, &OptionsWindowEvents::OnPopUpToggled},
-    {Ctl::cbSmallIcons, &OptionsWindowEvents::OnSmallIconsToggled},
+    {Ctl::HideOnStartBox, &OptionsWindowEvents::OnHideToggled},
+    {Ctl::SingleClickBox, &OptionsWindowEvents::OnSingleClickToggled},
+    {Ctl::PopUpBox, &OptionsWindowEvents::OnPopUpToggled},
+    {Ctl::SmallIconsBox, &OptionsWindowEvents::OnSmallIconsToggled},
 };
 
 // A row of the list became selected, however the selection moved there:
@@ -122,7 +122,7 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
         Run([](OptionsWindowEvents& events) { events.OnHelp(); });
         return true;
     }
-    if (IsClearKey(msg) && msg.hwnd == Control(Ctl::hkHotKey)) {
+    if (IsClearKey(msg) && msg.hwnd == Control(Ctl::HotKeyField)) {
         Run([](OptionsWindowEvents& events) { events.OnHotKeyCleared(); });
         return true;
     }
@@ -159,7 +159,7 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
     case DM_GETDEFID:
-        return MAKELRESULT(ControlId(Ctl::btnMinimize), DC_HASDEFID);
+        return MAKELRESULT(ControlId(Ctl::MinimizeButton), DC_HASDEFID);
     case WM_CLOSE:
         OnClose();
         return 0;
@@ -175,11 +175,11 @@ void OptionsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     const int id = LOWORD(wParam);
     const WORD notification = HIWORD(wParam);
-    if (id == ControlId(Ctl::btnQuit) && notification == BN_CLICKED) {
+    if (id == ControlId(Ctl::QuitButton) && notification == BN_CLICKED) {
         PostMessageW(hwnd(), WM_CLOSE, 0, 0);
         return;
     }
-    if (id == ControlId(Ctl::btnAbout) && notification == BN_CLICKED) {
+    if (id == ControlId(Ctl::AboutButton) && notification == BN_CLICKED) {
         about_.ShowModal(hwnd());
         return;
     }
