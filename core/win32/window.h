@@ -13,7 +13,7 @@
 //   and the program keeps running.
 // - The logic never sees HWND, HICON or HMENU: handles cross as the opaque
 //   references of core/handles.h (ToRef/FromRef of core/win32/handle_refs.h).
-// - Every handle has one owner (ui/win32/handles.h). A window that owns what
+// - Every handle has one owner (core/win32/unique_handle.h). A window that owns what
 //   its controls use (fonts, image lists) calls Destroy() in its own
 //   destructor, so that the controls go before the members they use.
 // - Keys never run menu commands: a WM_COMMAND with lParam 0 is a menu

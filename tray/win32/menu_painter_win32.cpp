@@ -2,6 +2,7 @@
 
 #include "core/win32/dpi_win32.h"
 #include "core/win32/handle_refs.h"
+#include "core/win32/unique_handle.h"
 #include "core/win32/wide.h"
 
 #include <utility>
@@ -28,36 +29,19 @@ private:
     HDC dc_;
 };
 
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() {
-        if (dc_)
-            DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
+struct MemoryDcTraits {
+    using handle_type = HDC;
+    static void Close(HDC dc) { DeleteDC(dc); }
 };
+// A memory context compatible with another.
+using MemoryDc = UniqueHandle<MemoryDcTraits>;
 
 // A brush or font made for one row.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ object) : object_(object) {}
-    ~GdiObject() {
-        if (object_)
-            DeleteObject(object_);
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ get() const { return object_; }
-
-private:
-    HGDIOBJ object_;
+struct GdiObjectTraits {
+    using handle_type = HGDIOBJ;
+    static void Close(HGDIOBJ object) { DeleteObject(object); }
 };
+using GdiObject = UniqueHandle<GdiObjectTraits>;
 
 // An object selected into a context; the one it replaced goes back.
 class Selection {
@@ -147,7 +131,7 @@ void PaintBanner(HDC dc, const RowPicture& picture) {
     }
     if (picture.stripe == BitmapRef::None)
         return;
-    const MemoryDc memory(dc);
+    const MemoryDc memory(CreateCompatibleDC(dc));
     if (!memory.get())
         return;
     const Selection selected(memory.get(), FromRef<HBITMAP>(picture.stripe));
