@@ -67,9 +67,9 @@ void Launcher::OnFilesDropped(DropRef drop) {
     }
     for (const std::string& name : names) {
         Entry entry;
-        entry.Path = name;
-        entry.IconPath = name;
-        entry.ToolTip = AsDescription(env_.fileIcons.DisplayName(name));
+        entry.path = name;
+        entry.iconPath = name;
+        entry.description = AsDescription(env_.fileIcons.DisplayName(name));
         // A file the editor's Add would refuse is left out.
         if (!editor_.Admits(table_, entry))
             continue;

@@ -151,7 +151,7 @@ void Launcher::OnMenuCommand(std::uint32_t wParam) {
     switch (command.kind) {
     case MenuCommand::Kind::Entry:
         // A row left over from a table that has since shrunk starts nothing.
-        LaunchSlot(command.slot, ShowCommandFor(table_.At(command.slot).StartMode));
+        LaunchSlot(command.slot, ShowCommandFor(table_.At(command.slot).startMode));
         return;
     case MenuCommand::Kind::PathRecall:
         explorer_.Recall(env_.view.Handle());

@@ -94,8 +94,8 @@ void Launcher::ShowOptionBoxes() {
 void Launcher::LoadEntries(const StoreContents& stored) {
     unreadEntry_ = stored.unreadEntry;
     for (const Entry& entry : stored.entries) {
-        if (entry.AutoStart)
-            Launch(entry, ShowCommandFor(entry.StartMode));
+        if (entry.autoStart)
+            Launch(entry, ShowCommandFor(entry.startMode));
         AppendEntry(entry);
     }
     table_.MarkStored();

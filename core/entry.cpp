@@ -8,7 +8,7 @@ int EntryTable::Append(Entry entry) {
     if (Full())
         return -1;
     const int slot = count_;
-    entry.IconId = nextIconId_++;
+    entry.iconId = nextIconId_++;
     slots_[static_cast<std::size_t>(slot)] = std::move(entry);
     stored_[static_cast<std::size_t>(slot)] = -1;
     ++count_;
@@ -30,14 +30,14 @@ void EntryTable::Modify(int k, const Entry& fields) {
     if (!IsUsed(k))
         return;
     Entry& slot = slots_[static_cast<std::size_t>(k)];
-    const std::int32_t id = slot.IconId;
+    const std::int32_t id = slot.iconId;
     slot = fields;
-    slot.IconId = id;
+    slot.iconId = id;
 }
 
 int EntryTable::FindByIconId(std::int32_t id) const {
     for (int i = 0; i < count_; ++i)
-        if (slots_[static_cast<std::size_t>(i)].IconId == id)
+        if (slots_[static_cast<std::size_t>(i)].iconId == id)
             return i;
     return -1;
 }

@@ -7,16 +7,16 @@
 namespace corvane {
 
 struct Entry {
-    std::string Path;
-    std::string IconPath;
-    std::string Params;
-    std::string ToolTip;
-    bool AutoStart = false;
-    std::int32_t StartMode = 0;
+    std::string path;
+    std::string iconPath;
+    std::string parameters;
+    std::string description;
+    bool autoStart = false;
+    std::int32_t startMode = 0;
     // The entry's tray icon identifier, handed out afresh at every start.
-    std::int32_t IconId = 0;
+    std::int32_t iconId = 0;
     // Started with the shell's "runas" verb, which asks for elevation.
-    bool RunAsAdmin = false;
+    bool runAsAdmin = false;
 
     bool operator==(const Entry&) const = default;
 };
@@ -39,11 +39,11 @@ public:
     // Puts the entry into the first free slot with the next identifier.
     // Returns the slot, or -1 when 20 entries are in use already.
     int Append(Entry entry);
-    // Removes slot k; later entries move down one slot keeping their IconIds.
+    // Removes slot k; later entries move down one slot keeping their icon ids.
     void Delete(int k);
-    // Replaces the stored fields of slot k; its IconId stays.
+    // Replaces the stored fields of slot k; its icon id stays.
     void Modify(int k, const Entry& fields);
-    // The used slot whose IconId is id, or -1.
+    // The used slot whose icon id is id, or -1.
     int FindByIconId(std::int32_t id) const;
     // Moves slot from's entry to slot to; the entries between shift one slot
     // towards from. False when either slot is not in use.

@@ -11,9 +11,9 @@ std::size_t LongestText(EntryText field) {
     case EntryText::Path:
     case EntryText::IconPath:
         return kShellPathMax;
-    case EntryText::Params:
+    case EntryText::Parameters:
         return kTextValueMax;
-    case EntryText::ToolTip:
+    case EntryText::Description:
         break;
     }
     return kToolTipMax;

@@ -14,7 +14,7 @@ namespace corvane {
 inline constexpr std::size_t kToolTipMax = 64;
 inline constexpr std::size_t kTextValueMax = 32767;
 
-enum class EntryText { Path, IconPath, Params, ToolTip };
+enum class EntryText { Path, IconPath, Parameters, Description };
 
 enum class TextFault { None, TooLong, ControlCharacter };
 

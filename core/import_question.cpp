@@ -94,11 +94,11 @@ std::string Shown(std::string_view text, std::size_t max) {
 std::string HowItStarts(const Entry& entry) {
     static const char* const modes[] = {"Maximized", "Minimized", "Hidden"};
     std::string how;
-    if (entry.AutoStart)
+    if (entry.autoStart)
         how += ", Auto Start";
-    if (entry.StartMode >= smMaximized && entry.StartMode <= smHidden)
-        how += std::string(", ") + modes[entry.StartMode - smMaximized];
-    if (entry.RunAsAdmin)
+    if (entry.startMode >= smMaximized && entry.startMode <= smHidden)
+        how += std::string(", ") + modes[entry.startMode - smMaximized];
+    if (entry.runAsAdmin)
         how += ", Run as administrator";
     return how.empty() ? how : " (" + how.substr(2) + ")";
 }
@@ -110,10 +110,10 @@ std::string ImportQuestion(const StoreContents& contents) {
                        (contents.entries.size() == 1 ? " entry:\n" : " entries:\n");
     int number = 0;
     for (const Entry& entry : contents.entries) {
-        text += std::to_string(++number) + ". " + Shown(entry.ToolTip, kShownDescription) +
-                HowItStarts(entry) + "\n    Path: " + Shown(entry.Path, kShownPath);
-        if (!entry.Params.empty())
-            text += "   Parameters: " + Shown(entry.Params, kShownParams);
+        text += std::to_string(++number) + ". " + Shown(entry.description, kShownDescription) +
+                HowItStarts(entry) + "\n    Path: " + Shown(entry.path, kShownPath);
+        if (!entry.parameters.empty())
+            text += "   Parameters: " + Shown(entry.parameters, kShownParams);
         text += "\n";
     }
     const auto yesNo = [](bool on) {

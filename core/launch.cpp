@@ -21,7 +21,7 @@ bool PathFitsShell(std::string_view path) {
 }
 
 std::string FileToOpen(SystemApi& system, const Entry& entry) {
-    return std::string(Unquoted(ExpandVariables(system, entry.Path)));
+    return std::string(Unquoted(ExpandVariables(system, entry.path)));
 }
 
 bool LaunchEntry(ShellApi& shell, SystemApi& system, WindowRef owner, const Entry& entry,
@@ -39,8 +39,8 @@ bool LaunchEntry(ShellApi& shell, SystemApi& system, WindowRef owner, const Entr
     const std::string folder = FolderPart(path);
     // A cancelled elevation prompt is no failure to report: nobody reads
     // the outcome.
-    shell.Execute(owner, entry.RunAsAdmin ? "runas" : nullptr, path.c_str(), entry.Params.c_str(),
-                  folder.c_str(), showCommand);
+    shell.Execute(owner, entry.runAsAdmin ? "runas" : nullptr, path.c_str(),
+                  entry.parameters.c_str(), folder.c_str(), showCommand);
     return true;
 }
 

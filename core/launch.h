@@ -24,10 +24,10 @@ std::string FileToOpen(SystemApi& system, const Entry& entry);
 
 // Opens the entry's Path (without the double quotes it may be wrapped in,
 // its environment variables expanded as they are now: the length rule is
-// the expanded path's) with its Params in the folder of that file, owned by owner, with the given
-// show command, as administrator when the entry asks for it; does not wait and reads no result. An
-// empty Path starts nothing. A Path the shell cannot take whole is never cut, as a cut one may name
-// another file: nothing starts and the result is false.
+// the expanded path's) with its parameters in the folder of that file, owned by owner, with the
+// given show command, as administrator when the entry asks for it; does not wait and reads no
+// result. An empty Path starts nothing. A Path the shell cannot take whole is never cut, as a cut
+// one may name another file: nothing starts and the result is false.
 bool LaunchEntry(ShellApi& shell, SystemApi& system, WindowRef owner, const Entry& entry,
                  int showCommand);
 

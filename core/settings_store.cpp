@@ -73,24 +73,24 @@ std::string MovingEntryPath() {
 
 Entry ReadEntryValues(const SettingsKey& key) {
     Entry entry;
-    entry.Path = key.Text(kValPath, "");
-    entry.IconPath = key.Text(kValIconPath, "");
-    entry.Params = key.Text(kValParams, "");
-    entry.ToolTip = key.Text(kValToolTip, "");
-    entry.AutoStart = key.Flag(kValAutoStart, false);
-    entry.StartMode = key.Number(kValStartMode, 0);
-    entry.RunAsAdmin = key.Flag(kValRunAsAdmin, false);
+    entry.path = key.Text(kValPath, "");
+    entry.iconPath = key.Text(kValIconPath, "");
+    entry.parameters = key.Text(kValParams, "");
+    entry.description = key.Text(kValToolTip, "");
+    entry.autoStart = key.Flag(kValAutoStart, false);
+    entry.startMode = key.Number(kValStartMode, 0);
+    entry.runAsAdmin = key.Flag(kValRunAsAdmin, false);
     return entry;
 }
 
 void WriteEntryValues(SettingsKey& key, const Entry& entry) {
-    key.SetText(kValIconPath, entry.IconPath.empty() ? entry.Path : entry.IconPath);
-    key.SetText(kValPath, entry.Path);
-    key.SetText(kValParams, entry.Params);
-    key.SetText(kValToolTip, entry.ToolTip);
-    key.SetFlag(kValAutoStart, entry.AutoStart);
-    key.SetNumber(kValStartMode, entry.StartMode);
-    key.SetFlag(kValRunAsAdmin, entry.RunAsAdmin);
+    key.SetText(kValIconPath, entry.iconPath.empty() ? entry.path : entry.iconPath);
+    key.SetText(kValPath, entry.path);
+    key.SetText(kValParams, entry.parameters);
+    key.SetText(kValToolTip, entry.description);
+    key.SetFlag(kValAutoStart, entry.autoStart);
+    key.SetNumber(kValStartMode, entry.startMode);
+    key.SetFlag(kValRunAsAdmin, entry.runAsAdmin);
 }
 
 void WriteOptionValues(SettingsKey& settings, const Options& options) {

@@ -36,8 +36,8 @@ const std::map<std::string, Rule>& Rules() {
     static const std::map<std::string, Rule> rules = {
         {AsciiLower(kValPath), {true, EntryText::Path}},
         {AsciiLower(kValIconPath), {true, EntryText::IconPath}},
-        {AsciiLower(kValToolTip), {true, EntryText::ToolTip}},
-        {AsciiLower(kValParams), {true, EntryText::Params}},
+        {AsciiLower(kValToolTip), {true, EntryText::Description}},
+        {AsciiLower(kValParams), {true, EntryText::Parameters}},
         {AsciiLower(kValAutoStart), {false, {}}},
         {AsciiLower(kValStartMode), {false, {}}},
         {AsciiLower(kValIconCount), {false, {}}},

@@ -70,7 +70,7 @@ void PictureEntryRow(RowPicture& picture, const Rect& row, const Entry& entry, i
     // The highlight starts right of the icon column.
     picture.opaque = row;
     picture.opaque.left = row.left + ScaleToDpi(itemHeight + kEntryTextGap, dpi);
-    picture.text = entry.ToolTip;
+    picture.text = entry.description;
     picture.textX = picture.opaque.left + ScaleToDpi(kEntryTextIndent, dpi);
     picture.textY = row.top + ScaleToDpi(itemHeight, dpi) / 4;
 }
@@ -85,7 +85,7 @@ void PopupMenu::LookUpEntryIcons() {
         EntryIconSize(itemHeight_) == kSmallIconSize ? IconSize::Small : IconSize::Large;
     for (int i = 0; i < table_.Count(); ++i)
         entryIcons_.push_back(
-            fileIcons_.ListIcon(ExpandVariables(system_, table_.At(i).IconPath), size));
+            fileIcons_.ListIcon(ExpandVariables(system_, table_.At(i).iconPath), size));
 }
 
 void PopupMenu::LookUpExplorerIcon() {
@@ -97,7 +97,7 @@ std::optional<Extent> PopupMenu::Measure(const DrawnItem& item, TextMeasure& mea
         return std::nullopt;
     if (const std::optional<int> slot = EntrySlotOfCommand(item.command)) {
         // In the menu's font at the menu's DPI, as the row is drawn.
-        const Extent text = measure.Measure(table_.At(*slot).ToolTip, dpi_);
+        const Extent text = measure.Measure(table_.At(*slot).description, dpi_);
         return Extent{text.cx + Scaled(itemHeight_ + kEntryExtraWidth),
                       std::max(Scaled(itemHeight_), text.cy)};
     }

@@ -64,7 +64,7 @@ MenuCharAnswer PopupMenu::AnswerMenuChar(char16_t typed, MenuRef menu) const {
     std::vector<std::string> rows;
     if (popUp_) {
         for (int i = 0; i < table_.Count(); ++i)
-            rows.push_back(table_.At(i).ToolTip);
+            rows.push_back(table_.At(i).description);
         rows.emplace_back();
     }
     rows.emplace_back(kPathRecallText);

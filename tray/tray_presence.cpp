@@ -15,7 +15,8 @@ std::vector<TrayPresence::Icon> TrayPresence::Wanted(const EntryTable& table) co
     for (int i = 0; i < table.Count(); ++i) {
         const Entry& entry = table.At(i);
         // An entry's tray icon is the small icon of its icon path.
-        wanted.push_back({entry.IconId, ExpandVariables(system_, entry.IconPath), entry.ToolTip});
+        wanted.push_back(
+            {entry.iconId, ExpandVariables(system_, entry.iconPath), entry.description});
     }
     return wanted;
 }

@@ -26,7 +26,7 @@ int StartModeFor(std::int32_t showCommand) {
 void EntryEditor::OpenAtSelectedEntry(OpenDialog& dialog, const EntryTable& table) {
     // With no row selected the dialog opens where it opened last.
     if (const std::optional<int> k = SelectedSlot(table))
-        dialog.SetInitialFolder(FolderPart(table.At(*k).Path));
+        dialog.SetInitialFolder(FolderPart(table.At(*k).path));
 }
 
 void EntryEditor::Browse(const EntryTable& table) {

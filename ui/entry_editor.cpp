@@ -21,7 +21,7 @@ std::string Refusal(EntryText field, TextFault fault) {
         return name + " cannot hold a control character, such as a line break or a tab";
     if (field == EntryText::Path)
         return kPathTooLong;
-    return name + (field == EntryText::Params ? " are" : " is") + " too long, Max is " +
+    return name + (field == EntryText::Parameters ? " are" : " is") + " too long, Max is " +
            std::to_string(LongestText(field)) + " characters";
 }
 
@@ -39,7 +39,7 @@ EntryEditor::EntryEditor(const EditorPlatform& platform)
 void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
     const Entry& entry = table.At(slot);
     // The list keeps its own copy of the image.
-    view_.AddListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
+    view_.AddListRow(slot, entry.description, FileIcon(entry.iconPath).get());
     if (table.Full())
         view_.SetEnabled(Ctl::AddButton, false);
 }
@@ -47,7 +47,7 @@ void EntryEditor::ShowAppended(const EntryTable& table, int slot) {
 void EntryEditor::ShowListIconsAgain(const EntryTable& table) {
     for (int slot = 0; slot < table.Count(); ++slot) {
         const Entry& entry = table.At(slot);
-        view_.SetListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
+        view_.SetListRow(slot, entry.description, FileIcon(entry.iconPath).get());
     }
 }
 
@@ -68,16 +68,16 @@ void EntryEditor::ShowSelected(const EntryTable& table) {
         return;
     shown_ = k;
     const Entry& entry = table.At(*k);
-    view_.SetText(Ctl::PathField, entry.Path);
-    view_.SetText(Ctl::IconPathField, entry.IconPath);
-    view_.SetText(Ctl::ParametersField, entry.Params);
-    view_.SetText(Ctl::DescriptionField, entry.ToolTip);
+    view_.SetText(Ctl::PathField, entry.path);
+    view_.SetText(Ctl::IconPathField, entry.iconPath);
+    view_.SetText(Ctl::ParametersField, entry.parameters);
+    view_.SetText(Ctl::DescriptionField, entry.description);
     // A start mode outside the box's items starts as Normal, and shows so.
-    const bool known = entry.StartMode >= smNormal && entry.StartMode <= smHidden;
-    view_.SetComboIndex(known ? entry.StartMode : smNormal);
-    ShowPreview(entry.IconPath);
-    view_.SetChecked(Ctl::AutoStartBox, entry.AutoStart);
-    view_.SetChecked(Ctl::RunAsAdminBox, entry.RunAsAdmin);
+    const bool known = entry.startMode >= smNormal && entry.startMode <= smHidden;
+    view_.SetComboIndex(known ? entry.startMode : smNormal);
+    ShowPreview(entry.iconPath);
+    view_.SetChecked(Ctl::AutoStartBox, entry.autoStart);
+    view_.SetChecked(Ctl::RunAsAdminBox, entry.runAsAdmin);
 }
 
 std::optional<int> EntryEditor::SelectedSlot(const EntryTable& table) {
@@ -102,18 +102,18 @@ void EntryEditor::OnPathChanged(const EntryTable& table) {
 
 Entry EntryEditor::Fields() {
     Entry entry;
-    entry.Path = view_.Text(Ctl::PathField);
-    entry.IconPath = view_.Text(Ctl::IconPathField);
+    entry.path = view_.Text(Ctl::PathField);
+    entry.iconPath = view_.Text(Ctl::IconPathField);
     // Without an icon file the entry shows the icon of what it starts, as it
     // does once stored.
-    if (entry.IconPath.empty())
-        entry.IconPath = entry.Path;
-    entry.Params = view_.Text(Ctl::ParametersField);
-    entry.ToolTip = view_.Text(Ctl::DescriptionField);
-    entry.AutoStart = view_.Checked(Ctl::AutoStartBox);
-    entry.RunAsAdmin = view_.Checked(Ctl::RunAsAdminBox);
+    if (entry.iconPath.empty())
+        entry.iconPath = entry.path;
+    entry.parameters = view_.Text(Ctl::ParametersField);
+    entry.description = view_.Text(Ctl::DescriptionField);
+    entry.autoStart = view_.Checked(Ctl::AutoStartBox);
+    entry.runAsAdmin = view_.Checked(Ctl::RunAsAdminBox);
     const int mode = view_.ComboIndex();
-    entry.StartMode = mode < smNormal ? smNormal : mode;
+    entry.startMode = mode < smNormal ? smNormal : mode;
     return entry;
 }
 
@@ -124,19 +124,19 @@ bool EntryEditor::Admits(const EntryTable& table, const Entry& entry, int self) 
         view_.ShowMessage(why, kSorry);
     };
     for (int i = 0; i < table.Count(); ++i)
-        if (i != self && table.At(i).ToolTip == entry.ToolTip)
+        if (i != self && table.At(i).description == entry.description)
             refuse(kDuplicate);
-    if (entry.Path.empty())
+    if (entry.path.empty())
         refuse(kNoPath);
     const std::pair<EntryText, const std::string*> texts[] = {
-        {EntryText::Path, &entry.Path},
-        {EntryText::IconPath, &entry.IconPath},
-        {EntryText::Params, &entry.Params},
-        {EntryText::ToolTip, &entry.ToolTip}};
+        {EntryText::Path, &entry.path},
+        {EntryText::IconPath, &entry.iconPath},
+        {EntryText::Parameters, &entry.parameters},
+        {EntryText::Description, &entry.description}};
     for (const auto& [field, text] : texts) {
         const TextFault fault = FaultOf(field, *text);
         // An icon path left empty is the path: its refusal is told once.
-        if (fault != TextFault::None && (field != EntryText::IconPath || *text != entry.Path))
+        if (fault != TextFault::None && (field != EntryText::IconPath || *text != entry.path))
             refuse(Refusal(field, fault));
     }
     return ok;
@@ -183,8 +183,8 @@ std::optional<int> EntryEditor::Modify(EntryTable& table) {
     table.Modify(*k, fields);
     const Entry& entry = table.At(*k);
     // The icon a restart would show, also for an icon path typed by hand.
-    ShowPreview(entry.IconPath);
-    view_.SetListRow(*k, entry.ToolTip, preview_.get());
+    ShowPreview(entry.iconPath);
+    view_.SetListRow(*k, entry.description, preview_.get());
     return k;
 }
 
@@ -194,7 +194,7 @@ std::optional<int> EntryEditor::Move(EntryTable& table, int by) {
         return std::nullopt;
     for (const int slot : {*k, *k + by}) {
         const Entry& entry = table.At(slot);
-        view_.SetListRow(slot, entry.ToolTip, FileIcon(entry.IconPath).get());
+        view_.SetListRow(slot, entry.description, FileIcon(entry.iconPath).get());
     }
     Select(*k + by, table);
     return std::min(*k, *k + by);

@@ -58,7 +58,7 @@ public:
     // Returns the entry removed.
     std::optional<Entry> Delete(EntryTable& table);
     // The fields into the entry they show, if the rules admit them; its
-    // IconId stays. Its row and the preview take the icon of its stored icon
+    // icon id stays. Its row and the preview take the icon of its stored icon
     // path. Returns its slot.
     std::optional<int> Modify(EntryTable& table);
     // Moves the entry the fields show by one slot (-1 up, +1 down), its row
@@ -75,7 +75,7 @@ private:
     // The shell's icon of an icon path, its variables expanded: what the
     // list's rows and the preview show.
     ScopedIcon FileIcon(const std::string& iconPath);
-    // The fields as an entry (no IconId).
+    // The fields as an entry (no icon id).
     Entry Fields();
     void ShowPreview(const std::string& path);
     // The slot of the selected row's entry, if a row is selected.

@@ -35,10 +35,10 @@ std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
         return "more than 20 entries";
     EntryTable table;
     for (const Entry& entry : contents.entries) {
-        for (const auto& [field, text] : {std::pair{EntryText::Path, &entry.Path},
-                                          std::pair{EntryText::IconPath, &entry.IconPath},
-                                          std::pair{EntryText::ToolTip, &entry.ToolTip},
-                                          std::pair{EntryText::Params, &entry.Params}})
+        for (const auto& [field, text] : {std::pair{EntryText::Path, &entry.path},
+                                          std::pair{EntryText::IconPath, &entry.iconPath},
+                                          std::pair{EntryText::Description, &entry.description},
+                                          std::pair{EntryText::Parameters, &entry.parameters}})
             if (FaultOf(field, *text) != TextFault::None || !IsUtf8(*text) ||
                 text->find('\0') != std::string::npos)
                 return "a text is one the entry rule refuses, no UTF-8 or holds a zero";
@@ -56,7 +56,7 @@ std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
         return "an export of an import is refused: " + again.refusal;
     std::vector<Entry> expected = contents.entries;
     for (Entry& entry : expected)
-        entry.IconPath = entry.IconPath.empty() ? entry.Path : entry.IconPath;
+        entry.iconPath = entry.iconPath.empty() ? entry.path : entry.iconPath;
     if (again.contents->entries != expected || !(again.contents->options == contents.options))
         return "an export of an import differs from it";
     return {};

@@ -50,14 +50,14 @@ TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) 
         EXPECT_EQ(ExpandVariables(system, r[0]), r.size() > 1 ? r[1] : "") << r[0];
     for (const DataRow& r : DataRows("launches.tsv")) {
         shell.calls.clear();
-        EXPECT_EQ(
-            LaunchEntry(shell, system, kWindow, {.Path = r[0], .Params = r[1]}, kSwShowMaximized),
-            r.size() < 6); // a sixth cell: refused
+        EXPECT_EQ(LaunchEntry(shell, system, kWindow, {.path = r[0], .parameters = r[1]},
+                              kSwShowMaximized),
+                  r.size() < 6); // a sixth cell: refused
         EXPECT_EQ(shell.calls, std::vector(!r[2].empty(), ShellCall{kWindow, true, "", r[2], r[3],
                                                                     r[4], kSwShowMaximized}))
             << r[0];
     }
-    LaunchEntry(shell, system, kWindow, {.Path = "C:\\a.exe", .RunAsAdmin = true}, kSwShow);
+    LaunchEntry(shell, system, kWindow, {.path = "C:\\a.exe", .runAsAdmin = true}, kSwShow);
     EXPECT_EQ(shell.calls.back().verb, "runas");
 }
 
@@ -93,12 +93,12 @@ EntryTable Edited(const Entries& before, const Entries& after) {
     table.MarkStored();
     for (int slot = table.Count() - 1; slot >= 0; --slot)
         if (std::ranges::none_of(after,
-                                 [&](const Entry& e) { return e.Path == table.At(slot).Path; }))
+                                 [&](const Entry& e) { return e.path == table.At(slot).path; }))
             table.Delete(slot);
     for (int i = 0; i < static_cast<int>(after.size()); ++i) {
         const Entry& wanted = after[static_cast<std::size_t>(i)];
         int at = i;
-        while (at < table.Count() && table.At(at).Path != wanted.Path)
+        while (at < table.Count() && table.At(at).path != wanted.path)
             ++at;
         table.Modify(at == table.Count() ? at = table.Append(wanted) : at, wanted);
         EXPECT_TRUE(table.Move(at, i));
@@ -138,9 +138,9 @@ TEST(StoreSave, AFailedWritePutsTheOldTableBackAndACutLosesNoEntryThatBothTables
             }
             for (const Entry& now : after)
                 for (const Entry& then : before)
-                    EXPECT_TRUE(now.Path != then.Path || std::ranges::count(loaded, then) ||
+                    EXPECT_TRUE(now.path != then.path || std::ranges::count(loaded, then) ||
                                 std::ranges::count(loaded, now))
-                        << now.Path << " lost";
+                        << now.path << " lost";
             if (registry.writesLeft > 0) { // the whole save went through
                 EXPECT_EQ(loaded, after);
                 EXPECT_TRUE(!registry.Exists(EntryKey(int(after.size()))) &&

@@ -23,8 +23,8 @@
 
 namespace corvane {
 inline void PrintTo(const Entry& e, std::ostream* out) {
-    *out << "{" << e.Path << "|" << e.IconPath << "|" << e.Params << "|" << e.ToolTip << "|"
-         << e.AutoStart << "|" << e.StartMode << "|" << e.IconId << "}";
+    *out << "{" << e.path << "|" << e.iconPath << "|" << e.parameters << "|" << e.description << "|"
+         << e.autoStart << "|" << e.startMode << "|" << e.iconId << "}";
 }
 } // namespace corvane
 

@@ -127,7 +127,7 @@ TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTh
         Type(rig, "", "Entry 0"); // Add's rules: refused twice
         rig.launcher->OnModify();
         EXPECT_EQ(rig.log, (Lines{kDuplicate, kNoPath}));
-        EXPECT_EQ(rig.Saved().at(1).ToolTip, "Entry 1");
+        EXPECT_EQ(rig.Saved().at(1).description, "Entry 1");
         Type(rig, "C:\\new.exe", "New");
         rig.view.texts[Ctl::ParametersField] = "-n";
         rig.view.checked[Ctl::AutoStartBox] = rig.view.checked[Ctl::RunAsAdminBox] = true;
@@ -172,7 +172,7 @@ TEST(EditorTest, MoveTakesTheShownEntryWithItsRowTrayIconAndMenuRowAndTheSaveSto
                                 "menu destroy",     "menu create"};
         EXPECT_EQ(rig.log, popUp ? menu : trayAndMenu);
         EXPECT_EQ(rig.view.selected, 1);
-        EXPECT_EQ(rig.Shown().ToolTip, "A");
+        EXPECT_EQ(rig.Shown().description, "A");
         rig.launcher->OnMoveDown();
         rig.log.clear();
         rig.launcher->OnMoveDown();
@@ -186,9 +186,10 @@ TEST(EditorTest, MoveTakesTheShownEntryWithItsRowTrayIconAndMenuRowAndTheSaveSto
                                            RefOf<IconRef>(rig.icons.nextIcon - 3 + i)),
                                  true));
         rig.launcher->OnMoveUp();
-        EXPECT_EQ(rig.Shown().ToolTip, "A");
+        EXPECT_EQ(rig.Shown().description, "A");
         const std::vector<Entry> saved = rig.Saved();
-        EXPECT_EQ(saved.at(1).Path + " " + saved.at(2).ToolTip, "C:\\Apps\\0.exe C") << "A, then C";
+        EXPECT_EQ(saved.at(1).path + " " + saved.at(2).description, "C:\\Apps\\0.exe C")
+            << "A, then C";
         EXPECT_EQ(std::ranges::count(rig.registry.writeLog, "Slot=1"), 1) << "a swap, cut-safe";
     }
 }

@@ -20,7 +20,7 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     ASSERT_TRUE(dialogs.requests.back().save);
     const StoreImport exported = ImportStore(files.files.at("C:\\s.reg"));
     ASSERT_TRUE(exported.contents);
-    EXPECT_EQ(exported.contents->entries.at(1).ToolTip, "B");
+    EXPECT_EQ(exported.contents->entries.at(1).description, "B");
     EXPECT_EQ(exported.contents->options, (Options{true, false, false, true}));
     files.refused.insert("C:\\r.reg");
     dialogs.answer = OpenFileChoice{"C:\\r.reg"};
@@ -52,7 +52,7 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     launcher->OnImport();
     EXPECT_EQ(log, (Lines{question, "tray delete 1000", "tray delete 1001", "tray add 1002",
                           "row C", "menu destroy", "menu create", "set 0"}));
-    EXPECT_EQ(Shown().ToolTip, "C");
+    EXPECT_EQ(Shown().description, "C");
     EXPECT_TRUE(view.checked[Ctl::PopUpBox] && !view.checked[Ctl::HideOnStartBox] &&
                 !view.checked[Ctl::SmallIconsBox] && view.enabled[Ctl::AddButton]);
     EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 0u) << "stored at once, as a click does";

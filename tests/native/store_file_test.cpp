@@ -54,7 +54,7 @@ TEST(RegFile, AnImportTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
         if (imported.contents) {
             outcome = "ok";
             for (const Entry& entry : imported.contents->entries)
-                outcome += "/" + entry.ToolTip;
+                outcome += "/" + entry.description;
         }
         EXPECT_EQ(outcome, row[2]) << row[1];
     }
@@ -82,7 +82,7 @@ TEST(RegFile, EveryStoreTheRuleAdmitsExportsAndImportsAgainAsItWas) {
     const auto text = [&](EntryText field, bool longest) {
         const bool path = field == Path || field == IconPath;
         // Parameters at their longest (32767 units) only in the first store, which takes seconds.
-        const std::size_t length = longest || (below(8) == 0 && field != Params)
+        const std::size_t length = longest || (below(8) == 0 && field != Parameters)
                                        ? LongestText(field)
                                        : below(std::min<std::size_t>(LongestText(field), 40) + 1);
         std::string text;
@@ -104,11 +104,11 @@ TEST(RegFile, EveryStoreTheRuleAdmitsExportsAndImportsAgainAsItWas) {
         EntryTable table;
         for (std::size_t n = longest ? kMaxEntries : below(kMaxEntries + 1); n > 0; --n) {
             Entry entry{text(Path, longest), below(4) == 0 ? "" : text(IconPath, longest),
-                        text(Params, longest), text(ToolTip, longest)};
-            entry.AutoStart = below(2) == 1, entry.RunAsAdmin = below(2) == 1;
-            entry.StartMode = static_cast<std::int32_t>(below(4));
+                        text(Parameters, longest), text(Description, longest)};
+            entry.autoStart = below(2) == 1, entry.runAsAdmin = below(2) == 1;
+            entry.startMode = static_cast<std::int32_t>(below(4));
             table.Append(entry);
-            entry.IconPath = entry.IconPath.empty() ? entry.Path : entry.IconPath; // stored so
+            entry.iconPath = entry.iconPath.empty() ? entry.path : entry.iconPath; // stored so
             contents.entries.push_back(entry);
         }
         const StoreImport imported =

@@ -57,7 +57,7 @@ TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWa
     ASSERT_EQ(Reg(L"import \"" + Wide(file) + L"\""), 0);
     const StoreContents stored = Stored();
     const std::vector<Entry> entries{
-        {table.At(0).Path, table.At(0).Path, "-x \"a b\"", table.At(0).ToolTip},
+        {table.At(0).path, table.At(0).path, "-x \"a b\"", table.At(0).description},
         {"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3}};
     EXPECT_EQ(std::tie(stored.options, stored.entries), std::tie(options, entries));
 
