@@ -4,6 +4,7 @@
 // request comes, with the icons looked up for it. Every size below is in
 // design units, scaled to the DPI the menu opens at.
 #include "core/environment.h"
+#include "core/product_version.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
 
@@ -34,6 +35,16 @@ constexpr int kSmallIconTopOffset = 3;
 // drawn for a DPI is this size scaled to it.
 constexpr int kStripeWidth = 20;
 constexpr int kStripeHeight = 154;
+// In high contrast the band shows the program's name instead, written up the
+// band from above its foot, the letters' cell as wide as this.
+constexpr int kBannerFontHeight = 16;
+constexpr int kBannerTextFoot = 6;
+
+// The program's dark rows: white text on the greys of dark menus.
+constexpr std::uint32_t kDarkMenu = 0x2B2B2B;
+constexpr std::uint32_t kDarkHighlight = 0x414141;
+constexpr std::uint32_t kDarkText = 0xFFFFFF;
+constexpr std::uint32_t kBannerBlue = 0x0000FF;
 
 // The entry rows' icon size for their height, in design units.
 int EntryIconSize(int itemHeight) {
@@ -75,7 +86,32 @@ void PictureEntryRow(RowPicture& picture, const Rect& row, const Entry& entry, i
     picture.textY = row.top + ScaleToDpi(itemHeight, dpi) / 4;
 }
 
+// The band's text in high contrast, centred across it.
+void PictureBannerText(RowPicture& picture, int dpi) {
+    const Rect& band = *picture.band;
+    picture.bannerText = kProductNameAndVersion;
+    picture.bannerFontHeight = ScaleToDpi(kBannerFontHeight, dpi);
+    picture.bannerTextX = band.left + (band.right - band.left - picture.bannerFontHeight) / 2;
+    picture.bannerTextY = band.bottom - ScaleToDpi(kBannerTextFoot, dpi);
+}
+
 } // namespace
+
+PaintColour ColourIn(Palette palette, ColorRole role) {
+    if (role == ColorRole::BannerBlue)
+        return palette == Palette::HighContrast ? PaintColour{ColorRole::Highlight}
+                                                : PaintColour{std::nullopt, kBannerBlue};
+    if (palette != Palette::Dark)
+        return {role};
+    switch (role) {
+    case ColorRole::Menu:
+        return {std::nullopt, kDarkMenu};
+    case ColorRole::Highlight:
+        return {std::nullopt, kDarkHighlight};
+    default:
+        return {std::nullopt, kDarkText};
+    }
+}
 
 void PopupMenu::LookUpEntryIcons() {
     entryIcons_.clear();
@@ -113,7 +149,15 @@ std::optional<RowPicture> PopupMenu::Picture(const DrawnItem& item) const {
     if (!slot && item.command != kCmdPathRecall)
         return std::nullopt;
     RowPicture picture;
+    picture.palette = item.palette;
     picture.fontDpi = dpi_;
+    // A dark row covers the light menu it may be in, but for the banner's
+    // column of an entry row.
+    if (item.palette == Palette::Dark) {
+        picture.fill = item.row;
+        if (slot)
+            picture.fill->left = std::max(item.row.left, Scaled(kStripeWidth));
+    }
     picture.textColor = item.selected ? ColorRole::HighlightText : ColorRole::MenuText;
     picture.background = item.selected ? ColorRole::Highlight : ColorRole::Menu;
     if (!slot) {
@@ -126,7 +170,9 @@ std::optional<RowPicture> PopupMenu::Picture(const DrawnItem& item) const {
     if (item.kind == DrawnItemKind::MenuItem && item.menu == menu_.get() && item.whole &&
         item.row.bottom >= Scaled(kStripeHeight)) {
         picture.band = Rect{0, 0, Scaled(kStripeWidth), item.row.bottom};
-        if (const Banner* banner = BannerForDpi()) {
+        if (item.palette == Palette::HighContrast) {
+            PictureBannerText(picture, dpi_);
+        } else if (const Banner* banner = BannerForDpi()) {
             const int height = ScaleToDpi(kStripeHeight, banner->dpi);
             picture.stripe = banner->bitmap.get();
             picture.stripeAt = {0, item.row.bottom - height, ScaleToDpi(kStripeWidth, banner->dpi),

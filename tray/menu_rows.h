@@ -2,6 +2,7 @@
 // The owner-drawn rows of the pop-up menu as the program decides them: which
 // item a request is about, how large a row is, and what a row shows where.
 // The Win32 layer measures the text and paints the picture.
+#include "core/colour_scheme.h"
 #include "core/handles.h"
 
 #include <cstdint>
@@ -34,6 +35,8 @@ struct DrawnItem {
     bool whole = false;
     bool selected = false;
     Rect row;
+    // The colours the row is drawn in.
+    Palette palette = Palette::Light;
 };
 
 // The text's size in the menu's font at a DPI.
@@ -45,16 +48,34 @@ protected:
     ~TextMeasure() = default;
 };
 
-// Colours by what they paint; the system's colours but the banner's blue.
+// Colours by what they paint.
 enum class ColorRole { Menu, MenuText, Highlight, HighlightText, BannerBlue };
 
-// One row, painted in this order: the banner's band (filled with the banner
-// blue), the stripe bitmap copied from its top left, the icon, then the text
-// at its origin on the opaque rectangle in the menu's font at fontDpi.
+// Where a role's colour comes from in a palette: the system's colour of a
+// role, or else the program's own (0xRRGGBB).
+struct PaintColour {
+    std::optional<ColorRole> system;
+    std::uint32_t rgb = 0;
+    bool operator==(const PaintColour&) const = default;
+};
+// Light: the system's colours but the banner's blue. High contrast: the
+// system's alone, the banner in the highlight colour. Dark: the program's own.
+PaintColour ColourIn(Palette palette, ColorRole role);
+
+// One row in its palette's colours, painted in this order: the part to fill
+// with the menu's colour first; the banner's band (filled with the banner
+// blue) and on it the stripe bitmap copied from its top left, or instead the
+// banner's text written upwards from its origin, in a font of that cell height
+// and the highlight text colour; the icon; then the text at its origin on the
+// opaque rectangle in the menu's font at fontDpi.
 struct RowPicture {
+    Palette palette = Palette::Light;
+    std::optional<Rect> fill;
     std::optional<Rect> band;
     BitmapRef stripe = BitmapRef::None;
     Rect stripeAt;
+    std::string bannerText;
+    int bannerTextX = 0, bannerTextY = 0, bannerFontHeight = 0;
     // None: the row shows no icon.
     IconRef icon = IconRef::None;
     Rect iconAt;

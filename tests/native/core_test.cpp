@@ -1,4 +1,5 @@
-// Launching an entry, a settings key and the settings store.
+// Launching an entry, a settings key, the settings store and the colours for the system's look.
+#include "core/colour_scheme.h"
 #include "core/environment.h"
 #include "core/launch.h"
 #include "core/settings_key.h"
@@ -38,6 +39,19 @@ TEST(Utf16, EachRowConvertsExactlyAndTheLongestTextsRoundTrip) {
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(longest + "\xF0\x9F\x98\x80")), longest + "\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf16LeBytesToUtf8(std::vector<std::uint8_t>{'a', 0, 'b'}), "a")
         << "an odd last byte";
+}
+
+TEST(ChooseColours, HighContrastWinsThenDarkAppsWhereTheBuildHasTheCalls) {
+    const std::string palettes[] = {"light", "contrast", "dark"},
+                      modes[] = {"untouched", "system", "dark"};
+    for (const DataRow& r : DataRows("colour_schemes.tsv")) {
+        const ColourScheme s = ChooseColours({static_cast<unsigned>(std::stoul(r[0])),
+                                              r[1] == "dark", r[2] == "contrast", r[3] == "found"});
+        EXPECT_EQ(DataRow({palettes[int(s.palette)], std::to_string(s.titleBarAttribute),
+                           s.darkTitleBars ? "dark" : "light", modes[int(s.menuMode)]}),
+                  DataRow(r.begin() + 4, r.end()))
+            << r[0] << " " << r[1] << " " << r[2] << " " << r[3];
+    }
 }
 
 TEST(LaunchEntry, OpensThePathWithItsParamsInItsFolderAsAdministratorWhenAsked) {

@@ -77,29 +77,51 @@ private:
     COLORREF background_;
 };
 
-HFONT MenuFont(int dpi) {
-    const LOGFONTW font = MenuFontForDpi(dpi);
+RECT ToRect(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+// The menu's font at a DPI, or with upwardCell its bold face written upwards
+// in letters of that cell height. In high contrast its letters have plain
+// edges, in the text colour alone, with none of smoothing's blends.
+HFONT MenuFont(int dpi, Palette palette, int upwardCell = 0) {
+    LOGFONTW font = MenuFontForDpi(dpi);
+    if (palette == Palette::HighContrast)
+        font.lfQuality = NONANTIALIASED_QUALITY;
+    if (upwardCell) {
+        font.lfHeight = upwardCell, font.lfWidth = 0, font.lfWeight = FW_BOLD;
+        font.lfEscapement = font.lfOrientation = 900; // tenths of a degree
+    }
     return CreateFontIndirectW(&font);
 }
 
-COLORREF ColorOf(ColorRole role) {
+int SystemColorIndex(ColorRole role) {
     switch (role) {
     case ColorRole::Menu:
-        return GetSysColor(COLOR_MENU);
+        return COLOR_MENU;
     case ColorRole::MenuText:
-        return GetSysColor(COLOR_MENUTEXT);
+        return COLOR_MENUTEXT;
     case ColorRole::Highlight:
-        return GetSysColor(COLOR_HIGHLIGHT);
-    case ColorRole::HighlightText:
-        return GetSysColor(COLOR_HIGHLIGHTTEXT);
     case ColorRole::BannerBlue:
+        return COLOR_HIGHLIGHT;
+    case ColorRole::HighlightText:
         break;
     }
-    return RGB(0, 0, 255);
+    return COLOR_HIGHLIGHTTEXT;
 }
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
+COLORREF ColorOf(Palette palette, ColorRole role) {
+    const PaintColour colour = ColourIn(palette, role);
+    if (colour.system)
+        return GetSysColor(SystemColorIndex(*colour.system));
+    return RGB(colour.rgb >> 16 & 0xFF, colour.rgb >> 8 & 0xFF, colour.rgb & 0xFF);
+}
+
+void Fill(HDC dc, const Rect& area, COLORREF color) {
+    const GdiObject brush(CreateSolidBrush(color));
+    const RECT rect = ToRect(area);
+    if (brush.get())
+        FillRect(dc, &rect, static_cast<HBRUSH>(brush.get()));
 }
 
 // Text measured on a window's context in the menu's font.
@@ -108,7 +130,7 @@ public:
     explicit WindowTextMeasure(HWND window) : window_(window) {}
     Extent Measure(std::string_view text, int dpi) override {
         WindowDc dc(window_);
-        const GdiObject font(MenuFont(dpi));
+        const GdiObject font(MenuFont(dpi, Palette::Light));
         const Selection selected(dc.get(), font.get());
         SIZE size{};
         const std::wstring wide = Wide(text);
@@ -121,9 +143,23 @@ private:
     HWND window_;
 };
 
+// The band with its text written up it, both in the palette's colours alone.
+void PaintBannerText(HDC dc, const RowPicture& picture) {
+    const GdiObject font(MenuFont(picture.fontDpi, picture.palette, picture.bannerFontHeight));
+    const Selection selected(dc, font.get());
+    const Colors colors(dc, ColorOf(picture.palette, ColorRole::HighlightText),
+                        ColorOf(picture.palette, ColorRole::BannerBlue));
+    const RECT band = ToRect(*picture.band);
+    const std::wstring text = Wide(picture.bannerText);
+    ExtTextOutW(dc, picture.bannerTextX, picture.bannerTextY, ETO_OPAQUE | ETO_CLIPPED, &band,
+                text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
 void PaintBanner(HDC dc, const RowPicture& picture) {
+    if (!picture.bannerText.empty())
+        return PaintBannerText(dc, picture);
     {
-        const GdiObject blue(CreateSolidBrush(ColorOf(ColorRole::BannerBlue)));
+        const GdiObject blue(CreateSolidBrush(ColorOf(picture.palette, ColorRole::BannerBlue)));
         const Selection selected(dc, blue.get());
         const Rect& band = *picture.band;
         if (blue.get())
@@ -141,11 +177,14 @@ void PaintBanner(HDC dc, const RowPicture& picture) {
 }
 
 void PaintRow(HDC dc, const RowPicture& picture) {
+    if (picture.fill)
+        Fill(dc, *picture.fill, ColorOf(picture.palette, ColorRole::Menu));
     if (picture.band)
         PaintBanner(dc, picture);
-    const GdiObject font(MenuFont(picture.fontDpi));
+    const GdiObject font(MenuFont(picture.fontDpi, picture.palette));
     const Selection selected(dc, font.get());
-    const Colors colors(dc, ColorOf(picture.textColor), ColorOf(picture.background));
+    const Colors colors(dc, ColorOf(picture.palette, picture.textColor),
+                        ColorOf(picture.palette, picture.background));
     if (picture.icon != IconRef::None) {
         const Rect& at = picture.iconAt;
         DrawIconEx(dc, at.left, at.top, FromRef<HICON>(picture.icon), at.right - at.left,
@@ -183,18 +222,19 @@ bool MeasureMenuRow(MEASUREITEMSTRUCT& item, HWND window, const RowSizeAnswer& a
     return true;
 }
 
-bool DrawMenuRow(const DRAWITEMSTRUCT& item, const RowPictureAnswer& answer) {
+bool DrawMenuRow(const DRAWITEMSTRUCT& item, const RowPictureAnswer& answer, Palette palette) {
     const DrawnItemKind kind = KindOf(item.CtlType);
-    const std::optional<RowPicture> picture = answer(DrawnItem{
-        .kind = kind,
-        .command = item.itemID,
-        // A menu item's hwndItem is its menu.
-        .menu = kind == DrawnItemKind::MenuItem
-                    ? ToRef<MenuRef>(reinterpret_cast<HMENU>(item.hwndItem))
-                    : MenuRef::None,
-        .whole = item.itemAction == ODA_DRAWENTIRE,
-        .selected = (item.itemState & ODS_SELECTED) != 0,
-        .row = {item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom}});
+    const std::optional<RowPicture> picture = answer(
+        DrawnItem{.kind = kind,
+                  .command = item.itemID,
+                  // A menu item's hwndItem is its menu.
+                  .menu = kind == DrawnItemKind::MenuItem
+                              ? ToRef<MenuRef>(reinterpret_cast<HMENU>(item.hwndItem))
+                              : MenuRef::None,
+                  .whole = item.itemAction == ODA_DRAWENTIRE,
+                  .selected = (item.itemState & ODS_SELECTED) != 0,
+                  .row = {item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom},
+                  .palette = palette});
     if (!picture)
         return false;
     PaintRow(item.hDC, *picture);

@@ -20,10 +20,10 @@ using MenuCharAnswerer = std::function<MenuCharAnswer(char16_t, MenuRef)>;
 // measured on the window's device context. False when the answer gives none:
 // the request is left to the window's default handling.
 bool MeasureMenuRow(MEASUREITEMSTRUCT& item, HWND window, const RowSizeAnswer& answer);
-// WM_DRAWITEM: the picture the answer gives, painted on the item's context;
-// every object made for it is deleted and every selection and colour undone.
-// False when the answer gives none.
-bool DrawMenuRow(const DRAWITEMSTRUCT& item, const RowPictureAnswer& answer);
+// WM_DRAWITEM: the picture the answer gives in the palette, painted on the
+// item's context; every object made for it is deleted and every selection and
+// colour undone. False when the answer gives none.
+bool DrawMenuRow(const DRAWITEMSTRUCT& item, const RowPictureAnswer& answer, Palette palette);
 // WM_MENUCHAR: the message's result for the answer; nothing for Ignore (the
 // window's default handling).
 std::optional<LRESULT> MenuCharResult(WPARAM wParam, LPARAM lParam, const MenuCharAnswerer& answer);

@@ -6,6 +6,7 @@
 #include "tray/win32/menu_painter_win32.h"
 
 #include <optional>
+#include <utility>
 
 namespace corvane::win32 {
 
@@ -17,7 +18,19 @@ bool TrayWindow::Create() {
     // Sent to every top-level window when the shell's tray (re)starts.
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     SetTimer(hwnd(), kStartupTimer, 100, nullptr);
+    FollowColours();
     return true;
+}
+
+void TrayWindow::ReadColoursFrom(std::function<ColourFacts()> read) {
+    readColours_ = std::move(read);
+    FollowColours();
+}
+
+void TrayWindow::FollowColours() {
+    colours_ = ChooseColours(readColours_());
+    ApplyMenuMode(colours_);
+    ApplyTitleBars(colours_);
 }
 
 bool TrayWindow::RegisterHotKey(std::uint16_t hotKey) {
@@ -77,6 +90,10 @@ LRESULT TrayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == kHotKeyId)
             Run([](TrayWindowEvents& events) { events.OnHotKey(); });
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        FollowColours();
+        return 0;
     case WM_MENUCHAR:
         return OnMenuChar(wParam, lParam);
     case WM_MEASUREITEM:
@@ -125,8 +142,9 @@ LRESULT TrayWindow::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
 LRESULT TrayWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     bool drawn = false;
     Run([&](TrayWindowEvents& events) {
-        drawn = DrawMenuRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                            [&](const DrawnItem& item) { return events.OnDrawItem(item); });
+        drawn = DrawMenuRow(
+            *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+            [&](const DrawnItem& item) { return events.OnDrawItem(item); }, colours_.palette);
     });
     if (!drawn)
         DefaultHandling(WM_DRAWITEM, wParam, lParam);

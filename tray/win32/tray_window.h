@@ -6,10 +6,12 @@
 // TrayWindowEvents. It is a tool window and no message-only window: the
 // pop-up menu closes when the user clicks elsewhere only while its owner can
 // be the foreground window.
+#include "core/win32/colour_scheme_win32.h"
 #include "core/win32/window.h"
 #include "tray/tray_window_events.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace corvane::win32 {
 
@@ -38,6 +40,10 @@ public:
     // Destroys the window, which ends the message loop; from here on the end
     // of the session is no longer told.
     void End();
+    // Where the system's look is read from (a test's own facts); read again at
+    // once, as at every change of the system's colours or settings, which the
+    // menu's rows, its mode and the thread's title bars follow.
+    void ReadColoursFrom(std::function<ColourFacts()> read);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -46,6 +52,7 @@ private:
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
+    void FollowColours();
     // Runs a call into the program, if one is attached, guarded.
     template <typename Action> void Run(Action&& action) {
         if (events_)
@@ -54,6 +61,8 @@ private:
 
     TrayWindowEvents* events_ = nullptr;
     UINT taskbarCreated_ = 0;
+    std::function<ColourFacts()> readColours_ = ReadColourFacts;
+    ColourScheme colours_;
     bool ending_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/win32/about_window.h"
 
 #include "core/product_version.h"
+#include "core/win32/colour_scheme_win32.h"
 #include "core/win32/dpi_win32.h"
 
 namespace corvane::win32 {
@@ -9,6 +10,7 @@ bool AboutWindow::CreateWindowAndControls(HWND owner) {
     if (!Create("CorvaneAbout", WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, "About", style,
                 CW_USEDEFAULT, CW_USEDEFAULT, kAboutClientWidth, kAboutClientHeight, owner))
         return false;
+    ApplyTitleBar(hwnd(), CurrentColourScheme());
     picture_ = controls_.Add(hwnd(), "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0,
                              kAboutIconRect, FontRole::Normal, 0, true);
     controls_.Add(hwnd(), "STATIC", "Corvane", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0,

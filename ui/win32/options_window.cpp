@@ -1,6 +1,7 @@
 #include "ui/win32/options_window.h"
 
 #include "core/product_version.h"
+#include "core/win32/colour_scheme_win32.h"
 #include "core/win32/dpi_win32.h"
 
 #include <commctrl.h>
@@ -88,6 +89,7 @@ void OptionsWindow::MakeOptionsWindow() {
                         icon))
         throw std::runtime_error("The options window could not be made");
     application_.Attach(this);
+    ApplyTitleBar(hwnd(), CurrentColourScheme());
     // Its size for the DPI of the monitor it was made on.
     const int dpi = WindowDpi(hwnd());
     RECT frame{0, 0, ScaleToDpi(kOptionsClientWidth, dpi), ScaleToDpi(kOptionsClientHeight, dpi)};

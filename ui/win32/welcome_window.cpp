@@ -1,6 +1,7 @@
 #include "ui/win32/welcome_window.h"
 
 #include "core/product_version.h"
+#include "core/win32/colour_scheme_win32.h"
 #include "core/win32/dpi_win32.h"
 
 namespace corvane::win32 {
@@ -59,6 +60,7 @@ bool WelcomeWindow::CreateWindowAndControls(HWND owner) {
     if (!Create("CorvaneWelcome", WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, "Welcome",
                 WS_POPUP | WS_CAPTION, x, y, 0, 0, owner))
         return false;
+    ApplyTitleBar(hwnd(), CurrentColourScheme());
     controls_.Add(hwnd(), "STATIC", "Welcome to Corvane " CORVANE_VERSION_TEXT,
                   WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, kWelcomeHeadingRect,
                   FontRole::Heading);
