@@ -6,6 +6,7 @@
 #include "tray/win32/menu_painter_win32.h"
 #include "tray/win32/menus_win32.h"
 #include "tray/win32/tray_icons_win32.h"
+#include "tray/win32/tray_window.h"
 
 #include <windows.h>
 
@@ -102,9 +103,20 @@ TEST(Resources, EveryPictureLoadsAsItsPlainDrawing) {
         }
 }
 
-// A row drawn on real GDI shows band, banner and highlight where the menu puts them, and leaves
-// the context as it came.
-TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
+// The menu under test answers the tray window's requests to draw.
+struct MenuRows : TrayWindowEvents {
+    PopupMenu* menu = nullptr;
+    std::optional<RowPicture> OnDrawItem(const DrawnItem& item) override {
+        return menu->Picture(item);
+    }
+};
+
+// Rows drawn by the tray window on real GDI in the colours of the look it reads, again at every
+// change: light, with band, banner and highlight where the menu puts them; high contrast (Wine
+// reports none: the facts say so) once SetSysColors has set such a palette, with no colour of its
+// own outside the icons; forced dark, in the program's dark colours (Wine's uxtheme has no menu
+// mode to set). Each leaves the context as it came.
+TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookOnRealGdi) {
     const std::string notepad = InWindows("notepad.exe");
     EntryTable table;
     for (int i = 0; i < 8; ++i)
@@ -117,6 +129,13 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     menu.SetSmallIcons(true);
     menu.AddBanner(96, OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
     menu.Rebuild();
+    MenuRows rows;
+    rows.menu = &menu;
+    TrayWindow tray;
+    ASSERT_TRUE(tray.Create());
+    tray.Attach(&rows);
+    ColourFacts facts{.build = 19041, .menuModeFound = true};
+    tray.ReadColoursFrom([&] { return facts; });
 
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ oldBitmap = SelectObject(dc, Dib(300, 220, 0x123456));
@@ -125,22 +144,86 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
                           GetCurrentObject(dc, OBJ_BITMAP), GetTextColor(dc), GetBkColor(dc));
     };
     const auto before = state();
-    // The lowest entry row, selected and drawn whole.
-    DRAWITEMSTRUCT row{ODT_MENU,
-                       0,
-                       EntryCommand(7),
-                       ODA_DRAWENTIRE,
-                       ODS_SELECTED,
-                       reinterpret_cast<HWND>(FromRef<HMENU>(menus.made)),
-                       dc,
-                       {0, 154, 250, 176}};
-    ASSERT_TRUE(DrawMenuRow(row, [&](const DrawnItem& item) { return menu.Picture(item); }));
-    // The blue band from the menu's top, the banner standing on the row's foot, the highlight.
-    EXPECT_EQ(std::tuple(GetPixel(dc, 10, 10), GetPixel(dc, 10, 100), GetPixel(dc, 248, 157)),
-              std::tuple(RGB(0, 0, 255), RGB(0, 255, 0), GetSysColor(COLOR_HIGHLIGHT)));
+    // On the unthemed menu's own colour: two entry rows, the lowest selected, and PathRecall.
+    const auto ownMenu = reinterpret_cast<HWND>(FromRef<HMENU>(menus.made));
+    const auto draw = [&] {
+        const RECT all{0, 0, 300, 220};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
+        for (auto [command, top, itemState] : {std::tuple{EntryCommand(6), 132, 0u},
+                                               {EntryCommand(7), 154, UINT(ODS_SELECTED)},
+                                               {UINT(kCmdPathRecall), 176, 0u}}) {
+            DRAWITEMSTRUCT row{ODT_MENU,  0,       command, ODA_DRAWENTIRE,
+                               itemState, ownMenu, dc,      {0, top, 250, top + 22}};
+            SendMessageW(tray.hwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&row));
+        }
+        return std::tuple(GetPixel(dc, 10, 10), GetPixel(dc, 10, 100), GetPixel(dc, 248, 157),
+                          GetPixel(dc, 40, 140), GetPixel(dc, 248, 190));
+    };
+    const COLORREF menuColour = GetSysColor(COLOR_MENU);
+    EXPECT_EQ(draw(), std::tuple(RGB(0, 0, 255), RGB(0, 255, 0), GetSysColor(COLOR_HIGHLIGHT),
+                                 menuColour, menuColour));
+
+    std::vector<int> elements(COLOR_MENUBAR + 1);
+    std::vector<COLORREF> light, contrast;
+    for (int& element : elements) {
+        element = static_cast<int>(&element - elements.data());
+        light.push_back(GetSysColor(element));
+        contrast.push_back(element == COLOR_HIGHLIGHT  ? RGB(26, 235, 255)
+                           : element == COLOR_MENUTEXT ? RGB(255, 255, 255)
+                                                       : RGB(0, 0, 0));
+    }
+    facts.highContrast = true;
+    ASSERT_TRUE(SetSysColors(elements.size(), elements.data(), contrast.data()));
+    for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+        DispatchMessageW(&msg);
+    EXPECT_EQ(std::get<0>(draw()), GetSysColor(COLOR_HIGHLIGHT)) << "the band";
+    const RECT icons[] = {{22, 135, 38, 151}, {22, 157, 38, 173}, {2, 179, 18, 195}};
+    int foreign = 0, bannerText = 0;
+    for (int x = 0; x < 300; ++x)
+        for (int y = 0; y < 220; ++y) {
+            const POINT at{x, y};
+            const COLORREF pixel = GetPixel(dc, x, y);
+            foreign +=
+                std::count(contrast.begin(), contrast.end(), pixel) == 0 &&
+                std::none_of(icons, icons + 3, [&](const RECT& r) { return PtInRect(&r, at); });
+            bannerText += x < 20 && y < 176 && pixel == GetSysColor(COLOR_HIGHLIGHTTEXT);
+        }
+    SetSysColors(elements.size(), elements.data(), light.data());
+    EXPECT_EQ(foreign, 0) << "pixels of colours the system's palette has not";
+    EXPECT_GT(bannerText, 20) << "the program's name up the band";
+
+    facts = {.build = 19041, .appsDark = true, .menuModeFound = true};
+    SendMessageW(tray.hwnd(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+    EXPECT_EQ(draw(), std::tuple(RGB(0, 0, 255), RGB(0, 255, 0), RGB(0x41, 0x41, 0x41),
+                                 RGB(0x2B, 0x2B, 0x2B), RGB(0x2B, 0x2B, 0x2B)));
     EXPECT_EQ(state(), before);
     DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);
+}
+
+// The look as the system tells it: the build that Windows reports, the user's apps' theme from the
+// registry. Wine's uxtheme has no menu mode functions, so none is called.
+TEST(ColourFacts, AreTheSystemsAndAMissingMenuModeIsNeverCalled) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER,
+                              L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                              0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    wchar_t build[16] = {};
+    DWORD size = sizeof build;
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion",
+                 L"CurrentBuildNumber", RRF_RT_REG_SZ, nullptr, build, &size);
+    for (DWORD light : {0, 1}) {
+        RegSetValueExW(key, L"AppsUseLightTheme", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&light), sizeof light);
+        const ColourFacts facts = ReadColourFacts();
+        EXPECT_EQ(std::tuple(std::to_wstring(facts.build), facts.appsDark, facts.menuModeFound),
+                  std::tuple(std::wstring(build), light == 0, false));
+    }
+    RegDeleteValueW(key, L"AppsUseLightTheme");
+    RegCloseKey(key);
+    EXPECT_FALSE(ReadColourFacts().appsDark) << "no value: light";
+    EXPECT_FALSE(ApplyMenuMode({.menuMode = MenuMode::Dark}));
 }
 
 } // namespace
