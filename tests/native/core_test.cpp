@@ -47,10 +47,10 @@ TEST(ChooseColours, HighContrastWinsThenDarkAppsWhereTheBuildHasTheCalls) {
     for (const DataRow& r : DataRows("colour_schemes.tsv")) {
         const ColourScheme s = ChooseColours({static_cast<unsigned>(std::stoul(r[0])),
                                               r[1] == "dark", r[2] == "contrast", r[3] == "found"});
-        EXPECT_EQ(DataRow({palettes[int(s.palette)], std::to_string(s.titleBarAttribute),
-                           s.darkTitleBars ? "dark" : "light", modes[int(s.menuMode)]}),
-                  DataRow(r.begin() + 4, r.end()))
-            << r[0] << " " << r[1] << " " << r[2] << " " << r[3];
+        EXPECT_EQ(DataRow({r[0], r[1], r[2], r[3], palettes[int(s.palette)],
+                           std::to_string(s.titleBarAttribute), s.darkTitleBars ? "dark" : "light",
+                           modes[int(s.menuMode)]}),
+                  r);
     }
 }
 

@@ -10,20 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <random>
 
 namespace corvane::testing {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-std::string DataFile(const std::string& name) {
-    std::string path = __FILE__;
-    path = path.substr(0, path.find_last_of("/\\") + 1) + "../data/" + name;
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The text of every kind of value, with data that wraps, in the form and order "reg export" writes.
 TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
