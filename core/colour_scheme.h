@@ -32,7 +32,6 @@ struct ColourScheme {
     int titleBarAttribute = 0;
     bool darkTitleBars = false;
     MenuMode menuMode = MenuMode::Untouched;
-    bool operator==(const ColourScheme&) const = default;
 };
 
 ColourScheme ChooseColours(const ColourFacts& facts);

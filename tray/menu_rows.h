@@ -56,7 +56,6 @@ enum class ColorRole { Menu, MenuText, Highlight, HighlightText, BannerBlue };
 struct PaintColour {
     std::optional<ColorRole> system;
     std::uint32_t rgb = 0;
-    bool operator==(const PaintColour&) const = default;
 };
 // Light: the system's colours but the banner's blue. High contrast: the
 // system's alone, the banner in the highlight colour. Dark: the program's own.
