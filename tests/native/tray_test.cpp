@@ -101,10 +101,10 @@ protected:
             EXPECT_TRUE(icons.liveIcons.count(RawOf(p->icon))) << "an icon not alive";
             lines.push_back(Text("icon %lx at ", RawOf(p->icon) >> 12) + box(p->iconAt));
         }
-        if (p->palette == Palette::Dark) // the text readable on its background
-            EXPECT_GE(Contrast(ColourIn(p->palette, p->textColor).rgb,
-                               ColourIn(p->palette, p->background).rgb),
-                      4.5);
+        EXPECT_TRUE(p->palette != Palette::Dark ||
+                    Contrast(ColourIn(p->palette, p->textColor).rgb,
+                             ColourIn(p->palette, p->background).rgb) >= 4.5)
+            << "dark text stands out of its background";
         lines.push_back(Text("text '%s' at %d,%d in %d,%d,%d,%d colours %s/%s font %d",
                              p->text.c_str(), p->textX, p->textY, p->opaque.left, p->opaque.top,
                              p->opaque.right, p->opaque.bottom, colour(p->textColor).c_str(),
