@@ -112,11 +112,10 @@ struct MenuRows : TrayWindowEvents {
     }
 };
 
-// Rows drawn by the tray window on real GDI in the colours of the look it reads again at every
+// Rows drawn by the tray window on real GDI in the colours of the look it reads again at each
 // change: high contrast (Wine reports none: the facts say so) once SetSysColors has set such a
-// palette, with no colour of its own; then forced dark, with band, banner and
-// highlight where the menu puts them in the program's dark colours (Wine's uxtheme has no menu
-// mode to set). The context is left as it came.
+// palette, in its colours alone; then forced dark (Wine's uxtheme has no menu mode to set), with
+// band, banner and highlight where the menu puts them in the program's own colours.
 TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookOnRealGdi) {
     EntryTable table; // of files that are not there: the rows show no icon
     for (int i = 0; i < 8; ++i)
