@@ -193,7 +193,7 @@ TEST_F(LauncherTest, HideOnStartMakesNoWindowForEvenOneEntryMinimizeSavesTheBoxe
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
     registry.writeLog.clear();
     launcher->OnEndSession();
-    EXPECT_EQ(registry.writeLog.size(), 4u + 7u);
+    EXPECT_EQ(registry.writeLog.size(), 4u + 8u);
     registry.failingWrites = {"Path"};
     EXPECT_NO_THROW(launcher->OnEndSession()) << "nobody is left to tell";
     EXPECT_EQ(Lines(log.begin() + 3, log.end()),
