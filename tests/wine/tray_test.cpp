@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -50,6 +52,25 @@ TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIs) {
     EXPECT_TRUE(tray.Show(7, "", "again"));
     tray.Remove(7), tray.Remove(8);
     DestroyWindow(owner);
+}
+
+// The tray's record holds a tip of 127 units whole, and of a longer one the whole characters that
+// fit: no half of a character past U+FFFF.
+TEST(Win32TrayIcons, TheRecordHoldsATipOf127UnitsAndCutsNoCharacterInTwo) {
+    const std::string x127(127, 'x'), pencil = "\xF0\x9F\x93\x9D"; // two units
+    const std::pair<std::string, std::wstring> tips[] = {
+        {x127, std::wstring(127, L'x')},
+        {x127 + "y", std::wstring(127, L'x')},
+        {x127.substr(1) + pencil, std::wstring(126, L'x')},
+        {x127.substr(2) + pencil, std::wstring(125, L'x') + L"\U0001F4DD"},
+        {"\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xBE\xD1\x82",
+         L"\x0411\x043B\x043E\x043A\x043D\x043E\x0442"}};
+    for (const auto& [tip, held] : tips) {
+        const NOTIFYICONDATAW record = TrayIconRecord(nullptr, 7, nullptr, tip);
+        EXPECT_EQ(std::tuple(record.cbSize, std::wstring(record.szTip)),
+                  std::tuple(DWORD{sizeof record}, held))
+            << tip;
+    }
 }
 
 // The menus, keeping the last menu made: the rows' hwndItem.
@@ -141,6 +162,43 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     EXPECT_EQ(state(), before);
     DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);
+}
+
+// Each row the program draws points a screen reader to its name, in every script; a rebuilt or
+// destroyed menu leaves no record behind.
+TEST(PopupMenuRows, EveryDrawnRowCarriesTheNameAScreenReaderSpeaks) {
+    EntryTable table;
+    for (const char* description :
+         {"Notepad", "\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xBE\xD1\x82",
+          "Notes \xF0\x9F\x93\x9D"})
+        table.Append(Entry{"app.exe", "", "", description});
+    RecordingMenus menus;
+    Win32FileIcons fileIcons;
+    Win32System system;
+    PopupMenu menu(menus, fileIcons, system, table);
+    menu.SetPopUp(true);
+    menu.Rebuild();
+    menu.Rebuild();
+    const std::vector<std::wstring> names{L"Notepad", L"\x0411\x043B\x043E\x043A\x043D\x043E\x0442",
+                                          L"Notes \U0001F4DD", L"PathRecaller"};
+    std::vector<std::wstring> read;
+    HMENU handle = FromRef<HMENU>(menus.made);
+    for (int i = 0; i < GetMenuItemCount(handle); ++i) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_DATA;
+        ASSERT_TRUE(GetMenuItemInfoW(handle, static_cast<UINT>(i), TRUE, &item));
+        if (!(item.fType & MFT_OWNERDRAW))
+            continue;
+        const auto* info = reinterpret_cast<const MSAAMENUINFO*>(item.dwItemData);
+        ASSERT_TRUE(info && info->dwMSAASignature == MSAA_MENU_SIG) << "row " << i;
+        EXPECT_EQ(info->cchWText, wcslen(info->pszWText)) << "row " << i;
+        read.emplace_back(info->pszWText);
+    }
+    EXPECT_EQ(read, names);
+    EXPECT_EQ(menus.SpokenNamesAlive(), names.size()) << "the first menu's records went with it";
+    menu.Destroy();
+    EXPECT_EQ(menus.SpokenNamesAlive(), 0u);
 }
 
 } // namespace

@@ -47,6 +47,13 @@ void Win32Menus::AppendOwnerDraw(MenuRef menu, std::uint32_t id, const std::stri
         spokenNames_[menu].push_back(std::move(record));
 }
 
+std::size_t Win32Menus::SpokenNamesAlive() const {
+    std::size_t alive = 0;
+    for (const auto& [menu, records] : spokenNames_)
+        alive += records.size();
+    return alive;
+}
+
 void Win32Menus::AppendSeparator(MenuRef menu) {
     AppendMenuW(ToMenu(menu), MF_SEPARATOR, 0, nullptr);
 }

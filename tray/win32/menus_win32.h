@@ -28,6 +28,10 @@ public:
     int HighlightedPosition(MenuRef menu) override;
     bool ShiftIsDown() override;
 
+    // How many records live: one for each owner-drawn item of the menus not
+    // destroyed.
+    std::size_t SpokenNamesAlive() const;
+
 private:
     // The records of each menu's owner-drawn items: the items point to them,
     // so they go when the menu goes.
