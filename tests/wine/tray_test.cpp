@@ -40,37 +40,24 @@ TEST(Win32FileIcons, AnExistingFileHasAnIconAndANameAndAMissingOneNone) {
             << '"' << path << '"';
 }
 
-// The tray takes a new icon and a change of one it holds, and a removed one again.
-TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIs) {
+// The tray takes the full record: a new icon, a change of one it holds, and a removed one again.
+// Its tip holds 127 units whole, and of a longer tip no half of a character.
+TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIsWithATipOf127Units) {
     HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     Win32TrayIcons tray;
     tray.SetOwner(ToRef<WindowRef>(owner));
-    const std::string tip(80, 'x');
-    EXPECT_TRUE(tray.Show(7, InWindows("notepad.exe"), tip) && tray.Show(7, "", "changed") &&
+    const std::string x(126, 'x'), pencil = "\xF0\x9F\x93\x9D"; // two units
+    EXPECT_TRUE(tray.Show(7, InWindows("notepad.exe"), x + pencil) && tray.Show(7, "", "changed") &&
                 tray.ShowProgramIcon(8, "Corvane 3.0"));
     tray.Remove(7);
     EXPECT_TRUE(tray.Show(7, "", "again"));
     tray.Remove(7), tray.Remove(8);
     DestroyWindow(owner);
-}
-
-// The tray's record holds a tip of 127 units whole, and of a longer one the whole characters that
-// fit: no half of a character past U+FFFF.
-TEST(Win32TrayIcons, TheRecordHoldsATipOf127UnitsAndCutsNoCharacterInTwo) {
-    const std::string x127(127, 'x'), pencil = "\xF0\x9F\x93\x9D"; // two units
-    const std::pair<std::string, std::wstring> tips[] = {
-        {x127, std::wstring(127, L'x')},
-        {x127 + "y", std::wstring(127, L'x')},
-        {x127.substr(1) + pencil, std::wstring(126, L'x')},
-        {x127.substr(2) + pencil, std::wstring(125, L'x') + L"\U0001F4DD"},
-        {"\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xBE\xD1\x82",
-         L"\x0411\x043B\x043E\x043A\x043D\x043E\x0442"}};
-    for (const auto& [tip, held] : tips) {
-        const NOTIFYICONDATAW record = TrayIconRecord(nullptr, 7, nullptr, tip);
-        EXPECT_EQ(std::tuple(record.cbSize, std::wstring(record.szTip)),
-                  std::tuple(DWORD{sizeof record}, held))
-            << tip;
-    }
+    const NOTIFYICONDATAW whole = TrayIconRecord(owner, 7, nullptr, x + "y"),
+                          cut = TrayIconRecord(owner, 7, nullptr, x + pencil);
+    EXPECT_EQ(
+        std::tuple(std::wstring(whole.szTip), std::wstring(cut.szTip), cut.cbSize),
+        std::tuple(std::wstring(126, L'x') + L"y", std::wstring(126, L'x'), DWORD{sizeof cut}));
 }
 
 // The menus, keeping the last menu made: the rows' hwndItem.
@@ -124,12 +111,14 @@ TEST(Resources, EveryPictureLoadsAsItsPlainDrawing) {
 }
 
 // A row drawn on real GDI shows band, banner and highlight where the menu puts them, and leaves
-// the context as it came.
-TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
+// the context as it came. Each drawn row points a screen reader to its name, in any script (the
+// separator and the system's rows carry no data); a menu rebuilt leaves no record behind.
+TEST(PopupMenuRows, DrawOnRealGdiAndNameThemselvesToScreenReaders) {
     const std::string notepad = InWindows("notepad.exe");
     EntryTable table;
-    for (int i = 0; i < 8; ++i)
-        table.Append(Entry{notepad, notepad, "", "Entry " + std::to_string(i)});
+    for (const char* name : {"Notepad", "\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA",
+                             "Notes \xF0\x9F\x93\x9D", "3", "4", "5", "6", "7"})
+        table.Append(Entry{notepad, notepad, "", name});
     RecordingMenus menus;
     Win32FileIcons fileIcons;
     Win32System system;
@@ -137,7 +126,7 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     menu.SetPopUp(true);
     menu.SetSmallIcons(true);
     menu.AddBanner(96, OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
-    menu.Rebuild();
+    menu.Rebuild(), menu.Rebuild();
 
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ oldBitmap = SelectObject(dc, Dib(300, 220, 0x123456));
@@ -146,15 +135,11 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
                           GetCurrentObject(dc, OBJ_BITMAP), GetTextColor(dc), GetBkColor(dc));
     };
     const auto before = state();
+    HMENU made = FromRef<HMENU>(menus.made);
     // The lowest entry row, selected and drawn whole.
-    DRAWITEMSTRUCT row{ODT_MENU,
-                       0,
-                       EntryCommand(7),
-                       ODA_DRAWENTIRE,
-                       ODS_SELECTED,
-                       reinterpret_cast<HWND>(FromRef<HMENU>(menus.made)),
-                       dc,
-                       {0, 154, 250, 176}};
+    DRAWITEMSTRUCT row{.CtlType = ODT_MENU, .itemID = EntryCommand(7), .hDC = dc};
+    row.itemAction = ODA_DRAWENTIRE, row.itemState = ODS_SELECTED, row.rcItem = {0, 154, 250, 176};
+    row.hwndItem = reinterpret_cast<HWND>(made);
     ASSERT_TRUE(DrawMenuRow(row, [&](const DrawnItem& item) { return menu.Picture(item); }));
     // The blue band from the menu's top, the banner standing on the row's foot, the highlight.
     EXPECT_EQ(std::tuple(GetPixel(dc, 10, 10), GetPixel(dc, 10, 100), GetPixel(dc, 248, 157)),
@@ -162,43 +147,20 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     EXPECT_EQ(state(), before);
     DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);
-}
 
-// Each row the program draws points a screen reader to its name, in every script; a rebuilt or
-// destroyed menu leaves no record behind.
-TEST(PopupMenuRows, EveryDrawnRowCarriesTheNameAScreenReaderSpeaks) {
-    EntryTable table;
-    for (const char* description :
-         {"Notepad", "\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xBE\xD1\x82",
-          "Notes \xF0\x9F\x93\x9D"})
-        table.Append(Entry{"app.exe", "", "", description});
-    RecordingMenus menus;
-    Win32FileIcons fileIcons;
-    Win32System system;
-    PopupMenu menu(menus, fileIcons, system, table);
-    menu.SetPopUp(true);
-    menu.Rebuild();
-    menu.Rebuild();
-    const std::vector<std::wstring> names{L"Notepad", L"\x0411\x043B\x043E\x043A\x043D\x043E\x0442",
-                                          L"Notes \U0001F4DD", L"PathRecaller"};
     std::vector<std::wstring> read;
-    HMENU handle = FromRef<HMENU>(menus.made);
-    for (int i = 0; i < GetMenuItemCount(handle); ++i) {
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_FTYPE | MIIM_DATA;
-        ASSERT_TRUE(GetMenuItemInfoW(handle, static_cast<UINT>(i), TRUE, &item));
-        if (!(item.fType & MFT_OWNERDRAW))
-            continue;
-        const auto* info = reinterpret_cast<const MSAAMENUINFO*>(item.dwItemData);
-        ASSERT_TRUE(info && info->dwMSAASignature == MSAA_MENU_SIG) << "row " << i;
-        EXPECT_EQ(info->cchWText, wcslen(info->pszWText)) << "row " << i;
-        read.emplace_back(info->pszWText);
+    for (UINT i = 0; i < UINT(GetMenuItemCount(made)); ++i) {
+        MENUITEMINFOW item{.cbSize = sizeof item, .fMask = MIIM_DATA};
+        GetMenuItemInfoW(made, i, TRUE, &item);
+        if (const auto* info = reinterpret_cast<const MSAAMENUINFO*>(item.dwItemData);
+            info && info->dwMSAASignature == MSAA_MENU_SIG &&
+            info->cchWText == wcslen(info->pszWText))
+            read.emplace_back(info->pszWText);
     }
-    EXPECT_EQ(read, names);
-    EXPECT_EQ(menus.SpokenNamesAlive(), names.size()) << "the first menu's records went with it";
-    menu.Destroy();
-    EXPECT_EQ(menus.SpokenNamesAlive(), 0u);
+    EXPECT_EQ(read, (std::vector<std::wstring>{L"Notepad", L"\x0411\x043B\x043E\x043A",
+                                               L"Notes \U0001F4DD", L"3", L"4", L"5", L"6", L"7",
+                                               L"PathRecaller"}));
+    EXPECT_EQ(menus.SpokenNamesAlive(), read.size()) << "the first menu's records went with it";
 }
 
 } // namespace

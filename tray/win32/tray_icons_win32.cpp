@@ -105,7 +105,7 @@ bool Win32TrayIcons::Put(int id, HICON icon, const std::string& tip) {
 
 void Win32TrayIcons::Remove(int id) {
     NOTIFYICONDATAW data{};
-    data.cbSize = sizeof data;
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = FromRef<HWND>(owner_);
     data.uID = static_cast<UINT>(id);
     Shell_NotifyIconW(NIM_DELETE, &data);
