@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace corvane {
 namespace {
@@ -107,6 +108,27 @@ void PopupMenu::Track(int x, int y, WindowRef owner) {
     y = std::clamp(y, work.top, std::max(work.top, work.bottom - 1));
     menus_.TrackPopupMenu(menu_.get(), x, y, owner);
     menus_.PostNull(owner);
+}
+
+void PopupMenu::ShowAtCursor(WindowRef owner) {
+    int x = 0;
+    int y = 0;
+    menus_.CursorPos(x, y);
+    // The handlers of the messages waiting may rebuild the menu, or destroy
+    // it on the way out: the menu is taken as it stands after them.
+    menus_.DispatchWaitingMessages();
+    if (!Exists())
+        return;
+    if (!bannersLoaded_)
+        LoadBanners();
+    Track(x, y, owner);
+}
+
+void PopupMenu::LoadBanners() {
+    bannersLoaded_ = true;
+    for (const auto& [dpi, name] : {std::pair{96, "STRIPE"}, std::pair{120, "STRIPE120"},
+                                    std::pair{144, "STRIPE144"}, std::pair{192, "STRIPE192"}})
+        AddBanner(dpi, OwnedBitmap(system_, system_.LoadBitmapResource(name)));
 }
 
 } // namespace corvane

@@ -26,7 +26,6 @@ public:
     void CursorPos(int& x, int& y) override;
     MonitorPlace MonitorAt(int x, int y) override;
     int HighlightedPosition(MenuRef menu) override;
-    bool ShiftIsDown() override;
 
     // How many records live: one for each owner-drawn item of the menus not
     // destroyed.
