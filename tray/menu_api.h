@@ -4,6 +4,7 @@
 #include "tray/menu_rows.h"
 
 #include <cstdint>
+#include <string>
 
 namespace corvane {
 
@@ -17,8 +18,10 @@ public:
     virtual ~MenuApi() = default;
     virtual MenuRef CreatePopupMenu() = 0;
     virtual void DestroyMenu(MenuRef menu) = 0;
-    // AppendMenuW with MF_OWNERDRAW; data is the item's data text (may be null).
-    virtual void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) = 0;
+    // AppendMenuW with MF_OWNERDRAW. The item's data is the record that screen
+    // readers take the row's name from: spokenName (UTF-8), kept as long as
+    // the menu.
+    virtual void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const std::string& spokenName) = 0;
     virtual void AppendSeparator(MenuRef menu) = 0;
     // AppendMenuW with MF_STRING; the text is UTF-8.
     virtual void AppendString(MenuRef menu, std::uint32_t id, const char* text) = 0;

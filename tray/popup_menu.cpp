@@ -3,21 +3,40 @@
 #include "tray/menu_commands.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace corvane {
+namespace {
+
+// What a screen reader speaks for a row that shows text. It reads the name as
+// a plain item's text, where a single "&" marks the next letter as the row's
+// key and is not spoken; a drawn row shows every "&" as it is and has no
+// such key, so each one is doubled to be spoken as shown.
+std::string SpokenName(std::string_view shown) {
+    std::string spoken;
+    for (const char c : shown) {
+        if (c == '&')
+            spoken += '&';
+        spoken += c;
+    }
+    return spoken;
+}
+
+} // namespace
 
 void PopupMenu::Rebuild() {
     menu_.reset();
     menu_.reset(menus_.CreatePopupMenu());
     const MenuRef menu = menu_.get();
     if (popUp_) {
-        // Rows carry no data: they are measured and drawn from the table.
+        // Rows are measured and drawn from the table; their data is only the
+        // name a screen reader speaks, the description they show.
         for (int i = 0; i < table_.Count(); ++i)
-            menus_.AppendOwnerDraw(menu, EntryCommand(i), nullptr);
+            menus_.AppendOwnerDraw(menu, EntryCommand(i), SpokenName(table_.At(i).description));
         menus_.AppendSeparator(menu);
     }
-    menus_.AppendOwnerDraw(menu, kCmdPathRecall, "PathRecall");
+    menus_.AppendOwnerDraw(menu, kCmdPathRecall, SpokenName(kPathRecallText));
     menus_.AppendString(menu, kCmdOptions, "Options...");
     menus_.AppendString(menu, kCmdHelp, "Help");
     menus_.AppendString(menu, kCmdExit, "Exit Corvane");

@@ -137,7 +137,7 @@ struct ProportionalText : TextMeasure {
     int fontHeight = 16;
 };
 
-// Menus' items as "drawn ID", "separator" and "text ID".
+// Menus' items as "drawn ID SPOKEN NAME", "separator" and "text ID".
 struct FakeMenus : MenuApi {
     explicit FakeMenus(CallLog& log) : log(log) {}
     MenuRef CreatePopupMenu() override {
@@ -148,8 +148,8 @@ struct FakeMenus : MenuApi {
     void DestroyMenu(MenuRef menu) override {
         log.push_back(menus.erase(RawOf(menu)) ? "menu destroy" : "destroy of no menu");
     }
-    void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char*) override {
-        menus.at(RawOf(menu)).push_back("drawn " + std::to_string(id));
+    void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const std::string& name) override {
+        menus.at(RawOf(menu)).push_back("drawn " + std::to_string(id) + " " + name);
     }
     void AppendSeparator(MenuRef menu) override { menus.at(RawOf(menu)).push_back("separator"); }
     void AppendString(MenuRef menu, std::uint32_t id, const char*) override {

@@ -114,14 +114,15 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
                             {EntryCommand(0), DrawnItemKind::ListItem}})
         EXPECT_EQ(Measure(id, kind), std::nullopt) << id;
 
-    const Lines commands{"drawn 912", "text 913", "text 915", "text 914"};
+    const Lines commands{"drawn 912 PathRecaller", "text 913", "text 915", "text 914"};
     Build(2, false, true);
     EXPECT_EQ(menus.menus.at(menus.Live()), commands);
+    table.Modify(1, {"app.exe", "1.ico", "", "&R&D && Co&"}); // spoken as shown: no "&" is a key
     Build(2, true, true);
     EXPECT_EQ(icons.liveIcons.size(), 2u) << "Entry 1's and Explorer's: Mail has no icon file";
     EXPECT_EQ(Draw(Row(EntryCommand(0), {0, 0, 150, 22})),
               (Lines{"yes", "text 'Mail' at 47,5 in 42,0,150,22 colours menu-text/menu font 96"}));
-    Lines rows{"drawn 40000", "drawn 40001", "separator"};
+    Lines rows{"drawn 40000 Mail", "drawn 40001 &&R&&D &&&& Co&&", "separator"};
     rows.insert(rows.end(), commands.begin(), commands.end());
     EXPECT_EQ(menus.menus.at(menus.Live()), rows) << "the old menu is gone";
     table.Delete(0);

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,18 +40,24 @@ TEST(Win32FileIcons, AnExistingFileHasAnIconAndANameAndAMissingOneNone) {
             << '"' << path << '"';
 }
 
-// The tray takes a new icon and a change of one it holds, and a removed one again.
-TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIs) {
+// The tray takes the full record: a new icon, a change of one it holds, and a removed one again.
+// Its tip holds 127 units whole, and of a longer tip no half of a character.
+TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIsWithATipOf127Units) {
     HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     Win32TrayIcons tray;
     tray.SetOwner(ToRef<WindowRef>(owner));
-    const std::string tip(80, 'x');
-    EXPECT_TRUE(tray.Show(7, InWindows("notepad.exe"), tip) && tray.Show(7, "", "changed") &&
+    const std::string x(126, 'x'), pencil = "\xF0\x9F\x93\x9D"; // two units
+    EXPECT_TRUE(tray.Show(7, InWindows("notepad.exe"), x + pencil) && tray.Show(7, "", "changed") &&
                 tray.ShowProgramIcon(8, "Corvane 3.0"));
     tray.Remove(7);
     EXPECT_TRUE(tray.Show(7, "", "again"));
     tray.Remove(7), tray.Remove(8);
     DestroyWindow(owner);
+    const NOTIFYICONDATAW whole = TrayIconRecord(owner, 7, nullptr, x + "y"),
+                          cut = TrayIconRecord(owner, 7, nullptr, x + pencil);
+    EXPECT_EQ(
+        std::tuple(std::wstring(whole.szTip), std::wstring(cut.szTip), cut.cbSize),
+        std::tuple(std::wstring(126, L'x') + L"y", std::wstring(126, L'x'), DWORD{sizeof cut}));
 }
 
 // The menus, keeping the last menu made: the rows' hwndItem.
@@ -103,12 +111,14 @@ TEST(Resources, EveryPictureLoadsAsItsPlainDrawing) {
 }
 
 // A row drawn on real GDI shows band, banner and highlight where the menu puts them, and leaves
-// the context as it came.
-TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
+// the context as it came. Each drawn row points a screen reader to its name, in any script (the
+// separator and the system's rows carry no data); a menu rebuilt leaves no record behind.
+TEST(PopupMenuRows, DrawOnRealGdiAndNameThemselvesToScreenReaders) {
     const std::string notepad = InWindows("notepad.exe");
     EntryTable table;
-    for (int i = 0; i < 8; ++i)
-        table.Append(Entry{notepad, notepad, "", "Entry " + std::to_string(i)});
+    for (const char* name : {"Notepad", "\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA",
+                             "Notes \xF0\x9F\x93\x9D", "3", "4", "5", "6", "7"})
+        table.Append(Entry{notepad, notepad, "", name});
     RecordingMenus menus;
     Win32FileIcons fileIcons;
     Win32System system;
@@ -116,7 +126,7 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     menu.SetPopUp(true);
     menu.SetSmallIcons(true);
     menu.AddBanner(96, OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
-    menu.Rebuild();
+    menu.Rebuild(), menu.Rebuild();
 
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ oldBitmap = SelectObject(dc, Dib(300, 220, 0x123456));
@@ -125,15 +135,11 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
                           GetCurrentObject(dc, OBJ_BITMAP), GetTextColor(dc), GetBkColor(dc));
     };
     const auto before = state();
+    HMENU made = FromRef<HMENU>(menus.made);
     // The lowest entry row, selected and drawn whole.
-    DRAWITEMSTRUCT row{ODT_MENU,
-                       0,
-                       EntryCommand(7),
-                       ODA_DRAWENTIRE,
-                       ODS_SELECTED,
-                       reinterpret_cast<HWND>(FromRef<HMENU>(menus.made)),
-                       dc,
-                       {0, 154, 250, 176}};
+    DRAWITEMSTRUCT row{.CtlType = ODT_MENU, .itemID = EntryCommand(7), .hDC = dc};
+    row.itemAction = ODA_DRAWENTIRE, row.itemState = ODS_SELECTED, row.rcItem = {0, 154, 250, 176};
+    row.hwndItem = reinterpret_cast<HWND>(made);
     ASSERT_TRUE(DrawMenuRow(row, [&](const DrawnItem& item) { return menu.Picture(item); }));
     // The blue band from the menu's top, the banner standing on the row's foot, the highlight.
     EXPECT_EQ(std::tuple(GetPixel(dc, 10, 10), GetPixel(dc, 10, 100), GetPixel(dc, 248, 157)),
@@ -141,6 +147,20 @@ TEST(PopupMenuRows, DrawBandBannerAndHighlightOnRealGdi) {
     EXPECT_EQ(state(), before);
     DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);
+
+    std::vector<std::wstring> read;
+    for (UINT i = 0; i < UINT(GetMenuItemCount(made)); ++i) {
+        MENUITEMINFOW item{.cbSize = sizeof item, .fMask = MIIM_DATA};
+        GetMenuItemInfoW(made, i, TRUE, &item);
+        if (const auto* info = reinterpret_cast<const MSAAMENUINFO*>(item.dwItemData);
+            info && info->dwMSAASignature == MSAA_MENU_SIG &&
+            info->cchWText == wcslen(info->pszWText))
+            read.emplace_back(info->pszWText);
+    }
+    EXPECT_EQ(read, (std::vector<std::wstring>{L"Notepad", L"\x0411\x043B\x043E\x043A",
+                                               L"Notes \U0001F4DD", L"3", L"4", L"5", L"6", L"7",
+                                               L"PathRecaller"}));
+    EXPECT_EQ(menus.SpokenNamesAlive(), read.size()) << "the first menu's records went with it";
 }
 
 } // namespace

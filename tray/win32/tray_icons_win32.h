@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace corvane::win32 {
 
 class Win32FileIcons : public FileIcons {
@@ -13,6 +15,11 @@ public:
     std::string DisplayName(const std::string& path) override;
     void DestroyIcon(IconRef icon) override;
 };
+
+// The tray's record of icon id of owner, with the icon, the program's
+// callback message and the tip, cut to the 127 units the record holds, never
+// inside a character.
+NOTIFYICONDATAW TrayIconRecord(HWND owner, int id, HICON icon, const std::string& tip);
 
 class Win32TrayIcons : public TrayIcons {
 public:
