@@ -44,14 +44,18 @@ void Launcher::OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) {
         LaunchSlot(table_.FindByIconId(static_cast<std::int32_t>(id)), kSwShow);
         return;
     case TrayAction::ShowMenu:
-        ShowPopupMenu();
+        // Enter or Space on an icon chosen with the keyboard comes as a right
+        // press and release: a menu closed with no choice (Esc) gives the
+        // focus back to the tray, at that icon.
+        if (ShowPopupMenu() == MenuOutcome::Dismissed)
+            tray_.ReturnFocus(static_cast<int>(id));
         return;
     case TrayAction::None:
         return;
     }
 }
 
-void Launcher::ShowPopupMenu() {
+MenuOutcome Launcher::ShowPopupMenu() {
     int x = 0;
     int y = 0;
     env_.menus.CursorPos(x, y);
@@ -61,7 +65,7 @@ void Launcher::ShowPopupMenu() {
     env_.menus.DispatchWaitingMessages();
     // The handlers just run may have rebuilt the menu, or destroyed it on the
     // way out: the menu is taken as it stands now.
-    menu_.Track(x, y, env_.view.Handle());
+    return menu_.Track(x, y, env_.view.Handle());
 }
 
 void Launcher::ShowOptions() {

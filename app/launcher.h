@@ -135,7 +135,7 @@ private:
     void ShowSmallIcons(bool small);
     // The small icons chosen: stored at once, and the menu rebuilt.
     void TakeSmallIcons(bool small);
-    void ShowPopupMenu();
+    MenuOutcome ShowPopupMenu();
     // The options window in front, with the task-bar button; made first if
     // it was not.
     void ShowOptions();

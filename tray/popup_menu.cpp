@@ -71,9 +71,9 @@ MenuCharAnswer PopupMenu::AnswerMenuChar(char16_t typed, MenuRef menu) const {
     return ChooseRowByLetter(typed, rows, menus_.HighlightedPosition(menu));
 }
 
-void PopupMenu::Track(int x, int y, WindowRef owner) {
+MenuOutcome PopupMenu::Track(int x, int y, WindowRef owner) {
     if (!Exists())
-        return;
+        return MenuOutcome::NotShown;
     // The rows' icons are looked up again for another DPI.
     const MonitorPlace monitor = menus_.MonitorAt(x, y);
     if (monitor.dpi != dpi_) {
@@ -86,8 +86,9 @@ void PopupMenu::Track(int x, int y, WindowRef owner) {
     const Rect& work = monitor.workArea;
     x = std::clamp(x, work.left, std::max(work.left, work.right - 1));
     y = std::clamp(y, work.top, std::max(work.top, work.bottom - 1));
-    menus_.TrackPopupMenu(menu_.get(), x, y, owner);
+    const bool chosen = menus_.TrackPopupMenu(menu_.get(), x, y, owner);
     menus_.PostNull(owner);
+    return chosen ? MenuOutcome::Chosen : MenuOutcome::Dismissed;
 }
 
 } // namespace corvane

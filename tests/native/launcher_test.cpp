@@ -232,12 +232,16 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
 }
 
 TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
-    StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
-    menus.cursorX = 1270, menus.cursorY = 990;
-    launcher->OnTrayNotify(1000, kWmRButtonDown);
-    EXPECT_EQ(log, (Lines{"foreground", "dispatch waiting",
-                          "track " + std::to_string(menus.Live()) + " at 1270,990 for 4660",
-                          "post null 4660"}));
+    StartWith({.singleClick = true}, 4);                             // entry i has start mode i % 4
+    menus.cursorX = 1270, menus.cursorY = 990, menus.chosen = false; // closed with Esc
+    for (const std::uint32_t id : {1000u, 1234u}) // an icon the tray shows, and one it does not
+        launcher->OnTrayNotify(id, kWmRButtonDown);
+    const Lines shown{"foreground", "dispatch waiting",
+                      "track " + std::to_string(menus.Live()) + " at 1270,990 for 4660",
+                      "post null 4660"};
+    Lines twice = shown;
+    twice.push_back("tray focus 1000"), twice.insert(twice.end(), shown.begin(), shown.end());
+    EXPECT_EQ(log, twice);
     for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 1004u})
         launcher->OnTrayNotify(id, kWmLButtonDown);
     launcher->OnSingleClickToggled(false);
@@ -312,8 +316,10 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     StartWith({}, 1);
     EXPECT_EQ(std::tie(view.held, view.hotKey), std::make_tuple(0x64B, 0x64B));
     EXPECT_EQ(tray.shown.at(1000).file, "C:\\Icons\\0.ico") << "the icon path expanded";
+    menus.chosen = false;
     launcher->OnHotKey();
     EXPECT_EQ(log.at(2), "track " + std::to_string(menus.Live()) + " at 0,0 for 4660");
+    EXPECT_EQ(log.size(), 4u) << "opened from no tray icon, closed: the focus stays";
     log.clear();
     view.taken = {0x651};
     system.typed[0x641] = "\xC4\x85"; // AltGr+A types "ą"
