@@ -164,6 +164,54 @@ TEST_F(OptionsWindowTest, EachKeyAndClickReachesTheOneControlItNamesAndEveryNewS
     }
 }
 
+// Counts a control a Tab can reach now: shown, enabled, a tab stop.
+BOOL CALLBACK CountTabStop(HWND control, LPARAM count) {
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    *reinterpret_cast<int*>(count) +=
+        (style & (WS_TABSTOP | WS_DISABLED)) == WS_TABSTOP && IsWindowVisible(control);
+    return TRUE;
+}
+
+// From the notebook's tabs, where the window starts, Tab goes through the shown page line by line
+// from the top, each line from the left, then the buttons below, and back, reaching every control
+// the user acts on. Each box and the list come right after the label a screen reader names them
+// by (Wine's oleacc names no control). The arrow on the tabs turns the page.
+TEST_F(OptionsWindowTest, TabGoesInReadingOrderAndEachBoxComesRightAfterItsLabel) {
+    for (const Ctl button : {Ctl::AddButton, Ctl::DeleteButton, Ctl::ModifyButton})
+        options.SetEnabled(button, true);
+    ShowWindow(options.hwnd(), SW_SHOW);
+    ASSERT_TRUE(SetForegroundWindow(options.hwnd()));
+    HWND tabs = FindWindowExA(options.hwnd(), nullptr, WC_TABCONTROLA, nullptr);
+    EXPECT_EQ(GetFocus(), tabs);
+    const auto above = [](const RECT& a, const RECT& b) {
+        return (a.top + a.bottom) / 2 < b.top;
+    };
+    Lines labels;
+    for (int page = 0; page < 2; ++page, SetFocus(tabs), Tap(VK_RIGHT)) {
+        std::vector<RECT> places; // the tabs by their first tab
+        for (HWND at = tabs; places.empty() || (at != tabs && places.size() < 50);
+             at = GetNextDlgTabItem(options.hwnd(), at, FALSE)) {
+            RECT& place = places.emplace_back();
+            at == tabs ? TabCtrl_GetItemRect(tabs, 0, &place) : GetClientRect(at, &place);
+            MapWindowPoints(at, HWND_DESKTOP, reinterpret_cast<POINT*>(&place), 2);
+            char kind[32] = {}, label[64] = {};
+            GetClassNameA(at, kind, 32);
+            if (std::strstr("Edit SysListView32 ComboBox msctls_hotkey32", kind))
+                GetWindowTextA(GetWindow(at, GW_HWNDPREV), label, 64), labels.push_back(label);
+        }
+        int stops = 0;
+        EnumChildWindows(options.hwnd(), CountTabStop, LPARAM(&stops));
+        EXPECT_EQ(places.size(), std::size_t(stops)) << "page " << page;
+        for (std::size_t i = 0; i < places.size(); ++i)
+            for (std::size_t j = i + 1; j < places.size(); ++j)
+                EXPECT_TRUE(above(places[i], places[j]) ||
+                            (!above(places[j], places[i]) && places[i].left < places[j].left))
+                    << "stop " << j << " comes before stop " << i << " on page " << page;
+    }
+    EXPECT_EQ(labels, (Lines{"Path:", "Icon Path:", "Parameters:", "Description:", "Entries:",
+                             "Start-Mode", "Hot key for the menu:"}));
+}
+
 // What the shell, the hook library, the session, an installer and a second copy send reaches the
 // program at the tray window, by the numbers other programs know.
 TEST_F(OptionsWindowTest, TheTimersTheShellTheHookASecondCopyAndTheSessionReachTheTrayWindow) {
