@@ -1,8 +1,9 @@
-// The launcher's answers to the editor's buttons and to files dropped on the
-// options window. Every change shows at once in the list, the tray and the
-// pop-up menu; the store gets it with the next save.
+// The launcher's answers to the editor's buttons, to files dropped on the
+// options window, and to Export and Import. Every change shows at once in
+// the list, the tray and the pop-up menu; the store gets it with the next
+// save, so a user who ends without saving keeps the store as it was.
 #include "app/launcher.h"
-#include "core/entry_rule.h"
+#include "core/store_file.h"
 
 namespace corvane {
 
@@ -43,40 +44,37 @@ void Launcher::OnModify() {
 }
 
 void Launcher::OnMoveUp() {
-    MoveEntry(-1);
+    if (!TellEntriesReadOnly() && editor_.Move(table_, -1))
+        FollowTable();
 }
 
 void Launcher::OnMoveDown() {
-    MoveEntry(+1);
-}
-
-void Launcher::MoveEntry(int by) {
-    if (!TellEntriesReadOnly() && editor_.Move(table_, by))
+    if (!TellEntriesReadOnly() && editor_.Move(table_, +1))
         FollowTable();
 }
 
 void Launcher::OnFilesDropped(DropRef drop) {
-    const OwnedDrop owned(env_.drops, drop);
+    const std::vector<std::string> names = editor_.TakeDrop(drop);
+    if (!TellEntriesReadOnly() && editor_.AddFiles(table_, names))
+        FollowTable();
+}
+
+void Launcher::OnExport() {
+    settingsFiles_.Export(ExportStore(options_, hotKey_.Held(), table_));
+}
+
+void Launcher::OnImport() {
     if (TellEntriesReadOnly())
         return;
-    const std::vector<std::string> names = DroppedNames(env_.drops, drop);
-    // All or nothing.
-    if (table_.Count() + names.size() > static_cast<std::size_t>(kMaxEntries)) {
-        env_.view.ShowMessage("Attempted to Drop too many Icons, Max is 20", "Error");
+    const std::optional<StoreContents> imported = settingsFiles_.Import();
+    if (!imported)
         return;
-    }
-    for (const std::string& name : names) {
-        Entry entry;
-        entry.path = name;
-        entry.iconPath = name;
-        entry.description = AsDescription(env_.fileIcons.DisplayName(name));
-        // A file the editor's Add would refuse is left out.
-        if (!editor_.Admits(table_, entry))
-            continue;
-        AppendEntry(std::move(entry));
-    }
-    if (popUp_ && !names.empty())
-        menu_.Rebuild();
+    editor_.ReplaceAll(table_, imported->entries);
+    ApplyOptions(imported->options);
+    StoreSmallIcons(); // as a click on its box stores it
+    hotKey_.Take(imported->hotKey);
+    hotKey_.Show();
+    FollowTable();
 }
 
 } // namespace corvane

@@ -1,44 +1,28 @@
 // The launcher's answers to tray clicks, menu commands, the hot key, the
 // options page and the hook library's reports.
 #include "app/launcher.h"
-#include "core/hot_key.h"
-#include "core/launch.h"
 #include "core/show_commands.h"
 #include "core/text.h"
 #include "tray/menu_commands.h"
 #include "tray/tray_notify.h"
-#include "ui/entry_editor.h"
 
 #include <stdexcept>
 
 namespace corvane {
-namespace {
-
-// Beside the program: the help file of an older install, and the help page.
-constexpr const char* kHelpFile = "Corvane.hlp";
-constexpr const char* kHelpPage = "Corvane.html";
-
-} // namespace
 
 void Launcher::LaunchSlot(int slot, int showCommand) {
-    if (!table_.IsUsed(slot))
-        return;
-    const Entry& entry = table_.At(slot);
-    // A path Explorer cannot be given (not absolute, or with a double quote)
-    // shows nothing.
-    if (env_.menus.ShiftIsDown())
-        explorer_.ShowInFolder(env_.view.Handle(), FileToOpen(env_.system, entry));
-    else
-        Launch(entry, showCommand);
+    if (table_.IsUsed(slot) &&
+        !starter_.StartOrShowInFolder(view_.Handle(), table_.At(slot), showCommand))
+        view_.ShowMessage(kPathTooLong, "Error");
 }
 
 void Launcher::Launch(const Entry& entry, int showCommand) {
-    if (!LaunchEntry(env_.shell, env_.system, env_.view.Handle(), entry, showCommand))
-        env_.view.ShowMessage(kPathTooLong, "Error");
+    if (!starter_.Start(view_.Handle(), entry, showCommand))
+        view_.ShowMessage(kPathTooLong, "Error");
 }
 
 void Launcher::OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) {
-    switch (TrayActionFor(options_.singleClick, popUp_, mouseMessage)) {
+    switch (TrayActionFor(options_.singleClick, tray_.PopUp(), mouseMessage)) {
     case TrayAction::LaunchEntry:
         // From its own icon an entry opens visibly, whatever its start mode.
         LaunchSlot(table_.FindByIconId(static_cast<std::int32_t>(id)), kSwShow);
@@ -56,23 +40,17 @@ void Launcher::OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) {
 }
 
 MenuOutcome Launcher::ShowPopupMenu() {
-    int x = 0;
-    int y = 0;
-    env_.menus.CursorPos(x, y);
     // The menu closes properly when the user clicks elsewhere only if the
     // program is in the foreground.
-    env_.view.TakeForeground();
-    env_.menus.DispatchWaitingMessages();
-    // The handlers just run may have rebuilt the menu, or destroyed it on the
-    // way out: the menu is taken as it stands now.
-    return menu_.Track(x, y, env_.view.Handle());
+    view_.TakeForeground();
+    return menu_.ShowAtCursor(view_.Handle());
 }
 
 void Launcher::ShowOptions() {
-    if (!env_.view.OptionsWindowMade())
+    if (!view_.OptionsWindowMade())
         MakeOptionsWindow();
-    env_.view.ShowOptionsWindow();
-    env_.view.RestoreApplicationWindow();
+    view_.ShowOptionsWindow();
+    view_.RestoreApplicationWindow();
 }
 
 void Launcher::OnTrayRestarted() {
@@ -95,59 +73,13 @@ void Launcher::OnHotKey() {
     ShowPopupMenu();
 }
 
-void Launcher::LoadHotKey(std::optional<std::uint16_t> stored) {
-    if (!stored)
-        return;
-    if (IsUsableHotKey(*stored) && ChangeHotKey(*stored))
-        ShowHotKey();
-}
-
-void Launcher::ShowHotKey() {
-    if (env_.view.OptionsWindowMade())
-        env_.view.SetHotKey(hotKey_);
-}
-
-bool Launcher::ChangeHotKey(std::uint16_t hotKey) {
-    // A key that types a character is refused before the key held is let go.
-    std::string refusal = HotKeyTakesCharacterText(hotKey, env_.system.TypedByKey(hotKey));
-    if (refusal.empty()) {
-        // Letting go of none is harmless.
-        env_.view.UnregisterHotKey();
-        if (hotKey == 0 || env_.view.RegisterHotKey(hotKey)) {
-            hotKey_ = hotKey;
-            return true;
-        }
-        if (hotKey_ != 0)
-            env_.view.RegisterHotKey(hotKey_);
-        refusal = HotKeyInUseText(hotKey);
-    }
-    // Told at once, and the control goes back to the key held.
-    env_.view.ShowMessage(refusal, kApplicationTitle);
-    ShowHotKey();
-    return false;
-}
-
 void Launcher::OnHotKeyChanged() {
-    // Modifiers let go with no key leave the control showing none: only
-    // Backspace or Delete clear the key, so the control shows it again.
-    if (const std::uint16_t shown = env_.view.HotKey(); shown != 0)
-        TakeHotKey(shown);
-    else
-        env_.view.SetHotKey(hotKey_);
+    // A failure to store goes to the window's general error report.
+    hotKey_.OnControlChanged();
 }
 
 void Launcher::OnHotKeyCleared() {
-    env_.view.SetHotKey(0);
-    TakeHotKey(0);
-}
-
-void Launcher::TakeHotKey(std::uint16_t wanted) {
-    if (!IsUsableHotKey(wanted) || wanted == hotKey_ || !ChangeHotKey(wanted))
-        return;
-    // Stored the moment it changes: it is in force from now on. A failure
-    // goes to the window's general error report, and ends what called.
-    if (const WriteFailure failure = store_.SaveHotKey(hotKey_))
-        throw std::runtime_error(*failure);
+    hotKey_.OnControlCleared();
 }
 
 void Launcher::OnMenuCommand(std::uint32_t wParam) {
@@ -158,7 +90,7 @@ void Launcher::OnMenuCommand(std::uint32_t wParam) {
         LaunchSlot(command.slot, ShowCommandFor(table_.At(command.slot).startMode));
         return;
     case MenuCommand::Kind::PathRecall:
-        explorer_.Recall(env_.view.Handle());
+        explorer_.Recall(view_.Handle());
         return;
     case MenuCommand::Kind::Options:
         ShowOptions();
@@ -184,17 +116,8 @@ void Launcher::OnExplorerWindow(WindowRef window, std::intptr_t code) {
 }
 
 void Launcher::OnHelp() {
-    const std::string folder = FolderPart(programPath_);
-    // A help file of an older install, beside the program, is what its user
-    // knows; else the page that comes with the program, in the user's browser.
-    if (env_.files.IsFile(folder + kHelpFile)) {
-        env_.shell.Execute(env_.view.Handle(), nullptr, kHelpFile, "", folder.c_str(), kSwShow);
-        return;
-    }
-    const std::string page = folder + kHelpPage;
-    if (!env_.files.IsFile(page))
-        throw std::runtime_error("The help page " + page + " is missing");
-    env_.shell.Execute(env_.view.Handle(), "open", page.c_str(), "", folder.c_str(), kSwShow);
+    // A missing help page goes to the window's general error report.
+    starter_.OpenHelp(view_.Handle());
 }
 
 void Launcher::OnHideToggled(bool checked) {
@@ -207,20 +130,38 @@ void Launcher::OnSingleClickToggled(bool checked) {
 
 void Launcher::OnPopUpToggled(bool checked) {
     options_.popUp = checked;
-    env_.view.SetEnabled(Ctl::SmallIconsBox, checked);
+    view_.SetEnabled(Ctl::SmallIconsBox, checked);
 }
 
 void Launcher::OnSmallIconsToggled(bool checked) {
-    TakeSmallIcons(checked);
+    Options chosen = options_;
+    chosen.smallIcons = checked;
+    ApplyOptions(chosen);
+    StoreSmallIcons();
+    menu_.Rebuild();
 }
 
-void Launcher::TakeSmallIcons(bool small) {
-    ShowSmallIcons(small);
+void Launcher::ApplyOptions(const Options& options) {
+    options_ = options;
+    menu_.SetSmallIcons(options.smallIcons);
+    ShowOptionBoxes();
+}
+
+void Launcher::ShowOptionBoxes() {
+    if (!view_.OptionsWindowMade())
+        return;
+    view_.SetChecked(Ctl::HideOnStartBox, options_.hideOnStart);
+    view_.SetChecked(Ctl::SingleClickBox, options_.singleClick);
+    view_.SetChecked(Ctl::PopUpBox, options_.popUp);
+    view_.SetChecked(Ctl::SmallIconsBox, options_.smallIcons);
+    view_.SetEnabled(Ctl::SmallIconsBox, options_.popUp);
+}
+
+void Launcher::StoreSmallIcons() {
     // Stored at once. A failure goes to the window's general error report,
     // and ends what called.
-    if (const WriteFailure failure = store_.SaveSmallIcons(small))
+    if (const WriteFailure failure = store_.SaveSmallIcons(options_.smallIcons))
         throw std::runtime_error(*failure);
-    menu_.Rebuild();
 }
 
 } // namespace corvane

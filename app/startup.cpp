@@ -1,9 +1,9 @@
 // Start-up, the start-up timer, saving, and every way the program ends.
 #include "app/launcher.h"
 #include "core/show_commands.h"
+#include "core/text.h"
 
 #include <stdexcept>
-#include <utility>
 
 namespace corvane {
 namespace {
@@ -18,27 +18,17 @@ constexpr int kTrayRetries = 24;
 
 } // namespace
 
-Launcher::Launcher(const Platform& platform)
-    : env_(platform), store_(platform.registry), tray_(platform.trayIcons, platform.system),
-      menu_(platform.menus, platform.fileIcons, platform.system, table_),
-      explorer_(platform.system, platform.shell, platform.folders),
-      editor_(EditorPlatform{platform.view, platform.fileIcons, platform.dialogs, platform.links,
-                             platform.files, platform.system}) {}
+Launcher::Launcher(const LauncherParts& parts)
+    : table_(parts.table), store_(parts.store), tray_(parts.tray), menu_(parts.menu),
+      explorer_(parts.explorer), starter_(parts.starter), editor_(parts.editor),
+      hotKey_(parts.hotKey), settingsFiles_(parts.settingsFiles), view_(parts.view) {}
 
 void Launcher::OnCreate() {
-    FormView& view = env_.view;
-    const WindowRef self = view.Handle();
+    const WindowRef self = view_.Handle();
     tray_.SetOwner(self);
-
-    explorer_.Start();
+    explorer_.Start(self);
     menu_.SetExplorerPath(explorer_.ExplorerPath());
-    env_.hook.Start(self);
-    // The menu's side banner, drawn for each of these DPIs.
-    for (const auto& [dpi, name] : {std::pair{96, "STRIPE"}, std::pair{120, "STRIPE120"},
-                                    std::pair{144, "STRIPE144"}, std::pair{192, "STRIPE192"}})
-        menu_.AddBanner(dpi, OwnedBitmap(env_.system, env_.system.LoadBitmapResource(name)));
     menu_.CreateEmpty();
-    programPath_ = env_.system.ProgramPath();
 
     const StoreContents stored = store_.Load();
     if (stored.firstRun) {
@@ -52,43 +42,26 @@ void Launcher::OnCreate() {
         return;
     }
 
-    popUp_ = stored.options.popUp;
-    menu_.SetPopUp(popUp_);
-    tray_.SetPopUp(popUp_);
-    ShowSmallIcons(stored.options.smallIcons);
+    menu_.SetPopUp(stored.options.popUp);
+    tray_.SetPopUp(stored.options.popUp);
+    ApplyOptions(stored.options);
     // The main icon of pop-up mode shows before the entries load.
     tray_.Sync(table_);
-
     LoadEntries(stored);
-    menu_.Rebuild();
-    ReadOptionsAfterLoad(stored.options);
+    FollowTable();
     if (tray_.AnyRefused())
-        view.StartTrayRetryTimer(kTrayRetryMilliseconds);
+        view_.StartTrayRetryTimer(kTrayRetryMilliseconds);
     // With entries, "Hide on Startup" starts the program in the tray alone.
     if (!options_.hideOnStart || table_.Count() == 0)
         MakeOptionsWindow();
 }
 
 void Launcher::MakeOptionsWindow() {
-    env_.view.MakeOptionsWindow();
-    for (int slot = 0; slot < table_.Count(); ++slot)
-        editor_.ShowAppended(table_, slot);
-    if (table_.Count() > 0)
-        editor_.Select(0, table_);
+    view_.MakeOptionsWindow();
+    editor_.ShowTable(table_);
     ShowOptionBoxes();
-    if (hotKey_ != 0)
-        ShowHotKey();
-}
-
-void Launcher::ShowOptionBoxes() {
-    FormView& view = env_.view;
-    if (!view.OptionsWindowMade())
-        return;
-    view.SetChecked(Ctl::HideOnStartBox, options_.hideOnStart);
-    view.SetChecked(Ctl::SingleClickBox, options_.singleClick);
-    view.SetChecked(Ctl::PopUpBox, options_.popUp);
-    view.SetChecked(Ctl::SmallIconsBox, options_.smallIcons);
-    view.SetEnabled(Ctl::SmallIconsBox, options_.popUp);
+    if (hotKey_.Held() != 0)
+        hotKey_.Show();
 }
 
 void Launcher::LoadEntries(const StoreContents& stored) {
@@ -96,61 +69,42 @@ void Launcher::LoadEntries(const StoreContents& stored) {
     for (const Entry& entry : stored.entries) {
         if (entry.autoStart)
             Launch(entry, ShowCommandFor(entry.startMode));
-        AppendEntry(entry);
+        table_.Append(entry);
     }
     table_.MarkStored();
 }
 
-void Launcher::AppendEntry(Entry entry) {
-    const int slot = table_.Append(std::move(entry));
-    tray_.Sync(table_);
-    if (env_.view.OptionsWindowMade())
-        editor_.ShowAppended(table_, slot);
-}
-
-void Launcher::ReadOptionsAfterLoad(const Options& stored) {
-    options_.singleClick = stored.singleClick;
-    options_.popUp = popUp_;
-    options_.hideOnStart = stored.hideOnStart;
-}
-
-void Launcher::ShowSmallIcons(bool small) {
-    options_.smallIcons = small;
-    menu_.SetSmallIcons(small);
-}
-
 void Launcher::OnStartupTimer() {
-    FormView& view = env_.view;
-    view.StopStartupTimer();
+    view_.StopStartupTimer();
     // A run that could not read every entry is no first run, even with none
     // read.
     if (table_.Count() == 0 && !unreadEntry_)
-        view.ShowWelcome();
+        view_.ShowWelcome();
     // The options as far as they are whole, in this order.
     const StoredOptions stored = store_.LoadOptions();
+    Options options = options_;
     if (stored.hideOnStart.has_value()) {
-        options_.hideOnStart = *stored.hideOnStart;
-        view.SetOptionsWindowNormal();
+        options.hideOnStart = *stored.hideOnStart;
+        view_.SetOptionsWindowNormal();
     }
     const bool popUpWhole = stored.hideOnStart.has_value() && stored.popUp.has_value();
     if (popUpWhole)
-        options_.popUp = *stored.popUp;
-    if (popUpWhole && stored.smallIcons) {
-        ShowSmallIcons(*stored.smallIcons);
-        ShowOptionBoxes();
-    } else {
-        // Repair the options from the record. A write that fails leaves the
-        // store as it is; the program runs on.
-        if (!store_.SaveOptions(options_))
-            store_.SaveSmallIcons(options_.smallIcons);
-    }
-    LoadHotKey(stored.hotKey);
+        options.popUp = *stored.popUp;
+    const bool whole = popUpWhole && stored.smallIcons.has_value();
+    if (whole)
+        options.smallIcons = *stored.smallIcons;
+    ApplyOptions(options);
+    // Repair the options from the record. A write that fails leaves the
+    // store as it is; the program runs on.
+    if (!whole && !store_.SaveOptions(options_))
+        store_.SaveSmallIcons(options_.smallIcons);
+    hotKey_.Load(stored.hotKey);
     TellEntriesReadOnly();
 }
 
 bool Launcher::TellEntriesReadOnly() {
     if (unreadEntry_)
-        env_.view.ShowMessage(ErrorReportText(*unreadEntry_) + kEntriesKept, kApplicationTitle);
+        view_.ShowMessage(ErrorReportText(*unreadEntry_) + kEntriesKept, kApplicationTitle);
     return unreadEntry_.has_value();
 }
 
@@ -169,7 +123,7 @@ void Launcher::OnTrayRetryTimer() {
     tray_.RetryRefused();
     const bool givingUp = ++trayRetries_ >= kTrayRetries;
     if (givingUp || !tray_.AnyRefused())
-        env_.view.StopTrayRetryTimer();
+        view_.StopTrayRetryTimer();
     // Never out of reach: with no icon in the tray, the options window shows.
     if (givingUp && tray_.NoneShown())
         ShowOptions();
@@ -178,21 +132,21 @@ void Launcher::OnTrayRetryTimer() {
 Launcher::SaveOutcome Launcher::SaveSettings() {
     if (const WriteFailure failure = WriteStore()) {
         // The general error report: the store stays as it was last written.
-        env_.view.ShowMessage(ErrorReportText(*failure), kApplicationTitle);
+        view_.ShowMessage(ErrorReportText(*failure), kApplicationTitle);
         return SaveOutcome::Failed;
     }
     // An empty table has nothing to launch, unless its entries could not be
     // read: that run never ends by itself.
     if (table_.Count() == 0 && !unreadEntry_) {
-        env_.view.EndProgram();
+        view_.EndProgram();
         return SaveOutcome::ProgramEnded;
     }
     // With no icon of the program in the tray, nothing would bring the
     // window back: it stays.
     if (tray_.NoneShown())
         return SaveOutcome::Saved;
-    env_.view.HideApplicationWindow();
-    env_.view.HideOptionsWindow();
+    view_.HideApplicationWindow();
+    view_.HideOptionsWindow();
     return SaveOutcome::Saved;
 }
 
@@ -205,11 +159,11 @@ void Launcher::QuitApp() {
     if (outcome == SaveOutcome::ProgramEnded)
         return;
     // A way out of a store that cannot be written.
-    if (outcome == SaveOutcome::Failed && !env_.view.AskYesNo(kEndWithoutSaving, kApplicationTitle))
+    if (outcome == SaveOutcome::Failed && !view_.AskYesNo(kEndWithoutSaving, kApplicationTitle))
         return;
     menu_.Destroy();
     tray_.RemoveAll();
-    env_.view.EndProgram();
+    view_.EndProgram();
 }
 
 void Launcher::OnClose() {
@@ -217,14 +171,14 @@ void Launcher::OnClose() {
 }
 
 void Launcher::OnDestroy() {
-    env_.hook.Stop();
+    explorer_.Stop();
     // No icon is left behind in the tray, whichever way the program ends.
     tray_.RemoveAll();
 }
 
 void Launcher::OnEndSession() {
     WriteStore(); // a failure: the session is ending, there is nobody left to tell
-    env_.view.EndProgram();
+    view_.EndProgram();
 }
 
 } // namespace corvane

@@ -31,6 +31,9 @@ public:
     // modifiers held, on the keyboard layout in use now, in UTF-8; empty when
     // it types nothing.
     virtual std::string TypedByKey(std::uint16_t hotKey) = 0;
+    // Whether Shift is down on the keyboard now, whichever program has the
+    // keyboard: at a click on a tray icon the shell has it, not this program.
+    virtual bool ShiftIsDown() = 0;
 };
 
 // A bitmap loaded through SystemApi, given back when it goes.

@@ -62,9 +62,10 @@ std::optional<std::string> SafeFolder(std::string_view folder) {
     return std::string(folder);
 }
 
-void ExplorerTracker::Start() {
+void ExplorerTracker::Start(WindowRef reportsTo) {
     windowsDir_ = system_.WindowsDirectory(kWindowsDirCapacity);
     explorerPath_ = windowsDir_ + "\\Explorer.exe";
+    hook_.Start(reportsTo);
 }
 
 void ExplorerTracker::OnWindowReported(WindowRef window, std::intptr_t code) {

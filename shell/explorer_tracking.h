@@ -32,11 +32,14 @@ std::optional<std::string> SafeFolder(std::string_view folder);
 
 class ExplorerTracker {
 public:
-    ExplorerTracker(SystemApi& system, ShellApi& shell, ShownFolderApi& folders)
-        : system_(system), shell_(shell), folders_(folders) {}
+    ExplorerTracker(SystemApi& system, ShellApi& shell, ShownFolderApi& folders, HookLibrary& hook)
+        : system_(system), shell_(shell), folders_(folders), hook_(hook) {}
 
-    // Finds Explorer in the Windows directory.
-    void Start();
+    // Finds Explorer in the Windows directory, and has the hook library
+    // report windows to reportsTo.
+    void Start(WindowRef reportsTo);
+    // No more reports.
+    void Stop() { hook_.Stop(); }
     // A window report: remembers the folder that one of Explorer's windows
     // shows. The shell is asked at most once per report; a folder it cannot
     // name (a virtual one) changes nothing.
@@ -56,6 +59,7 @@ private:
     SystemApi& system_;
     ShellApi& shell_;
     ShownFolderApi& folders_;
+    HookLibrary& hook_;
     std::string windowsDir_;
     std::string explorerPath_;
     std::string lastFolder_;

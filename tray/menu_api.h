@@ -36,9 +36,6 @@ public:
     virtual MonitorPlace MonitorAt(int x, int y) = 0;
     // The position of the menu's lit row, or -1.
     virtual int HighlightedPosition(MenuRef menu) = 0;
-    // Whether Shift is down on the keyboard now, whichever program has the
-    // keyboard: at a click on a tray icon the shell has it, not this program.
-    virtual bool ShiftIsDown() = 0;
 };
 
 // A menu, destroyed when it goes.

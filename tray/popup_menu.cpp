@@ -3,6 +3,7 @@
 #include "tray/menu_commands.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corvane {
 
@@ -89,6 +90,27 @@ MenuOutcome PopupMenu::Track(int x, int y, WindowRef owner) {
     const bool chosen = menus_.TrackPopupMenu(menu_.get(), x, y, owner);
     menus_.PostNull(owner);
     return chosen ? MenuOutcome::Chosen : MenuOutcome::Dismissed;
+}
+
+MenuOutcome PopupMenu::ShowAtCursor(WindowRef owner) {
+    int x = 0;
+    int y = 0;
+    menus_.CursorPos(x, y);
+    // The handlers of the messages waiting may rebuild the menu, or destroy
+    // it on the way out: the menu is taken as it stands after them.
+    menus_.DispatchWaitingMessages();
+    if (!Exists())
+        return MenuOutcome::NotShown;
+    if (!bannersLoaded_)
+        LoadBanners();
+    return Track(x, y, owner);
+}
+
+void PopupMenu::LoadBanners() {
+    bannersLoaded_ = true;
+    for (const auto& [dpi, name] : {std::pair{96, "STRIPE"}, std::pair{120, "STRIPE120"},
+                                    std::pair{144, "STRIPE144"}, std::pair{192, "STRIPE192"}})
+        AddBanner(dpi, OwnedBitmap(system_, system_.LoadBitmapResource(name)));
 }
 
 } // namespace corvane

@@ -56,6 +56,9 @@ public:
     // point's monitor, at its DPI) for owner; nothing when the menu is gone.
     // A chosen command reaches owner as WM_COMMAND once the menu has closed.
     MenuOutcome Track(int x, int y, WindowRef owner);
+    // Runs the menu where the mouse is, once the messages waiting have been
+    // handled. The program's banners are loaded the first time.
+    MenuOutcome ShowAtCursor(WindowRef owner);
 
     // A row's size, its text measured in the menu's font at the menu's DPI;
     // nothing for an item the program does not draw.
@@ -79,6 +82,8 @@ private:
         OwnedBitmap bitmap;
     };
     const Banner* BannerForDpi() const;
+    // The program's banner drawn for each DPI it has one for.
+    void LoadBanners();
 
     MenuApi& menus_;
     FileIcons& fileIcons_;
@@ -88,6 +93,7 @@ private:
     OwnedMenu menu_;
     // By rising DPI.
     std::vector<Banner> banners_;
+    bool bannersLoaded_ = false;
     std::string explorerPath_;
     // The icons drawn in the rows, by slot, and Explorer's for PathRecall.
     std::vector<ScopedIcon> entryIcons_;

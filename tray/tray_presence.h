@@ -26,8 +26,10 @@ public:
     TrayPresence& operator=(const TrayPresence&) = delete;
 
     void SetOwner(WindowRef owner) { icons_.SetOwner(owner); }
-    // The run's mode, chosen at start before any icon shows.
+    // The run's mode, chosen at start before any icon shows: the program's
+    // own icon with the entries in its menu, or an icon for each entry.
     void SetPopUp(bool popUp) { popUp_ = popUp; }
+    bool PopUp() const { return popUp_; }
     // The tray shows the table as it stands: the icons of entries gone are
     // removed and changed ones changed; when the order changed, the icons
     // from the first one out of place on are shown again in the table's

@@ -30,6 +30,7 @@ std::string Refusal(EntryText field, TextFault fault) {
 EntryEditor::EntryEditor(const EditorPlatform& platform)
     : view_(platform.view), fileIcons_(platform.fileIcons), system_(platform.system),
       dialogs_(platform.dialogs), links_(platform.links), files_(platform.files),
+      drops_(platform.drops),
       programDialog_("Select an Executable", "Executables (*.exe)|*.exe|All Files (*.*)|*.*", "exe",
                      true),
       iconDialog_("Select an Icon File",

@@ -1,13 +1,17 @@
 #pragma once
 // The "General" page: the entry list, one row per slot, the editor fields
 // that show the selected entry, the buttons that add, delete and modify
-// entries, and the two Browse buttons with their open-file dialogs. The
-// Browse buttons are in entry_browse.cpp, the rest in entry_editor.cpp.
+// entries, and the two Browse buttons with their open-file dialogs. It
+// decides when Add, Delete and Modify can be used. The Browse buttons are in
+// entry_browse.cpp; the whole table shown, replaced or added to by files
+// dropped on the window in entry_editor_table.cpp; the rest in
+// entry_editor.cpp.
 #include "core/entry.h"
 #include "core/system_api.h"
 #include "shell/file_system_api.h"
 #include "shell/link_loader.h"
 #include "tray/tray_icons.h"
+#include "ui/dropped_files.h"
 #include "ui/form_view.h"
 #include "ui/open_dialog.h"
 
@@ -28,6 +32,8 @@ struct EditorPlatform {
     FileSystemApi& files;
     // Where an icon path's environment variables are looked up.
     SystemApi& system;
+    // The files dropped on the window.
+    DropApi& drops;
 };
 
 class EntryEditor {
@@ -37,6 +43,17 @@ public:
     // The row of the entry just appended in slot, with its description and
     // icon. A full table disables Add.
     void ShowAppended(const EntryTable& table, int slot);
+    // A row for every entry, the first one selected, in a list just made.
+    void ShowTable(const EntryTable& table);
+    // The entries in place of the table's, and their rows in place of the
+    // list's; the first one selected.
+    void ReplaceAll(EntryTable& table, const std::vector<Entry>& entries);
+    // The names a drop carries; the drop is done with.
+    std::vector<std::string> TakeDrop(DropRef drop);
+    // Each file as a new entry, described by its display name, unless the
+    // rules refuse it; with more files than the table has room for, none.
+    // True when any was added.
+    bool AddFiles(EntryTable& table, const std::vector<std::string>& names);
     // Every row's icon looked up again, at the size the list shows now.
     void ShowListIconsAgain(const EntryTable& table);
     // Selects a row and shows its entry, as a click on it does.
@@ -92,6 +109,7 @@ private:
     FileDialogApi& dialogs_;
     LinkLoader& links_;
     FileSystemApi& files_;
+    DropApi& drops_;
     OpenDialog programDialog_;
     OpenDialog iconDialog_;
     // The icon the preview shows; the view only borrows it.

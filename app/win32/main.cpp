@@ -1,7 +1,7 @@
 // The program entry: the tray window, the options window (made when first
 // shown), the launcher behind them, and the message loop. Every way out ends
 // with exit code 0.
-#include "app/launcher.h"
+#include "app/program.h"
 #include "app/win32/first_copy_win32.h"
 #include "core/win32/registry_win32.h"
 #include "core/win32/shell_win32.h"
@@ -63,8 +63,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 0;
     OptionsWindow options(tray);
 
-    Launcher launcher(Platform{registry, shell, trayIcons, fileIcons, menus, options, system, hook,
-                               dialogs, drops, links, files, folders});
+    Program program(Platform{registry, shell, trayIcons, fileIcons, menus, options, system, hook,
+                             dialogs, drops, links, files, folders});
+    Launcher& launcher = program.Events();
     tray.Attach(&launcher);
     options.Attach(&launcher);
     // A made options window stands minimized until the start-up timer has run.

@@ -98,4 +98,11 @@ std::string Win32System::TypedByKey(std::uint16_t hotKey) {
     return Narrow({typed, static_cast<std::size_t>(std::clamp(count, 0, 8))});
 }
 
+bool Win32System::ShiftIsDown() {
+    // The key as the keyboard holds it, not as this thread's input last saw
+    // it: that is brought up to date only by key messages the thread reads.
+    // The high bit is down now; the low one tells a press since the last call.
+    return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
+}
+
 } // namespace corvane::win32

@@ -14,6 +14,7 @@ public:
     void DeleteBitmap(BitmapRef bitmap) override;
     std::optional<std::string> EnvironmentVariable(const std::string& name) override;
     std::string TypedByKey(std::uint16_t hotKey) override;
+    bool ShiftIsDown() override;
 };
 
 } // namespace corvane::win32

@@ -1,6 +1,7 @@
 """Driving corvane.exe in a Wine virtual desktop, whose shown windows are X windows that xdotool
 and xwininfo see and click. Every wait is a poll: Wine's start-up times vary a lot."""
 
+import contextlib
 import os
 import pathlib
 import re
@@ -99,6 +100,15 @@ def geometry(window):  # left, top, width, height (xdotool doubles a desktop win
         "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
 
+def placed(title):  # the one window of that title once it is on the screen (minimized, it is off it)
+    def found():  # Wine may give a window restored from minimized a new X window
+        for window in shown(f"^{title}$"):
+            with contextlib.suppress(subprocess.CalledProcessError):  # gone meanwhile
+                if geometry(window)[0] >= 0:
+                    return window
+    return poll(f"the window {title!r} on the screen", found)
+
+
 # Where the client area and the "General" page start in the options window's X window at 96 DPI.
 CLIENT, PAGE = (3, 22), (8, 47)
 
@@ -121,12 +131,17 @@ def box(*windows):  # left, top, width, height around the windows
             max(b[1] + b[3] for b in boxes) - top)
 
 
+def settle(area, what="the screen"):  # once two grabs in a row of the area (a window or a box) agree
+    area, shots = geometry(area) if isinstance(area, str) else area, [b""]
+    poll(f"{what} to settle", lambda: shots.append(grab(*area)) or shots[-1] == shots[-2])
+    return area
+
+
 def screenshot(area, name):
-    """The area (a window or a box) once two grabs in a row agree, into
-    $CORVANE_SCREENSHOTS/name, marked with the DPI when it is not 96."""
+    """The area (a window or a box) once settled, into $CORVANE_SCREENSHOTS/name, marked with the
+    DPI when it is not 96."""
     if folder := os.environ.get("CORVANE_SCREENSHOTS"):
-        area, shots = geometry(area) if isinstance(area, str) else area, [b""]
-        poll(f"{name} to settle", lambda: shots.append(grab(*area)) or shots[-1] == shots[-2])
+        area = settle(area, name)
         grab(*area, into=os.path.join(folder, name if DPI == 96 else f"{DPI}dpi-{name}"))
 
 

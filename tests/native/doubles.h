@@ -170,7 +170,6 @@ struct FakeMenus : MenuApi {
     Rect workArea{0, 0, 1280, 1024};
     MonitorPlace MonitorAt(int, int) override { return {workArea, dpi}; }
     int HighlightedPosition(MenuRef) override { return highlighted; }
-    bool ShiftIsDown() override { return shift; }
     std::uintptr_t Live() const { return menus.size() == 1 ? menus.begin()->first : 0; } // the one
 
     CallLog& log;
@@ -207,6 +206,7 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
         return variables.count(name) ? std::optional(variables[name]) : std::nullopt;
     }
     std::string TypedByKey(std::uint16_t hotKey) override { return typed[hotKey]; }
+    bool ShiftIsDown() override { return shift; }
     void Start(WindowRef window) override {
         log.push_back("hook start " + std::to_string(RawOf(window)));
     }
@@ -222,6 +222,7 @@ struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {
     std::set<std::uintptr_t> liveBitmaps;
     std::map<std::string, std::string> variables; // the environment
     std::map<std::uint16_t, std::string> typed;   // what a hot key's key types with its modifiers
+    bool shift = false;
 };
 
 struct FakeView : FormView {

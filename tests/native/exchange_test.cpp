@@ -50,8 +50,8 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     log.clear();
     view.yes = true;
     launcher->OnImport();
-    EXPECT_EQ(log, (Lines{question, "tray delete 1000", "tray delete 1001", "tray add 1002",
-                          "row C", "menu destroy", "menu create", "set 0"}));
+    EXPECT_EQ(log, (Lines{question, "row C", "set 0", "tray delete 1000", "tray delete 1001",
+                          "tray add 1002", "menu destroy", "menu create"}));
     EXPECT_EQ(Shown().description, "C");
     EXPECT_TRUE(view.checked[Ctl::PopUpBox] && !view.checked[Ctl::HideOnStartBox] &&
                 !view.checked[Ctl::SmallIconsBox] && view.enabled[Ctl::AddButton]);

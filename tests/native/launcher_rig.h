@@ -1,6 +1,6 @@
 #pragma once
 // The launcher on every double, started on a store that a save left.
-#include "app/launcher.h"
+#include "app/program.h"
 #include "tests/native/doubles.h"
 #include "tests/native/memory_registry.h"
 #include "tests/native/shell_doubles.h"
@@ -66,9 +66,10 @@ struct LauncherRig {
     FakeDrops drops;
     ScriptedLoader links;
     MemoryFiles files;
-    std::unique_ptr<Launcher> launcher =
-        std::make_unique<Launcher>(Platform{registry, shell, tray, icons, menus, view, system,
-                                            system, dialogs, drops, links, files, system});
+    std::unique_ptr<Program> program =
+        std::make_unique<Program>(Platform{registry, shell, tray, icons, menus, view, system,
+                                           system, dialogs, drops, links, files, system});
+    Launcher* launcher = &program->Events();
 };
 
 } // namespace corvane::testing

@@ -204,7 +204,7 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
     CallLog log;
     FakeSystem system{log};
     RecordingShell shell{log};
-    ExplorerTracker tracker{system, shell, system};
+    ExplorerTracker tracker{system, shell, system, system};
     const auto recalled = [&](const std::string& title, std::intptr_t code = 4,
                               const std::string& windowClass = "ExploreWClass") {
         system.titles[0xE1] = title; // also what a window that has gone gives
@@ -213,7 +213,7 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
         tracker.Recall(kWindow);
         return shell.calls.back().params;
     };
-    tracker.Start();
+    tracker.Start(kWindow);
     for (const DataRow& r : DataRows("explorer_selects.tsv")) {
         shell.calls.clear(), tracker.ShowInFolder(kWindow, r[0]);
         const ShellCall shown{kWindow, false, "open", kExplorer, r.back(), "C:\\WINDOWS", kSwShow};
@@ -236,7 +236,7 @@ TEST(ExplorerTracking, PathRecallOpensExplorerOnTheFolderOfTheLastExplorerWindow
         EXPECT_EQ(recalled("Exploring - D:\\New", 1, windowClass), "/n,/e," + folder.substr(0, 248))
             << "a window just made may have no title nor folder yet";
     system.windowsDir = std::string(200, 'w'); // too long for the buffer
-    tracker.Start();
+    tracker.Start(kWindow);
     EXPECT_EQ(tracker.ExplorerPath(), "\\Explorer.exe");
 }
 

@@ -3,6 +3,7 @@
 #include "app/win32/first_copy_win32.h"
 #include "core/win32/dpi_win32.h" // WM_DPICHANGED
 #include "core/win32/handle_refs.h"
+#include "core/win32/system_win32.h"
 #include "core/win32/wide.h"
 #include "tray/menu_commands.h"
 #include "tray/win32/menus_win32.h"
@@ -260,7 +261,7 @@ TEST_F(OptionsWindowTest, TheHotKeyIsToldClearedAndOnceRegisteredPressedAndShift
     for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
         INPUT shift{INPUT_KEYBOARD, {.ki = {VK_SHIFT, WORD(MapVirtualKeyA(VK_SHIFT, 0)), up}}};
         SendInput(1, &shift, sizeof shift);
-        EXPECT_EQ(Win32Menus().ShiftIsDown(), up == 0) << (up ? "let go" : "pressed");
+        EXPECT_EQ(Win32System().ShiftIsDown(), up == 0) << (up ? "let go" : "pressed");
         RunWaitingMessages();
     }
 }

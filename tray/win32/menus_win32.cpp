@@ -90,11 +90,4 @@ int Win32Menus::HighlightedPosition(MenuRef menu) {
     return -1;
 }
 
-bool Win32Menus::ShiftIsDown() {
-    // The key as the keyboard holds it, not as this thread's input last saw
-    // it: that is brought up to date only by key messages the thread reads.
-    // The high bit is down now; the low one tells a press since the last call.
-    return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
-}
-
 } // namespace corvane::win32

@@ -17,7 +17,6 @@ public:
     void CursorPos(int& x, int& y) override;
     MonitorPlace MonitorAt(int x, int y) override;
     int HighlightedPosition(MenuRef menu) override;
-    bool ShiftIsDown() override;
 };
 
 } // namespace corvane::win32
