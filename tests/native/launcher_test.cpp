@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <tuple>
 
 namespace corvane::testing {
@@ -334,6 +335,12 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     registry.PutDword(kSettings, "Hot Key", 0x641), launcher->OnStartupTimer();
     EXPECT_EQ(Lines(log.end() - 2, log.end()),
               (Lines{"message Ctrl+Alt+A types \"\xC4\x85\" on this keyboard", "set 0"}));
+    // A key or an icon size chosen is stored at once: a write that fails goes to the window's
+    // general error report.
+    registry.failingWrites = {"Hot Key", "SmallIcons"};
+    view.hotKey = 0x64B;
+    EXPECT_THROW(launcher->OnHotKeyChanged(), std::runtime_error);
+    EXPECT_THROW(launcher->OnSmallIconsToggled(true), std::runtime_error);
 }
 
 TEST_F(LauncherTest, WithShiftALaunchClickOrAMenuChoiceShowsTheEntrysFileInItsFolder) {
