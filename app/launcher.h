@@ -124,7 +124,7 @@ private:
     void ApplyOptions(const Options& options);
     // The small icons chosen: stored at once.
     void StoreSmallIcons();
-    void ShowPopupMenu();
+    MenuOutcome ShowPopupMenu();
     // The options window in front, with the task-bar button; made first if
     // it was not.
     void ShowOptions();

@@ -28,8 +28,9 @@ public:
     // Dispatches every message waiting in the thread's queue.
     virtual void DispatchWaitingMessages() = 0;
     // Runs the menu for owner with its right edge at x, its top at y; returns
-    // when the menu closes.
-    virtual void TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) = 0;
+    // when the menu closes, true when a command was chosen. The command then
+    // reaches owner as WM_COMMAND, posted.
+    virtual bool TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) = 0;
     virtual void PostNull(WindowRef window) = 0;
     // GetCursorPos.
     virtual void CursorPos(int& x, int& y) = 0;

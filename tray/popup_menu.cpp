@@ -91,9 +91,9 @@ MenuCharAnswer PopupMenu::AnswerMenuChar(char16_t typed, MenuRef menu) const {
     return ChooseRowByLetter(typed, rows, menus_.HighlightedPosition(menu));
 }
 
-void PopupMenu::Track(int x, int y, WindowRef owner) {
+MenuOutcome PopupMenu::Track(int x, int y, WindowRef owner) {
     if (!Exists())
-        return;
+        return MenuOutcome::NotShown;
     // The rows' icons are looked up again for another DPI.
     const MonitorPlace monitor = menus_.MonitorAt(x, y);
     if (monitor.dpi != dpi_) {
@@ -106,11 +106,12 @@ void PopupMenu::Track(int x, int y, WindowRef owner) {
     const Rect& work = monitor.workArea;
     x = std::clamp(x, work.left, std::max(work.left, work.right - 1));
     y = std::clamp(y, work.top, std::max(work.top, work.bottom - 1));
-    menus_.TrackPopupMenu(menu_.get(), x, y, owner);
+    const bool chosen = menus_.TrackPopupMenu(menu_.get(), x, y, owner);
     menus_.PostNull(owner);
+    return chosen ? MenuOutcome::Chosen : MenuOutcome::Dismissed;
 }
 
-void PopupMenu::ShowAtCursor(WindowRef owner) {
+MenuOutcome PopupMenu::ShowAtCursor(WindowRef owner) {
     int x = 0;
     int y = 0;
     menus_.CursorPos(x, y);
@@ -118,10 +119,10 @@ void PopupMenu::ShowAtCursor(WindowRef owner) {
     // it on the way out: the menu is taken as it stands after them.
     menus_.DispatchWaitingMessages();
     if (!Exists())
-        return;
+        return MenuOutcome::NotShown;
     if (!bannersLoaded_)
         LoadBanners();
-    Track(x, y, owner);
+    return Track(x, y, owner);
 }
 
 void PopupMenu::LoadBanners() {

@@ -6,11 +6,13 @@
 #include "tests/native/doubles.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
+#include "tray/tray_notify.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <optional>
+#include <sstream>
 
 namespace corvane::testing {
 namespace {
@@ -29,6 +31,19 @@ TEST(MenuCommands, OnlyTheEntryRowsOwnCommandsChooseAnEntry) {
         EXPECT_EQ(DecodeMenuCommand(std::stoul(r[0], nullptr, 0)),
                   (MenuCommand{MenuCommand::Kind(std::stoi(r[1])), std::stoi(r[2])}))
             << r[0];
+}
+
+// Each gesture on a tray icon, as its mouse messages, asks once for what its mode says.
+TEST(TrayClicks, EachGestureAsksOnceForWhatTheModeSays) {
+    for (const DataRow& r : DataRows("tray_clicks.tsv")) {
+        const char* said[] = {"", "launch ", "menu "}; // None, LaunchEntry, ShowMenu
+        std::string asked;
+        std::istringstream messages(r[2]);
+        for (std::uint32_t message = 0; messages >> std::hex >> message;)
+            asked +=
+                said[static_cast<int>(TrayActionFor(r[0] == "single", r[1] == "pop-up", message))];
+        EXPECT_EQ(asked, r[3] == "-" ? "" : r[3] + " ") << r[0] << " " << r[1] << ": " << r[2];
+    }
 }
 
 class PopupMenuTest : public ::testing::Test {
@@ -155,9 +170,13 @@ TEST_F(PopupMenuTest, OpensInsideTheWorkAreaOfThePointsMonitor) {
     menus.workArea = {1280, 0, 2560, 984};
     for (const DataRow& r : DataRows("menu_places.tsv")) {
         log.clear();
-        menu.Track(std::stoi(r[0]), std::stoi(r[1]), kWindow);
+        EXPECT_EQ(menu.Track(std::stoi(r[0]), std::stoi(r[1]), kWindow), MenuOutcome::Chosen);
         EXPECT_NE(log.at(0).find(" at " + r[2] + " "), std::string::npos) << log.at(0);
     }
+    menus.chosen = false;
+    EXPECT_EQ(menu.Track(0, 0, kWindow), MenuOutcome::Dismissed);
+    menu.Destroy();
+    EXPECT_EQ(menu.Track(0, 0, kWindow), MenuOutcome::NotShown);
 }
 
 TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {

@@ -75,8 +75,15 @@ void Win32Menus::DispatchWaitingMessages() {
     }
 }
 
-void Win32Menus::TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) {
-    ::TrackPopupMenu(ToMenu(menu), TPM_RIGHTALIGN, x, y, 0, FromRef<HWND>(owner), nullptr);
+bool Win32Menus::TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) {
+    // The command comes back here, so that a menu closed without one is
+    // known; it goes on to the owner as the system would have sent it.
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+        ToMenu(menu), TPM_RIGHTALIGN | TPM_RETURNCMD, x, y, 0, FromRef<HWND>(owner), nullptr));
+    if (chosen == 0)
+        return false;
+    PostMessageW(FromRef<HWND>(owner), WM_COMMAND, chosen, 0);
+    return true;
 }
 
 void Win32Menus::PostNull(WindowRef window) {

@@ -21,7 +21,7 @@ public:
     void AppendSeparator(MenuRef menu) override;
     void AppendString(MenuRef menu, std::uint32_t id, const char* text) override;
     void DispatchWaitingMessages() override;
-    void TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) override;
+    bool TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) override;
     void PostNull(WindowRef window) override;
     void CursorPos(int& x, int& y) override;
     MonitorPlace MonitorAt(int x, int y) override;

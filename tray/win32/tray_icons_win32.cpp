@@ -104,11 +104,19 @@ bool Win32TrayIcons::Put(int id, HICON icon, const std::string& tip) {
 }
 
 void Win32TrayIcons::Remove(int id) {
+    Tell(NIM_DELETE, id);
+}
+
+void Win32TrayIcons::ReturnFocus(int id) {
+    Tell(NIM_SETFOCUS, id);
+}
+
+void Win32TrayIcons::Tell(DWORD message, int id) {
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = FromRef<HWND>(owner_);
     data.uID = static_cast<UINT>(id);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    Shell_NotifyIconW(message, &data);
 }
 
 } // namespace corvane::win32

@@ -27,9 +27,12 @@ public:
     bool Show(int id, const std::string& iconFile, const std::string& tip) override;
     bool ShowProgramIcon(int id, const std::string& tip) override;
     void Remove(int id) override;
+    void ReturnFocus(int id) override;
 
 private:
     bool Put(int id, HICON icon, const std::string& tip);
+    // A message of the shell's about icon id alone.
+    void Tell(DWORD message, int id);
 
     WindowRef owner_ = WindowRef::None;
     Win32FileIcons files_;
