@@ -335,6 +335,9 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     registry.PutDword(kSettings, "Hot Key", 0x641), launcher->OnStartupTimer();
     EXPECT_EQ(Lines(log.end() - 2, log.end()),
               (Lines{"message Ctrl+Alt+A types \"\xC4\x85\" on this keyboard", "set 0"}));
+    log.clear(), view.hotKey = 0x651, launcher->OnHotKeyChanged(); // none held to take back
+    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617",
+                          "message Ctrl+Alt+Q is in use by another program", "set 0"}));
     // A key or an icon size chosen is stored at once: a write that fails goes to the window's
     // general error report.
     registry.failingWrites = {"Hot Key", "SmallIcons"};
