@@ -28,18 +28,22 @@ void Launcher::OnTrayNotify(std::uint32_t id, std::uint32_t mouseMessage) {
         LaunchSlot(table_.FindByIconId(static_cast<std::int32_t>(id)), kSwShow);
         return;
     case TrayAction::ShowMenu:
-        ShowPopupMenu();
+        // Enter or Space on an icon chosen with the keyboard comes as a right
+        // press and release: a menu closed with no choice (Esc) gives the
+        // focus back to the tray, at that icon.
+        if (ShowPopupMenu() == MenuOutcome::Dismissed)
+            tray_.ReturnFocus(static_cast<int>(id));
         return;
     case TrayAction::None:
         return;
     }
 }
 
-void Launcher::ShowPopupMenu() {
+MenuOutcome Launcher::ShowPopupMenu() {
     // The menu closes properly when the user clicks elsewhere only if the
     // program is in the foreground.
     view_.TakeForeground();
-    menu_.ShowAtCursor(view_.Handle());
+    return menu_.ShowAtCursor(view_.Handle());
 }
 
 void Launcher::ShowOptions() {

@@ -113,7 +113,7 @@ private:
     // When the load could not read every entry, says which one and that the
     // table stays as stored, and is true: every edit of the run is refused.
     bool TellEntriesReadOnly();
-    // Each entry starts as it is read, before its icon and row.
+    // The entries marked start, then the table takes them all.
     void LoadEntries(const StoreContents& stored);
     // The tray icons and the menu's rows follow the table as it stands:
     // the one step after any change of it.
@@ -124,7 +124,7 @@ private:
     void ApplyOptions(const Options& options);
     // The small icons chosen: stored at once.
     void StoreSmallIcons();
-    void ShowPopupMenu();
+    MenuOutcome ShowPopupMenu();
     // The options window in front, with the task-bar button; made first if
     // it was not.
     void ShowOptions();

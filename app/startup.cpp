@@ -66,11 +66,10 @@ void Launcher::MakeOptionsWindow() {
 
 void Launcher::LoadEntries(const StoreContents& stored) {
     unreadEntry_ = stored.unreadEntry;
-    for (const Entry& entry : stored.entries) {
+    for (const Entry& entry : stored.entries)
         if (entry.autoStart)
             Launch(entry, ShowCommandFor(entry.startMode));
-        table_.Append(entry);
-    }
+    table_.AppendAll(stored.entries);
     table_.MarkStored();
 }
 

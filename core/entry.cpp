@@ -8,11 +8,47 @@ int EntryTable::Append(Entry entry) {
     if (Full())
         return -1;
     const int slot = count_;
-    entry.iconId = nextIconId_++;
+    const auto free = [this](std::int32_t id) {
+        return IsEntryIconId(id) && FindByIconId(id) < 0;
+    };
+    if (!free(entry.iconId)) {
+        entry.iconId = kFirstIconId;
+        while (!free(entry.iconId))
+            ++entry.iconId;
+    }
     slots_[static_cast<std::size_t>(slot)] = std::move(entry);
     stored_[static_cast<std::size_t>(slot)] = -1;
     ++count_;
     return slot;
+}
+
+void EntryTable::AppendAll(const std::vector<Entry>& entries) {
+    std::array<bool, kMaxEntries> taken{};
+    for (int slot = 0; slot < count_; ++slot)
+        taken[static_cast<std::size_t>(At(slot).iconId - kFirstIconId)] = true;
+    std::vector<std::int32_t> ids(entries.size(), 0);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::int32_t id = entries[i].iconId;
+        if (IsEntryIconId(id) && !taken[static_cast<std::size_t>(id - kFirstIconId)]) {
+            taken[static_cast<std::size_t>(id - kFirstIconId)] = true;
+            ids[i] = id;
+        }
+    }
+    for (std::size_t i = 0; i < entries.size() && !Full(); ++i) {
+        Entry entry = entries[i];
+        // The others take the lowest identifiers that no entry claims.
+        entry.iconId = ids[i];
+        if (entry.iconId == 0) {
+            std::size_t free = 0;
+            while (free < taken.size() && taken[free])
+                ++free;
+            if (free < taken.size()) {
+                taken[free] = true;
+                entry.iconId = kFirstIconId + static_cast<std::int32_t>(free);
+            }
+        }
+        Append(std::move(entry));
+    }
 }
 
 void EntryTable::Delete(int k) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -13,7 +14,7 @@ struct Entry {
     std::string description;
     bool autoStart = false;
     std::int32_t startMode = 0;
-    // The entry's tray icon identifier, handed out afresh at every start.
+    // The entry's tray icon identifier, kept from run to run (0: none yet).
     std::int32_t iconId = 0;
     // Started with the shell's "runas" verb, which asks for elevation.
     bool runAsAdmin = false;
@@ -22,6 +23,7 @@ struct Entry {
 };
 
 inline constexpr std::int32_t kMaxEntries = 20;
+// The entries' tray icon identifiers: kFirstIconId and the 19 after it.
 inline constexpr std::int32_t kFirstIconId = 1000;
 
 // Slots 0..Count()-1 are in use without gaps. Every editing route keeps that
@@ -33,12 +35,16 @@ public:
     bool IsUsed(int slot) const { return slot >= 0 && slot < count_; }
     // Slot 0..19; a slot not in use reads as an empty entry.
     const Entry& At(int slot) const { return slots_.at(static_cast<std::size_t>(slot)); }
-    // The identifier the next appended entry gets.
-    std::int32_t NextIconId() const { return nextIconId_; }
-
-    // Puts the entry into the first free slot with the next identifier.
-    // Returns the slot, or -1 when 20 entries are in use already.
+    // Puts the entry into the first free slot. It keeps its icon identifier
+    // when that is one of the entries' and no other entry has it; else it
+    // gets the lowest one free. Returns the slot, or -1 when 20 entries are
+    // in use already.
     int Append(Entry entry);
+    // Appends the entries in their order, as many as fit. Each keeps its
+    // icon identifier when that is one of the entries', no entry of the table
+    // has it and no entry before it claims it; the others then get the lowest
+    // ones free, so that entries stored without one get 1000 + their slot.
+    void AppendAll(const std::vector<Entry>& entries);
     // Removes slot k; later entries move down one slot keeping their icon ids.
     void Delete(int k);
     // Replaces the stored fields of slot k; its icon id stays.
@@ -64,13 +70,16 @@ private:
         return slots;
     }
 
+    static bool IsEntryIconId(std::int32_t id) {
+        return id >= kFirstIconId && id < kFirstIconId + kMaxEntries;
+    }
+
     // One more than can be used: the slot past the last used one is always
     // empty, and deleting copies it down.
     std::array<Entry, kMaxEntries + 1> slots_{};
     std::array<int, kMaxEntries + 1> stored_ = Unstored();
     int count_ = 0;
     int storedCount_ = 0;
-    std::int32_t nextIconId_ = kFirstIconId;
 };
 
 } // namespace corvane

@@ -80,6 +80,7 @@ Entry ReadEntryValues(const SettingsKey& key) {
     entry.autoStart = key.Flag(kValAutoStart, false);
     entry.startMode = key.Number(kValStartMode, 0);
     entry.runAsAdmin = key.Flag(kValRunAsAdmin, false);
+    entry.iconId = key.Number(kValTrayIconId, 0);
     return entry;
 }
 
@@ -91,6 +92,7 @@ void WriteEntryValues(SettingsKey& key, const Entry& entry) {
     key.SetFlag(kValAutoStart, entry.autoStart);
     key.SetNumber(kValStartMode, entry.startMode);
     key.SetFlag(kValRunAsAdmin, entry.runAsAdmin);
+    key.SetNumber(kValTrayIconId, entry.iconId);
 }
 
 void WriteOptionValues(SettingsKey& settings, const Options& options) {

@@ -47,6 +47,7 @@ const std::map<std::string, Rule>& Rules() {
         {AsciiLower(kValHideOnStart), {false, {}}},
         {AsciiLower(kValRunAsAdmin), {false, {}}},
         {AsciiLower(kValHotKey), {false, {}}},
+        {AsciiLower(kValTrayIconId), {false, {}}},
     };
     return rules;
 }

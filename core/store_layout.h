@@ -28,6 +28,9 @@ inline constexpr const char* kValMovingSlot = "Slot";
 // Added after the first stores: a store without them reads as off/none.
 inline constexpr const char* kValRunAsAdmin = "Run as Administrator";
 inline constexpr const char* kValHotKey = "Hot Key";
+// The entry's tray icon identifier, kept from run to run: the shell
+// remembers by it whether the user chose to show the icon.
+inline constexpr const char* kValTrayIconId = "Tray Icon Id";
 
 // The settings key below HKEY_CURRENT_USER.
 std::string SettingsPath();

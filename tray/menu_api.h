@@ -4,6 +4,7 @@
 #include "tray/menu_rows.h"
 
 #include <cstdint>
+#include <string>
 
 namespace corvane {
 
@@ -17,16 +18,19 @@ public:
     virtual ~MenuApi() = default;
     virtual MenuRef CreatePopupMenu() = 0;
     virtual void DestroyMenu(MenuRef menu) = 0;
-    // AppendMenuW with MF_OWNERDRAW; data is the item's data text (may be null).
-    virtual void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) = 0;
+    // AppendMenuW with MF_OWNERDRAW. The item's data is the record that screen
+    // readers take the row's name from: spokenName (UTF-8), kept as long as
+    // the menu.
+    virtual void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const std::string& spokenName) = 0;
     virtual void AppendSeparator(MenuRef menu) = 0;
     // AppendMenuW with MF_STRING; the text is UTF-8.
     virtual void AppendString(MenuRef menu, std::uint32_t id, const char* text) = 0;
     // Dispatches every message waiting in the thread's queue.
     virtual void DispatchWaitingMessages() = 0;
     // Runs the menu for owner with its right edge at x, its top at y; returns
-    // when the menu closes.
-    virtual void TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) = 0;
+    // when the menu closes, true when a command was chosen. The command then
+    // reaches owner as WM_COMMAND, posted.
+    virtual bool TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) = 0;
     virtual void PostNull(WindowRef window) = 0;
     // GetCursorPos.
     virtual void CursorPos(int& x, int& y) = 0;

@@ -1,6 +1,6 @@
 // Measuring and picturing the owner-drawn rows of the pop-up launcher menu,
-// and looking up their icons when the menu is built. The rows carry no data:
-// they are measured and pictured from the entry table as it stands when the
+// and looking up their icons when the menu is built. The rows' data is only
+// their spoken names: they are measured and pictured from the entry table as it stands when the
 // request comes, with the icons looked up for it. Every size below is in
 // design units, scaled to the DPI the menu opens at.
 #include "core/environment.h"

@@ -3,21 +3,40 @@
 #include "tray/menu_commands.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace corvane {
+namespace {
+
+// What a screen reader speaks for a row that shows text. It reads the name as
+// a plain item's text, where a single "&" marks the next letter as the row's
+// key and is not spoken; a drawn row shows every "&" as it is and has no
+// such key, so each one is doubled to be spoken as shown.
+std::string SpokenName(std::string_view shown) {
+    std::string spoken;
+    for (const char c : shown) {
+        if (c == '&')
+            spoken += '&';
+        spoken += c;
+    }
+    return spoken;
+}
+
+} // namespace
 
 void PopupMenu::Rebuild() {
     menu_.reset();
     menu_.reset(menus_.CreatePopupMenu());
     const MenuRef menu = menu_.get();
     if (popUp_) {
-        // Rows carry no data: they are measured and drawn from the table.
+        // Rows are measured and drawn from the table; their data is only the
+        // name a screen reader speaks, the description they show.
         for (int i = 0; i < table_.Count(); ++i)
-            menus_.AppendOwnerDraw(menu, EntryCommand(i), nullptr);
+            menus_.AppendOwnerDraw(menu, EntryCommand(i), SpokenName(table_.At(i).description));
         menus_.AppendSeparator(menu);
     }
-    menus_.AppendOwnerDraw(menu, kCmdPathRecall, "PathRecall");
+    menus_.AppendOwnerDraw(menu, kCmdPathRecall, SpokenName(kPathRecallText));
     menus_.AppendString(menu, kCmdOptions, "Options...");
     menus_.AppendString(menu, kCmdHelp, "Help");
     menus_.AppendString(menu, kCmdExit, "Exit Corvane");
@@ -72,9 +91,9 @@ MenuCharAnswer PopupMenu::AnswerMenuChar(char16_t typed, MenuRef menu) const {
     return ChooseRowByLetter(typed, rows, menus_.HighlightedPosition(menu));
 }
 
-void PopupMenu::Track(int x, int y, WindowRef owner) {
+MenuOutcome PopupMenu::Track(int x, int y, WindowRef owner) {
     if (!Exists())
-        return;
+        return MenuOutcome::NotShown;
     // The rows' icons are looked up again for another DPI.
     const MonitorPlace monitor = menus_.MonitorAt(x, y);
     if (monitor.dpi != dpi_) {
@@ -87,11 +106,12 @@ void PopupMenu::Track(int x, int y, WindowRef owner) {
     const Rect& work = monitor.workArea;
     x = std::clamp(x, work.left, std::max(work.left, work.right - 1));
     y = std::clamp(y, work.top, std::max(work.top, work.bottom - 1));
-    menus_.TrackPopupMenu(menu_.get(), x, y, owner);
+    const bool chosen = menus_.TrackPopupMenu(menu_.get(), x, y, owner);
     menus_.PostNull(owner);
+    return chosen ? MenuOutcome::Chosen : MenuOutcome::Dismissed;
 }
 
-void PopupMenu::ShowAtCursor(WindowRef owner) {
+MenuOutcome PopupMenu::ShowAtCursor(WindowRef owner) {
     int x = 0;
     int y = 0;
     menus_.CursorPos(x, y);
@@ -99,10 +119,10 @@ void PopupMenu::ShowAtCursor(WindowRef owner) {
     // it on the way out: the menu is taken as it stands after them.
     menus_.DispatchWaitingMessages();
     if (!Exists())
-        return;
+        return MenuOutcome::NotShown;
     if (!bannersLoaded_)
         LoadBanners();
-    Track(x, y, owner);
+    return Track(x, y, owner);
 }
 
 void PopupMenu::LoadBanners() {

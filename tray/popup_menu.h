@@ -26,6 +26,9 @@ inline constexpr int kLargeItemHeight = 38;
 // What the PathRecall row shows.
 inline constexpr const char* kPathRecallText = "PathRecaller";
 
+// How a run of the menu ended.
+enum class MenuOutcome { NotShown, Chosen, Dismissed };
+
 class PopupMenu {
 public:
     PopupMenu(MenuApi& menus, FileIcons& fileIcons, SystemApi& system, const EntryTable& table)
@@ -51,10 +54,11 @@ public:
 
     // Runs the menu at x, y (right-aligned, inside the work area of that
     // point's monitor, at its DPI) for owner; nothing when the menu is gone.
-    void Track(int x, int y, WindowRef owner);
+    // A chosen command reaches owner as WM_COMMAND once the menu has closed.
+    MenuOutcome Track(int x, int y, WindowRef owner);
     // Runs the menu where the mouse is, once the messages waiting have been
     // handled. The program's banners are loaded the first time.
-    void ShowAtCursor(WindowRef owner);
+    MenuOutcome ShowAtCursor(WindowRef owner);
 
     // A row's size, its text measured in the menu's font at the menu's DPI;
     // nothing for an item the program does not draw.

@@ -24,6 +24,9 @@ public:
     // The same with the program's own icon.
     virtual bool ShowProgramIcon(int id, const std::string& tip) = 0;
     virtual void Remove(int id) = 0;
+    // Gives the keyboard focus back to the notification area, at icon id:
+    // where the keys that chose the icon left it.
+    virtual void ReturnFocus(int id) = 0;
 };
 
 class IconOwner {

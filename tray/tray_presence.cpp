@@ -84,4 +84,9 @@ void TrayPresence::RemoveAll() {
         Remove(placed_.front().id);
 }
 
+void TrayPresence::ReturnFocus(int id) {
+    if (IsPlaced(id) && !refused_.contains(id))
+        icons_.ReturnFocus(id);
+}
+
 } // namespace corvane

@@ -44,6 +44,9 @@ public:
     // tray shows nothing of it.
     bool NoneShown() const { return refused_.size() == placed_.size(); }
     void RemoveAll();
+    // A menu opened from icon id closed with no choice: the keyboard's focus
+    // goes back to the tray at that icon, if the tray shows it.
+    void ReturnFocus(int id);
 
 private:
     struct Icon {

@@ -19,8 +19,9 @@ void EntryEditor::ReplaceAll(EntryTable& table, const std::vector<Entry>& entrie
         view_.DeleteListRow(slot);
         table.Delete(slot);
     }
-    for (const Entry& entry : entries)
-        ShowAppended(table, table.Append(entry));
+    table.AppendAll(entries);
+    for (int slot = 0; slot < table.Count(); ++slot)
+        ShowAppended(table, slot);
     view_.SetEnabled(Ctl::AddButton, !table.Full());
     const bool any = table.Count() > 0;
     view_.SetEnabled(Ctl::DeleteButton, any);

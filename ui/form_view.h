@@ -42,6 +42,7 @@ enum class Ctl {
     // added later, each on its page
     RunAsAdminBox, // "General"
     HotKeyField,   // "Options": the hot-key control
+    EntryList,     // "General": the entries, one row each
 };
 
 class FormView {

@@ -38,6 +38,9 @@ inline constexpr std::uint32_t kAutoHScroll = 0x80;      // edit
 inline constexpr std::uint32_t kDefPushButton = 0x01;    // button
 inline constexpr std::uint32_t kAutoCheckBox = 0x03;     // button
 inline constexpr std::uint32_t kDropDownList = 0x03;     // combo box
+// The entry list: a list view of one column without a header, one row
+// selected and shown selected without the focus, its images the window's.
+inline constexpr std::uint32_t kEntryList = 0x404D;
 } // namespace style
 
 // Where a control goes: a page of the options window's notebook, or the
@@ -59,8 +62,8 @@ struct ControlRow {
 };
 
 // The options window: its client area, every control in tab order within
-// each page, and the parts made apart from the table (the notebook, the entry
-// list, and the preview's frame and the icon inside it).
+// each page, and the parts made apart from the table (the notebook, and the
+// preview's frame and the icon inside it).
 inline constexpr int kOptionsClientWidth = 490;
 inline constexpr int kOptionsClientHeight = 367;
 std::span<const ControlRow> OptionsControlRows();

@@ -42,21 +42,24 @@ std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
             if (FaultOf(field, *text) != TextFault::None || !IsUtf8(*text) ||
                 text->find('\0') != std::string::npos)
                 return "a text is one the entry rule refuses, no UTF-8 or holds a zero";
-        table.Append(entry);
     }
+    table.AppendAll(contents.entries);
     // No text forges a line of the question: each entry takes two.
     const std::string question = ImportQuestion(contents);
     if (std::count(question.begin(), question.end(), '\n') !=
         2 * static_cast<std::ptrdiff_t>(contents.entries.size()) + 8)
         return "the question holds a line that no entry or option gives: " + question;
     // What was taken is a store: exported, it is taken again as it was (an empty icon path is
-    // stored as the path).
+    // stored as the path, and the tray icon identifiers are the table's).
     const StoreImport again = ImportStore(ExportStore(contents.options, contents.hotKey, table));
     if (!again.contents)
         return "an export of an import is refused: " + again.refusal;
     std::vector<Entry> expected = contents.entries;
-    for (Entry& entry : expected)
+    for (std::size_t slot = 0; slot < expected.size(); ++slot) {
+        Entry& entry = expected[slot];
         entry.iconPath = entry.iconPath.empty() ? entry.path : entry.iconPath;
+        entry.iconId = table.At(static_cast<int>(slot)).iconId;
+    }
     if (again.contents->entries != expected || !(again.contents->options == contents.options))
         return "an export of an import differs from it";
     return {};

@@ -81,6 +81,7 @@ struct FakeTrayIcons : TrayIcons {
         log.push_back("tray delete " + std::to_string(id));
         shown.erase(id);
     }
+    void ReturnFocus(int id) override { log.push_back("tray focus " + std::to_string(id)); }
     bool Put(int id, const Shown& icon) {
         const bool known = shown.count(id) != 0;
         log.push_back((known ? "tray modify " : "tray add ") + std::to_string(id));
@@ -137,7 +138,7 @@ struct ProportionalText : TextMeasure {
     int fontHeight = 16;
 };
 
-// Menus' items as "drawn ID", "separator" and "text ID".
+// Menus' items as "drawn ID SPOKEN NAME", "separator" and "text ID".
 struct FakeMenus : MenuApi {
     explicit FakeMenus(CallLog& log) : log(log) {}
     MenuRef CreatePopupMenu() override {
@@ -148,17 +149,18 @@ struct FakeMenus : MenuApi {
     void DestroyMenu(MenuRef menu) override {
         log.push_back(menus.erase(RawOf(menu)) ? "menu destroy" : "destroy of no menu");
     }
-    void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char*) override {
-        menus.at(RawOf(menu)).push_back("drawn " + std::to_string(id));
+    void AppendOwnerDraw(MenuRef menu, std::uint32_t id, const std::string& name) override {
+        menus.at(RawOf(menu)).push_back("drawn " + std::to_string(id) + " " + name);
     }
     void AppendSeparator(MenuRef menu) override { menus.at(RawOf(menu)).push_back("separator"); }
     void AppendString(MenuRef menu, std::uint32_t id, const char*) override {
         menus.at(RawOf(menu)).push_back("text " + std::to_string(id));
     }
     void DispatchWaitingMessages() override { log.push_back("dispatch waiting"); }
-    void TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) override {
+    bool TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) override {
         log.push_back("track " + std::to_string(RawOf(menu)) + " at " + std::to_string(x) + "," +
                       std::to_string(y) + " for " + std::to_string(RawOf(owner)));
+        return chosen;
     }
     void PostNull(WindowRef window) override {
         log.push_back("post null " + std::to_string(RawOf(window)));
@@ -175,6 +177,8 @@ struct FakeMenus : MenuApi {
     std::uintptr_t next = 0x7000;
     int cursorX = 0, cursorY = 0;
     int highlighted = -1;
+    bool shift = false;
+    bool chosen = true; // whether the user chooses a command in the menu
 };
 
 struct FakeSystem : SystemApi, HookLibrary, ShownFolderApi {

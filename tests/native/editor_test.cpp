@@ -89,6 +89,25 @@ TEST(EditorTest, TheTwentiethEntryDisablesAddAndAFullTableTakesNoMore) {
     EXPECT_EQ(TableOf(std::vector<Entry>(20)).Append({}), -1) << "nor does the table itself";
 }
 
+TEST(EntryTable, EntriesKeepTheirTrayIconIdentifiersAndTheOthersGetTheLowestFree) {
+    const auto entries = [](const std::string& ids) {
+        std::vector<Entry> entries;
+        for (const std::string& id : Split(ids))
+            entries.push_back({.iconId = id == "-" ? 0 : std::stoi(id)});
+        return entries;
+    };
+    for (const DataRow& r : DataRows("icon_ids.tsv")) {
+        EntryTable table;
+        table.AppendAll(entries(r[0]));
+        const int held = table.Count();
+        table.AppendAll(entries(r[1]));
+        std::string given;
+        for (int slot = held; slot < table.Count(); ++slot)
+            given += (slot > held ? "|" : "") + std::to_string(table.At(slot).iconId);
+        EXPECT_EQ(given, r[2]) << r[1];
+    }
+}
+
 TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesTheButtons) {
     LauncherRig rig;
     rig.StartWith({}, 3, {"A", "B", "C"});
@@ -100,6 +119,9 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     rig.launcher->OnDelete();
     EXPECT_EQ(rig.log, (Lines{"tray delete 1001", "menu destroy", "menu create"}));
     EXPECT_EQ(rig.view.rows.at(1).first, "C");
+    rig.launcher->OnMinimize();
+    const StoreContents stored = SettingsStore(rig.registry).Load();
+    EXPECT_EQ(stored.entries.at(1).iconId, 1002) << "C keeps its tray icon from run to run";
     // Row 0 is selected and shown, so a Modify now keeps entry A as it is.
     EXPECT_EQ(rig.view.selected, 0);
     EXPECT_EQ(rig.Shown(), (Entry{"C:\\Apps\\0.exe", "%ICONS%\\0.ico", "-p0", "A"}));
@@ -115,7 +137,7 @@ TEST(EditorTest, DeleteRenumbersTheRowsShowsRowZeroAndTheLastDeletionDisablesThe
     EXPECT_EQ(rig.log, Lines{}) << "nothing selected";
     Type(rig, "C:\\d.exe", "D");
     rig.launcher->OnAdd();
-    EXPECT_EQ(rig.log[1], "tray add 1003") << "no number is given twice";
+    EXPECT_EQ(rig.log[1], "tray add 1000") << "the lowest identifier free";
 }
 
 TEST(EditorTest, ModifyWritesTheFieldsIntoTheSelectedEntryItsRowItsTrayIconAndTheMenu) {

@@ -30,7 +30,7 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     const std::string bad = "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software]";
     files.files["C:\\bad.reg"].assign(bad.begin(), bad.end());
     EntryTable next;
-    next.Append({"C:\\c.exe", "", "", "C"});
+    next.Append({"C:\\c.exe", "", "", "C", false, 0, 1007});
     files.files["C:\\next.reg"] = ExportStore({false, false, true, false}, 0, next);
     for (const char* name : {"C:\\none.reg", "C:\\bad.reg", "C:\\next.reg"}) {
         dialogs.answer = OpenFileChoice{name};
@@ -51,13 +51,14 @@ TEST_F(ExchangeTest, ExportWritesTheChosenFileAndImportReplacesTheTableOnlyAfter
     view.yes = true;
     launcher->OnImport();
     EXPECT_EQ(log, (Lines{question, "row C", "set 0", "tray delete 1000", "tray delete 1001",
-                          "tray add 1002", "menu destroy", "menu create"}));
+                          "tray add 1007", "menu destroy", "menu create"}))
+        << "the entry keeps the tray icon identifier it was exported with";
     EXPECT_EQ(Shown().description, "C");
     EXPECT_TRUE(view.checked[Ctl::PopUpBox] && !view.checked[Ctl::HideOnStartBox] &&
                 !view.checked[Ctl::SmallIconsBox] && view.enabled[Ctl::AddButton]);
     EXPECT_EQ(registry.Dword(kSettings, "SmallIcons"), 0u) << "stored at once, as a click does";
     // The click rule follows the box: a single click launches no more.
-    launcher->OnTrayNotify(1002, kWmLButtonDown);
+    launcher->OnTrayNotify(1007, kWmLButtonDown);
     EXPECT_TRUE(shell.calls.empty());
     EXPECT_EQ(Saved(), (std::vector<Entry>{{"C:\\c.exe", "C:\\c.exe", "", "C"}}));
     files.files["C:\\empty.reg"] = ExportStore({}, 0, EntryTable{});

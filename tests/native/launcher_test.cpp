@@ -193,7 +193,7 @@ TEST_F(LauncherTest, HideOnStartMakesNoWindowForEvenOneEntryMinimizeSavesTheBoxe
     EXPECT_EQ(shell.calls, (std::vector{Launched(0, kSwShow)}));
     registry.writeLog.clear();
     launcher->OnEndSession();
-    EXPECT_EQ(registry.writeLog.size(), 4u + 7u);
+    EXPECT_EQ(registry.writeLog.size(), 4u + 8u);
     registry.failingWrites = {"Path"};
     EXPECT_NO_THROW(launcher->OnEndSession()) << "nobody is left to tell";
     EXPECT_EQ(Lines(log.begin() + 3, log.end()),
@@ -230,14 +230,18 @@ TEST_F(LauncherTest, AFailedSaveIsReportedAndOnTheWayOutTheUserMayEndWithoutSavi
     EXPECT_EQ(registry.writeLog.back(), "Path=C:\\Apps\\0.exe");
 }
 
-TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
-    StartWith({.singleClick = true}, 4); // entry i has start mode i % 4
-    menus.cursorX = 1270, menus.cursorY = 990;
+// A menu opened from a tray icon and closed with no choice gives the tray the focus at that icon.
+TEST_F(LauncherTest, TrayIconsLaunchVisiblyOrOpenTheMenuThatGivesTheFocusBackUnused) {
+    StartWith({.singleClick = true}, 4);                             // entry i has start mode i % 4
+    menus.cursorX = 1270, menus.cursorY = 990, menus.chosen = false; // closed with Esc
     launcher->OnTrayNotify(1000, kWmRButtonDown);
-    EXPECT_EQ(log, (Lines{"foreground", "dispatch waiting", "load bitmap STRIPE",
-                          "load bitmap STRIPE120", "load bitmap STRIPE144", "load bitmap STRIPE192",
-                          "track " + std::to_string(menus.Live()) + " at 1270,990 for 4660",
-                          "post null 4660"}));
+    launcher->OnTrayNotify(1234, kWmRButtonDown); // an icon the tray does not show
+    EXPECT_EQ(Lines(log.begin(), log.begin() + 9),
+              (Lines{"foreground", "dispatch waiting", "load bitmap STRIPE",
+                     "load bitmap STRIPE120", "load bitmap STRIPE144", "load bitmap STRIPE192",
+                     "track " + std::to_string(menus.Live()) + " at 1270,990 for 4660",
+                     "post null 4660", "tray focus 1000"}));
+    EXPECT_EQ(log.size(), 13u) << "its focus given to none";
     for (std::uint32_t id : {1000u, 1001u, 1002u, 1003u, 0u, 1004u})
         launcher->OnTrayNotify(id, kWmLButtonDown);
     launcher->OnSingleClickToggled(false);
@@ -246,12 +250,6 @@ TEST_F(LauncherTest, TrayIconsLaunchVisiblyOpenTheMenuAndGoAtQuit) {
     EXPECT_EQ(shell.calls,
               (std::vector{Launched(0, kSwShow), Launched(1, kSwShow), Launched(2, kSwShow),
                            Launched(3, kSwShow), Launched(2, kSwShow)}));
-    log.clear();
-    launcher->OnClose();
-    EXPECT_EQ(log,
-              (Lines{"hide app", "hide form", "menu destroy", "tray delete 1000",
-                     "tray delete 1001", "tray delete 1002", "tray delete 1003", "end program"}));
-    EXPECT_TRUE(tray.shown.empty());
 }
 
 TEST_F(LauncherTest, MenuCommandsStartEntriesByStartModeAndTheListShowsTheSelectedEntry) {
@@ -312,8 +310,12 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     StartWith({}, 1);
     EXPECT_EQ(std::tie(view.held, view.hotKey), std::make_tuple(0x64B, 0x64B));
     EXPECT_EQ(tray.shown.at(1000).file, "C:\\Icons\\0.ico") << "the icon path expanded";
+    menus.chosen = false;
     launcher->OnHotKey();
-    EXPECT_EQ(log.at(log.size() - 2), "track " + std::to_string(menus.Live()) + " at 0,0 for 4660");
+    EXPECT_EQ(
+        Lines(log.end() - 2, log.end()),
+        (Lines{"track " + std::to_string(menus.Live()) + " at 0,0 for 4660", "post null 4660"}))
+        << "opened from no tray icon: the focus is not given to the tray";
     log.clear();
     view.taken = {0x651};
     system.typed[0x641] = "\xC4\x85"; // AltGr+A types "ą"
@@ -333,6 +335,9 @@ TEST_F(LauncherTest, TheHotKeyOpensTheMenuAndAKeyAnotherProgramHoldsIsToldAtOnce
     registry.PutDword(kSettings, "Hot Key", 0x641), launcher->OnStartupTimer();
     EXPECT_EQ(Lines(log.end() - 2, log.end()),
               (Lines{"message Ctrl+Alt+A types \"\xC4\x85\" on this keyboard", "set 0"}));
+    log.clear(), view.hotKey = 0x651, launcher->OnHotKeyChanged(); // none held to take back
+    EXPECT_EQ(log, (Lines{"unregister hot key", "register hot key 1617",
+                          "message Ctrl+Alt+Q is in use by another program", "set 0"}));
     // A key or an icon size chosen is stored at once: a write that fails goes to the window's
     // general error report.
     registry.failingWrites = {"Hot Key", "SmallIcons"};

@@ -99,7 +99,7 @@ TEST(RegFile, EveryStoreTheRuleAdmitsExportsAndImportsAgainAsItWas) {
                         text(Parameters, longest), text(Description, longest)};
             entry.autoStart = below(2) == 1, entry.runAsAdmin = below(2) == 1;
             entry.startMode = static_cast<std::int32_t>(below(4));
-            table.Append(entry);
+            entry.iconId = table.At(table.Append(entry)).iconId;
             entry.iconPath = entry.iconPath.empty() ? entry.path : entry.iconPath; // stored so
             contents.entries.push_back(entry);
         }

@@ -6,12 +6,14 @@
 #include "tests/native/doubles.h"
 #include "tray/menu_commands.h"
 #include "tray/popup_menu.h"
+#include "tray/tray_notify.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <sstream>
 
 namespace corvane::testing {
 namespace {
@@ -43,6 +45,19 @@ TEST(MenuCommands, OnlyTheEntryRowsOwnCommandsChooseAnEntry) {
         EXPECT_EQ(DecodeMenuCommand(std::stoul(r[0], nullptr, 0)),
                   (MenuCommand{MenuCommand::Kind(std::stoi(r[1])), std::stoi(r[2])}))
             << r[0];
+}
+
+// Each gesture on a tray icon, as its mouse messages, asks once for what its mode says.
+TEST(TrayClicks, EachGestureAsksOnceForWhatTheModeSays) {
+    for (const DataRow& r : DataRows("tray_clicks.tsv")) {
+        const char* said[] = {"", "launch ", "menu "}; // None, LaunchEntry, ShowMenu
+        std::string asked;
+        std::istringstream messages(r[2]);
+        for (std::uint32_t message = 0; messages >> std::hex >> message;)
+            asked +=
+                said[static_cast<int>(TrayActionFor(r[0] == "single", r[1] == "pop-up", message))];
+        EXPECT_EQ(asked, r[3] == "-" ? "" : r[3] + " ") << r[0] << " " << r[1] << ": " << r[2];
+    }
 }
 
 class PopupMenuTest : public ::testing::Test {
@@ -139,14 +154,15 @@ TEST_F(PopupMenuTest, EntryRowsAndASeparatorComeFirstOnlyInPopUpModeAndFitTheirD
                             {EntryCommand(0), DrawnItemKind::ListItem}})
         EXPECT_EQ(Measure(id, kind), std::nullopt) << id;
 
-    const Lines commands{"drawn 912", "text 913", "text 915", "text 914"};
+    const Lines commands{"drawn 912 PathRecaller", "text 913", "text 915", "text 914"};
     Build(2, false, true);
     EXPECT_EQ(menus.menus.at(menus.Live()), commands);
+    table.Modify(1, {"app.exe", "1.ico", "", "&R&D && Co&"}); // spoken as shown: no "&" is a key
     Build(2, true, true);
     EXPECT_EQ(icons.liveIcons.size(), 2u) << "Entry 1's and Explorer's: Mail has no icon file";
     EXPECT_EQ(Draw(Row(EntryCommand(0), {0, 0, 150, 22})),
               (Lines{"yes", "text 'Mail' at 47,5 in 42,0,150,22 colours menu-text/menu font 96"}));
-    Lines rows{"drawn 40000", "drawn 40001", "separator"};
+    Lines rows{"drawn 40000 Mail", "drawn 40001 &&R&&D &&&& Co&&", "separator"};
     rows.insert(rows.end(), commands.begin(), commands.end());
     EXPECT_EQ(menus.menus.at(menus.Live()), rows) << "the old menu is gone";
     table.Delete(0);
@@ -181,9 +197,13 @@ TEST_F(PopupMenuTest, OpensInsideTheWorkAreaOfThePointsMonitor) {
     menus.workArea = {1280, 0, 2560, 984};
     for (const DataRow& r : DataRows("menu_places.tsv")) {
         log.clear();
-        menu.Track(std::stoi(r[0]), std::stoi(r[1]), kWindow);
+        EXPECT_EQ(menu.Track(std::stoi(r[0]), std::stoi(r[1]), kWindow), MenuOutcome::Chosen);
         EXPECT_NE(log.at(0).find(" at " + r[2] + " "), std::string::npos) << log.at(0);
     }
+    menus.chosen = false;
+    EXPECT_EQ(menu.Track(0, 0, kWindow), MenuOutcome::Dismissed);
+    menu.Destroy();
+    EXPECT_EQ(menu.Track(0, 0, kWindow), MenuOutcome::NotShown);
 }
 
 TEST_F(PopupMenuTest, ALetterChoosesAmongTheRowsTheProgramDrawsByWhatTheyShow) {

@@ -57,8 +57,8 @@ TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWa
     ASSERT_EQ(Reg(L"import \"" + Wide(file) + L"\""), 0);
     const StoreContents stored = Stored();
     const std::vector<Entry> entries{
-        {table.At(0).path, table.At(0).path, "-x \"a b\"", table.At(0).description},
-        {"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3}};
+        {table.At(0).path, table.At(0).path, "-x \"a b\"", table.At(0).description, false, 0, 1000},
+        {"C:\\b.exe", "C:\\b.ico", "", "B\\", true, 3, 1001}};
     EXPECT_EQ(std::tie(stored.options, stored.entries), std::tie(options, entries));
 
     ASSERT_EQ(Reg(L"export HKCU\\" + std::wstring(kSettings) + L" \"" + Wide(again) + L"\" /y"), 0);

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,18 +42,24 @@ TEST(Win32FileIcons, AnExistingFileHasAnIconAndANameAndAMissingOneNone) {
             << '"' << path << '"';
 }
 
-// The tray takes a new icon and a change of one it holds, and a removed one again.
-TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIs) {
+// The tray takes the full record: a new icon, a change of one it holds, and a removed one again.
+// Its tip holds 127 units whole, and of a longer tip no half of a character.
+TEST(Win32TrayIcons, ShowAddsAnIconNotShownAndChangesOneThatIsWithATipOf127Units) {
     HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     Win32TrayIcons tray;
     tray.SetOwner(ToRef<WindowRef>(owner));
-    const std::string tip(80, 'x');
-    EXPECT_TRUE(tray.Show(7, InWindows("notepad.exe"), tip) && tray.Show(7, "", "changed") &&
+    const std::string x(126, 'x'), pencil = "\xF0\x9F\x93\x9D"; // two units
+    EXPECT_TRUE(tray.Show(7, InWindows("notepad.exe"), x + pencil) && tray.Show(7, "", "changed") &&
                 tray.ShowProgramIcon(8, "Corvane 3.0"));
     tray.Remove(7);
     EXPECT_TRUE(tray.Show(7, "", "again"));
     tray.Remove(7), tray.Remove(8);
     DestroyWindow(owner);
+    const NOTIFYICONDATAW whole = TrayIconRecord(owner, 7, nullptr, x + "y"),
+                          cut = TrayIconRecord(owner, 7, nullptr, x + pencil);
+    EXPECT_EQ(
+        std::tuple(std::wstring(whole.szTip), std::wstring(cut.szTip), cut.cbSize),
+        std::tuple(std::wstring(126, L'x') + L"y", std::wstring(126, L'x'), DWORD{sizeof cut}));
 }
 
 // The menus, keeping the last menu made: the rows' hwndItem.
@@ -115,11 +123,14 @@ struct MenuRows : TrayWindowEvents {
 // Rows drawn by the tray window on real GDI in the colours of the look it reads again at each
 // change: high contrast (Wine reports none: the facts say so) once SetSysColors has set such a
 // palette, in its colours alone; then forced dark (Wine's uxtheme has no menu mode to set), with
-// band, banner and highlight where the menu puts them in the program's own colours.
-TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookOnRealGdi) {
+// band, banner and highlight where the menu puts them in the program's own colours. Each drawn
+// row points a screen reader to its name, in any script (the separator and the system's rows
+// carry no data); a menu rebuilt leaves no record behind.
+TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookAndNameThemselvesToScreenReaders) {
     EntryTable table; // of files that are not there: the rows show no icon
-    for (int i = 0; i < 8; ++i)
-        table.Append(Entry{"C:\\none.exe", "C:\\none.exe", "", "Entry " + std::to_string(i)});
+    for (const char* name : {"Notepad", "\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA",
+                             "Notes \xF0\x9F\x93\x9D", "3", "4", "5", "6", "7"})
+        table.Append(Entry{"C:\\none.exe", "C:\\none.exe", "", name});
     RecordingMenus menus;
     Win32FileIcons fileIcons;
     Win32System system;
@@ -128,7 +139,7 @@ TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookOnRealGdi) {
     menu.SetSmallIcons(true);
     menu.SetExplorerPath("C:\\none.exe");
     menu.AddBanner(96, OwnedBitmap(system, ToRef<BitmapRef>(Dib(20, 154, 0x00FF00))));
-    menu.Rebuild();
+    menu.Rebuild(), menu.Rebuild();
     MenuRows rows;
     rows.menu = &menu;
     TrayWindow tray;
@@ -145,7 +156,8 @@ TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookOnRealGdi) {
     };
     const auto before = state();
     // On the unthemed menu's own colour: two entry rows, the lowest selected, and PathRecall.
-    const auto ownMenu = reinterpret_cast<HWND>(FromRef<HMENU>(menus.made));
+    HMENU made = FromRef<HMENU>(menus.made);
+    const auto ownMenu = reinterpret_cast<HWND>(made);
     const auto draw = [&] {
         const RECT all{0, 0, 300, 220};
         FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
@@ -188,6 +200,20 @@ TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookOnRealGdi) {
     EXPECT_EQ(state(), before);
     DeleteObject(SelectObject(dc, oldBitmap));
     DeleteDC(dc);
+
+    std::vector<std::wstring> read;
+    for (UINT i = 0; i < UINT(GetMenuItemCount(made)); ++i) {
+        MENUITEMINFOW item{.cbSize = sizeof item, .fMask = MIIM_DATA};
+        GetMenuItemInfoW(made, i, TRUE, &item);
+        if (const auto* info = reinterpret_cast<const MSAAMENUINFO*>(item.dwItemData);
+            info && info->dwMSAASignature == MSAA_MENU_SIG &&
+            info->cchWText == wcslen(info->pszWText))
+            read.emplace_back(info->pszWText);
+    }
+    EXPECT_EQ(read, (std::vector<std::wstring>{L"Notepad", L"\x0411\x043B\x043E\x043A",
+                                               L"Notes \U0001F4DD", L"3", L"4", L"5", L"6", L"7",
+                                               L"PathRecaller"}));
+    EXPECT_EQ(menus.SpokenNamesAlive(), read.size()) << "the first menu's records went with it";
 }
 
 // The look as the system tells it: a build of Windows, the user's apps' theme as the registry holds

@@ -4,7 +4,17 @@
 #include "core/win32/handle_refs.h"
 #include "core/win32/wide.h"
 
+#include <oleacc.h>
+
 namespace corvane::win32 {
+
+// The signature and the text's length and address first, as screen readers
+// read them; then the text, which stays where it is while the record lives.
+struct SpokenNameRecord {
+    MSAAMENUINFO info{};
+    std::wstring text;
+};
+
 namespace {
 
 HMENU ToMenu(MenuRef menu) {
@@ -13,6 +23,9 @@ HMENU ToMenu(MenuRef menu) {
 
 } // namespace
 
+Win32Menus::Win32Menus() = default;
+Win32Menus::~Win32Menus() = default;
+
 MenuRef Win32Menus::CreatePopupMenu() {
     return ToRef<MenuRef>(::CreatePopupMenu());
 }
@@ -20,12 +33,25 @@ MenuRef Win32Menus::CreatePopupMenu() {
 void Win32Menus::DestroyMenu(MenuRef menu) {
     if (menu != MenuRef::None)
         ::DestroyMenu(ToMenu(menu));
+    spokenNames_.erase(menu);
 }
 
-void Win32Menus::AppendOwnerDraw(MenuRef menu, std::uint32_t id, const char* data) {
-    // The item data is a pointer to the text; it must outlive the menu, so
-    // only string literals are passed here. The system reads nothing of it.
-    AppendMenuW(ToMenu(menu), MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(data));
+void Win32Menus::AppendOwnerDraw(MenuRef menu, std::uint32_t id, const std::string& spokenName) {
+    auto record = std::make_unique<SpokenNameRecord>();
+    record->text = Wide(spokenName);
+    record->info.dwMSAASignature = MSAA_MENU_SIG;
+    record->info.cchWText = static_cast<DWORD>(record->text.size());
+    record->info.pszWText = record->text.data();
+    // The item's data is the record's address.
+    if (AppendMenuW(ToMenu(menu), MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(record.get())))
+        spokenNames_[menu].push_back(std::move(record));
+}
+
+std::size_t Win32Menus::SpokenNamesAlive() const {
+    std::size_t alive = 0;
+    for (const auto& [menu, records] : spokenNames_)
+        alive += records.size();
+    return alive;
 }
 
 void Win32Menus::AppendSeparator(MenuRef menu) {
@@ -49,8 +75,15 @@ void Win32Menus::DispatchWaitingMessages() {
     }
 }
 
-void Win32Menus::TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) {
-    ::TrackPopupMenu(ToMenu(menu), TPM_RIGHTALIGN, x, y, 0, FromRef<HWND>(owner), nullptr);
+bool Win32Menus::TrackPopupMenu(MenuRef menu, int x, int y, WindowRef owner) {
+    // The command comes back here, so that a menu closed without one is
+    // known; it goes on to the owner as the system would have sent it.
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+        ToMenu(menu), TPM_RIGHTALIGN | TPM_RETURNCMD, x, y, 0, FromRef<HWND>(owner), nullptr));
+    if (chosen == 0)
+        return false;
+    PostMessageW(FromRef<HWND>(owner), WM_COMMAND, chosen, 0);
+    return true;
 }
 
 void Win32Menus::PostNull(WindowRef window) {

@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace corvane::win32 {
 namespace {
@@ -16,9 +17,6 @@ namespace {
 static_assert(kWmTrayNotify == WM_USER + 13);
 static_assert(kWmLButtonDown == WM_LBUTTONDOWN && kWmLButtonDblClk == WM_LBUTTONDBLCLK &&
               kWmRButtonDown == WM_RBUTTONDOWN);
-
-// The tip of the record's first form: 63 UTF-16 units and a zero.
-constexpr std::size_t kTipUnits = 63;
 
 // SHGetFileInfoW on a zeroed record: the shell leaves the record untouched
 // for a file it cannot find, and may then write an icon field that is no
@@ -80,18 +78,25 @@ bool Win32TrayIcons::ShowProgramIcon(int id, const std::string& tip) {
     return Put(id, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"), tip);
 }
 
-bool Win32TrayIcons::Put(int id, HICON icon, const std::string& tip) {
-    // The record's first form: every shell takes it.
+NOTIFYICONDATAW TrayIconRecord(HWND owner, int id, HICON icon, const std::string& tip) {
+    // The record's full form, which every shell since Windows Vista takes: its
+    // tip, the icon's accessible name, holds 127 units where the first form
+    // held 63.
     NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = FromRef<HWND>(owner_);
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
     data.uID = static_cast<UINT>(id);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kWmTrayNotify;
     data.hIcon = icon;
     // The whole characters that fit before the terminating zero.
-    const std::wstring text = Wide(CutToUtf16(UpToFirstZero(tip), kTipUnits));
+    const std::wstring text = Wide(CutToUtf16(UpToFirstZero(tip), std::size(data.szTip) - 1));
     std::copy(text.begin(), text.end(), data.szTip);
+    return data;
+}
+
+bool Win32TrayIcons::Put(int id, HICON icon, const std::string& tip) {
+    NOTIFYICONDATAW data = TrayIconRecord(FromRef<HWND>(owner_), id, icon, tip);
     // A change of an icon the tray holds; else a new icon. A tray that
     // announces a start may still hold the icon, and one that restarted has
     // lost it.
@@ -99,11 +104,19 @@ bool Win32TrayIcons::Put(int id, HICON icon, const std::string& tip) {
 }
 
 void Win32TrayIcons::Remove(int id) {
+    Tell(NIM_DELETE, id);
+}
+
+void Win32TrayIcons::ReturnFocus(int id) {
+    Tell(NIM_SETFOCUS, id);
+}
+
+void Win32TrayIcons::Tell(DWORD message, int id) {
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = FromRef<HWND>(owner_);
     data.uID = static_cast<UINT>(id);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    Shell_NotifyIconW(message, &data);
 }
 
 } // namespace corvane::win32

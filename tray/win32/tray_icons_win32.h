@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace corvane::win32 {
 
 class Win32FileIcons : public FileIcons {
@@ -14,15 +16,23 @@ public:
     void DestroyIcon(IconRef icon) override;
 };
 
+// The tray's record of icon id of owner, with the icon, the program's
+// callback message and the tip, cut to the 127 units the record holds, never
+// inside a character.
+NOTIFYICONDATAW TrayIconRecord(HWND owner, int id, HICON icon, const std::string& tip);
+
 class Win32TrayIcons : public TrayIcons {
 public:
     void SetOwner(WindowRef owner) override { owner_ = owner; }
     bool Show(int id, const std::string& iconFile, const std::string& tip) override;
     bool ShowProgramIcon(int id, const std::string& tip) override;
     void Remove(int id) override;
+    void ReturnFocus(int id) override;
 
 private:
     bool Put(int id, HICON icon, const std::string& tip);
+    // A message of the shell's about icon id alone.
+    void Tell(DWORD message, int id);
 
     WindowRef owner_ = WindowRef::None;
     Win32FileIcons files_;

@@ -18,6 +18,8 @@ static_assert(style::kChild == WS_CHILD && style::kVisible == WS_VISIBLE &&
 static_assert(style::kLeftNoWordWrap == SS_LEFTNOWORDWRAP &&
               style::kAutoHScroll == ES_AUTOHSCROLL && style::kDefPushButton == BS_DEFPUSHBUTTON &&
               style::kAutoCheckBox == BS_AUTOCHECKBOX && style::kDropDownList == CBS_DROPDOWNLIST);
+static_assert(style::kEntryList == (LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+                                    LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS));
 
 HMENU IdAsMenu(int id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -102,7 +104,7 @@ void LayOutOptionsControls(HWND window, PageWindow (&pages)[2], OptionsControls&
 OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
                                       OptionsResources& resources) {
     OptionsControls made;
-    made.tabs = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
+    made.tabs = CreateWindowExW(0, WC_TABCONTROLW, L"",
                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
                                 window, IdAsMenu(kTabsId), nullptr, nullptr);
     const wchar_t* captions[] = {L"General", L"Options"};
@@ -115,7 +117,6 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     }
     for (PageWindow& page : pages)
         page.Create(window, RECT{}, window);
-    SetWindowPos(made.tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     for (const ControlRow& row : OptionsControlRows()) {
         HWND parent = row.page == Page::Window ? window : pages[static_cast<int>(row.page)].hwnd();
@@ -124,6 +125,10 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
         if (row.named)
             made.named[row.control] = control;
     }
+    // The pages lie above the notebook, which paints around them, and the
+    // notebook comes last among the window's controls: from its tabs, at the
+    // top, Tab goes through the shown page, then the buttons below, and back.
+    SetWindowPos(made.tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     SendMessageW(made.named.at(Ctl::DescriptionField), EM_LIMITTEXT, 64, 0);
     for (const wchar_t* mode : {L"Normal", L"Maximized", L"Minimized", L"Hidden"})
@@ -140,10 +145,7 @@ OptionsControls CreateOptionsControls(HWND window, PageWindow (&pages)[2],
     SendMessageW(made.named.at(Ctl::SmallIconsBox), BM_SETCHECK, BST_CHECKED, 0);
 
     HWND general = pages[kGeneralPage].hwnd();
-    made.list = made.scaled.Add(general, "SysListView32", "",
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
-                                    LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
-                                WS_EX_CLIENTEDGE, kEntryListRect, FontRole::Bold);
+    made.list = made.named.at(Ctl::EntryList);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     column.cx = kEntryColumnWidth;

@@ -77,6 +77,16 @@ bool IsMoveKey(const MSG& msg, WPARAM key) {
     return msg.message == WM_SYSKEYDOWN && msg.wParam == key;
 }
 
+// A change of the keyboard cues that never hides the focus: it shows whether
+// the keyboard or the mouse came last.
+WPARAM KeepingFocusShown(WPARAM change) {
+    const WORD action = LOWORD(change);
+    WORD flags = HIWORD(change);
+    if (action == UIS_SET || action == UIS_INITIALIZE)
+        flags &= ~UISF_HIDEFOCUS;
+    return MAKEWPARAM(action, flags);
+}
+
 } // namespace
 
 void OptionsWindow::MakeOptionsWindow() {
@@ -98,6 +108,7 @@ void OptionsWindow::MakeOptionsWindow() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     controls_ = CreateOptionsControls(hwnd(), pages_, resources_);
     SelectPage(kGeneralPage);
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     // Files dropped anywhere on the window, on either page, come here.
     DragAcceptFiles(hwnd(), TRUE);
     // The task-bar button, and the window minimized until it is shown.
@@ -160,6 +171,11 @@ LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         else
             DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
+        return 0;
+    case WM_CHANGEUISTATE:
+        return DefaultHandling(message, KeepingFocusShown(wParam), lParam);
     case DM_GETDEFID:
         return MAKELRESULT(ControlId(Ctl::MinimizeButton), DC_HASDEFID);
     case WM_CLOSE:
@@ -216,6 +232,19 @@ void OptionsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     TakeSuggestedRect(hwnd(), suggested);
     LayOutOptionsControls(hwnd(), pages_, controls_, resources_, dpi);
     Run([](OptionsWindowEvents& events) { events.OnDpiChanged(); });
+}
+
+void OptionsWindow::OnActivate(bool active, bool minimized) {
+    // As in a dialog, the control that had the focus has it again when the
+    // window comes back; at first the notebook's tabs, where Tab starts.
+    HWND focus = GetFocus();
+    if (!active && focus && IsChild(hwnd(), focus))
+        lastFocus_ = focus;
+    if (!active || minimized)
+        return;
+    const bool usable = lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
+                        IsWindowEnabled(lastFocus_);
+    SetFocus(usable ? lastFocus_ : controls_.tabs);
 }
 
 void OptionsWindow::OnClose() {

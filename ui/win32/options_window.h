@@ -75,6 +75,7 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotify(const NMHDR& header);
     void OnClose();
+    void OnActivate(bool active, bool minimized);
     void OnDpiChanged(int dpi, const RECT& suggested);
     // Writes a row's text and image (a copy of icon, or none) and refits the
     // column. insert makes a new row at index.
@@ -97,6 +98,8 @@ private:
     // Made before the options window, which it owns, and destroyed after it.
     ApplicationWindow application_;
     bool ending_ = false;
+    // The control that had the focus when the window was last left.
+    HWND lastFocus_ = nullptr;
 };
 
 } // namespace corvane::win32
