@@ -42,14 +42,13 @@ TEST(Utf16, EachRowConvertsExactlyAndTheLongestTextsRoundTrip) {
 }
 
 TEST(ChooseColours, HighContrastWinsThenDarkAppsWhereTheBuildHasTheCalls) {
-    const std::string palettes[] = {"light", "contrast", "dark"},
-                      modes[] = {"untouched", "system", "dark"};
+    const std::string names[] = {"light", "contrast", "dark", "untouched", "system", "dark"};
     for (const DataRow& r : DataRows("colour_schemes.tsv")) {
         const ColourScheme s = ChooseColours({static_cast<unsigned>(std::stoul(r[0])),
                                               r[1] == "dark", r[2] == "contrast", r[3] == "found"});
-        EXPECT_EQ(DataRow({r[0], r[1], r[2], r[3], palettes[int(s.palette)],
+        EXPECT_EQ(DataRow({r[0], r[1], r[2], r[3], names[int(s.palette)],
                            std::to_string(s.titleBarAttribute), s.darkTitleBars ? "dark" : "light",
-                           modes[int(s.menuMode)]}),
+                           names[3 + int(s.menuMode)]}),
                   r);
     }
 }

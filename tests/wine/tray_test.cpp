@@ -112,7 +112,6 @@ TEST(Resources, EveryPictureLoadsAsItsPlainDrawing) {
         }
 }
 
-// The menu under test answers the tray window's requests to draw.
 struct MenuRows : TrayWindowEvents {
     PopupMenu* menu = nullptr;
     std::optional<RowPicture> OnDrawItem(const DrawnItem& item) override {
@@ -120,12 +119,11 @@ struct MenuRows : TrayWindowEvents {
     }
 };
 
-// Rows drawn by the tray window on real GDI in the colours of the look it reads again at each
+// Rows that the tray window draws on real GDI in the colours of the look it reads again at each
 // change: high contrast (Wine reports none: the facts say so) once SetSysColors has set such a
-// palette, in its colours alone; then forced dark (Wine's uxtheme has no menu mode to set), with
-// band, banner and highlight where the menu puts them in the program's own colours. Each drawn
-// row points a screen reader to its name, in any script (the separator and the system's rows
-// carry no data); a menu rebuilt leaves no record behind.
+// palette, in its colours alone; then forced dark (Wine's uxtheme has no menu mode to set). Each
+// drawn row points a screen reader to its name, in any script (the separator and the system's
+// rows carry no data); a menu rebuilt leaves no record behind.
 TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookAndNameThemselvesToScreenReaders) {
     EntryTable table; // of files that are not there: the rows show no icon
     for (const char* name : {"Notepad", "\xD0\x91\xD0\xBB\xD0\xBE\xD0\xBA",
@@ -173,12 +171,10 @@ TEST(PopupMenuRows, DrawInTheColoursOfTheSystemsLookAndNameThemselvesToScreenRea
     };
     std::vector<int> elements(COLOR_MENUBAR + 1);
     std::iota(elements.begin(), elements.end(), 0);
-    std::vector<COLORREF> light, contrast;
+    std::vector<COLORREF> light, contrast(elements.size()); // black but for these two
+    contrast[COLOR_MENUTEXT] = RGB(255, 255, 255), contrast[COLOR_HIGHLIGHT] = RGB(26, 235, 255);
     for (int element : elements)
-        light.push_back(GetSysColor(element)),
-            contrast.push_back(element == COLOR_HIGHLIGHT  ? RGB(26, 235, 255)
-                               : element == COLOR_MENUTEXT ? RGB(255, 255, 255)
-                                                           : 0);
+        light.push_back(GetSysColor(element));
     facts.highContrast = true;
     ASSERT_TRUE(SetSysColors(elements.size(), elements.data(), contrast.data()));
     EXPECT_EQ(std::get<0>(draw()), GetSysColor(COLOR_HIGHLIGHT)) << "the band";
