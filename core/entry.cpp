@@ -24,8 +24,8 @@ int EntryTable::Append(Entry entry) {
 
 void EntryTable::AppendAll(const std::vector<Entry>& entries) {
     std::array<bool, kMaxEntries> taken{};
-    for (int slot = 0; slot < count_; ++slot)
-        taken[static_cast<std::size_t>(At(slot).iconId - kFirstIconId)] = true;
+    for (std::size_t i = 0; i < taken.size(); ++i)
+        taken[i] = FindByIconId(kFirstIconId + static_cast<std::int32_t>(i)) >= 0;
     std::vector<std::int32_t> ids(entries.size(), 0);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::int32_t id = entries[i].iconId;
