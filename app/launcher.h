@@ -16,6 +16,7 @@
 //   ui/               the options window as the logic sees it, the editor,
 //                     the hot key, the settings files
 #include "core/entry.h"
+#include "core/settings_home.h"
 #include "core/settings_store.h"
 #include "shell/explorer_tracking.h"
 #include "shell/starter.h"
@@ -37,6 +38,8 @@ namespace corvane {
 struct LauncherParts {
     // The entries: the menu shows them as they stand.
     EntryTable& table;
+    // Where the settings live, which the store works on.
+    SettingsHome& settingsHome;
     SettingsStore& store;
     TrayPresence& tray;
     PopupMenu& menu;
@@ -113,6 +116,9 @@ private:
     // When the load could not read every entry, says which one and that the
     // table stays as stored, and is true: every edit of the run is refused.
     bool TellEntriesReadOnly();
+    // Finds where the settings live, says what the user must hear of it, and
+    // asks whether a portable copy's empty file takes the registry's entries.
+    void OpenSettings();
     // The entries marked start, then the table takes them all.
     void LoadEntries(const StoreContents& stored);
     // The tray icons and the menu's rows follow the table as it stands:
@@ -141,6 +147,7 @@ private:
     void Launch(const Entry& entry, int showCommand);
 
     EntryTable& table_;
+    SettingsHome& settingsHome_;
     SettingsStore& store_;
     TrayPresence& tray_;
     PopupMenu& menu_;

@@ -3,7 +3,8 @@
 namespace corvane {
 
 Program::Program(const Platform& platform)
-    : store_(platform.registry), tray_(platform.trayIcons, platform.system),
+    : settingsHome_(platform.registry, platform.settingsFile), store_(settingsHome_),
+      tray_(platform.trayIcons, platform.system),
       menu_(platform.menus, platform.fileIcons, platform.system, table_),
       explorer_(platform.system, platform.shell, platform.folders, platform.hook),
       starter_(platform.shell, platform.system, platform.files, explorer_),
@@ -11,7 +12,7 @@ Program::Program(const Platform& platform)
                              platform.files, platform.system, platform.drops}),
       hotKey_(platform.view, platform.system, store_),
       settingsFiles_(platform.view, platform.dialogs, platform.files),
-      launcher_(LauncherParts{table_, store_, tray_, menu_, explorer_, starter_, editor_, hotKey_,
-                              settingsFiles_, platform.view}) {}
+      launcher_(LauncherParts{table_, settingsHome_, store_, tray_, menu_, explorer_, starter_,
+                              editor_, hotKey_, settingsFiles_, platform.view}) {}
 
 } // namespace corvane

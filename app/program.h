@@ -3,6 +3,7 @@
 // program, doubles in the tests), and the launcher that composes them.
 #include "app/launcher.h"
 #include "core/registry_api.h"
+#include "core/settings_file_api.h"
 #include "core/shell_api.h"
 #include "core/system_api.h"
 #include "shell/file_system_api.h"
@@ -19,6 +20,8 @@ namespace corvane {
 // The services the parts work through.
 struct Platform {
     RegistryApi& registry;
+    // The settings file beside the program, which makes a copy portable.
+    SettingsFileApi& settingsFile;
     ShellApi& shell;
     TrayIcons& trayIcons;
     FileIcons& fileIcons;
@@ -48,6 +51,7 @@ private:
     // Made in this order, and gone in the reverse: the launcher first, the
     // tray icons after the menu, the table last.
     EntryTable table_;
+    SettingsHome settingsHome_;
     SettingsStore store_;
     TrayPresence tray_;
     PopupMenu menu_;

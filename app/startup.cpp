@@ -19,9 +19,10 @@ constexpr int kTrayRetries = 24;
 } // namespace
 
 Launcher::Launcher(const LauncherParts& parts)
-    : table_(parts.table), store_(parts.store), tray_(parts.tray), menu_(parts.menu),
-      explorer_(parts.explorer), starter_(parts.starter), editor_(parts.editor),
-      hotKey_(parts.hotKey), settingsFiles_(parts.settingsFiles), view_(parts.view) {}
+    : table_(parts.table), settingsHome_(parts.settingsHome), store_(parts.store),
+      tray_(parts.tray), menu_(parts.menu), explorer_(parts.explorer), starter_(parts.starter),
+      editor_(parts.editor), hotKey_(parts.hotKey), settingsFiles_(parts.settingsFiles),
+      view_(parts.view) {}
 
 void Launcher::OnCreate() {
     const WindowRef self = view_.Handle();
@@ -30,6 +31,7 @@ void Launcher::OnCreate() {
     menu_.SetExplorerPath(explorer_.ExplorerPath());
     menu_.CreateEmpty();
 
+    OpenSettings();
     const StoreContents stored = store_.Load();
     if (stored.firstRun) {
         // First run: write the defaults; the timer finishes the set-up. The
@@ -54,6 +56,16 @@ void Launcher::OnCreate() {
     // With entries, "Hide on Startup" starts the program in the tray alone.
     if (!options_.hideOnStart || table_.Count() == 0)
         MakeOptionsWindow();
+}
+
+void Launcher::OpenSettings() {
+    const SettingsOpening opening = settingsHome_.Open();
+    for (const std::string& notice : opening.notices)
+        view_.ShowMessage(notice, kApplicationTitle);
+    if (opening.copyQuestion.empty() || !view_.AskYesNo(opening.copyQuestion, kApplicationTitle))
+        return;
+    if (const WriteFailure failure = settingsHome_.CopyFromRegistry())
+        view_.ShowMessage(ErrorReportText(*failure), kApplicationTitle);
 }
 
 void Launcher::MakeOptionsWindow() {

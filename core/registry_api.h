@@ -57,6 +57,10 @@ public:
                           const std::vector<std::uint8_t>& data) = 0;
     // RegDeleteKeyW: removes a key that has no subkeys. True on success.
     virtual bool DeleteKey(RegKey parent, const std::string& path) = 0;
+    // RegFlushKey's place: the writes so far made lasting, or why they could
+    // not be. The registry keeps each write as it lands: nothing to do. A
+    // store kept whole elsewhere (a settings file) is written here.
+    virtual std::optional<std::string> Flush() { return std::nullopt; }
 };
 
 } // namespace corvane

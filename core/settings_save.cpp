@@ -209,6 +209,10 @@ private:
 } // namespace
 
 WriteFailure SettingsStore::Save(const Options& options, const EntryTable& table) {
+    return Lasting(WriteTable(options, table));
+}
+
+WriteFailure SettingsStore::WriteTable(const Options& options, const EntryTable& table) {
     if (table.Count() == 0) {
         // The count first: a load takes a stored 0 at its word, while a count
         // over entry subkeys that are gone would leave entries unread.

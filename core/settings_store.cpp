@@ -119,22 +119,26 @@ StoredOptions SettingsStore::LoadOptions() {
     return OptionsOf(SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath()));
 }
 
+WriteFailure SettingsStore::Lasting(const WriteFailure& failure) {
+    return failure ? failure : api_.Flush();
+}
+
 WriteFailure SettingsStore::SaveOptions(const Options& options) {
     SettingsKey settings = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
     WriteOptionValues(settings, options);
-    return settings.WriteFailure();
+    return Lasting(settings.WriteFailure());
 }
 
 WriteFailure SettingsStore::SaveSmallIcons(bool small) {
     SettingsKey settings = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
     settings.SetFlag(kValSmallIcons, small);
-    return settings.WriteFailure();
+    return Lasting(settings.WriteFailure());
 }
 
 WriteFailure SettingsStore::SaveHotKey(std::uint16_t hotKey) {
     SettingsKey settings = SettingsKey::OpenForWriting(api_, api_.CurrentUser(), SettingsPath());
     settings.SetNumber(kValHotKey, hotKey);
-    return settings.WriteFailure();
+    return Lasting(settings.WriteFailure());
 }
 
 WriteFailure SettingsStore::SaveFirstRunDefaults() {
@@ -144,7 +148,7 @@ WriteFailure SettingsStore::SaveFirstRunDefaults() {
     settings.SetFlag(kValHideOnStart, false);
     settings.SetFlag(kValPopUpIt, false);
     settings.SetFlag(kValSmallIcons, false);
-    return settings.WriteFailure();
+    return Lasting(settings.WriteFailure());
 }
 
 } // namespace corvane

@@ -82,6 +82,10 @@ public:
     WriteFailure SaveFirstRunDefaults();
 
 private:
+    WriteFailure WriteTable(const Options& options, const EntryTable& table);
+    // The writes' failure, or else the flush's.
+    WriteFailure Lasting(const WriteFailure& failure);
+
     RegistryApi& api_;
 };
 

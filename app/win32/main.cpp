@@ -3,7 +3,10 @@
 // with exit code 0.
 #include "app/program.h"
 #include "app/win32/first_copy_win32.h"
+#include "core/settings_file.h"
+#include "core/text.h"
 #include "core/win32/registry_win32.h"
+#include "core/win32/settings_file_win32.h"
 #include "core/win32/shell_win32.h"
 #include "core/win32/system_win32.h"
 #include "shell/win32/com_link_loader.h"
@@ -46,11 +49,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     Win32Registry registry;
+    Win32System system;
+    // A settings file beside the program makes this copy portable.
+    Win32SettingsFile settingsFile(FolderPart(system.ProgramPath()) + kSettingsFileName);
     Win32Shell shell;
     Win32TrayIcons trayIcons;
     Win32FileIcons fileIcons;
     Win32Menus menus;
-    Win32System system;
     KestrelHook hook;
     Win32FileDialogs dialogs;
     Win32Drops drops;
@@ -63,8 +68,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 0;
     OptionsWindow options(tray);
 
-    Program program(Platform{registry, shell, trayIcons, fileIcons, menus, options, system, hook,
-                             dialogs, drops, links, files, folders});
+    Program program(Platform{registry, settingsFile, shell, trayIcons, fileIcons, menus, options,
+                             system, hook, dialogs, drops, links, files, folders});
     Launcher& launcher = program.Events();
     tray.Attach(&launcher);
     options.Attach(&launcher);

@@ -56,6 +56,7 @@ struct LauncherRig {
 
     CallLog log;
     MemoryRegistry registry;
+    FakeSettingsFile settingsFile;
     RecordingShell shell{log};
     FakeTrayIcons tray{log};
     FakeFileIcons icons;
@@ -67,8 +68,8 @@ struct LauncherRig {
     ScriptedLoader links;
     MemoryFiles files;
     std::unique_ptr<Program> program =
-        std::make_unique<Program>(Platform{registry, shell, tray, icons, menus, view, system,
-                                           system, dialogs, drops, links, files, system});
+        std::make_unique<Program>(Platform{registry, settingsFile, shell, tray, icons, menus, view,
+                                           system, system, dialogs, drops, links, files, system});
     Launcher* launcher = &program->Events();
 };
 

@@ -2,6 +2,7 @@
 // The program's in-memory registry with switches that make opening a key and writing fail, and a
 // log of the writes.
 #include "core/memory_registry.h"
+#include "core/settings_file_api.h"
 #include "core/settings_store.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,29 @@ private:
     }
 
     std::set<std::string> locked_;
+};
+
+// The settings file beside the program: none until it is given a status. A file kept aside
+// takes its bytes with it; Replace fails while replaces is false.
+struct FakeSettingsFile : SettingsFileApi {
+    FileContents Read() override { return {status, bytes}; }
+    std::string Path() const override { return "C:\\P\\Corvane.ini"; }
+    bool Writable() override { return writable; }
+    bool Replace(const std::vector<std::uint8_t>& written) override {
+        if (replaces)
+            bytes = written, status = FileContents::Status::Ok, ++replaced;
+        return replaces;
+    }
+    std::string KeepAside() override {
+        if (!movesAside)
+            return {};
+        aside = bytes, bytes.clear(), status = FileContents::Status::NotFound;
+        return "C:\\P\\Corvane (unreadable).ini";
+    }
+    FileContents::Status status = FileContents::Status::NotFound;
+    std::vector<std::uint8_t> bytes, aside;
+    bool writable = true, replaces = true, movesAside = true;
+    int replaced = 0;
 };
 
 // The entries a load reads from the store, which has every entry key below its count.

@@ -1,0 +1,87 @@
+// Where a start finds the settings: the registry, or a portable copy's settings file.
+#include "core/settings_file.h"
+#include "core/store_layout.h"
+#include "tests/data_rows.h"
+#include "tests/native/launcher_rig.h"
+
+namespace corvane::testing {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A file that holds the store of one entry.
+Bytes FileOfOneEntry() {
+    corvane::MemoryRegistry keys;
+    SettingsStore(keys).Save({}, TableOf({{"C:\\F.exe", "", "", "F"}}));
+    return SettingsFileBytes(keys, SettingsPath());
+}
+
+// The entries a file holds, as a load reads them, "+small" with small icons and "+key" with a
+// hot key.
+std::string EntriesIn(const Bytes& bytes) {
+    corvane::MemoryRegistry keys;
+    if (const SettingsFileRead read = ReadSettingsFile(bytes, keys); !read.refusal.empty())
+        return read.refusal;
+    const StoreContents stored = SettingsStore(keys).Load();
+    return std::to_string(stored.entries.size()) + (stored.options.smallIcons ? "+small" : "") +
+           (stored.hotKey ? "+key" : "");
+}
+
+TEST(SettingsHome, AFileBesideTheProgramHoldsTheSettingsAndTheRegistryIsLeftAlone) {
+    for (const DataRow& r : DataRows("portable_starts.tsv")) {
+        LauncherRig rig;
+        if (r[3] != "-")
+            rig.Store({.smallIcons = true},
+                      std::vector<Entry>(std::stoul(r[3]), Entry{"C:\\R.exe", "", "", "R"})),
+                rig.registry.PutDword(kSettings, "Hot Key", 0x0641);
+        rig.registry.writeLog.clear();
+        FakeSettingsFile& file = rig.settingsFile;
+        const std::map<std::string, Bytes> contents = {{"store", FileOfOneEntry()},
+                                                       {"empty", {' ', '\r', '\n'}},
+                                                       {"garbage", {'x', '\n'}},
+                                                       {"locked", {'?'}}};
+        file.status = r[0] == "none"     ? FileContents::Status::NotFound
+                      : r[0] == "locked" ? FileContents::Status::Failed
+                                         : FileContents::Status::Ok;
+        file.bytes = contents.count(r[0]) ? contents.at(r[0]) : Bytes{};
+        const Bytes before = file.bytes;
+        file.writable = r[1] != "no";
+        file.replaces = r[1] == "yes";
+        file.movesAside = r[2] == "yes";
+        rig.view.yes = r[4] == "yes";
+
+        rig.Start();
+        const std::size_t icons = rig.tray.shown.size();
+        rig.launcher->OnMinimize();
+
+        std::string told;
+        for (const std::string& line : rig.log)
+            for (const std::string kind : {"message ", "ask "})
+                if (line.rfind(kind, 0) == 0)
+                    told += (told.empty() ? "" : " / ") + kind.substr(0, kind.size() - 1) + ":" +
+                            line.substr(kind.size());
+        // Each expected part in the order given.
+        std::size_t at = 0;
+        std::string missing;
+        for (std::string_view rest = r[5] == "-" ? std::string_view() : r[5]; !rest.empty();) {
+            const std::string part(rest.substr(0, rest.find(" | ")));
+            at = told.find(part, at);
+            if (at == std::string::npos)
+                missing += part + "; ", at = 0;
+            rest = rest.size() > part.size() ? rest.substr(part.size() + 3) : "";
+        }
+        EXPECT_EQ(missing, "") << r[0] << " " << r[1] << " " << r[2] << " told: " << told;
+        EXPECT_EQ(told.empty(), r[5] == "-") << told;
+        EXPECT_EQ(std::tuple(icons, file.replaced ? EntriesIn(file.bytes) : "-",
+                             !rig.registry.writeLog.empty(),
+                             !before.empty() && file.aside == before),
+                  std::tuple(std::stoul(r[6]), r[7], r[8] == "yes", r[9] == "yes"))
+            << r[0] << " " << r[1] << " " << r[2] << " " << r[3] << " told: " << told;
+        if (r[8] == "no" && r[3] != "-") {
+            EXPECT_EQ(StoredEntries(rig.registry).size(), std::stoul(r[3])) << "the registry kept";
+        }
+    }
+}
+
+} // namespace
+} // namespace corvane::testing
