@@ -20,6 +20,10 @@ PROBE_DIR = os.path.join(DRIVE_C, "corvane-e2e")  # where the entry of data/entr
 KEY = r"HKEY_CURRENT_USER\SOFTWARE\Quennard\Corvane\3.0"
 DESKTOP, SCREEN = "CorvaneE2E", (1024, 768)  # as data/desktop.reg names it; the X screen's size
 FIRST_ROW, LAST_ROW = 8, -8  # the pop-up menu's first and last rows, from its edges
+OPTIONS, PROBE = "Corvane 3.0 Options", "C:\\corvane-e2e\\probe.exe"
+# Spots of the "General" page, and the options window's Minimize.
+PATH, ICON_PATH, PARAMETERS, DESCRIPTION = (200, 22), (200, 55), (200, 84), (370, 114)
+ADD, MINIMIZE = (421, 150), (49, 349)
 
 
 # The prefix's DPI, when corvane_use_dpi (tools/wine-env.sh) made it for one.
@@ -145,6 +149,12 @@ def screenshot(area, name):
         grab(*area, into=os.path.join(folder, name if DPI == 96 else f"{DPI}dpi-{name}"))
 
 
+def drawn(point):
+    """Whether the 12-pixel square around point shows more than one colour."""
+    pixels = grab(point[0] - 6, point[1] - 6, 12, 12)
+    return len({pixels[i:i + 3] for i in range(0, len(pixels), 3)}) > 1
+
+
 def windows():  # the program's shown windows, menus among them
     return set(shown("^corvane.exe$", "--classname"))
 
@@ -179,6 +189,19 @@ class Corvane:
     def start_with_icon(self, exe=CORVANE_EXE):  # on a stored entry; answers its tray icon
         self.start(exe)
         return self.wait_shown("Corvane 3.0 Options") and tray_icon()
+
+    def past_welcome(self, picture=None):
+        """A first run's welcome closed by its OK; the options window, which stays."""
+        welcome = self.wait_shown("Welcome")[0]
+        options = placed(OPTIONS)  # made normal after the welcome shows, which stays above it
+        # Once the windows are stacked: a click too early may land on the options window's buttons.
+        settle(box(options, welcome), "the windows' stacking")
+        left, top, width, height = geometry(welcome)
+        if picture:
+            screenshot(box(options, welcome), picture)
+        click((left + width // 2, top + height - 25))  # its OK
+        poll("the welcome window to close", lambda: not shown("^Welcome$"))
+        return options
 
     def choose(self, icon, row, picture=None):
         """Clicks row of the pop-up menu (None: aside, which closes it), a new window of the program,

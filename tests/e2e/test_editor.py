@@ -5,20 +5,13 @@ window's X geometry. With CORVANE_SCREENSHOTS=DIR the run saves the README's pic
 import os
 import shutil
 
-from harness import (CLIENT, DRIVE_C, PROBE_EXE, at, box, click, geometry, grab, placed, poll,
-                     probe_log, probe_runs, run, screenshot, settle, shown, stored, tray_icon, wine)
+from harness import (ADD, CLIENT, DESCRIPTION, DRIVE_C, ICON_PATH, MINIMIZE, OPTIONS, PARAMETERS, PATH,
+                     PROBE, PROBE_EXE, at, click, drawn, poll, probe_log, probe_runs, run, screenshot, shown,
+                     stored, tray_icon, wine)
 
-OPTIONS = "Corvane 3.0 Options"
-PATH, ICON_PATH, PARAMETERS, DESCRIPTION = (200, 22), (200, 55), (200, 84), (370, 114)
-BROWSE, ADD, DELETE, FIRST_ROW = (425, 22), (421, 150), (421, 190), (60, 135)
-OPTIONS_TAB, ABOUT, MINIMIZE = (85, 14), (432, 349), (49, 349)
-PROBE, LINK = "C:\\corvane-e2e\\probe.exe", "C:\\corvane-e2e\\probe.lnk"
-
-
-def drawn(point):
-    """Whether the 12-pixel square around point shows more than one colour."""
-    pixels = grab(point[0] - 6, point[1] - 6, 12, 12)
-    return len({pixels[i:i + 3] for i in range(0, len(pixels), 3)}) > 1
+BROWSE, DELETE, FIRST_ROW = (425, 22), (421, 190), (60, 135)
+OPTIONS_TAB, ABOUT = (85, 14), (432, 349)
+LINK = "C:\\corvane-e2e\\probe.lnk"
 
 
 def closed(title, *keys):
@@ -38,14 +31,7 @@ def test_first_run_then_entries_typed_or_browsed_are_added_started_deleted_and_s
     shutil.copy(PROBE_EXE, os.path.join(folder, name))
     assert wine(PROBE_EXE, "--link", LINK, target, "from-shortcut")[0] == 0
     corvane.start()
-    welcome = corvane.wait_shown("Welcome")[0]
-    options = placed(OPTIONS)  # made normal after the welcome shows, which stays above it
-    # Once the windows are stacked: a click too early may land on the options window's buttons.
-    settle(box(options, welcome), "the windows' stacking")
-    left, top, width, height = geometry(welcome)
-    screenshot(box(options, welcome), "first-run.png")
-    click((left + width // 2, top + height - 25))  # its OK
-    poll("the welcome window to close", lambda: not shown("^Welcome$"))
+    options = corvane.past_welcome("first-run.png")
     typed = (PATH, PROBE), (ICON_PATH, PROBE), (PARAMETERS, "a b"), (DESCRIPTION, "Typed probe")
     for field, text in typed:
         click(at(options, field))

@@ -2,6 +2,7 @@
 // as the program's save would, and what "reg export" writes, the program imports.
 #include "core/store_file.h"
 #include "core/win32/registry_win32.h"
+#include "core/win32/settings_file_win32.h"
 #include "core/win32/wide.h"
 #include "shell/win32/file_system_win32.h"
 
@@ -72,6 +73,36 @@ TEST(RegFile, RegImportStoresAnExportAsItWasAndRegExportOfThatStoreImportsAsItWa
     DeleteFileW(Wide(file).c_str());
     DeleteFileW(Wide(again).c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettings);
+}
+
+// The portable copy's file: a save replaces it whole and leaves nothing beside it; a read-only
+// file is not writable (Wine replaces it all the same); an unreadable one goes aside, untouched, never over
+// another kept before.
+TEST(Win32SettingsFile, ReplacesTheFileWholeAndKeepsAnUnreadableOneAsideUnderANewName) {
+    wchar_t temp[MAX_PATH];
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::string folder = Narrow(temp) + "corvane stick \u00e9\\";
+    CreateDirectoryW(Wide(folder).c_str(), nullptr);
+    Win32SettingsFile file(folder + "Corvane.ini");
+    EXPECT_EQ(file.Read().status, FileContents::Status::NotFound);
+    const std::vector<std::uint8_t> first{'a', '\r', '\n'}, second{'b'};
+    ASSERT_TRUE(file.Writable() && file.Replace(first) && file.Replace(second));
+    EXPECT_EQ(file.Read().bytes, second);
+    EXPECT_EQ(GetFileAttributesW(Wide(folder + "Corvane.ini.new").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+
+    SetFileAttributesW(Wide(file.Path()).c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(file.Writable());
+    SetFileAttributesW(Wide(file.Path()).c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    EXPECT_EQ(file.KeepAside(), folder + "Corvane (unreadable).ini");
+    ASSERT_TRUE(file.Replace(first));
+    EXPECT_EQ(file.KeepAside(), folder + "Corvane (unreadable 2).ini");
+    EXPECT_EQ(file.Read().status, FileContents::Status::NotFound);
+    EXPECT_EQ(Win32SettingsFile(folder + "Corvane (unreadable).ini").Read().bytes, second);
+    for (const char* name : {"Corvane (unreadable).ini", "Corvane (unreadable 2).ini"})
+        DeleteFileW(Wide(folder + name).c_str());
+    RemoveDirectoryW(Wide(folder).c_str());
 }
 
 } // namespace
