@@ -7,6 +7,8 @@
 namespace corvane {
 namespace {
 
+constexpr const char* kReadOnlyRun = "runs read-only: what you change is not kept after it ends.";
+
 std::string CannotRead(const std::string& path, const std::string& why) {
     return "Corvane could not read its settings file, " + path +
            (why.empty() ? "" : " (" + why + ")") + ".";
@@ -25,36 +27,33 @@ SettingsOpening SettingsHome::Open() {
     const SettingsFileRead read =
         found ? ReadSettingsFile(contents.bytes, fileKeys_) : SettingsFileRead{};
     const bool unreadable = !found || !read.refusal.empty();
-    if (place_ == Place::ReadOnlyFile) {
+    if (unreadable) {
+        // Where it cannot go aside, a new file would take its place: the run stays read-only.
+        const std::string kept = place_ == Place::File ? file_.KeepAside() : "";
+        place_ = kept.empty() ? Place::ReadOnlyFile : Place::File;
         opening.notices.push_back(
-            (unreadable ? CannotRead(path, read.refusal) + " " : "") +
-            "Its folder cannot be written: Corvane runs read-only, and what you change is not "
-            "kept after it ends.");
+            CannotRead(path, read.refusal) +
+            (kept.empty()
+                 ? " Corvane cannot move it aside, so it leaves it as it is and " +
+                       std::string(kReadOnlyRun)
+                 : " It is kept, unchanged, as " + kept + ", and Corvane starts a new one."));
         return opening;
     }
-    if (unreadable) {
-        const std::string kept = file_.KeepAside();
-        if (kept.empty()) {
-            place_ = Place::ReadOnlyFile;
-            opening.notices.push_back(CannotRead(path, read.refusal) +
-                                      " It cannot be moved aside either: Corvane leaves it as it "
-                                      "is, runs read-only, and what you change is not kept.");
-        } else {
-            opening.notices.push_back(CannotRead(path, read.refusal) +
-                                      " It is kept, unchanged, as " + kept +
-                                      ", and Corvane starts a new one.");
-        }
+    if (place_ == Place::ReadOnlyFile) {
+        opening.notices.push_back("Corvane cannot write its settings file, " + path + ". It " +
+                                  kReadOnlyRun);
         return opening;
     }
     if (read.empty && SettingsKey::Exists(registry_, registry_.CurrentUser(), SettingsPath())) {
         // The key is there: the load opens it without changing it.
         registryStore_ = SettingsStore(registry_).Load();
-        if (!registryStore_->entries.empty())
-            opening.copyQuestion = "This copy of Corvane keeps its settings in " + path +
-                                   ", which holds none yet. Copy the " +
-                                   std::to_string(registryStore_->entries.size()) +
-                                   " entries stored on this computer into it? The computer's "
-                                   "settings stay as they are.";
+        const std::size_t count = registryStore_->entries.size();
+        if (count != 0)
+            opening.copyQuestion =
+                "This copy of Corvane keeps its settings in " + path +
+                ", which holds none yet. Copy " +
+                (count == 1 ? "the entry" : "the " + std::to_string(count) + " entries") +
+                " stored on this computer into it? The computer's settings stay as they are.";
     }
     return opening;
 }
