@@ -13,34 +13,30 @@ read = lambda *path: ROOT.joinpath(*path).read_text()
 VERSION = re.search(r"project\(Corvane VERSION (\S+)", read("CMakeLists.txt"))[1]
 HOME = re.search(r"set\(CORVANE_HOMEPAGE (\S+)\)", read("packaging", "packaging.cmake"))[1]
 UNINSTALL_KEY = re.search(r'!define UNINSTALL_KEY ".*\\(\w+)"', read("packaging", "NSIS.template.in"))[1]
-# Each winget manifest's file, and what its 1.10 schema requires beyond the identifiers and the types.
-WINGET = {"version": ("", "DefaultLocale"), "installer": (".installer", "Installers"),
-          "defaultLocale": (".locale.en-US", "PackageLocale Publisher PackageName License ShortDescription")}
 url = lambda package: f"{HOME}/releases/download/v{VERSION}/{package.name}"  # where it is published
 sha256 = lambda package: hashlib.sha256(package.read_bytes()).hexdigest()
 
 
-def test_the_manifests_hold_what_a_submission_needs_and_each_package_with_its_hash():
-    assert (ROOT / "build" / "manifests").is_dir(), "not made: ./test makes them after both release builds"
-    winget = {kind: read("build", "manifests", "winget", f"Quennard.Corvane{name}.yaml")
-              for kind, (name, _) in WINGET.items()}
-    for kind, text in winget.items():
-        schema = f"https://aka.ms/winget-manifest.{kind}.1.10.0.schema.json"
-        assert text.startswith(f"# yaml-language-server: $schema={schema}\n")
-        winget[kind] = fields = yaml.safe_load(text)
-        assert [fields.get(field) for field in ("PackageIdentifier", "PackageVersion", "ManifestType",
-                                                "ManifestVersion")] == ["Quennard.Corvane", VERSION, kind, "1.10.0"]
-        assert all(fields.get(field) for field in WINGET[kind][1].split()), fields
+def test_the_manifests_hold_what_a_submission_needs_and_each_package_with_its_hash():  # ./test makes them
+    winget = {}
+    for kind, name in {"version": "", "defaultLocale": ".locale.en-US", "installer": ".installer"}.items():
+        text = read("build", "manifests", "winget", f"Quennard.Corvane{name}.yaml")
+        winget[kind] = yaml.safe_load(text)
+        assert [text.split("\n")[0], *map(winget[kind].get, ("PackageIdentifier", "PackageVersion", "ManifestType",
+               "ManifestVersion"))] == [f"# yaml-language-server: $schema=https://aka.ms/winget-manifest.{kind}."
+                                        "1.10.0.schema.json", "Quennard.Corvane", VERSION, kind, "1.10.0"]
+    # What the 1.10 schema requires of the default locale, which the version manifest names.
+    assert all(map(winget["defaultLocale"].get, ("Publisher", "PackageName", "License", "ShortDescription")))
+    assert winget["version"]["DefaultLocale"] == winget["defaultLocale"]["PackageLocale"] == "en-US"
     scoop = json.loads(read("build", "manifests", "bucket", "corvane.json"))
     assert scoop["description"] and {name: scoop.get(name) for name in ("version", "homepage", "license",
         "shortcuts", "persist", "checkver")} == {"version": VERSION, "homepage": HOME, "license": "MIT",
         "shortcuts": [["corvane.exe", "Corvane"]], "persist": "Corvane.ini", "checkver": {"github": HOME}}
-    installers = winget["installer"]["Installers"]
-    assert [installer["Architecture"] for installer in installers] == ["x86", "x64"]
-    for installer, (arch, platform, bits) in zip(installers, (("x86", "win32", "32bit"), ("x64", "win64", "64bit"))):
+    installers = {installer["Architecture"]: installer for installer in winget["installer"]["Installers"]}
+    for arch, platform, bits in (("x86", "win32", "32bit"), ("x64", "win64", "64bit")):
         setup, archive = (ROOT / "build" / f"release-{arch}" / f"Corvane-{VERSION}-{platform}{end}" for end in (
             "-setup.exe", ".zip"))
-        assert installer == {
+        assert installers[arch] == {
             "Architecture": arch, "InstallerType": "nullsoft", "Scope": "user", "UpgradeBehavior": "install",
             "ProductCode": UNINSTALL_KEY, "InstallerUrl": url(setup), "InstallerSha256": sha256(setup).upper(),
             "InstallerSwitches": {"Silent": "/S", "SilentWithProgress": "/S", "InstallLocation": "/D=<INSTALLPATH>"},
