@@ -149,7 +149,7 @@ SettingsFileRead ReadSettingsFile(const std::vector<std::uint8_t>& bytes, Memory
         RegFileItem& item = items.emplace_back();
         item.line = number;
         if (line.front() == '[') {
-            if (line.size() < 2 || line.back() != ']')
+            if (line.back() != ']')
                 return refused(number, "opens a section name that does not close with ']'");
             section = std::string(line.substr(1, line.size() - 2));
             item.isKey = true;

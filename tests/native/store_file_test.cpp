@@ -1,8 +1,10 @@
 // The store as a registry file and back: the text "reg export" writes, and what an import takes.
 #include "core/launch.h"
 #include "core/reg_file.h"
+#include "core/settings_file.h"
 #include "core/show_commands.h"
 #include "core/store_file.h"
+#include "core/store_layout.h"
 #include "core/text.h"
 #include "tests/data_rows.h"
 #include "tests/native/doubles.h"
@@ -133,6 +135,48 @@ TEST(RegFile, AKeyAloneHoldsTheDefaultsAndTheLargestFileIsTakenAnOddOrLargerOneR
     EXPECT_EQ(ImportStore(odd).refusal,
               "Line 1: belongs to a UTF-16 file of an odd number of bytes");
     EXPECT_EQ(ImportStore(Bytes(kRegFileMaxBytes + 1, ' ')).refusal,
+              "Line 1: belongs to a file larger than any settings file");
+}
+
+// A store is written as the file of the data and read back as it was: texts with blanks at their
+// ends or quotes kept in quotes, a value the store does not know kept as a text, each line break
+// a blank.
+TEST(SettingsFile, AStoreIsWrittenAsItsFileAndReadBackAsItWas) {
+    MemoryRegistry saved, read;
+    SettingsStore store(saved);
+    EntryTable table;
+    table.Append({"\"C:\\Program Files\\a.exe\"", " b.ico", "-x \"1\" ", "Caf\u00e9 \U0001F600"});
+    table.Append({"b.exe", "", "\t", "\"quoted\"", true, 2, 0, true});
+    store.Save({true, false, true, false}, table);
+    store.SaveHotKey(0x064B);
+    saved.Put(SettingsPath(), "Newer", RegType::Sz, {' ', 'A', '\r', '\n', 'B', '\n', 'C', '\r'});
+    const Bytes bytes = SettingsFileBytes(saved, SettingsPath());
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), DataFile("settings.ini.txt"));
+    ASSERT_EQ(ReadSettingsFile(bytes, read).refusal, "");
+    const StoreContents before = SettingsStore(saved).Load(), after = SettingsStore(read).Load();
+    EXPECT_EQ(after.entries, before.entries);
+    EXPECT_TRUE(after.options == before.options && after.hotKey == 0x064B);
+    EXPECT_EQ(SettingsFileBytes(read, SettingsPath()), bytes);
+}
+
+// Each file of the table is empty, taken or refused as its row says; one not taken leaves the
+// registry as it was.
+TEST(SettingsFile, AReadTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
+    for (const DataRow& row : DataRows("ini_files.tsv")) {
+        MemoryRegistry memory;
+        const SettingsFileRead read = ReadSettingsFile(Bytes(row[0].begin(), row[0].end()), memory);
+        std::string outcome = read.empty ? "empty" : read.refusal;
+        if (outcome.empty()) {
+            outcome = "ok";
+            for (const Entry& entry : SettingsStore(memory).Load().entries)
+                outcome += "/" + entry.description;
+        }
+        EXPECT_EQ(outcome, row[1]) << row[0];
+        EXPECT_EQ(memory.Subkeys("").empty(), outcome.substr(0, 2) != "ok") << row[0];
+    }
+    MemoryRegistry memory;
+    EXPECT_TRUE(ReadSettingsFile(Bytes(kRegFileMaxBytes, ' '), memory).empty);
+    EXPECT_EQ(ReadSettingsFile(Bytes(kRegFileMaxBytes + 1, ' '), memory).refusal,
               "Line 1: belongs to a file larger than any settings file");
 }
 
