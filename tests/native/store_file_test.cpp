@@ -35,21 +35,24 @@ TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
               DataFile("values.reg.txt"));
 }
 
-// Each file of the table is taken or refused as its row says, as UTF-16 or REGEDIT4 text.
-TEST(RegFile, AnImportTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
+// Each file of the table is taken, empty or refused as its row says: imported as UTF-16 or REGEDIT4
+// text, or read as Corvane.ini, which fills the registry only when it is taken.
+TEST(StoreFile, AFileIsTakenWithWhatAStoreHoldsAndRefusedWithItsLineForAnythingElse) {
     for (const DataRow& row : DataRows("reg_files.tsv")) {
         const std::string& body = row[1];
         const std::string eightBit =
             (row[0] == "4" ? kRegFileHeader4 + std::string("\n") : "") + body;
+        MemoryRegistry memory;
+        const SettingsFileRead ini = ReadSettingsFile(Bytes(body.begin(), body.end()), memory);
         const StoreImport imported =
-            ImportStore(row[0] == "5" ? RegFileBytes(std::string(kRegFileHeader) + "\r\n" + body)
-                                      : Bytes(eightBit.begin(), eightBit.end()));
-        std::string outcome = imported.refusal;
-        if (imported.contents) {
-            outcome = "ok";
-            for (const Entry& entry : imported.contents->entries)
-                outcome += "/" + entry.description;
-        }
+            row[0] == "ini"
+                ? StoreImport{SettingsStore(memory).Load(), ini.empty ? "empty" : ini.refusal}
+                : ImportStore(row[0] == "5"
+                                  ? RegFileBytes(std::string(kRegFileHeader) + "\r\n" + body)
+                                  : Bytes(eightBit.begin(), eightBit.end()));
+        std::string outcome = imported.refusal.empty() ? "ok" : imported.refusal;
+        for (const Entry& entry : imported.contents.value_or(StoreContents{}).entries)
+            outcome += "/" + entry.description;
         EXPECT_EQ(outcome, row[2]) << row[1];
     }
     // Found by the fuzzer: its export wrote a line break inside quotes. The 8-bit text of the
@@ -136,10 +139,13 @@ TEST(RegFile, AKeyAloneHoldsTheDefaultsAndTheLargestFileIsTakenAnOddOrLargerOneR
               "Line 1: belongs to a UTF-16 file of an odd number of bytes");
     EXPECT_EQ(ImportStore(Bytes(kRegFileMaxBytes + 1, ' ')).refusal,
               "Line 1: belongs to a file larger than any settings file");
+    EXPECT_TRUE(ReadSettingsFile(Bytes(kRegFileMaxBytes, ' '), memory).empty);
+    EXPECT_EQ(ReadSettingsFile(Bytes(kRegFileMaxBytes + 1, ' '), memory).refusal,
+              "Line 1: belongs to a file larger than any settings file");
 }
 
-// A store is written as the file of the data and read back as it was: texts with blanks at their
-// ends or quotes kept in quotes, a value the store does not know kept as a text, each line break
+// A saved store is written as the data's file and read back as it was: texts with blanks at their
+// ends or a quote first in quotes, a value the store does not know kept as a text, each line break
 // a blank.
 TEST(SettingsFile, AStoreIsWrittenAsItsFileAndReadBackAsItWas) {
     MemoryRegistry saved, read;
@@ -152,32 +158,11 @@ TEST(SettingsFile, AStoreIsWrittenAsItsFileAndReadBackAsItWas) {
     saved.Put(SettingsPath(), "Newer", RegType::Sz, {' ', 'A', '\r', '\n', 'B', '\n', 'C', '\r'});
     const Bytes bytes = SettingsFileBytes(saved, SettingsPath());
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), DataFile("settings.ini.txt"));
-    ASSERT_EQ(ReadSettingsFile(bytes, read).refusal, "");
+    ReadSettingsFile(bytes, read);
     const StoreContents before = SettingsStore(saved).Load(), after = SettingsStore(read).Load();
-    EXPECT_EQ(after.entries, before.entries);
-    EXPECT_TRUE(after.options == before.options && after.hotKey == 0x064B);
+    EXPECT_TRUE(after.entries == before.entries && after.options == before.options &&
+                after.hotKey == 0x064B);
     EXPECT_EQ(SettingsFileBytes(read, SettingsPath()), bytes);
-}
-
-// Each file of the table is empty, taken or refused as its row says; one not taken leaves the
-// registry as it was.
-TEST(SettingsFile, AReadTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
-    for (const DataRow& row : DataRows("ini_files.tsv")) {
-        MemoryRegistry memory;
-        const SettingsFileRead read = ReadSettingsFile(Bytes(row[0].begin(), row[0].end()), memory);
-        std::string outcome = read.empty ? "empty" : read.refusal;
-        if (outcome.empty()) {
-            outcome = "ok";
-            for (const Entry& entry : SettingsStore(memory).Load().entries)
-                outcome += "/" + entry.description;
-        }
-        EXPECT_EQ(outcome, row[1]) << row[0];
-        EXPECT_EQ(memory.Subkeys("").empty(), outcome.substr(0, 2) != "ok") << row[0];
-    }
-    MemoryRegistry memory;
-    EXPECT_TRUE(ReadSettingsFile(Bytes(kRegFileMaxBytes, ' '), memory).empty);
-    EXPECT_EQ(ReadSettingsFile(Bytes(kRegFileMaxBytes + 1, ' '), memory).refusal,
-              "Line 1: belongs to a file larger than any settings file");
 }
 
 // The question shows what each entry starts and how, every character visibly (no line of it can
