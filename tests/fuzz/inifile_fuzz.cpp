@@ -14,15 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SettingsFileRead read = ReadSettingsFile(bytes, first);
     const std::string& refusal = read.refusal;
     const long line = refusal.rfind("Line ", 0) == 0 ? std::atol(refusal.c_str() + 5) : 0;
+    const bool named = line >= 1 && line <= 1 + std::count(bytes.begin(), bytes.end(), '\n');
     std::string broken;
-    if (!refusal.empty() && (line < 1 || line > 1 + std::count(bytes.begin(), bytes.end(), '\n')) &&
-        refusal.rfind("The file holds no [", 0) != 0)
+    if (!named && !refusal.empty() && refusal.rfind("The file holds no [", 0) != 0)
         broken = "the refusal names no line of the file: " + refusal;
     if (refusal.empty() && !read.empty) {
         const std::vector<std::uint8_t> written = SettingsFileBytes(first, SettingsPath());
         const bool refused = !ReadSettingsFile(written, second).refusal.empty();
-        const StoreContents before = SettingsStore(first).Load();
-        const StoreContents after = SettingsStore(second).Load();
+        const StoreContents before = SettingsStore(first).Load(),
+                            after = SettingsStore(second).Load();
         if (refused || after.entries != before.entries || !(after.options == before.options) ||
             after.hotKey != before.hotKey || SettingsFileBytes(second, SettingsPath()) != written)
             broken = "a file taken reads otherwise once written back";
