@@ -44,12 +44,11 @@ TEST(StoreFile, AFileIsTakenWithWhatAStoreHoldsAndRefusedWithItsLineForAnythingE
             (row[0] == "4" ? kRegFileHeader4 + std::string("\n") : "") + body;
         MemoryRegistry memory;
         const SettingsFileRead ini = ReadSettingsFile(Bytes(body.begin(), body.end()), memory);
-        const StoreImport imported =
-            row[0] == "ini"
-                ? StoreImport{SettingsStore(memory).Load(), ini.empty ? "empty" : ini.refusal}
-                : ImportStore(row[0] == "5"
-                                  ? RegFileBytes(std::string(kRegFileHeader) + "\r\n" + body)
-                                  : Bytes(eightBit.begin(), eightBit.end()));
+        StoreImport imported{SettingsStore(memory).Load(), ini.empty ? "empty" : ini.refusal};
+        if (row[0] != "ini")
+            imported = ImportStore(row[0] == "5"
+                                       ? RegFileBytes(std::string(kRegFileHeader) + "\r\n" + body)
+                                       : Bytes(eightBit.begin(), eightBit.end()));
         std::string outcome = imported.refusal.empty() ? "ok" : imported.refusal;
         for (const Entry& entry : imported.contents.value_or(StoreContents{}).entries)
             outcome += "/" + entry.description;
