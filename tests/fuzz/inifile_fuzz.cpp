@@ -27,9 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             after.hotKey != before.hotKey || SettingsFileBytes(second, SettingsPath()) != written)
             broken = "a file taken reads otherwise once written back";
     }
-    if (!broken.empty()) {
-        std::fprintf(stderr, "settings file rule broken: %s\n", broken.c_str());
-        std::abort();
-    }
+    if (!broken.empty())
+        std::fprintf(stderr, "settings file rule broken: %s\n", broken.c_str()), std::abort();
     return 0;
 }
