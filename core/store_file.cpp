@@ -105,14 +105,10 @@ std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotK
     return RegFileBytes(RegFileText(memory, SettingsPath()));
 }
 
-StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
-    const RegFileRead read = ReadRegFile(bytes);
-    if (read.errorLine)
-        return Refused(read.errorLine, read.error);
-    MemoryRegistry memory;
+StoreImport TakeSettings(const std::vector<RegFileItem>& items, MemoryRegistry& memory) {
     std::map<int, int> entryLines; // slot, line of its key
     bool settings = false;
-    for (const RegFileItem& item : read.items) {
+    for (const RegFileItem& item : items) {
         const std::optional<int> slot = SlotOfKey(item.key);
         if (!slot)
             return Refused(item.line, "names a key outside Corvane's settings");
@@ -127,8 +123,7 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
         }
         if (const std::string why = ValueProblem(item); !why.empty())
             return Refused(item.line, why);
-        memory.Put(item.key.substr(std::string(kCurrentUserName).size() + 1), item.name, item.type,
-                   item.data);
+        memory.Put(path, item.name, item.type, item.data);
     }
     if (!settings)
         return {std::nullopt,
@@ -140,6 +135,19 @@ StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
             return Refused(line, "names an entry past " + std::to_string(contents.entries.size()) +
                                      " that one after another and the count give");
     return {contents, {}};
+}
+
+StoreImport ImportStore(const std::vector<std::uint8_t>& bytes) {
+    const RegFileRead read = ReadRegFile(bytes);
+    if (read.errorLine)
+        return Refused(read.errorLine, read.error);
+    MemoryRegistry memory;
+    return TakeSettings(read.items, memory);
+}
+
+bool IsSettingsNumber(const std::string& name) {
+    const auto rule = Rules().find(AsciiLower(name));
+    return rule != Rules().end() && !rule->second.text;
 }
 
 } // namespace corvane

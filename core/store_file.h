@@ -4,6 +4,7 @@
 // is not what a store holds.
 #include "core/entry.h"
 #include "core/entry_rule.h"
+#include "core/reg_file.h"
 #include "core/settings_store.h"
 
 #include <cstdint>
@@ -26,6 +27,18 @@ struct StoreImport {
     std::string refusal;
 };
 StoreImport ImportStore(const std::vector<std::uint8_t>& bytes);
+
+// The rules every file of settings follows, whatever its form: the keys and
+// values read from it into memory (which holds nothing yet), and what a load
+// reads of them, or why they are refused. Only Corvane's settings key and its
+// entry keys, up to the count and one after another; only values a store
+// holds, each of its type, with texts the entry rule takes; no more than 20
+// entries.
+StoreImport TakeSettings(const std::vector<RegFileItem>& items, MemoryRegistry& memory);
+
+// Whether the store holds the named value as a number (a dword); a name it
+// does not know is a text.
+bool IsSettingsNumber(const std::string& name);
 
 // What the user is asked before an import replaces the table: each entry's
 // description, how it starts (Auto Start, a start mode other than Normal, Run

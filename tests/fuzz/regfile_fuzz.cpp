@@ -19,16 +19,10 @@ bool IsUtf8(const std::string& text) {
 std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
     const StoreImport imported = ImportStore(bytes);
     if (!imported.contents) {
-        const int lines = 1 + static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
-        if (imported.refusal.rfind("Line ", 0) == 0) {
-            const int line = std::atoi(imported.refusal.c_str() + 5);
-            if (line < 1 || line > lines)
-                return "a refusal names line " + std::to_string(line) + " of " +
-                       std::to_string(lines);
-        } else if (imported.refusal.rfind("The file holds no [", 0) != 0) {
-            return "a refusal names no line: " + imported.refusal;
-        }
-        return {};
+        const std::string& why = imported.refusal;
+        const long line = why.rfind("Line ", 0) == 0 ? std::atol(why.c_str() + 5) : 0;
+        const bool named = line >= 1 && line <= 1 + std::count(bytes.begin(), bytes.end(), '\n');
+        return named || why.rfind("The file holds no [", 0) == 0 ? "" : "no line named: " + why;
     }
     const StoreContents& contents = *imported.contents;
     if (contents.entries.size() > static_cast<std::size_t>(kMaxEntries))

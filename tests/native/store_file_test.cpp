@@ -1,8 +1,10 @@
 // The store as a registry file and back: the text "reg export" writes, and what an import takes.
 #include "core/launch.h"
 #include "core/reg_file.h"
+#include "core/settings_file.h"
 #include "core/show_commands.h"
 #include "core/store_file.h"
+#include "core/store_layout.h"
 #include "core/text.h"
 #include "tests/data_rows.h"
 #include "tests/native/doubles.h"
@@ -33,21 +35,23 @@ TEST(RegFile, KeysAndValuesAreWrittenAsRegExportWritesThem) {
               DataFile("values.reg.txt"));
 }
 
-// Each file of the table is taken or refused as its row says, as UTF-16 or REGEDIT4 text.
-TEST(RegFile, AnImportTakesWhatAStoreHoldsAndRefusesAnythingElseWithItsLine) {
+// Each file of the table is taken, empty or refused as its row says: imported as UTF-16 or REGEDIT4
+// text, or read as Corvane.ini, which fills the registry only when it is taken.
+TEST(StoreFile, AFileIsTakenWithWhatAStoreHoldsAndRefusedWithItsLineForAnythingElse) {
     for (const DataRow& row : DataRows("reg_files.tsv")) {
         const std::string& body = row[1];
         const std::string eightBit =
             (row[0] == "4" ? kRegFileHeader4 + std::string("\n") : "") + body;
-        const StoreImport imported =
-            ImportStore(row[0] == "5" ? RegFileBytes(std::string(kRegFileHeader) + "\r\n" + body)
-                                      : Bytes(eightBit.begin(), eightBit.end()));
-        std::string outcome = imported.refusal;
-        if (imported.contents) {
-            outcome = "ok";
-            for (const Entry& entry : imported.contents->entries)
-                outcome += "/" + entry.description;
-        }
+        MemoryRegistry memory;
+        const SettingsFileRead ini = ReadSettingsFile(Bytes(body.begin(), body.end()), memory);
+        StoreImport imported{SettingsStore(memory).Load(), ini.empty ? "empty" : ini.refusal};
+        if (row[0] != "ini")
+            imported = ImportStore(row[0] == "5"
+                                       ? RegFileBytes(std::string(kRegFileHeader) + "\r\n" + body)
+                                       : Bytes(eightBit.begin(), eightBit.end()));
+        std::string outcome = imported.refusal.empty() ? "ok" : imported.refusal;
+        for (const Entry& entry : imported.contents.value_or(StoreContents{}).entries)
+            outcome += "/" + entry.description;
         EXPECT_EQ(outcome, row[2]) << row[1];
     }
     // Found by the fuzzer: its export wrote a line break inside quotes. The 8-bit text of the
@@ -134,6 +138,30 @@ TEST(RegFile, AKeyAloneHoldsTheDefaultsAndTheLargestFileIsTakenAnOddOrLargerOneR
               "Line 1: belongs to a UTF-16 file of an odd number of bytes");
     EXPECT_EQ(ImportStore(Bytes(kRegFileMaxBytes + 1, ' ')).refusal,
               "Line 1: belongs to a file larger than any settings file");
+    EXPECT_TRUE(ReadSettingsFile(Bytes(kRegFileMaxBytes, ' '), memory).empty);
+    EXPECT_EQ(ReadSettingsFile(Bytes(kRegFileMaxBytes + 1, ' '), memory).refusal,
+              "Line 1: belongs to a file larger than any settings file");
+}
+
+// A saved store is written as the data's file and read back as it was: texts with blanks at their
+// ends or a quote first in quotes, a value the store does not know kept as a text, each line break
+// a blank.
+TEST(SettingsFile, AStoreIsWrittenAsItsFileAndReadBackAsItWas) {
+    MemoryRegistry saved, read;
+    SettingsStore store(saved);
+    EntryTable table;
+    table.Append({"\"C:\\Program Files\\a.exe\"", " b.ico", "-x \"1\" ", "Caf\u00e9 \U0001F600"});
+    table.Append({"b.exe", "", "\t", "\"quoted\"", true, 2, 0, true});
+    store.Save({true, false, true, false}, table);
+    store.SaveHotKey(0x064B);
+    saved.Put(SettingsPath(), "Newer", RegType::Sz, {' ', 'A', '\r', '\n', 'B', '\n', 'C', '\r'});
+    const Bytes bytes = SettingsFileBytes(saved, SettingsPath());
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), DataFile("settings.ini.txt"));
+    ReadSettingsFile(bytes, read);
+    const StoreContents before = SettingsStore(saved).Load(), after = SettingsStore(read).Load();
+    EXPECT_TRUE(after.entries == before.entries && after.options == before.options &&
+                after.hotKey == 0x064B);
+    EXPECT_EQ(SettingsFileBytes(read, SettingsPath()), bytes);
 }
 
 // The question shows what each entry starts and how, every character visibly (no line of it can
