@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-liberation fonts-noto-cjk
-  xvfb xdotool imagemagick x11-utils python3 python3-pytest nsis
+  xvfb xdotool imagemagick x11-utils python3 python3-pytest python3-yaml nsis
 )
 
 missing=()
@@ -44,8 +44,10 @@ for pair in "${commands[@]}"; do
     absent=1
   fi
 done
-if ! /usr/bin/python3 -c 'import pytest' 2>/dev/null; then
-  echo "setup: the Python module pytest is missing; it comes with the Debian package python3-pytest" >&2
-  absent=1
-fi
+for pair in pytest:python3-pytest yaml:python3-yaml; do
+  if ! /usr/bin/python3 -c "import ${pair%%:*}" 2>/dev/null; then
+    echo "setup: the Python module ${pair%%:*} is missing; it comes with the Debian package ${pair#*:}" >&2
+    absent=1
+  fi
+done
 exit "$absent"
