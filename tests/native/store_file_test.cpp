@@ -151,7 +151,7 @@ TEST(SettingsFile, AStoreIsWrittenAsItsFileAndReadBackAsItWas) {
     SettingsStore store(saved);
     EntryTable table;
     table.Append({"\"C:\\Program Files\\a.exe\"", " b.ico", "-x \"1\" ", "Caf\u00e9 \U0001F600"});
-    table.Append({"b.exe", "", "\t", "\"quoted\"", true, 2, 0, true});
+    table.Append({"b.exe", "", "\t-x\t", "\"quoted\"", true, 2, 0, true});
     store.Save({true, false, true, false}, table);
     store.SaveHotKey(0x064B);
     saved.Put(SettingsPath(), "Newer", RegType::Sz, {' ', 'A', '\r', '\n', 'B', '\n', 'C', '\r'});
@@ -160,7 +160,7 @@ TEST(SettingsFile, AStoreIsWrittenAsItsFileAndReadBackAsItWas) {
     ReadSettingsFile(bytes, read);
     const StoreContents before = SettingsStore(saved).Load(), after = SettingsStore(read).Load();
     EXPECT_TRUE(after.entries == before.entries && after.options == before.options &&
-                after.hotKey == 0x064B);
+                after.hotKey == 0x064B && read.OpenHandles() == 0);
     EXPECT_EQ(SettingsFileBytes(read, SettingsPath()), bytes);
 }
 
