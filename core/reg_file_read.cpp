@@ -66,14 +66,6 @@ bool Quoted(std::string_view text, std::size_t& at, std::string& out) {
     return false;
 }
 
-bool IsUtf8(std::string_view text) {
-    // ASCII alone, as most of a file is, needs no conversion.
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
-    return true;
-}
-
 // The data after "name=": the value's type and data, or why not. A text in
 // hex is UTF-16LE in a version 5 file and 8-bit text (UTF-8, as its quoted
 // texts) in a REGEDIT4 file.

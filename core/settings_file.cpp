@@ -28,14 +28,6 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-bool IsUtf8(std::string_view text) {
-    // ASCII alone, as most of a file is, needs no conversion.
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
-    return true;
-}
-
 // A text as its line holds it: a line break (CR LF or LF) in it would end the
 // line, so each is written as one blank; in double quotes when a read would
 // otherwise take off blanks at its ends or quotes around it.

@@ -116,4 +116,12 @@ std::string Utf16LeBytesToUtf8(std::span<const std::uint8_t> bytes) {
     return Utf16ToUtf8(units);
 }
 
+bool IsUtf8(std::string_view text) {
+    // ASCII alone, as most of a file is, needs no conversion.
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+    return true;
+}
+
 } // namespace corvane

@@ -14,6 +14,9 @@ namespace corvane {
 // value past U+10FFFF) becomes one U+FFFD for each maximal bad part.
 std::u16string Utf8ToUtf16(std::string_view text);
 
+// Whether the bytes are UTF-8 text, which a conversion to UTF-16 and back keeps as it is.
+bool IsUtf8(std::string_view text);
+
 // Every character of text, zeros included. A surrogate without its partner
 // becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);

@@ -11,10 +11,6 @@
 namespace corvane::fuzz {
 namespace {
 
-bool IsUtf8(const std::string& text) {
-    return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
-}
-
 // The first rule the importer breaks for the bytes, or an empty text.
 std::string BrokenRule(const std::vector<std::uint8_t>& bytes) {
     const StoreImport imported = ImportStore(bytes);
