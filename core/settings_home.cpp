@@ -2,6 +2,7 @@
 
 #include "core/settings_file.h"
 #include "core/settings_key.h"
+#include "core/store_file.h"
 #include "core/store_layout.h"
 
 namespace corvane {
@@ -63,12 +64,9 @@ WriteFailure SettingsHome::CopyFromRegistry() {
         return std::nullopt;
     EntryTable table;
     table.AppendAll(registryStore_->entries);
-    SettingsStore store(*this);
-    if (WriteFailure failure = store.Save(registryStore_->options, table))
-        return failure;
-    if (WriteFailure failure = store.SaveSmallIcons(registryStore_->options.smallIcons))
-        return failure;
-    return store.SaveHotKey(registryStore_->hotKey);
+    // Into the file's keys, then the file written once.
+    WriteWholeStore(fileKeys_, registryStore_->options, registryStore_->hotKey, table);
+    return Flush();
 }
 
 RegistryApi& SettingsHome::Active() {

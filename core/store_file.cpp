@@ -91,17 +91,22 @@ StoreImport Refused(int line, const std::string& why) {
 
 } // namespace
 
-std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotKey,
-                                      const EntryTable& table) {
-    MemoryRegistry memory;
+void WriteWholeStore(MemoryRegistry& memory, const Options& options, std::uint16_t hotKey,
+                     const EntryTable& fresh) {
     SettingsStore store(memory);
-    EntryTable fresh; // nothing of it stored yet
-    for (int slot = 0; slot < table.Count(); ++slot)
-        fresh.Append(table.At(slot));
     // Writes in memory land.
     store.Save(options, fresh);
     store.SaveSmallIcons(options.smallIcons);
     store.SaveHotKey(hotKey);
+}
+
+std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotKey,
+                                      const EntryTable& table) {
+    MemoryRegistry memory;
+    EntryTable fresh; // nothing of it stored yet
+    for (int slot = 0; slot < table.Count(); ++slot)
+        fresh.Append(table.At(slot));
+    WriteWholeStore(memory, options, hotKey, fresh);
     return RegFileBytes(RegFileText(memory, SettingsPath()));
 }
 

@@ -14,6 +14,11 @@
 
 namespace corvane {
 
+// What a save writes, and "SmallIcons" and "Hot Key" (stored as they change),
+// into a registry in memory: the table's entries all, none of them stored yet.
+void WriteWholeStore(MemoryRegistry& memory, const Options& options, std::uint16_t hotKey,
+                     const EntryTable& fresh);
+
 // What a save writes (and "SmallIcons" and "Hot Key", stored as they change),
 // as the bytes of a .reg file.
 std::vector<std::uint8_t> ExportStore(const Options& options, std::uint16_t hotKey,
